@@ -1,0 +1,45 @@
+#pragma once
+// The runtime fault: a numbered error with the runtime's own description, raised where the
+// system's procedures fail and shown verbatim where a message box reports "the error".
+
+#include <stdexcept>
+#include <string>
+
+namespace basic {
+
+class RuntimeFault : public std::runtime_error {
+public:
+    RuntimeFault(int number, std::string description);
+
+    int number() const noexcept { return number_; }
+    const std::string& description() const noexcept { return description_; }
+
+private:
+    int number_;
+    std::string description_;
+};
+
+// The runtime's descriptions of the faults this system can meet.
+namespace fault {
+inline constexpr int Overflow = 6;
+inline constexpr int SubscriptOutOfRange = 9;
+inline constexpr int TypeMismatch = 13;
+inline constexpr int FileNotFound = 53;
+inline constexpr int BadFileMode = 54;
+inline constexpr int InputPastEndOfFile = 62;
+inline constexpr int PathNotFound = 76;
+inline constexpr int PermissionDenied = 70;
+inline constexpr int ObjectAlreadyLoaded = 360;
+inline constexpr int ControlArrayElementMissing = 340;
+inline constexpr int InvalidPropertyValue = 380;
+inline constexpr int DeviceIOError = 57;
+inline constexpr int CancelSelected = 32755;
+} // namespace fault
+
+// The description the runtime gives for a fault number ("Overflow", "File not found", ...).
+std::string faultDescription(int number);
+
+[[noreturn]] void raise(int number);
+[[noreturn]] void raise(int number, std::string description);
+
+} // namespace basic

@@ -1,0 +1,73 @@
+#include "platform/qtext.h"
+
+#include <array>
+
+namespace platform {
+namespace {
+
+// Code points of the bytes 0x80..0x9F; the five undefined bytes map to themselves.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+bool isUtf8(std::string_view s) {
+    size_t i = 0;
+    while (i < s.size()) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        size_t n;
+        if (c < 0x80) n = 0;
+        else if (c >= 0xC2 && c <= 0xDF) n = 1;
+        else if (c >= 0xE0 && c <= 0xEF) n = 2;
+        else if (c >= 0xF0 && c <= 0xF4) n = 3;
+        else return false;
+        if (i + n >= s.size() && n > 0) return false;
+        for (size_t k = 1; k <= n; ++k) {
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        }
+        i += n + 1;
+    }
+    return true;
+}
+
+} // namespace
+
+QString fromCp1252(std::string_view bytes) {
+    QString out;
+    out.reserve(static_cast<qsizetype>(bytes.size()));
+    for (char ch : bytes) {
+        unsigned char c = static_cast<unsigned char>(ch);
+        out.append(QChar(c >= 0x80 && c < 0xA0 ? kHigh[c - 0x80] : static_cast<char16_t>(c)));
+    }
+    return out;
+}
+
+std::string toCp1252(const QString& text) {
+    std::string out;
+    out.reserve(static_cast<size_t>(text.size()));
+    for (QChar q : text) {
+        char16_t u = q.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out.push_back(static_cast<char>(u));
+            continue;
+        }
+        char mapped = '?';
+        for (size_t k = 0; k < kHigh.size(); ++k) {
+            if (kHigh[k] == u) {
+                mapped = static_cast<char>(0x80 + k);
+                break;
+            }
+        }
+        out.push_back(mapped);
+    }
+    return out;
+}
+
+QString toQString(std::string_view bytes) {
+    if (isUtf8(bytes)) return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return fromCp1252(bytes);
+}
+
+std::string fromQString(const QString& text) { return text.toUtf8().toStdString(); }
+
+} // namespace platform

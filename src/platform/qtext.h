@@ -1,0 +1,22 @@
+#pragma once
+// Crossing between the system's byte texts and Qt's strings, only at the edge where a text is
+// shown in or taken from a widget. The system never decodes while it works on a text.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// A text that is valid UTF-8 (OSM names are) is shown as UTF-8; any other byte string is
+// shown as Windows-1252, one character per byte.
+QString toQString(std::string_view bytes);
+
+// What the user typed, as the bytes the data holds: UTF-8.
+std::string fromQString(const QString& text);
+
+// Windows-1252 only, one byte per character; characters outside the code page become "?".
+std::string toCp1252(const QString& text);
+QString fromCp1252(std::string_view bytes);
+
+} // namespace platform
