@@ -1,0 +1,21 @@
+#pragma once
+// Whole files as bytes: read in one piece, and written so that the file is there whole or not at
+// all. Paths are the system's byte texts, handed to the operating system as they stand.
+//
+// Failures raise the runtime's file faults: 53 "File not found" when the file to read is
+// missing, 76 "Path not found" when a folder of the path is missing, 70 "Permission denied"
+// when access is refused, 75 "Path/File access error" for anything else (a folder where a file
+// is expected, a full disk, a failed rename).
+
+#include <string>
+#include <string_view>
+
+namespace basic {
+
+std::string readFileBytes(const std::string& path);
+
+// Writes bytes to a temporary file in the target's folder, flushes it to disk and renames it
+// over path. On failure the temporary file is removed and the target is left as it was.
+void writeFileWhole(const std::string& path, std::string_view bytes);
+
+} // namespace basic
