@@ -11,18 +11,35 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// Well-formed UTF-8 only: overlong forms, surrogates and code points above U+10FFFF do not
+// count, since Qt would show them as replacement characters.
 bool isUtf8(std::string_view s) {
     size_t i = 0;
     while (i < s.size()) {
         unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
         size_t n;
-        if (c < 0x80) n = 0;
-        else if (c >= 0xC2 && c <= 0xDF) n = 1;
-        else if (c >= 0xE0 && c <= 0xEF) n = 2;
-        else if (c >= 0xF0 && c <= 0xF4) n = 3;
-        else return false;
-        if (i + n >= s.size() && n > 0) return false;
-        for (size_t k = 1; k <= n; ++k) {
+        unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            n = 1;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            n = 2;
+            if (c == 0xE0) low = 0xA0;
+            if (c == 0xED) high = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            n = 3;
+            if (c == 0xF0) low = 0x90;
+            if (c == 0xF4) high = 0x8F;
+        } else {
+            return false;
+        }
+        if (s.size() - i <= n) return false;
+        unsigned char second = static_cast<unsigned char>(s[i + 1]);
+        if (second < low || second > high) return false;
+        for (size_t k = 2; k <= n; ++k) {
             if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
         }
         i += n + 1;
@@ -45,12 +62,14 @@ QString fromCp1252(std::string_view bytes) {
 std::string toCp1252(const QString& text) {
     std::string out;
     out.reserve(static_cast<size_t>(text.size()));
-    for (QChar q : text) {
-        char16_t u = q.unicode();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char16_t u = text[i].unicode();
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
             out.push_back(static_cast<char>(u));
             continue;
         }
+        // A character beyond the 16-bit plane (a surrogate pair) is one character: one "?".
+        if (QChar::isHighSurrogate(u) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
         char mapped = '?';
         for (size_t k = 0; k < kHigh.size(); ++k) {
             if (kHigh[k] == u) {

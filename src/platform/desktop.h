@@ -1,0 +1,43 @@
+#pragma once
+// Handing a document or an address to the desktop's program for it: a KML file to the globe
+// viewer, a web page to the browser. Production asks Qt's desktop services; tests record.
+
+#include <QUrl>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The URL the desktop gets for a target: an address with a scheme ("https://...", "mailto:...")
+// as it is, anything else as a local file (made absolute); an empty target gives an invalid URL.
+QUrl desktopUrl(const std::string& target);
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    // Whether the target was handed over; an empty target is not.
+    virtual bool open(const std::string& target) = 0;
+};
+
+class QtDesktop : public Desktop {
+public:
+    bool open(const std::string& target) override;
+};
+
+// Keeps every target asked for and answers as the desktop would have been asked.
+class RecordingDesktop : public Desktop {
+public:
+    bool open(const std::string& target) override;
+    const std::vector<std::string>& targets() const { return targets_; }
+
+private:
+    std::vector<std::string> targets_;
+};
+
+Desktop& desktop();
+
+// Installs `next` (nullptr: back to QtDesktop) and hands back the previous instance.
+std::unique_ptr<Desktop> setDesktop(std::unique_ptr<Desktop> next);
+
+} // namespace platform

@@ -1,0 +1,28 @@
+#pragma once
+// Fetching a small resource over HTTP on the GUI thread, with a time limit. The window waits
+// meanwhile: user input is held back until the transfer ends.
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The agent name the system introduces itself with.
+inline constexpr std::string_view kHttpAgent = "vb wininet";
+
+// Redirects followed before the transfer counts as failed.
+inline constexpr int kHttpMaxRedirects = 5;
+
+struct HttpResult {
+    bool ok = false;   // a response arrived, whatever its status
+    int status = 0;    // its HTTP status (200, 404, ...), 0 without a response
+    std::string body;  // its bytes, unconverted
+    std::string error; // why no response arrived: "timed out", the network's own text, ...
+};
+
+// GET `url` (http or https) directly, without a proxy and without caching the response. An
+// error page (404 and the like) is a response: ok with its status and body. No response within
+// `timeoutMs` aborts the transfer with the error "timed out".
+HttpResult httpGet(const std::string& url, int timeoutMs);
+
+} // namespace platform

@@ -1,0 +1,162 @@
+// HTTP against a server in this process on 127.0.0.1; nothing here reaches further.
+#include "platform/http.h"
+
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace platform {
+namespace {
+
+QByteArray response(const char* status, const QByteArray& body, const QByteArray& extraHeaders = {}) {
+    return QByteArray("HTTP/1.1 ") + status + "\r\nContent-Length: " + QByteArray::number(body.size()) +
+           "\r\nConnection: close\r\n" + extraHeaders + "\r\n" + body;
+}
+
+// Serves canned responses by path; a path it does not know gets no answer at all.
+class CannedServer {
+public:
+    CannedServer() {
+        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost));
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { serve(socket); });
+            }
+        });
+    }
+
+    void answer(const QByteArray& path, QByteArray canned) { responses_[path] = std::move(canned); }
+    std::string url(const char* path) const {
+        return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + path;
+    }
+    const std::vector<QByteArray>& requests() const { return requests_; }
+
+private:
+    void serve(QTcpSocket* socket) {
+        QByteArray& pending = buffers_[socket];
+        pending += socket->readAll();
+        if (!pending.contains("\r\n\r\n")) return;
+        requests_.push_back(pending);
+        QByteArray path = pending.split(' ').value(1);
+        pending.clear();
+        auto found = responses_.find(path);
+        if (found == responses_.end()) return;
+        socket->write(found->second);
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer server_;
+    std::map<QByteArray, QByteArray> responses_;
+    std::map<QTcpSocket*, QByteArray> buffers_;
+    std::vector<QByteArray> requests_;
+};
+
+TEST(ServicesHttp, OkResponseGivesTheBodyAndTheSystemsAgent) {
+    CannedServer server;
+    server.answer("/version.txt", response("200 OK", "1.972\r\nsecond line\r\n"));
+    HttpResult result = httpGet(server.url("/version.txt"), 5000);
+    EXPECT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(result.status, 200);
+    EXPECT_EQ(result.body, "1.972\r\nsecond line\r\n");
+    EXPECT_EQ(result.error, "");
+    ASSERT_EQ(server.requests().size(), 1u);
+    EXPECT_TRUE(server.requests()[0].startsWith("GET /version.txt HTTP/1.1\r\n"));
+    EXPECT_TRUE(server.requests()[0].contains("\r\nUser-Agent: vb wininet\r\n"))
+        << server.requests()[0].data();
+}
+
+TEST(ServicesHttp, LongBinaryBodyArrivesWholeAndInOrder) {
+    QByteArray body;
+    for (int i = 0; i < 100000; ++i)
+        body.append(static_cast<char>((i * 7) % 256));
+    CannedServer server;
+    server.answer("/big", response("200 OK", body));
+    HttpResult result = httpGet(server.url("/big"), 5000);
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(result.body.size(), static_cast<size_t>(body.size()));
+    EXPECT_TRUE(result.body == body.toStdString());
+}
+
+TEST(ServicesHttp, ErrorPageIsAResponseWithItsStatus) {
+    CannedServer server;
+    server.answer("/missing", response("404 Not Found", "no such file"));
+    HttpResult result = httpGet(server.url("/missing"), 5000);
+    EXPECT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(result.status, 404);
+    EXPECT_EQ(result.body, "no such file");
+}
+
+TEST(ServicesHttp, RedirectsAreFollowedAFewTimes) {
+    CannedServer server;
+    server.answer("/old", response("302 Found", "", "Location: /version.txt\r\n"));
+    server.answer("/version.txt", response("200 OK", "1.971"));
+    server.answer("/loop", response("302 Found", "", "Location: /loop\r\n"));
+
+    HttpResult moved = httpGet(server.url("/old"), 5000);
+    EXPECT_TRUE(moved.ok) << moved.error;
+    EXPECT_EQ(moved.status, 200);
+    EXPECT_EQ(moved.body, "1.971");
+
+    HttpResult loop = httpGet(server.url("/loop"), 5000);
+    EXPECT_FALSE(loop.ok);
+    EXPECT_NE(loop.error, "");
+    EXPECT_NE(loop.error, "timed out");
+}
+
+TEST(ServicesHttp, SilentServerTimesOutWithinTheLimit) {
+    CannedServer server; // knows no path, so it never answers
+    QElapsedTimer clock;
+    clock.start();
+    HttpResult result = httpGet(server.url("/version.txt"), 300);
+    qint64 elapsed = clock.elapsed();
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.error, "timed out");
+    EXPECT_GE(elapsed, 290);
+    EXPECT_LT(elapsed, 300 + 1500);
+    EXPECT_EQ(server.requests().size(), 1u);
+}
+
+TEST(ServicesHttp, RefusedConnectionIsAnError) {
+    quint16 port;
+    {
+        QTcpServer closed;
+        ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+        port = closed.serverPort();
+    }
+    QElapsedTimer clock;
+    clock.start();
+    HttpResult result = httpGet("http://127.0.0.1:" + std::to_string(port) + "/version.txt", 5000);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.error, "");
+    EXPECT_NE(result.error, "timed out");
+    EXPECT_LT(clock.elapsed(), 5000);
+}
+
+TEST(ServicesHttp, BadRequestsFailWithoutATransfer) {
+    struct Row {
+        std::string url;
+        int timeoutMs;
+        std::string error;
+    };
+    const Row rows[] = {
+        {"", 1000, "invalid address"},
+        {"not an address", 1000, "invalid address"},
+        {"http://", 1000, "invalid address"},
+        {"ftp://127.0.0.1/version.txt", 1000, "invalid address"},
+        {"file:///etc/hostname", 1000, "invalid address"},
+        {"http://127.0.0.1:1/version.txt", 0, "invalid time limit"},
+        {"http://127.0.0.1:1/version.txt", -5, "invalid time limit"},
+    };
+    for (const Row& row : rows) {
+        HttpResult result = httpGet(row.url, row.timeoutMs);
+        EXPECT_FALSE(result.ok) << row.url;
+        EXPECT_EQ(result.error, row.error) << row.url;
+    }
+}
+
+} // namespace
+} // namespace platform
