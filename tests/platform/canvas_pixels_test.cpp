@@ -1,0 +1,161 @@
+#include "canvas_test_support.h"
+#include "platform/canvas.h"
+#include "platform/gdibrush.h"
+#include "platform/gdiregion.h"
+#include "platform/pixels.h"
+
+#include <gtest/gtest.h>
+
+namespace platform {
+namespace {
+
+using canvastest::faultNumber;
+using canvastest::pixelAt;
+
+TEST(CanvasPixels, RowBytesByDepthAreWholeWords) {
+    struct Row {
+        int width;
+        int depth;
+        int bytes;
+    };
+    const Row rows[] = {
+        {3, 8, 4}, {3, 15, 6},  {3, 16, 6}, {3, 24, 10}, {3, 32, 12},
+        {4, 8, 4}, {4, 24, 12}, {1, 8, 2},  {1, 24, 4},  {0, 32, 0},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(bitmapRowBytes(row.width, row.depth), row.bytes) << row.width << " at " << row.depth;
+        PixelArray pixels(row.width, 2);
+        const BitmapBits bits = encodeBitmapBits(pixels, row.depth);
+        EXPECT_EQ(bits.rowBytes, row.bytes);
+        EXPECT_EQ(bits.bytes.size(), static_cast<size_t>(2 * row.bytes));
+    }
+}
+
+TEST(CanvasPixels, UnsupportedDepthRaisesTheHelpersFault) {
+    Canvas tile(4, 4);
+    for (int depth : {0, 1, 4, 12, 48}) {
+        try {
+            setBitmapPixels(tile, depth, PixelArray(4, 4));
+            ADD_FAILURE() << depth << " raised nothing";
+        } catch (const basic::RuntimeFault& fault) {
+            EXPECT_EQ(fault.number(), -2147220503);
+            EXPECT_EQ(fault.source(), "DDBHelper.GetBitmapPixels");
+            EXPECT_EQ(fault.description(), "Invalid number of bits per pixel: " + std::to_string(depth));
+        }
+    }
+}
+
+TEST(CanvasPixels, ReadsTriplesIndexedByColumnAndRow) {
+    Canvas tile(3, 2);
+    tile.image().setPixel(2, 1, qRgb(10, 20, 30));
+    tile.image().setPixel(0, 1, qRgb(1, 2, 3));
+    PixelArray pixels;
+    int depth = 0;
+    getBitmapPixels(tile, pixels, depth);
+    EXPECT_EQ(depth, 32);
+    EXPECT_EQ(pixels.width(), 3);
+    EXPECT_EQ(pixels.height(), 2);
+    EXPECT_EQ(pixels.at(2, 1), (PixelTriple{30, 20, 10}));
+    EXPECT_EQ(pixels.at(2, 1).rgb(), 10 + 256 * 20 + 65536 * 30);
+    EXPECT_EQ(pixels.at(0, 1).red, 1);
+    EXPECT_EQ(faultNumber([&] { pixels.at(3, 0); }), basic::fault::SubscriptOutOfRange);
+    EXPECT_EQ(faultNumber([&] { pixels.at(0, -1); }), basic::fault::SubscriptOutOfRange);
+}
+
+TEST(CanvasPixels, BitsOfEachDepth) {
+    PixelArray pixels(2, 1);
+    pixels.at(0, 0) = PixelTriple{0, 0, 255};     // red
+    pixels.at(1, 0) = PixelTriple{255, 255, 255}; // white
+    struct Row {
+        int depth;
+        std::vector<std::uint8_t> bytes;
+    };
+    const Row rows[] = {
+        {8, {36 * 5, 215}},
+        {15, {0x00, 0x7C, 0xFF, 0x7F}},
+        {16, {0x00, 0xF8, 0xFF, 0xFF}},
+        {24, {0, 0, 255, 255, 255, 255}},
+        {32, {0, 0, 255, 0, 255, 255, 255, 0}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(encodeBitmapBits(pixels, row.depth).bytes, row.bytes) << row.depth;
+}
+
+TEST(CanvasPixels, WritingAtADepthKeepsWhatTheDepthHolds) {
+    PixelArray pixels(3, 1);
+    pixels.at(0, 0) = PixelTriple{0, 0, 0};
+    pixels.at(1, 0) = PixelTriple{255, 255, 255};
+    pixels.at(2, 0) = PixelTriple{130, 10, 250}; // blue 130, green 10, red 250
+    struct Row {
+        int depth;
+        QRgb third;
+    };
+    const Row rows[] = {
+        {8, qRgb(255, 0, 153)}, // the nearest colour of the cube
+        {15, qRgb(255, 8, 132)}, {16, qRgb(255, 8, 132)}, {24, qRgb(250, 10, 130)}, {32, qRgb(250, 10, 130)},
+    };
+    for (const Row& row : rows) {
+        Canvas target(3, 1);
+        setBitmapPixels(target, row.depth, pixels);
+        EXPECT_EQ(target.image().pixel(0, 0), qRgb(0, 0, 0)) << row.depth;
+        EXPECT_EQ(target.image().pixel(1, 0), qRgb(255, 255, 255)) << row.depth;
+        EXPECT_EQ(target.image().pixel(2, 0), row.third) << row.depth;
+    }
+}
+
+TEST(CanvasPixels, WritesOnlyWhereArrayAndImageOverlap) {
+    Canvas target(2, 3);
+    target.setBackColor(0x0000FF);
+    PixelArray pixels(4, 1); // black, wider and lower than the image
+    setBitmapPixels(target, 32, pixels);
+    EXPECT_EQ(pixelAt(target.image(), 0, 0), 0);
+    EXPECT_EQ(pixelAt(target.image(), 1, 0), 0);
+    EXPECT_EQ(pixelAt(target.image(), 0, 1), 0x0000FF);
+}
+
+// The mask of a pattern tile, as the drawing builds it from these pieces.
+void makemask(const Canvas& source, Canvas& target) {
+    PixelArray pixels;
+    int depth = 0;
+    getBitmapPixels(source, pixels, depth);
+    const PixelTriple key = pixels.at(1, 1);
+    for (int y = 0; y < pixels.height(); ++y) {
+        for (int x = 0; x < pixels.width(); ++x) {
+            pixels.at(x, y) = pixels.at(x, y) == key ? PixelTriple{255, 255, 255} : PixelTriple{0, 0, 0};
+        }
+    }
+    setBitmapPixels(target, depth, pixels);
+    target.setPictureFromImage();
+}
+
+TEST(CanvasPixels, MaskPicturesAreAFewLines) {
+    Canvas tile(4, 4);
+    tile.setScaleMode(scalemode::Pixels);
+    tile.setBackColor(0x0080C0A0);
+    tile.pset(2, 2, 0x0081C0A0); // differs from the key colour in one component only
+    Canvas scratch(4, 4);
+    makemask(tile, scratch);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x)
+            EXPECT_EQ(pixelAt(scratch.picture(), x, y), x == 2 && y == 2 ? 0 : 0xFFFFFF);
+    }
+
+    // The mask then tiles a region through a pattern brush.
+    Canvas sheet(8, 4);
+    sheet.setScaleMode(scalemode::Pixels);
+    const QPoint square[] = {{0, 0}, {8, 0}, {8, 4}, {0, 4}};
+    fillRegion(sheet, createPolygonRegion(square), Brush::pattern(scratch.picture()));
+    EXPECT_EQ(pixelAt(sheet.image(), 6, 2), 0);
+    EXPECT_EQ(pixelAt(sheet.image(), 5, 2), 0xFFFFFF);
+}
+
+TEST(CanvasPixels, SingleColourTileGivesAnAllWhiteMask) {
+    Canvas tile(5, 3);
+    tile.setBackColor(0x00123456);
+    Canvas scratch(5, 3);
+    makemask(tile, scratch);
+    EXPECT_EQ(canvastest::countColour(scratch.picture(), 0xFFFFFF), 15);
+}
+
+} // namespace
+} // namespace platform
