@@ -1,0 +1,38 @@
+#pragma once
+// The image control: a picture shown in its container. Without Stretch the control takes the
+// picture's size whenever a picture is assigned and shows it at that size; with Stretch the
+// picture is scaled to the control. A picture with an alpha channel is shown with its
+// transparency. BorderStyle 1 draws a one-pixel black frame over the picture's edge (the pressed
+// look of the toolbar images).
+
+#include "platform/lightweight.h"
+
+#include <QImage>
+
+namespace platform {
+
+class ImageControl : public Lightweight {
+public:
+    ImageControl(Container& container, std::string name);
+
+    const QImage& picture() const { return picture_; }
+    void setPicture(QImage picture);
+    bool stretch() const { return stretch_; }
+    void setStretch(bool stretch);
+    // 0 none, 1 fixed single; anything else is fault 380.
+    int borderStyle() const { return borderStyle_; }
+    void setBorderStyle(int style);
+
+    // What a loaded element copies from its template.
+    void copyPropertiesFrom(const ImageControl& other);
+
+    bool takesMouse() const override { return true; }
+    void paint(QPainter& painter) const override;
+
+private:
+    QImage picture_;
+    bool stretch_ = false;
+    int borderStyle_ = 0;
+};
+
+} // namespace platform
