@@ -1,11 +1,18 @@
+// Varnoke: starts the main window and runs the event loop until it is unloaded.
+
+#include "platform/form.h"
+#include "platform/statusbar.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Varnoke");
-    QMainWindow window;
-    window.setWindowTitle("Varnoke");
-    window.showMaximized();
+
+    platform::Form map("map");
+    map.setCaption("Varnoke");
+    map.onUnload = [] { QApplication::quit(); };
+    map.setWindowState(2);
+    map.show();
     return app.exec();
 }
