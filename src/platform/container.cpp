@@ -208,19 +208,29 @@ bool Container::contains(const Control* child, QPoint hostPixel) const {
     return static_cast<const Lightweight*>(child)->pixelBounds().contains(hostPixel);
 }
 
+void raiseMouse(Control& control, MouseAction action, int button, int shift, double x, double y) {
+    switch (action) {
+    case MouseAction::Down:
+        control.raiseMouseDown(button, shift, x, y);
+        break;
+    case MouseAction::Move:
+        control.raiseMouseMove(button, shift, x, y);
+        break;
+    case MouseAction::Up:
+        control.raiseMouseUp(button, shift, x, y);
+        break;
+    }
+}
+
 void Container::deliver(MouseAction action, Control* child, int button, int shift, QPoint hostPixel) {
     const bool runs = child ? child->runsWhileBusy() : ownRunsWhileBusy();
     const double x = unitsX(child, hostPixel);
     const double y = unitsY(child, hostPixel);
     runUserEvent(runs, [&] {
-        if (!child) {
-            raiseOwnMouse(action, button, shift, x, y);
-        } else if (action == MouseAction::Down) {
-            child->raiseMouseDown(button, shift, x, y);
-        } else if (action == MouseAction::Move) {
-            child->raiseMouseMove(button, shift, x, y);
+        if (child) {
+            raiseMouse(*child, action, button, shift, x, y);
         } else {
-            child->raiseMouseUp(button, shift, x, y);
+            raiseOwnMouse(action, button, shift, x, y);
         }
     });
 }

@@ -37,6 +37,9 @@ class WindowedControl;
 
 enum class MouseAction { Down, Move, Up };
 
+// Raises MouseDown, MouseMove or MouseUp on a control.
+void raiseMouse(Control& control, MouseAction action, int button, int shift, double x, double y);
+
 class Container {
 public:
     Container(const Container&) = delete;

@@ -1,6 +1,5 @@
 #include "platform/container_frame.h"
 
-#include "basic/fault.h"
 #include "platform/canvascolour.h"
 #include "platform/qtext.h"
 
@@ -8,25 +7,7 @@
 
 namespace platform {
 
-void raiseMouse(Control& control, MouseAction action, int button, int shift, double x, double y) {
-    switch (action) {
-    case MouseAction::Down:
-        control.raiseMouseDown(button, shift, x, y);
-        break;
-    case MouseAction::Move:
-        control.raiseMouseMove(button, shift, x, y);
-        break;
-    case MouseAction::Up:
-        control.raiseMouseUp(button, shift, x, y);
-        break;
-    }
-}
-
-Frame::Frame(Container& container, std::string name) : WindowedControl(container, std::move(name)) {
-    auto* widget = new ContainerWidget(*this, container.host());
-    setHost(widget);
-    attachWidget(widget);
-}
+Frame::Frame(Container& container, std::string name) : WindowedContainer(container, std::move(name)) {}
 
 void Frame::setCaption(std::string caption) {
     caption_ = std::move(caption);
@@ -34,7 +15,7 @@ void Frame::setCaption(std::string caption) {
 }
 
 void Frame::setBorderStyle(int style) {
-    if (style != 0 && style != 1) basic::raise(basic::fault::InvalidPropertyValue);
+    checkPropertyRange(style, 0, 1);
     borderStyle_ = style;
     invalidateAll();
 }
@@ -43,14 +24,6 @@ void Frame::setBackColor(std::int32_t colour) {
     checkColour(colour);
     backColor_ = colour;
     invalidateAll();
-}
-
-void Frame::raiseOwnMouse(MouseAction action, int button, int shift, double x, double y) {
-    raiseMouse(*this, action, button, shift, x, y);
-}
-
-void Frame::raiseOwnDragOver(Control& source, double x, double y) {
-    raiseDragOver(source, x, y, kDragOverState);
 }
 
 void Frame::paintBackground(QPainter& painter, const QRect& dirty) {

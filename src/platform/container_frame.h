@@ -4,14 +4,13 @@
 // rectangle with the Caption set into its top edge; an empty Caption leaves the edge whole;
 // BorderStyle 0 draws neither border nor caption. Disabling a frame disables everything in it.
 
-#include "platform/container.h"
-#include "platform/control_windowed.h"
+#include "platform/container_windowed.h"
 
 #include <cstdint>
 
 namespace platform {
 
-class Frame : public WindowedControl, public Container {
+class Frame : public WindowedContainer {
 public:
     Frame(Container& container, std::string name);
 
@@ -24,12 +23,6 @@ public:
     void setBackColor(std::int32_t colour);
 
 protected:
-    void raiseOwnMouse(MouseAction action, int button, int shift, double x, double y) override;
-    void raiseOwnClick() override { raiseClick(); }
-    void raiseOwnDblClick() override { raiseDblClick(); }
-    void raiseOwnDragOver(Control& source, double x, double y) override;
-    void raiseOwnDragDrop(Control& source, double x, double y) override { raiseDragDrop(source, x, y); }
-    bool ownRunsWhileBusy() const override { return runsWhileBusy(); }
     void paintBackground(QPainter& painter, const QRect& dirty) override;
 
 private:
@@ -37,8 +30,5 @@ private:
     int borderStyle_ = 1;
     std::int32_t backColor_ = 0xF0F0F0;
 };
-
-// Raises a container's own mouse event on its control.
-void raiseMouse(Control& control, MouseAction action, int button, int shift, double x, double y);
 
 } // namespace platform

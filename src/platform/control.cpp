@@ -27,6 +27,10 @@ void checkExtent(double value) {
 
 } // namespace
 
+void checkPropertyRange(int value, int low, int high) {
+    if (value < low || value > high) basic::raise(basic::fault::InvalidPropertyValue);
+}
+
 Control::Control(Container& container, std::string name) : name_(std::move(name)), container_(&container) {}
 
 Control::~Control() {

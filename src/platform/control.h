@@ -46,6 +46,9 @@ inline constexpr int kDragBegin = 1;
 inline constexpr int kDragEnd = 2;
 inline constexpr int kDragOverState = 2;
 
+// A property assigned a value outside low..high is fault 380 (Invalid property value).
+void checkPropertyRange(int value, int low, int high);
+
 using MouseHandler = std::function<void(int button, int shift, double x, double y)>;
 using IndexedMouseHandler = std::function<void(int index, int button, int shift, double x, double y)>;
 

@@ -1,6 +1,5 @@
 #include "platform/form.h"
 
-#include "basic/fault.h"
 #include "platform/busy.h"
 #include "platform/canvascolour.h"
 #include "platform/control_dispatch.h"
@@ -110,7 +109,7 @@ int Form::windowState() const {
 }
 
 void Form::setWindowState(int state) {
-    if (state < 0 || state > 2) basic::raise(basic::fault::InvalidPropertyValue);
+    checkPropertyRange(state, 0, 2);
     windowState_ = state;
     window_->setWindowState(state == 1   ? Qt::WindowMinimized
                             : state == 2 ? Qt::WindowMaximized

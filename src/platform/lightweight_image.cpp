@@ -1,6 +1,5 @@
 #include "platform/lightweight_image.h"
 
-#include "basic/fault.h"
 #include "platform/container.h"
 
 #include <QPainter>
@@ -25,7 +24,7 @@ void ImageControl::setStretch(bool stretch) {
 }
 
 void ImageControl::setBorderStyle(int style) {
-    if (style != 0 && style != 1) basic::raise(basic::fault::InvalidPropertyValue);
+    checkPropertyRange(style, 0, 1);
     borderStyle_ = style;
     repaint();
 }

@@ -1,6 +1,5 @@
 #include "platform/lightweight_label.h"
 
-#include "basic/fault.h"
 #include "platform/canvascolour.h"
 #include "platform/qtext.h"
 
@@ -8,10 +7,6 @@
 
 namespace platform {
 namespace {
-
-void checkRange(int value, int low, int high) {
-    if (value < low || value > high) basic::raise(basic::fault::InvalidPropertyValue);
-}
 
 Qt::Alignment textAlignment(int alignment) {
     switch (alignment) {
@@ -47,7 +42,7 @@ void LabelControl::setBackColor(std::int32_t colour) {
 }
 
 void LabelControl::setBackStyle(int style) {
-    checkRange(style, 0, 1);
+    checkPropertyRange(style, 0, 1);
     backStyle_ = style;
     repaint();
 }
@@ -84,13 +79,13 @@ void LabelControl::setFontBold(bool bold) {
 }
 
 void LabelControl::setAlignment(int alignment) {
-    checkRange(alignment, 0, 2);
+    checkPropertyRange(alignment, 0, 2);
     alignment_ = alignment;
     repaint();
 }
 
 void LabelControl::setBorderStyle(int style) {
-    checkRange(style, 0, 1);
+    checkPropertyRange(style, 0, 1);
     borderStyle_ = style;
     repaint();
 }

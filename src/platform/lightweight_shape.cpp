@@ -12,10 +12,6 @@
 namespace platform {
 namespace {
 
-void checkRange(int value, int low, int high) {
-    if (value < low || value > high) basic::raise(basic::fault::InvalidPropertyValue);
-}
-
 Qt::PenStyle penStyle(int borderStyle) {
     switch (borderStyle) {
     case 2:
@@ -74,20 +70,20 @@ QPainterPath outline(int shape, QRectF area, double inset) {
 } // namespace
 
 void checkBorderWidth(int pixels) {
-    checkRange(pixels, 1, 8192);
+    checkPropertyRange(pixels, 1, 8192);
 }
 
 ShapeControl::ShapeControl(Container& container, std::string name)
     : Lightweight(container, std::move(name)) {}
 
 void ShapeControl::setShape(int shape) {
-    checkRange(shape, 0, 5);
+    checkPropertyRange(shape, 0, 5);
     shape_ = shape;
     repaint();
 }
 
 void ShapeControl::setBackStyle(int style) {
-    checkRange(style, 0, 1);
+    checkPropertyRange(style, 0, 1);
     backStyle_ = style;
     repaint();
 }
@@ -111,7 +107,7 @@ void ShapeControl::setBorderWidth(int pixels) {
 }
 
 void ShapeControl::setBorderStyle(int style) {
-    checkRange(style, 0, 6);
+    checkPropertyRange(style, 0, 6);
     borderStyle_ = style;
     repaint();
 }
@@ -123,7 +119,7 @@ void ShapeControl::setFillColor(std::int32_t colour) {
 }
 
 void ShapeControl::setFillStyle(int style) {
-    checkRange(style, 0, 7);
+    checkPropertyRange(style, 0, 7);
     fillStyle_ = style;
     repaint();
 }

@@ -1,6 +1,5 @@
 #include "platform/listbox.h"
 
-#include "basic/fault.h"
 #include "platform/container.h"
 #include "platform/control_dispatch.h"
 #include "platform/control_hooked.h"
@@ -55,78 +54,49 @@ void ListBox::addItem(std::string item) {
 }
 
 void ListBox::addItem(std::string item, int index) {
-    checkInsertIndex(index, items_.count());
-    items_.insert(index, std::move(item));
-    if (listIndex_ >= index) {
-        ++listIndex_;
-        showSelection();
-    }
+    if (items_.addItem(std::move(item), index)) showSelection();
 }
 
 void ListBox::removeItem(int index) {
-    checkItemIndex(index, items_.count());
-    items_.remove(index);
-    if (listIndex_ == index) {
-        listIndex_ = -1;
-    } else if (listIndex_ > index) {
-        --listIndex_;
-    }
+    items_.removeItem(index);
     showSelection();
 }
 
 void ListBox::clear() {
     items_.clear();
-    listIndex_ = -1;
     showSelection();
 }
 
-std::string ListBox::list(int index) const {
-    if (index < 0) basic::raise(basic::fault::InvalidPropertyArrayIndex);
-    return index < items_.count() ? items_.at(index) : std::string();
-}
-
 void ListBox::setListIndex(int index) {
-    checkListIndex(index, items_.count());
-    if (index == listIndex_) return;
-    listIndex_ = index;
+    if (!items_.setListIndex(index)) return;
     showSelection();
     raiseClick();
 }
 
-bool ListBox::selected(int index) const {
-    if (index < 0 || index >= items_.count()) basic::raise(basic::fault::InvalidPropertyArrayIndex);
-    return index == listIndex_;
-}
-
 void ListBox::setSelected(int index, bool selected) {
-    if (index < 0 || index >= items_.count()) basic::raise(basic::fault::InvalidPropertyArrayIndex);
+    const bool wasSelected = items_.selected(index);
     if (selected) {
         setListIndex(index);
-    } else if (index == listIndex_) {
+    } else if (wasSelected) {
         setListIndex(-1);
     }
-}
-
-std::string ListBox::text() const {
-    return listIndex_ >= 0 ? items_.at(listIndex_) : std::string();
 }
 
 void ListBox::showSelection() {
     auto* view = static_cast<QListView*>(widget());
     if (!view) return;
     showing_ = true;
-    if (listIndex_ < 0) {
+    if (items_.listIndex() < 0) {
         view->selectionModel()->clear();
     } else {
-        const QModelIndex row = view->model()->index(listIndex_, 0);
+        const QModelIndex row = view->model()->index(items_.listIndex(), 0);
         view->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
     }
     showing_ = false;
 }
 
 void ListBox::userSelected(int row) {
-    if (row == listIndex_ || row < -1 || row >= items_.count()) return;
-    listIndex_ = row;
+    if (row == items_.listIndex() || !items_.choose(row)) return;
     runUserEvent(runsWhileBusy(), [this] { raiseClick(); });
 }
 
@@ -134,8 +104,7 @@ void ListBox::beforeMouseDown(QPoint at) {
     auto* view = static_cast<QListView*>(widget());
     if (!view) return;
     const QModelIndex row = view->indexAt(view->viewport()->mapFrom(view, at));
-    if (!row.isValid() || row.row() == listIndex_) return;
-    listIndex_ = row.row();
+    if (!row.isValid() || row.row() == items_.listIndex() || !items_.choose(row.row())) return;
     showSelection();
     raiseClick();
 }

@@ -8,9 +8,7 @@
 //
 // Click runs whenever ListIndex changes: by the user (busy-gated; a press selects the row under
 // the mouse before MouseDown runs, so MouseDown sees the pressed entry) or by an assignment in
-// code (always). List(i) of an index past the end reads as the empty text; a negative index is
-// fault 381, as is Selected(i) outside the list. The selection follows its item when items are
-// added or removed before it, and becomes -1 when its item is removed or the list cleared.
+// code (always). The items, the selection and their faults are those of ListItems.
 
 #include "platform/control_windowed.h"
 #include "platform/listbox_model.h"
@@ -31,15 +29,15 @@ public:
     void clear();
 
     int listCount() const { return items_.count(); }
-    std::string list(int index) const;
+    std::string list(int index) const { return items_.list(index); }
 
-    int listIndex() const { return listIndex_; }
+    int listIndex() const { return items_.listIndex(); }
     // -1..ListCount-1; anything else is fault 380.
     void setListIndex(int index);
-    bool selected(int index) const;
+    bool selected(int index) const { return items_.selected(index); }
     void setSelected(int index, bool selected);
     // The selected item's text, or the empty text.
-    std::string text() const;
+    std::string text() const { return items_.chosenText(); }
 
 protected:
     void visibleChanged() override;
@@ -51,7 +49,6 @@ private:
     void userSelected(int row);
 
     ListItems items_;
-    int listIndex_ = -1;
     bool showing_ = false;
 };
 

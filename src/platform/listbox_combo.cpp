@@ -1,6 +1,5 @@
 #include "platform/listbox_combo.h"
 
-#include "basic/fault.h"
 #include "platform/container.h"
 #include "platform/control_dispatch.h"
 #include "platform/control_hooked.h"
@@ -21,7 +20,7 @@ ComboBox::ComboBox(Container& container, std::string name) : WindowedControl(con
     QObject::connect(box, &QComboBox::activated, signalContext(), [this](int row) { userPicked(row); });
     QObject::connect(box->lineEdit(), &QLineEdit::textEdited, signalContext(), [this](const QString& typed) {
         text_ = fromQString(typed);
-        listIndex_ = -1;
+        items_.choose(-1);
     });
     attachWidget(box);
 }
@@ -39,46 +38,30 @@ void ComboBox::addItem(std::string item) {
 }
 
 void ComboBox::addItem(std::string item, int index) {
-    checkInsertIndex(index, items_.count());
-    items_.insert(index, std::move(item));
-    if (listIndex_ >= index) ++listIndex_;
+    items_.addItem(std::move(item), index);
     showState();
 }
 
 void ComboBox::removeItem(int index) {
-    checkItemIndex(index, items_.count());
-    items_.remove(index);
-    if (listIndex_ == index) {
-        listIndex_ = -1;
-    } else if (listIndex_ > index) {
-        --listIndex_;
-    }
+    items_.removeItem(index);
     showState();
 }
 
 void ComboBox::clear() {
     items_.clear();
-    listIndex_ = -1;
     showState();
 }
 
-std::string ComboBox::list(int index) const {
-    if (index < 0) basic::raise(basic::fault::InvalidPropertyArrayIndex);
-    return index < items_.count() ? items_.at(index) : std::string();
-}
-
 void ComboBox::setListIndex(int index) {
-    checkListIndex(index, items_.count());
-    if (index == listIndex_) return;
-    listIndex_ = index;
-    text_ = index >= 0 ? items_.at(index) : std::string();
+    if (!items_.setListIndex(index)) return;
+    text_ = items_.chosenText();
     showState();
     raiseClick();
 }
 
 void ComboBox::setText(std::string text) {
     text_ = std::move(text);
-    listIndex_ = -1;
+    items_.choose(-1);
     showState();
 }
 
@@ -88,14 +71,13 @@ void ComboBox::showState() {
     QComboBox* box = combo();
     if (!box) return;
     const QSignalBlocker quiet(box);
-    if (box->currentIndex() != listIndex_) box->setCurrentIndex(listIndex_);
+    if (box->currentIndex() != items_.listIndex()) box->setCurrentIndex(items_.listIndex());
     const QString shown = toQString(text_);
     if (box->currentText() != shown) box->setEditText(shown);
 }
 
 void ComboBox::userPicked(int row) {
-    if (row < 0 || row >= items_.count()) return;
-    listIndex_ = row;
+    if (row < 0 || !items_.choose(row)) return;
     text_ = items_.at(row);
     runUserEvent(runsWhileBusy(), [this] { raiseClick(); });
 }

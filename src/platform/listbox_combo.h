@@ -25,9 +25,9 @@ public:
     void clear();
 
     int listCount() const { return items_.count(); }
-    std::string list(int index) const;
+    std::string list(int index) const { return items_.list(index); }
 
-    int listIndex() const { return listIndex_; }
+    int listIndex() const { return items_.listIndex(); }
     void setListIndex(int index);
     const std::string& text() const { return text_; }
     void setText(std::string text);
@@ -38,7 +38,6 @@ private:
     void userPicked(int row);
 
     ListItems items_;
-    int listIndex_ = -1;
     std::string text_;
 };
 

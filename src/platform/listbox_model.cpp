@@ -1,6 +1,7 @@
 #include "platform/listbox_model.h"
 
 #include "basic/fault.h"
+#include "platform/control.h"
 #include "platform/qtext.h"
 
 #include <QAbstractListModel>
@@ -43,39 +44,65 @@ ListItems::~ListItems() {
     if (model_) model_->detach();
 }
 
-void ListItems::insert(int index, std::string text) {
+std::string ListItems::list(int index) const {
+    if (index < 0) basic::raise(basic::fault::InvalidPropertyArrayIndex);
+    return index < count() ? at(index) : std::string();
+}
+
+bool ListItems::addItem(std::string text, int index) {
+    if (index < 0 || index > count()) basic::raise(basic::fault::InvalidProcedureCall);
     if (model_) model_->beginInsertRows({}, index, index);
     items_.insert(items_.begin() + index, std::move(text));
     if (model_) model_->endInsertRows();
+    if (listIndex_ < index) return false;
+    ++listIndex_;
+    return true;
 }
 
-void ListItems::remove(int index) {
+void ListItems::removeItem(int index) {
+    if (index < 0 || index >= count()) basic::raise(basic::fault::InvalidProcedureCall);
     if (model_) model_->beginRemoveRows({}, index, index);
     items_.erase(items_.begin() + index);
     if (model_) model_->endRemoveRows();
+    if (listIndex_ == index) {
+        listIndex_ = -1;
+    } else if (listIndex_ > index) {
+        --listIndex_;
+    }
 }
 
 void ListItems::clear() {
     if (model_) model_->beginResetModel();
     items_.clear();
     if (model_) model_->endResetModel();
+    listIndex_ = -1;
+}
+
+bool ListItems::setListIndex(int index) {
+    checkPropertyRange(index, -1, count() - 1);
+    if (index == listIndex_) return false;
+    listIndex_ = index;
+    return true;
+}
+
+bool ListItems::choose(int row) {
+    if (row < -1 || row >= count()) return false;
+    listIndex_ = row;
+    return true;
+}
+
+bool ListItems::selected(int index) const {
+    if (index < 0 || index >= count()) basic::raise(basic::fault::InvalidPropertyArrayIndex);
+    return index == listIndex_;
+}
+
+std::string ListItems::chosenText() const {
+    return listIndex_ >= 0 ? at(listIndex_) : std::string();
 }
 
 QAbstractItemModel* ListItems::model(QObject* owner) {
     if (!model_) model_ = new ItemsModel(items_, owner);
     return model_;
-}
-
-void checkInsertIndex(int index, int count) {
-    if (index < 0 || index > count) basic::raise(basic::fault::InvalidProcedureCall);
-}
-
-void checkItemIndex(int index, int count) {
-    if (index < 0 || index >= count) basic::raise(basic::fault::InvalidProcedureCall);
-}
-
-void checkListIndex(int index, int count) {
-    if (index < -1 || index >= count) basic::raise(basic::fault::InvalidPropertyValue);
 }
 
 } // namespace platform

@@ -1,21 +1,15 @@
 #include "platform/picturebox.h"
 
-#include "basic/fault.h"
-#include "platform/container_frame.h"
-
 #include <QPainter>
 #include <algorithm>
 
 namespace platform {
 
-PictureBox::PictureBox(Container& container, std::string name) : WindowedControl(container, std::move(name)) {
-    auto* widget = new ContainerWidget(*this, container.host());
-    setHost(widget);
-    attachWidget(widget);
-}
+PictureBox::PictureBox(Container& container, std::string name)
+    : WindowedContainer(container, std::move(name)) {}
 
 void PictureBox::setBorderStyle(int style) {
-    if (style != 0 && style != 1) basic::raise(basic::fault::InvalidPropertyValue);
+    checkPropertyRange(style, 0, 1);
     borderStyle_ = style;
     fitClient(true);
 }
@@ -124,14 +118,6 @@ void PictureBox::fitClient(bool always) {
     const bool resized = clientWidth != pixelWidth() || clientHeight != pixelHeight();
     if (resized) resizePixels(clientWidth, clientHeight);
     if (resized || always) relayoutChildren();
-}
-
-void PictureBox::raiseOwnMouse(MouseAction action, int button, int shift, double x, double y) {
-    raiseMouse(*this, action, button, shift, x, y);
-}
-
-void PictureBox::raiseOwnDragOver(Control& source, double x, double y) {
-    raiseDragOver(source, x, y, kDragOverState);
 }
 
 void PictureBox::paintBackground(QPainter& painter, const QRect&) {

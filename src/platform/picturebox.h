@@ -14,12 +14,11 @@
 // also place the children again; set the scale through the PictureBox, not through a Canvas&.
 
 #include "platform/canvas.h"
-#include "platform/container.h"
-#include "platform/control_windowed.h"
+#include "platform/container_windowed.h"
 
 namespace platform {
 
-class PictureBox : public Canvas, public WindowedControl, public Container {
+class PictureBox : public Canvas, public WindowedContainer {
 public:
     PictureBox(Container& container, std::string name);
 
@@ -57,12 +56,6 @@ public:
 protected:
     void placeChanged(double oldLeft, double oldTop, double oldWidth, double oldHeight) override;
 
-    void raiseOwnMouse(MouseAction action, int button, int shift, double x, double y) override;
-    void raiseOwnClick() override { raiseClick(); }
-    void raiseOwnDblClick() override { raiseDblClick(); }
-    void raiseOwnDragOver(Control& source, double x, double y) override;
-    void raiseOwnDragDrop(Control& source, double x, double y) override { raiseDragDrop(source, x, y); }
-    bool ownRunsWhileBusy() const override { return runsWhileBusy(); }
     void paintBackground(QPainter& painter, const QRect& dirty) override;
     void paintClient(QPainter& painter, const QRect& dirty) override;
     QRect clientRect() const override;

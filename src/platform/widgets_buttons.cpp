@@ -1,6 +1,5 @@
 #include "platform/widgets_buttons.h"
 
-#include "basic/fault.h"
 #include "platform/container.h"
 #include "platform/control_dispatch.h"
 #include "platform/control_hooked.h"
@@ -64,7 +63,7 @@ void CommandButton::setPicture(QImage picture) {
 }
 
 void CommandButton::setStyle(int style) {
-    if (style != 0 && style != 1) basic::raise(basic::fault::InvalidPropertyValue);
+    checkPropertyRange(style, 0, 1);
     style_ = style;
     showPicture();
 }
@@ -87,7 +86,7 @@ CheckBox::CheckBox(Container& container, std::string name) : ButtonControl(conta
 }
 
 void CheckBox::setValue(int value) {
-    if (value < 0 || value > 2) basic::raise(basic::fault::InvalidPropertyValue);
+    checkPropertyRange(value, 0, 2);
     if (value == value_) return;
     value_ = value;
     showValue();

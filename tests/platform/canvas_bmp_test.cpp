@@ -10,7 +10,7 @@
 namespace platform {
 namespace {
 
-using canvastest::faultNumber;
+using testing::faultOf;
 
 std::uint32_t read32(const QByteArray& bytes, int at) {
     std::uint32_t v = 0;
@@ -116,10 +116,10 @@ TEST(CanvasBmp, FailuresRaiseAndWriteNothing) {
     ASSERT_TRUE(dir.isValid());
     const QImage image = smallImage();
     const std::string missingFolder = dir.filePath("no/such/folder/map.bmp").toStdString();
-    EXPECT_EQ(faultNumber([&] { saveBmp(image, missingFolder); }), basic::fault::PathNotFound);
-    EXPECT_EQ(faultNumber([&] { saveBmp(image, ""); }), basic::fault::PathNotFound);
-    EXPECT_EQ(faultNumber([&] { saveBmp(image, dir.path().toStdString()); }), basic::fault::PermissionDenied);
-    EXPECT_EQ(faultNumber([&] { saveBmp(QImage(), dir.filePath("empty.bmp").toStdString()); }),
+    EXPECT_EQ(faultOf([&] { saveBmp(image, missingFolder); }), basic::fault::PathNotFound);
+    EXPECT_EQ(faultOf([&] { saveBmp(image, ""); }), basic::fault::PathNotFound);
+    EXPECT_EQ(faultOf([&] { saveBmp(image, dir.path().toStdString()); }), basic::fault::PermissionDenied);
+    EXPECT_EQ(faultOf([&] { saveBmp(QImage(), dir.filePath("empty.bmp").toStdString()); }),
               basic::fault::InvalidPropertyValue);
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }

@@ -8,9 +8,9 @@ namespace platform {
 namespace {
 
 using canvastest::countColour;
-using canvastest::faultNumber;
 using canvastest::pixelAt;
 using canvastest::rowsOf;
+using testing::faultOf;
 
 constexpr basic::Long kWhite = 0xFFFFFF;
 constexpr basic::Long kBlack = 0;
@@ -18,12 +18,7 @@ constexpr basic::Long kRed = 0x0000FF;
 constexpr basic::Long kBlue = 0xFF0000;
 
 // A picture in pixels on a white background.
-struct PixelPicture : Canvas {
-    PixelPicture(int w, int h) : Canvas(w, h) {
-        setScaleMode(scalemode::Pixels);
-        setBackColor(kWhite);
-    }
-};
+using PixelPicture = canvastest::PixelCanvas;
 
 TEST(CanvasDrawing, ThinLineStopsBeforeItsEndPoint) {
     PixelPicture p(8, 5);
@@ -169,18 +164,18 @@ TEST(CanvasDrawing, ResizeKeepsWhatFitsAndFillsTheRestWithBackColor) {
 TEST(CanvasDrawing, PropertiesOutsideTheirRangeAreInvalid) {
     PixelPicture p(4, 4);
     const int invalid = basic::fault::InvalidPropertyValue;
-    EXPECT_EQ(faultNumber([&] { p.setDrawWidth(0); }), invalid);
-    EXPECT_EQ(faultNumber([&] { p.setDrawStyle(7); }), invalid);
-    EXPECT_EQ(faultNumber([&] { p.setDrawStyle(-1); }), invalid);
-    EXPECT_EQ(faultNumber([&] { p.setFillStyle(8); }), invalid);
-    EXPECT_EQ(faultNumber([&] { p.setDrawMode(0); }), invalid);
-    EXPECT_EQ(faultNumber([&] { p.setDrawMode(17); }), invalid);
-    EXPECT_EQ(faultNumber([&] { p.setFontSize(0); }), invalid);
+    EXPECT_EQ(faultOf([&] { p.setDrawWidth(0); }), invalid);
+    EXPECT_EQ(faultOf([&] { p.setDrawStyle(7); }), invalid);
+    EXPECT_EQ(faultOf([&] { p.setDrawStyle(-1); }), invalid);
+    EXPECT_EQ(faultOf([&] { p.setFillStyle(8); }), invalid);
+    EXPECT_EQ(faultOf([&] { p.setDrawMode(0); }), invalid);
+    EXPECT_EQ(faultOf([&] { p.setDrawMode(17); }), invalid);
+    EXPECT_EQ(faultOf([&] { p.setFontSize(0); }), invalid);
     // A colour that carried beyond the blue byte.
-    EXPECT_EQ(faultNumber([&] { p.setFillColor(0xFFFFFF + 0x303030); }), invalid);
-    EXPECT_EQ(faultNumber([&] { p.setForeColor(-1); }), invalid);
-    EXPECT_EQ(faultNumber([&] { p.setBackColor(0x1000000); }), invalid);
-    EXPECT_EQ(faultNumber([&] { p.line(0, 0, 1, 1, 0x2000000); }), invalid);
+    EXPECT_EQ(faultOf([&] { p.setFillColor(0xFFFFFF + 0x303030); }), invalid);
+    EXPECT_EQ(faultOf([&] { p.setForeColor(-1); }), invalid);
+    EXPECT_EQ(faultOf([&] { p.setBackColor(0x1000000); }), invalid);
+    EXPECT_EQ(faultOf([&] { p.line(0, 0, 1, 1, 0x2000000); }), invalid);
     EXPECT_EQ(p.drawWidth(), 1);
     EXPECT_EQ(p.fillColor(), 0);
     EXPECT_EQ(p.backColor(), kWhite);
@@ -196,10 +191,9 @@ TEST(CanvasDrawing, PropertiesOutsideTheirRangeAreInvalid) {
 
 TEST(CanvasDrawing, PositionsBeyondDeviceCoordinatesOverflow) {
     PixelPicture p(4, 4);
-    EXPECT_EQ(faultNumber([&] { p.line(0, 0, 1e12, 0); }), basic::fault::Overflow);
-    EXPECT_EQ(faultNumber([&] { p.pset(std::numeric_limits<double>::infinity(), 0); }),
-              basic::fault::Overflow);
-    EXPECT_EQ(faultNumber([&] { p.line(std::numeric_limits<double>::quiet_NaN(), 0, 1, 1); }),
+    EXPECT_EQ(faultOf([&] { p.line(0, 0, 1e12, 0); }), basic::fault::Overflow);
+    EXPECT_EQ(faultOf([&] { p.pset(std::numeric_limits<double>::infinity(), 0); }), basic::fault::Overflow);
+    EXPECT_EQ(faultOf([&] { p.line(std::numeric_limits<double>::quiet_NaN(), 0, 1, 1); }),
               basic::fault::Overflow);
     EXPECT_EQ(countColour(p.image(), kWhite), 16);
 }

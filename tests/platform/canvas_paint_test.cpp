@@ -7,6 +7,7 @@
 namespace platform {
 namespace {
 
+using canvastest::filledImage;
 using canvastest::pixelAt;
 using canvastest::rowsOf;
 
@@ -15,12 +16,6 @@ constexpr basic::Long kBlack = 0;
 constexpr basic::Long kMapBack = 0x00E8EEF1; // RGB(241,238,232)
 constexpr basic::Long kRed = 0x0000FF;
 constexpr basic::Long kGreen = 0x00FF00;
-
-QImage filled(int w, int h, basic::Long colour) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(toQRgb(colour));
-    return image;
-}
 
 TEST(CanvasPaint, RasterOperationsCombineTheColourBits) {
     struct Row {
@@ -40,8 +35,8 @@ TEST(CanvasPaint, RasterOperationsCombineTheColourBits) {
         {RasterOp::SrcAnd, 0xFFFFFF, 0x123456, 0x123456}, // white icon pixel: unchanged
     };
     for (const Row& row : rows) {
-        QImage dest = filled(1, 1, row.dst);
-        paintRaster(dest, QRect(0, 0, 1, 1), filled(1, 1, row.src), QRect(0, 0, 1, 1), row.op);
+        QImage dest = filledImage(1, 1, row.dst);
+        paintRaster(dest, QRect(0, 0, 1, 1), filledImage(1, 1, row.src), QRect(0, 0, 1, 1), row.op);
         EXPECT_EQ(pixelAt(dest, 0, 0), row.expected) << std::hex << static_cast<std::uint32_t>(row.op);
         EXPECT_EQ(qAlpha(dest.pixel(0, 0)), 255);
     }
@@ -56,8 +51,8 @@ TEST(CanvasPaint, MaskThenIconLeavesTheMapAroundTheIcon) {
     const QImage before = p1.image();
 
     // A 4×4 icon: a red 2×2 dot on white; its mask is black where the icon is opaque.
-    QImage icon = filled(4, 4, kWhite);
-    QImage mask = filled(4, 4, kWhite);
+    QImage icon = filledImage(4, 4, kWhite);
+    QImage mask = filledImage(4, 4, kWhite);
     for (int y = 1; y <= 2; ++y) {
         for (int x = 1; x <= 2; ++x) {
             icon.setPixel(x, y, toQRgb(kRed));
@@ -115,7 +110,7 @@ TEST(CanvasPaint, PartsOutsideEitherImageAreLeftAlone) {
     Canvas p(4, 4);
     p.setScaleMode(scalemode::Pixels);
     p.setBackColor(kWhite);
-    const QImage red = filled(3, 3, kRed);
+    const QImage red = filledImage(3, 3, kRed);
     p.paintPicture(red, -2, 2); // only (0..0, 2..3) lands
     EXPECT_EQ(rowsOf(p.image(), p.image().rect(), kRed), "....\n....\n#...\n#...\n");
     p.cls();

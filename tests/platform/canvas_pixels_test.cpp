@@ -9,8 +9,8 @@
 namespace platform {
 namespace {
 
-using canvastest::faultNumber;
 using canvastest::pixelAt;
+using testing::faultOf;
 
 TEST(CanvasPixels, RowBytesByDepthAreWholeWords) {
     struct Row {
@@ -58,8 +58,8 @@ TEST(CanvasPixels, ReadsTriplesIndexedByColumnAndRow) {
     EXPECT_EQ(pixels.at(2, 1), (PixelTriple{30, 20, 10}));
     EXPECT_EQ(pixels.at(2, 1).rgb(), 10 + 256 * 20 + 65536 * 30);
     EXPECT_EQ(pixels.at(0, 1).red, 1);
-    EXPECT_EQ(faultNumber([&] { pixels.at(3, 0); }), basic::fault::SubscriptOutOfRange);
-    EXPECT_EQ(faultNumber([&] { pixels.at(0, -1); }), basic::fault::SubscriptOutOfRange);
+    EXPECT_EQ(faultOf([&] { pixels.at(3, 0); }), basic::fault::SubscriptOutOfRange);
+    EXPECT_EQ(faultOf([&] { pixels.at(0, -1); }), basic::fault::SubscriptOutOfRange);
 }
 
 TEST(CanvasPixels, BitsOfEachDepth) {

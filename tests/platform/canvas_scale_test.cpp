@@ -7,7 +7,7 @@
 namespace platform {
 namespace {
 
-using canvastest::faultNumber;
+using testing::faultOf;
 
 // The map picture: 2670 pixels in a user scale of 8010 units, 3 units per pixel.
 Canvas& mapPicture() {
@@ -122,13 +122,11 @@ TEST(CanvasScale, EmptyPictureConvertsWithoutFailing) {
 
 TEST(CanvasScale, RejectsModesAndSizesOutsideItsRange) {
     Canvas picture(10, 10);
-    EXPECT_EQ(faultNumber([&] { picture.setScaleMode(2); }), basic::fault::InvalidPropertyValue);
-    EXPECT_EQ(faultNumber([&] { picture.setScaleWidth(0); }), basic::fault::InvalidPropertyValue);
-    EXPECT_EQ(faultNumber([&] { picture.setScaleHeight(0); }), basic::fault::InvalidPropertyValue);
-    EXPECT_EQ(faultNumber([&] { picture.scaleX(1, 8, scalemode::Pixels); }),
-              basic::fault::InvalidProcedureCall);
-    EXPECT_EQ(faultNumber([&] { picture.scaleY(1, scalemode::Pixels, -1); }),
-              basic::fault::InvalidProcedureCall);
+    EXPECT_EQ(faultOf([&] { picture.setScaleMode(2); }), basic::fault::InvalidPropertyValue);
+    EXPECT_EQ(faultOf([&] { picture.setScaleWidth(0); }), basic::fault::InvalidPropertyValue);
+    EXPECT_EQ(faultOf([&] { picture.setScaleHeight(0); }), basic::fault::InvalidPropertyValue);
+    EXPECT_EQ(faultOf([&] { picture.scaleX(1, 8, scalemode::Pixels); }), basic::fault::InvalidProcedureCall);
+    EXPECT_EQ(faultOf([&] { picture.scaleY(1, scalemode::Pixels, -1); }), basic::fault::InvalidProcedureCall);
     EXPECT_EQ(picture.scaleMode(), scalemode::Twips);
 }
 

@@ -1,24 +1,30 @@
 #pragma once
-// Helpers for the drawing-surface tests: pictures of pixels as text, and where the ink lies.
+// Helpers for the drawing-surface tests: pictures in pixels, pictures of pixels as text, and
+// where the ink lies.
 
-#include "basic/fault.h"
+#include "fault_testing.h"
+#include "platform/canvas.h"
 #include "platform/canvascolour.h"
 
 #include <QImage>
 #include <QRect>
-#include <functional>
 #include <string>
 
 namespace platform::canvastest {
 
-// The number of the fault the action raises, 0 when it raises none.
-inline int faultNumber(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const basic::RuntimeFault& fault) {
-        return fault.number();
+// A picture in pixels on a plain background (white unless given).
+struct PixelCanvas : Canvas {
+    PixelCanvas(int w, int h, basic::Long back = 0xFFFFFF) : Canvas(w, h) {
+        setScaleMode(scalemode::Pixels);
+        setBackColor(back);
     }
-    return 0;
+};
+
+// An image of w x h pixels, all of one colour.
+inline QImage filledImage(int w, int h, basic::Long colour) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(toQRgb(colour));
+    return image;
 }
 
 inline basic::Long pixelAt(const QImage& image, int x, int y) {

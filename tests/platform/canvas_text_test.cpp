@@ -14,10 +14,8 @@ using canvastest::pixelAt;
 constexpr basic::Long kPaper = 0x00C0FFFF;
 constexpr basic::Long kInk = 0x00913E19;
 
-struct PixelPicture : Canvas {
-    PixelPicture(int w, int h) : Canvas(w, h) {
-        setScaleMode(scalemode::Pixels);
-        setBackColor(kPaper);
+struct PixelPicture : canvastest::PixelCanvas {
+    PixelPicture(int w, int h) : PixelCanvas(w, h, kPaper) {
         setForeColor(kInk);
         setFontName("Arial");
         setFontSize(9);

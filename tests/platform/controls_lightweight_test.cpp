@@ -16,6 +16,7 @@ namespace platform {
 namespace {
 
 using testing::click;
+using testing::faultOf;
 using testing::press;
 using testing::release;
 
@@ -227,21 +228,13 @@ TEST_F(LightweightTest, ImageTakesPictureSizeUnlessStretched) {
 TEST_F(LightweightTest, InvalidLookValuesAreFault380) {
     LabelControl label(form, "lbl");
     ShapeControl shape(form, "shp");
-    const auto fault = [](auto&& action) {
-        try {
-            action();
-        } catch (const basic::RuntimeFault& f) {
-            return f.number();
-        }
-        return 0;
-    };
-    EXPECT_EQ(fault([&] { label.setAlignment(3); }), 380);
-    EXPECT_EQ(fault([&] { label.setBackColor(0x1000000); }), 380);
-    EXPECT_EQ(fault([&] { label.setFontSize(0); }), 380);
-    EXPECT_EQ(fault([&] { shape.setBorderWidth(0); }), 380);
-    EXPECT_EQ(fault([&] { shape.setFillStyle(8); }), 380);
-    EXPECT_EQ(fault([&] { label.move(0, 0, -1, 10); }), 380);
-    EXPECT_EQ(fault([&] { label.zorder(2); }), 5);
+    EXPECT_EQ(faultOf([&] { label.setAlignment(3); }), 380);
+    EXPECT_EQ(faultOf([&] { label.setBackColor(0x1000000); }), 380);
+    EXPECT_EQ(faultOf([&] { label.setFontSize(0); }), 380);
+    EXPECT_EQ(faultOf([&] { shape.setBorderWidth(0); }), 380);
+    EXPECT_EQ(faultOf([&] { shape.setFillStyle(8); }), 380);
+    EXPECT_EQ(faultOf([&] { label.move(0, 0, -1, 10); }), 380);
+    EXPECT_EQ(faultOf([&] { label.zorder(2); }), 5);
 }
 
 } // namespace

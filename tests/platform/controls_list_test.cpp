@@ -193,5 +193,28 @@ TEST_F(ListBoxTest, ComboBoxTextAndListIndex) {
     EXPECT_EQ(faultOf([&] { combo.setListIndex(0); }), 380);
 }
 
+TEST_F(ListBoxTest, ComboBoxChoiceFollowsItsItemAndKeepsItsText) {
+    ComboBox combo(form, "Combo1");
+    auto* box = static_cast<QComboBox*>(combo.widget());
+    for (const char* name : {"a", "b", "c"})
+        combo.addItem(name);
+    combo.setListIndex(1);
+    combo.addItem("z", 0);
+    EXPECT_EQ(combo.listIndex(), 2);
+    EXPECT_EQ(box->currentIndex(), 2) << "the widget follows the moved choice";
+    combo.removeItem(0);
+    EXPECT_EQ(combo.listIndex(), 1);
+    combo.removeItem(1);
+    EXPECT_EQ(combo.listIndex(), -1) << "its item is gone";
+    EXPECT_EQ(box->currentIndex(), -1);
+    EXPECT_EQ(combo.text(), "b");
+    EXPECT_EQ(box->currentText(), "b");
+    EXPECT_EQ(combo.list(1), "c");
+    EXPECT_EQ(combo.list(2), "");
+    EXPECT_EQ(faultOf([&] { (void)combo.list(-1); }), 381);
+    EXPECT_EQ(faultOf([&] { combo.addItem("x", 3); }), 5);
+    EXPECT_EQ(faultOf([&] { combo.removeItem(2); }), 5);
+}
+
 } // namespace
 } // namespace platform

@@ -2,7 +2,7 @@
 // Helpers of the control tests: synthetic mouse and key events sent straight to a widget, and a
 // scope that makes the program busy.
 
-#include "basic/fault.h"
+#include "fault_testing.h"
 #include "platform/busy.h"
 
 #include <QCoreApplication>
@@ -13,16 +13,6 @@
 #include <functional>
 
 namespace platform::testing {
-
-// The number of the fault the action raises, 0 for none.
-inline int faultOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const basic::RuntimeFault& fault) {
-        return fault.number();
-    }
-    return 0;
-}
 
 inline void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton,
                       Qt::MouseButtons held = Qt::NoButton,

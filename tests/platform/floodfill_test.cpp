@@ -20,12 +20,8 @@ constexpr basic::Long kMapBack = 0x00E8EEF1;
 constexpr basic::Long kOutline = 0x00808080;
 constexpr basic::Long kFill = 0x00A0D0A0;
 
-struct Map : Canvas {
-    Map(int w, int h) : Canvas(w, h) {
-        setScaleMode(scalemode::Pixels);
-        setBackColor(kMapBack);
-        setForeColor(kOutline);
-    }
+struct Map : canvastest::PixelCanvas {
+    Map(int w, int h) : PixelCanvas(w, h, kMapBack) { setForeColor(kOutline); }
     // A closed outline of one-pixel segments, as the area pass draws it.
     void outline(const std::vector<QPoint>& ring) {
         for (size_t i = 0; i < ring.size(); ++i) {

@@ -14,9 +14,7 @@ constexpr basic::Long kWhite = 0xFFFFFF;
 constexpr basic::Long kInk = 0x00FF00;
 
 QImage blank(int w, int h) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(toQRgb(kWhite));
-    return image;
+    return canvastest::filledImage(w, h, kWhite);
 }
 
 TEST(GdiPen, DashPatternsOfThinPens) {

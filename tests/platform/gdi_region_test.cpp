@@ -18,12 +18,7 @@ constexpr basic::Long kWhite = 0xFFFFFF;
 constexpr basic::Long kRed = 0x0000FF;
 constexpr basic::Long kBlue = 0xFF0000;
 
-struct Sheet : Canvas {
-    Sheet(int w, int h) : Canvas(w, h) {
-        setScaleMode(scalemode::Pixels);
-        setBackColor(kWhite);
-    }
-};
+using Sheet = canvastest::PixelCanvas;
 
 // A five-pointed star drawn in one stroke: its centre is crossed twice.
 std::vector<QPoint> star() {
