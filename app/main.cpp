@@ -1,7 +1,6 @@
-// Varnoke: starts the main window and runs the event loop until it is unloaded.
+// Varnoke: opens the main window and runs the event loop until it is unloaded.
 
-#include "platform/form.h"
-#include "platform/statusbar.h"
+#include "core/mapwindow.h"
 
 #include <QApplication>
 
@@ -9,10 +8,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Varnoke");
 
-    platform::Form map("map");
-    map.setCaption("Varnoke");
-    map.onUnload = [] { QApplication::quit(); };
-    map.setWindowState(2);
-    map.show();
+    core::MapWindow map;
+    map.form.show();
     return app.exec();
 }

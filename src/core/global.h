@@ -8,6 +8,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace core {
 
@@ -39,8 +40,8 @@ struct Global {
     // The four recent-file captions of the File menu, most recent first.
     std::array<std::string, 4> recentFiles;
 
-    Single progVersion = 0;  // set at the end of start-up
-    Single fileVersion = 0;  // the stamp last read from or written to a text file; never tested
+    Single progVersion = 0; // set at the end of start-up
+    Single fileVersion = 0; // the stamp last read from or written to a text file; never tested
 
     std::string appPath;      // the program folder
     std::string dataFolder;   // appPath & "/files"
@@ -52,6 +53,36 @@ struct Global {
     Integer penMode = 13;
     bool cancelRequested = false;
     bool reloadTrailer = false;
+
+    // The view transform: picture = viewZoom * map + offset; the picture point (4000, 3300) is
+    // the fixed point of zooming.
+    Single viewZoom = 0;
+    Single viewOffX = 0;
+    Single viewOffY = 0;
+    Single homeOffX = 0; // offsets saved by the wheel step before it shifts them
+    Single homeOffY = 0;
+    Single pressX = 0; // picture position of the last press on the map
+    Single pressY = 0;
+
+    // The per-file projection: map X = (lon - mapLon0) * mapScale + 3000.
+    Long mapScale = 0;
+    Single mapLon0 = 0;
+    Single mapLat0 = 0;
+
+    Long nodeCount = 0;
+    Single fileSizeMB = 0;
+    Double loadStart = 0; // a monotonic reading in seconds at the start of a load
+
+    // Shown flags of the GPX track and waypoints ("Show Tracks", "Show Waypoints").
+    bool showTracks = false;
+    bool showWaypoints = false;
+    // 0 no author labels, -1 author labels, -2 dates only.
+    Integer authorOverlay = 0;
+    // Lines of node number, "^", amenity value.
+    std::string amenityList;
 };
+
+// The program-wide line break text.
+inline constexpr std::string_view crlf = "\r\n";
 
 } // namespace core

@@ -50,6 +50,8 @@ void Canvas::resizePixels(int widthPx, int heightPx) {
     QImage resized(widthPx, heightPx, QImage::Format_RGB32);
     if (resized.isNull() && widthPx > 0 && heightPx > 0) basic::raise(kOutOfMemory, "Out of memory");
     resized.fill(toQRgb(backColor_));
+    // The Picture is the background: a grown area shows it as cls would.
+    if (!picture_.isNull()) paintRaster(resized, picture_.rect(), picture_, picture_.rect(), RasterOp::SrcCopy);
     const int keepWidth = std::min(widthPx, image_.width());
     const int keepHeight = std::min(heightPx, image_.height());
     for (int y = 0; y < keepHeight; ++y) {

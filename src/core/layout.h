@@ -1,0 +1,56 @@
+#pragma once
+// The window layout, computed from the screen's size and the status bar's top edge S, never
+// from the window's size: setpanels places every panel, placezoom the zoom buttons, fram2 shows
+// or hides the legend panel, frame4tp keeps the problem panel above the status bar, zor brings a
+// panel to the front. A property that refuses its value (a negative size on a screen too small
+// for the layout) ends the operation there with its fault.
+
+#include "platform/control.h"
+
+#include <array>
+#include <string_view>
+
+namespace core {
+
+class MapWindow;
+
+// The category chooser's entries, in list order; the category search acts on the index.
+inline constexpr std::array<std::string_view, 28> kPoiCategories = {
+    "All POIs",
+    "Addresses",
+    "ATMs",
+    "Banks",
+    "Buses",
+    "Cafes,Bars,Fast Food",
+    "Places of Worship",
+    "Fuel",
+    "History",
+    "Hospitals",
+    "Hotels",
+    "Pharmacies",
+    "Pubs",
+    "Recycling",
+    "Restaurants",
+    "Education",
+    "Shops",
+    "Sport",
+    "Stations",
+    "Supermarkets",
+    "Phoneboxes",
+    "Toilets",
+    "Tourist Attractions",
+    "Taxis,Car Rental",
+    "Entertainment",
+    "Services",
+    "Playgrounds",
+    "Car Parks",
+};
+
+void setpanels(MapWindow& map);
+void placezoom(MapWindow& map);
+void fram2(MapWindow& map, bool show);
+// offset: the top of the pressed problem button within the left strip.
+void frame4tp(MapWindow& map, double offset);
+void zor(platform::Control& panel);
+
+} // namespace core

@@ -1,0 +1,164 @@
+#pragma once
+// The window-level data model of the main window `map`: node and way arrays, the route and GPX
+// point store, category flags, busy flags, problem texts and the counters of the markers loaded
+// at run time. Plain data: the procedures that fill and read it live with their subsystems.
+
+#include "basic/numbers.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace core {
+
+using basic::Double;
+using basic::Integer;
+using basic::Long;
+using basic::Single;
+
+// The POI categories 0..25 of the category buttons and of `catShown`.
+inline constexpr int kCategoryCount = 26;
+// The route and GPX point arrays hold indexes 0..10000.
+inline constexpr int kPointSlots = 10001;
+
+struct MapData {
+    // Nodes, indexed 1..nodeCount (index 0 unused).
+    std::vector<Double> nodeX;
+    std::vector<Double> nodeY;
+    std::vector<std::string> nodeInfo;
+    std::vector<std::string> nodeName;
+    std::vector<Integer> nodeUse;
+
+    // Ways, indexed 1..wayCount; the label point and area style arrays are sized by the node count.
+    Long wayCount = 0;
+    std::vector<std::string> wayNodes;
+    std::vector<Double> wayColour;
+    std::vector<Double> wayLineStyleColour;
+    std::vector<Integer> wayLineStyle;
+    std::vector<Integer> wayWidth;
+    std::vector<Integer> wayLayer;
+    std::vector<Double> wayExtraColour;
+    std::vector<Double> wayDrawColour;
+    std::vector<Long> wayNameAngle;
+    std::vector<Long> wayNameNode;
+    std::vector<Single> wayMaxSegment;
+    std::vector<std::string> wayName;
+    std::vector<std::string> wayUser;
+    std::vector<std::string> wayDate;
+    std::vector<Single> wayLabelX;
+    std::vector<Single> wayLabelY;
+    std::vector<Double> wayFill;
+    std::vector<Integer> wayFillArg;
+
+    // The point store: the user's route (1..routeCount) and imported GPX points (1..gpxCount).
+    std::vector<Single> routeLat = std::vector<Single>(kPointSlots);
+    std::vector<Single> routeLon = std::vector<Single>(kPointSlots);
+    std::vector<std::string> pointName = std::vector<std::string>(2001);
+    Integer routeCount = 0;
+    Integer gpxCount = 0;
+    Integer pltCount = 0;
+    Integer routeSel = 0; // the selected route point, -1 none
+    bool routeDrawing = false;
+    bool routeUnsaved = false;
+    bool routeActive = false;
+    bool routeHold = false;
+    bool trackDirty = false;
+    Integer gpxImportState = 0;
+
+    // Categories and POI display.
+    std::array<Integer, kCategoryCount> catShown{};
+    bool poiReplot = false;
+    // Style codes painted plainly: a style whose character occurs here is painted as style 99.
+    std::string plainIconCodes;
+
+    // Busy flags and the import's load estimate.
+    bool drawBusy = false;
+    bool mapLoading = false;
+    bool formActivated = false;
+    Single loadRate = 0;
+
+    // Problem and list texts of the loaded file.
+    std::string hiddenAreaList;
+    std::string fixmeList;
+    std::string areaRecordList;
+    std::string otherNodesList;
+    std::string unjoinedWayList;
+    std::string unclosedAreaList;
+    std::string emptyTagList;
+    std::string noteList;
+    std::string placeList;
+    std::string trailerText;
+    std::string noNameFlags;
+    std::string noNameList;
+    std::string amenFlags;
+    std::string questList;
+    std::string quotList;
+    std::string chainList;
+    std::string pointrList = "#";
+    std::string leakedAreas;
+    Integer fixmeCount = 0;
+    Integer noteCount = 0;
+    Integer listKind = 0; // the list the problem panel shows
+
+    // Counters of the markers loaded at run time: the highest element loaded. Arrays whose
+    // elements 0 and 1 exist at design time rest at 1, the others at 0.
+    Integer shape1Count = 1;
+    Integer addrCount = 0;
+    Integer busCount = 1;
+    Integer pbCount = 1;
+    Integer pboxCount = 1;
+    Integer atmCount = 1;
+    Integer recycCount = 1;
+    Integer labCount = 0;
+    Integer chrchCount = 1;
+    Integer phoneCount = 1;
+    Integer toiletCount = 1;
+    Integer petrolCount = 1;
+    Integer roundabCount = 1;
+    Integer parkCount = 1;
+    Integer trafficCount = 1;
+    Integer pylonCount = 0;
+    Integer statCount = 1;
+    Integer hotelCount = 1;
+    Integer hospitCount = 1;
+    Integer schoolCount = 1;
+    Integer touriCount = 1;
+    Integer amenCount = 1;
+    Integer shopCount = 1;
+    Integer shoppCount = 1;
+    Integer histCount = 1;
+    Integer restaCount = 1;
+    Integer nonnCount = 0;
+    Integer fireCount = 0;
+    Integer pharmCount = 1;
+    Integer coffeCount = 1;
+    Integer bankCount = 1;
+    Integer questCount = 1;
+    Long chainCount = 1;
+    Integer lab2Count = 0;
+    Integer gpsCount = 0;
+    Integer linCount = 0;
+    Integer gptCount = 0;
+    Integer quotCount = 1;
+    Integer pointrCount = 0;
+    // Per-file totals the count panel and the project file header read.
+    Integer amenityTotal = 0;
+    Integer amenFlagLen = 0;
+    Integer buildingCount = 0;
+    Integer questAreaCount = 0;
+    Integer chainExtraCount = 0;
+
+    // View and display state of the window.
+    Integer mapMode = 0; // 0 "Show Errors", 1 "Hide Errors", 2 "Planning Sheet"
+    bool authorSelected = false;
+    Integer authorListIndex = -1;
+    std::string authorFilter;
+    Integer mouseX = 0;
+    Integer mouseY = 0;
+    Single dragLastX = 0;
+    Single dragLastY = 0;
+    Single lastClickX = 0;
+    Single lastClickY = 0;
+};
+
+} // namespace core

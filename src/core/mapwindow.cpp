@@ -1,0 +1,44 @@
+#include "core/mapwindow.h"
+
+#include "core/legend.h"
+#include "core/progress.h"
+#include "core/scroll.h"
+#include "core/startup.h"
+#include "platform/busy.h"
+#include "platform/control_dispatch.h"
+#include "platform/dialogs.h"
+
+#include <QApplication>
+
+namespace core {
+namespace {
+
+void reportFault(const std::exception& fault) {
+    const auto* runtime = dynamic_cast<const basic::RuntimeFault*>(&fault);
+    platform::dialogs().msgBox(runtime ? runtime->description() : std::string(fault.what()));
+}
+
+} // namespace
+
+MapWindow::MapWindow() {
+    form.setKeyPreview(true);
+    form.onLoad = [this] { Form_Load(*this); };
+    form.onActivate = [this] { Form_Activate(*this); };
+    form.onUnload = [] { QApplication::quit(); };
+
+    legendPanel.command5.onClick = [this](int index) { command5_Click(*this, index); };
+    strips.ex.onMouseDown = [this](int index, int, int, double, double) { ex_MouseDown(*this, index); };
+    strips.ex.onMouseUp = [this](int index, int, int, double, double) { ex_MouseUp(*this, index); };
+    progress.Command2.onClick = [this] { Command2_Click(*this); };
+    connectScrollBars(*this);
+
+    platform::BusyGate::setBusyTest([this] { return d.drawBusy || d.mapLoading; });
+    platform::setUnhandledFaultReporter(reportFault);
+}
+
+MapWindow::~MapWindow() {
+    platform::BusyGate::setBusyTest(nullptr);
+    platform::setUnhandledFaultReporter(nullptr);
+}
+
+} // namespace core

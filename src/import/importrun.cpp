@@ -1,0 +1,61 @@
+#include "import/importrun.h"
+
+#include "import/names.h"
+
+#include <utility>
+
+namespace osmimport {
+
+OsmImport::OsmImport(std::string osmText, const ImportSettings& settings, ImportClient& client)
+    : text_(std::move(osmText)), settings_(settings), client_(client) {}
+
+bool OsmImport::acceptBounds(const Bounds& bounds) {
+    if (bounds.form == BoundsForm::None) {
+        client_.message(kNoBoundsMessage);
+        return false;
+    }
+    if (bounds.form == BoundsForm::BoundBox) client_.message(kNoAuthorshipMessage);
+    return true;
+}
+
+ImportEnd OsmImport::run(ProjectData& data, NodeClassifier* classifier) {
+    data = ProjectData{};
+    data.fileVersion = settings_.progVersion;
+    data.fileSizeMB = settings_.fileSizeMB;
+    if (text_.empty()) return ImportEnd::EmptyText;
+    quote_ = detectQuote(text_);
+
+    if (countNodes(text_) > kNodeLimit) {
+        const std::string_view header = std::string_view(text_).substr(0, text_.find("<node"));
+        if (!acceptBounds(readBounds(header, quote_, settings_.scaleWidth))) return ImportEnd::NoBounds;
+        client_.message(kNodeLimitMessage);
+        return ImportEnd::TooManyNodes;
+    }
+
+    client_.phase("parsing names...");
+    text_ = normaliseNames(std::move(text_), quote_);
+    client_.progress(15);
+
+    client_.phase("parsing nodes...");
+    pieces_.emplace(text_);
+    const Bounds bounds = readBounds(pieces_->header(), quote_, settings_.scaleWidth);
+    if (!acceptBounds(bounds)) return ImportEnd::NoBounds;
+    hasAuthorship_ = bounds.form != BoundsForm::BoundBox;
+    data.mapLat0 = bounds.mapLat0;
+    data.mapLon0 = bounds.mapLon0;
+    if (bounds.mapScale) data.mapScale = *bounds.mapScale;
+    projection_ = {data.mapLon0, data.mapLat0, data.mapScale, osmimport::latStretch(data.mapLat0)};
+
+    const Long nodes = pieces_->count();
+    loadRate_ = osmimport::loadRate(nodes);
+    if (nodes > kNodeLimit) {
+        client_.message(kNodeLimitMessage);
+        return ImportEnd::TooManyNodes;
+    }
+    client_.nodeLoopStarts(nodes, loadRate_);
+    if (!readNodes(*pieces_, quote_, projection_, data, ids_, client_, classifier))
+        return ImportEnd::Cancelled;
+    return ImportEnd::NodesRead;
+}
+
+} // namespace osmimport

@@ -1,0 +1,68 @@
+#pragma once
+// The window-free phases of the import, in their order: the quote character, the names phase,
+// the bounds and the scale, the node limit and the node loop. The main window runs them inside
+// its set-up and end sequence, a headless run on its own; the later phases continue from the
+// state this leaves (the rewritten text, its node pieces and the node-id index).
+
+#include "import/bounds.h"
+#include "import/importclient.h"
+#include "import/nodeid.h"
+#include "import/nodeloop.h"
+#include "import/nodepieces.h"
+#include "import/projectdata.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace osmimport {
+
+struct ImportSettings {
+    Single progVersion = 0; // stamped into the project file
+    Single fileSizeMB = 0;  // of the loaded OSM file
+    double scaleWidth = 0;  // the scale width of the map picture (8010 units)
+};
+
+enum class ImportEnd {
+    NodesRead,    // the node loop ran to its end
+    EmptyText,    // nothing to import; no message
+    NoBounds,     // "Can't find 'boundaries'"
+    TooManyNodes, // more than kNodeLimit nodes
+    Cancelled,    // the user cancelled during the node loop
+};
+
+class OsmImport {
+public:
+    OsmImport(std::string osmText, const ImportSettings& settings, ImportClient& client);
+    OsmImport(const OsmImport&) = delete;
+    OsmImport& operator=(const OsmImport&) = delete;
+
+    // Runs the phases, once, into data, which starts afresh. A file over the node limit is
+    // refused before its text is rewritten; its bounds messages still come first.
+    ImportEnd run(ProjectData& data, NodeClassifier* classifier = nullptr);
+
+    char quoteChar() const noexcept { return quote_; }
+    // False when the bounds came in the "<bound box" form.
+    bool hasAuthorship() const noexcept { return hasAuthorship_; }
+    Single latStretch() const noexcept { return projection_.latStretch; }
+    Single loadRate() const noexcept { return loadRate_; }
+    std::string_view text() const noexcept { return text_; }
+    const NodePieces& nodePieces() const { return *pieces_; }
+    const NodeIdIndex& nodeIds() const noexcept { return ids_; }
+
+private:
+    // Shows the bounds messages; false when the import stops for want of bounds.
+    bool acceptBounds(const Bounds& bounds);
+
+    std::string text_;
+    ImportSettings settings_;
+    ImportClient& client_;
+    char quote_ = '"';
+    bool hasAuthorship_ = true;
+    Projection projection_;
+    Single loadRate_ = 0;
+    std::optional<NodePieces> pieces_;
+    NodeIdIndex ids_;
+};
+
+} // namespace osmimport

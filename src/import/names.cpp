@@ -1,0 +1,210 @@
+#include "import/names.h"
+
+#include "basic/case.h"
+#include "basic/text.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+#include <utility>
+
+namespace osmimport {
+
+namespace {
+
+struct Rule {
+    std::string_view word;
+    std::string_view abbreviation;
+};
+
+constexpr std::array<Rule, 14> kStreetWords = {{
+    {"Road", "Rd"},
+    {"Avenue", "Av"},
+    {"Street", "St"},
+    {"Garden", "Gdn"},
+    {"Close", "Cls"},
+    {"Lane", "Ln"},
+    {"Drive", "Dr"},
+    {"Crescent", "Cres"},
+    {"Grove", "Grv"},
+    {"Rue", "R"},
+    {"Straat", "Str"},
+    {"Court", "Crt"},
+    {"Terrace", "Trc"},
+    {"Field", "Fld"},
+}};
+
+// The street-word rules applied in one pass. Running them one after the other gives the same
+// text. Every word is a capital followed by small letters, so two matches never overlap and at
+// most one word matches at a position; a replacement is a capital followed by small letters
+// too, so the only word one can make with the text after it is a word that starts with the
+// replacement itself. Among all pairs of a rule and a later rule, that happens once: "St" from
+// "Street" followed by "raat" is "Straat", which the later rule turns into "Str"; the rules in
+// between cannot touch it, having no capital S.
+class StreetWords {
+public:
+    constexpr StreetWords() {
+        for (const Rule& r : kStreetWords)
+            starts_[static_cast<unsigned char>(r.word.front())] = true;
+    }
+
+    // The rule whose word stands at text[i], or nullptr.
+    const Rule* at(std::string_view text, std::size_t i) const {
+        if (!starts_[static_cast<unsigned char>(text[i])]) return nullptr;
+        const std::string_view rest = text.substr(i);
+        for (const Rule& r : kStreetWords)
+            if (rest.starts_with(r.word)) return &r;
+        return nullptr;
+    }
+
+    std::string apply(std::string&& text) const {
+        const std::string_view in = text;
+        std::size_t i = 0;
+        while (i < in.size() && !at(in, i))
+            ++i;
+        if (i == in.size()) return std::move(text);
+
+        std::string out;
+        out.reserve(in.size());
+        std::size_t copied = 0; // the text before this position is in out
+        while (i < in.size()) {
+            const Rule* r = at(in, i);
+            if (!r) {
+                ++i;
+                continue;
+            }
+            out.append(in.substr(copied, i - copied));
+            i += r->word.size();
+            if (r->word == kMadeFrom.word && in.substr(i).starts_with(kMadeTail)) {
+                r = &kMade;
+                i += kMadeTail.size();
+            }
+            out.append(r->abbreviation);
+            copied = i;
+        }
+        out.append(in.substr(copied));
+        return out;
+    }
+
+private:
+    static constexpr const Rule& kMadeFrom = kStreetWords[2]; // Street
+    static constexpr std::string_view kMadeTail = "raat";     // St & raat = Straat
+    static constexpr const Rule& kMade = kStreetWords[10];    // Straat
+
+    std::array<bool, 256> starts_{};
+};
+
+// A row of the folding table: the two bytes of a letter and the plain letters it becomes.
+struct Fold {
+    unsigned char lead;
+    unsigned char second;
+    std::string_view plain;
+};
+
+constexpr unsigned char kSharpSLead = 0xC3;
+constexpr unsigned char kSharpSSecond = 0x9F;
+
+// The rows before the sharp s (rows 1 to 9) and after it (rows 11 to 33). Lower-casing turns the
+// lead byte C3 into E3, which is why some letters have a row for each form.
+constexpr std::array<Fold, 9> kFoldsBeforeSharpS = {{
+    {0xC3, 0xA9, "e"},
+    {0xC3, 0xA8, "e"},
+    {0xC3, 0xAB, "e"},
+    {0xC3, 0xA7, "c"},
+    {0xC3, 0xB4, "o"},
+    {0xC3, 0x89, "E"},
+    {0xC3, 0xAA, "e"},
+    {0xC3, 0xA2, "a"},
+    {0xC3, 0xBC, "u"},
+}};
+constexpr std::array<Fold, 23> kFoldsAfterSharpS = {{
+    {0xC3, 0xB6, "o"}, {0xC3, 0xA4, "a"},  {0xC3, 0xAF, "i"}, {0xC3, 0x96, "O"}, {0xE3, 0x96, "O"},
+    {0xE3, 0xB6, "o"}, {0xE3, 0xA4, "a"},  {0xC3, 0xAD, "i"}, {0xC3, 0xB2, "o"}, {0xC3, 0xA1, "a"},
+    {0xC3, 0xB3, "o"}, {0xC3, 0xA0, "a"},  {0xC3, 0xBA, "u"}, {0xC3, 0x80, "A"}, {0xC3, 0xAC, "i"},
+    {0xC3, 0xB1, "n"}, {0xC3, 0x93, "O"},  {0xE3, 0xB2, "o"}, {0xE3, 0xB3, "o"}, {0xE3, 0xAD, "i"},
+    {0xC3, 0xB8, "o"}, {0xC3, 0xA6, "ae"}, {0xC3, 0x98, "O"},
+}};
+
+// The replacements of a group of rows, by lead byte (C3 or E3) and second byte.
+class FoldTable {
+public:
+    template <std::size_t N> explicit constexpr FoldTable(const std::array<Fold, N>& rows) {
+        for (const Fold& f : rows)
+            (f.lead == 0xC3 ? c3_ : e3_)[f.second] = f.plain;
+    }
+    std::string_view at(unsigned char lead, unsigned char second) const {
+        if (lead == 0xC3) return c3_[second];
+        if (lead == 0xE3) return e3_[second];
+        return {};
+    }
+
+private:
+    std::array<std::string_view, 256> c3_{};
+    std::array<std::string_view, 256> e3_{};
+};
+
+// The rows of one group applied in one pass. Running the rows one after the other gives the same
+// text: every second byte in the table is below C3, so two matches never overlap, and every
+// replacement is plain ASCII, so a replacement never makes a new match.
+std::string foldLetters(std::string&& text, const FoldTable& table) {
+    const std::string_view in = text;
+    auto plainAt = [&](std::size_t i) {
+        return i + 1 < in.size()
+                   ? table.at(static_cast<unsigned char>(in[i]), static_cast<unsigned char>(in[i + 1]))
+                   : std::string_view{};
+    };
+    std::size_t i = 0;
+    while (i < in.size() && plainAt(i).empty())
+        ++i;
+    if (i == in.size()) return std::move(text);
+
+    std::string out;
+    out.reserve(in.size());
+    std::size_t copied = 0; // the text before this position is in out
+    while (i < in.size()) {
+        const std::string_view plain = plainAt(i);
+        if (plain.empty()) {
+            ++i;
+            continue;
+        }
+        out.append(in.substr(copied, i - copied));
+        out.append(plain);
+        i += 2;
+        copied = i;
+    }
+    out.append(in.substr(copied));
+    return out;
+}
+
+void lowerInPlace(std::string& text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return static_cast<char>(basic::lowerByte(static_cast<unsigned char>(c))); });
+}
+
+} // namespace
+
+std::string fnnam2(std::string text) {
+    static constexpr StreetWords kRules;
+    return kRules.apply(std::move(text));
+}
+
+std::string normaliseNames(std::string osmText, char quote) {
+    const std::string createdBy = std::string("<tag k=") + quote + "created_";
+    std::string text = basic::replaceAll(std::move(osmText), createdBy, "");
+    text = fnnam2(std::move(text));
+    if (text.find(static_cast<char>(0xC3)) == std::string::npos) return text;
+
+    static constexpr FoldTable kBefore(kFoldsBeforeSharpS);
+    static constexpr FoldTable kAfter(kFoldsAfterSharpS);
+    text = foldLetters(std::move(text), kBefore);
+    const std::string sharpS{static_cast<char>(kSharpSLead), static_cast<char>(kSharpSSecond)};
+    if (text.find(sharpS) != std::string::npos) {
+        text = basic::replaceAll(std::move(text), sharpS, "ss");
+        lowerInPlace(text);
+        text = basic::replaceAll(std::move(text), "strasse", "str.");
+    }
+    return foldLetters(std::move(text), kAfter);
+}
+
+} // namespace osmimport

@@ -1,0 +1,97 @@
+#include "import/nodeid.h"
+
+#include "basic/text.h"
+
+#include <charconv>
+
+namespace osmimport {
+
+namespace {
+
+// An id as it is filed: its value when it is a whole number within 64 bits, else its text.
+struct IdKey {
+    bool numeric = false;
+    std::int64_t value = 0;
+    std::string_view text;  // trimmed; empty for no id
+    std::size_t length = 0; // the length of its decimal text in an entry
+};
+
+IdKey keyOf(std::string_view raw) {
+    IdKey key;
+    key.text = basic::trimView(raw);
+    key.length = key.text.size();
+    std::string_view digits = key.text;
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1);
+        if (digits.empty() || digits.front() < '0' || digits.front() > '9') return key;
+    }
+    if (digits.empty()) return key;
+    const char* end = digits.data() + digits.size();
+    const auto [ptr, ec] = std::from_chars(digits.data(), end, key.value);
+    if (ec != std::errc() || ptr != end) return key;
+    key.numeric = true;
+    char buffer[24];
+    key.length =
+        static_cast<std::size_t>(std::to_chars(buffer, buffer + sizeof buffer, key.value).ptr - buffer);
+    return key;
+}
+
+std::size_t decimalLength(Long n) {
+    std::size_t length = 1;
+    for (; n >= 10; n /= 10)
+        ++length;
+    return length;
+}
+
+} // namespace
+
+void NodeIdIndex::file(Filed& entry, bool isNew, Long node) {
+    if (isNew) {
+        entry = {node, chunk_, node};
+    } else if (entry.lastChunk != chunk_) {
+        entry.lastChunk = chunk_;
+        entry.inLast = node;
+    }
+}
+
+void NodeIdIndex::add(std::string_view id, Long node) {
+    const IdKey key = keyOf(id);
+    if (key.text.empty()) return;
+    if (chunkLength_ > kIdChunkLength) {
+        ++chunk_;
+        chunkLength_ = 1;
+    }
+    chunkLength_ += key.length + 1 + decimalLength(node) + 1;
+    if (key.numeric) {
+        const auto [it, isNew] = numbers_.try_emplace(key.value);
+        file(it->second, isNew, node);
+    } else {
+        auto it = texts_.find(key.text);
+        const bool isNew = it == texts_.end();
+        if (isNew) it = texts_.emplace(std::string(key.text), Filed{}).first;
+        file(it->second, isNew, node);
+    }
+}
+
+const NodeIdIndex::Filed* NodeIdIndex::lookup(std::string_view id) const {
+    const IdKey key = keyOf(id);
+    if (key.text.empty()) return nullptr;
+    if (key.numeric) {
+        const auto it = numbers_.find(key.value);
+        return it == numbers_.end() ? nullptr : &it->second;
+    }
+    const auto it = texts_.find(key.text);
+    return it == texts_.end() ? nullptr : &it->second;
+}
+
+Long NodeIdIndex::find(std::string_view id, bool lateWay) const {
+    const Filed* entry = lookup(id);
+    if (!entry) return 0;
+    return lateWay ? entry->inLast : entry->first;
+}
+
+bool searchesFromLast(Long way, Long wayCount) {
+    return way >= basic::roundHalfEven(wayCount * 0.6);
+}
+
+} // namespace osmimport

@@ -1,0 +1,58 @@
+#include "import/projectdata.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace osmimport {
+
+namespace {
+
+template <typename T> void create(std::vector<T>& v, std::size_t size) {
+    v.assign(size, T{});
+}
+
+std::size_t slots(Long count) {
+    return static_cast<std::size_t>(std::max<Long>(count, 0)) + 1;
+}
+
+void sizeLabelPoints(ProjectData& d) {
+    const std::size_t n = slots(std::max(d.nodeCount, d.wayCount));
+    create(d.wayLabelX, n);
+    create(d.wayLabelY, n);
+    create(d.wayFill, n);
+    create(d.wayFillArg, n);
+}
+
+} // namespace
+
+void ProjectData::sizeNodes(Long count) {
+    nodeCount = count;
+    const std::size_t n = slots(count);
+    create(nodeX, n);
+    create(nodeY, n);
+    create(nodeInfo, n);
+    create(nodeName, n);
+    create(nodeUse, n);
+    sizeLabelPoints(*this);
+}
+
+void ProjectData::sizeWays(Long count) {
+    wayCount = count;
+    const std::size_t n = slots(count);
+    create(wayNodes, n);
+    create(wayWidth, n);
+    create(wayLineStyle, n);
+    create(wayColour, n);
+    create(wayExtraColour, n);
+    create(wayLayer, n);
+    create(wayLineStyleColour, n);
+    create(wayNameAngle, n);
+    create(wayNameNode, n);
+    create(wayMaxSegment, n);
+    create(wayName, n);
+    create(wayUser, n);
+    create(wayDate, n);
+    sizeLabelPoints(*this);
+}
+
+} // namespace osmimport

@@ -1,0 +1,223 @@
+#include "import/projectreader.h"
+
+#include "basic/fault.h"
+#include "basic/linereader.h"
+#include "basic/val.h"
+#include "import/swap.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace osmimport {
+
+namespace {
+
+// The values a text can hold at most: every one ends at a comma, a line feed or the end.
+long long valuesIn(std::string_view bytes) {
+    return static_cast<long long>(
+               std::count_if(bytes.begin(), bytes.end(), [](char c) { return c == ',' || c == '\n'; })) +
+           1;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::size_t digitsFrom(std::string_view s, std::size_t i) {
+    while (i < s.size() && isDigit(s[i]))
+        ++i;
+    return i;
+}
+
+// A number as the writer writes it: a sign, digits with at most one point (at least one digit),
+// and an exponent of E or D with its sign and digits.
+bool isNumber(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+    const std::size_t whole = digitsFrom(s, i);
+    std::size_t end = whole;
+    if (end < s.size() && s[end] == '.') end = digitsFrom(s, end + 1);
+    if (end - i == 0 || (end - i == 1 && whole == i)) return false;
+    if (end < s.size() && (s[end] == 'E' || s[end] == 'e' || s[end] == 'D' || s[end] == 'd')) {
+        std::size_t e = end + 1;
+        if (e < s.size() && (s[e] == '-' || s[e] == '+')) ++e;
+        end = digitsFrom(s, e);
+        if (end == e) return false;
+    }
+    return end == s.size();
+}
+
+class ItemReader {
+public:
+    explicit ItemReader(std::string_view bytes) : in_(bytes), capacity_(valuesIn(bytes)) {}
+
+    std::string_view raw() {
+        ++used_;
+        return in_.input();
+    }
+    std::string text() { return std::string(raw()); }
+    std::string unescaped() { return swap(raw(), kUnescape); }
+    void skip() { raw(); }
+
+    double number() { return numberOf(raw()); }
+    Integer integer() { return basic::cint(number()); }
+    Long whole() { return basic::clng(number()); }
+    Single single() { return basic::csng(number()); }
+    // A number, or nothing for an empty value.
+    std::optional<Double> variant() {
+        const std::string_view v = raw();
+        if (v.empty()) return std::nullopt;
+        return numberOf(v);
+    }
+    // A record count, which must not be negative.
+    Long count() {
+        const Long n = whole();
+        if (n < 0) basic::raise(basic::fault::SubscriptOutOfRange);
+        return n;
+    }
+    // Fault 62 unless the file can still hold this many values.
+    void expect(long long values) {
+        if (values > capacity_ - used_) basic::raise(basic::fault::InputPastEndOfFile);
+    }
+
+private:
+    static double numberOf(std::string_view v) {
+        if (!isNumber(v)) basic::raise(basic::fault::TypeMismatch);
+        return basic::val(v);
+    }
+
+    basic::LineReader in_;
+    long long capacity_;
+    long long used_ = 0;
+};
+
+constexpr long long kHeaderValues = 17;
+constexpr long long kNodeValues = 4;
+constexpr long long kWayValues = 17;
+constexpr long long kLabelValues = 4;
+constexpr long long kTrailerValues = 10 + 13 + kCountCaptions;
+
+void readHeader(ItemReader& in, ProjectData& d) {
+    d.fileVersion = in.single();
+    d.mapLon0 = in.single();
+    d.mapLat0 = in.single();
+    d.mapScale = in.whole();
+    d.fileSizeMB = in.single();
+    d.amenityTotal = in.whole();
+    d.lab2Count = in.count();
+    d.shopCount = in.whole();
+    in.whole(); // reserved
+    d.buildingCount = in.whole();
+    d.areaList = in.text();
+    d.bridgeList = in.text();
+    d.waterwayList = in.text();
+    d.tramList = in.text();
+    d.boundaryList = in.text();
+    const Long nodes = in.count();
+    const Long ways = in.count();
+    in.expect(kNodeValues * nodes + kWayValues * ways + kLabelValues * d.lab2Count + kTrailerValues);
+    d.sizeNodes(nodes);
+    d.sizeWays(ways);
+    d.labels.resize(static_cast<std::size_t>(d.lab2Count));
+}
+
+void readNodes(ItemReader& in, ProjectData& d) {
+    for (Long i = 1; i <= d.nodeCount; ++i) {
+        d.nodeX[i] = in.number();
+        d.nodeY[i] = in.number();
+        d.nodeInfo[i] = in.unescaped();
+        d.nodeName[i] = in.unescaped();
+    }
+}
+
+void readWays(ItemReader& in, ProjectData& d) {
+    for (Long i = 1; i <= d.wayCount; ++i) {
+        d.wayNodes[i] = in.text();
+        d.wayWidth[i] = in.integer();
+        d.wayLineStyle[i] = in.integer();
+        d.wayColour[i] = in.number();
+        d.wayExtraColour[i] = in.variant();
+        d.wayLayer[i] = in.integer();
+        d.wayLineStyleColour[i] = in.number();
+        d.wayNameAngle[i] = in.whole();
+        d.wayNameNode[i] = in.whole();
+        d.wayMaxSegment[i] = in.single();
+        d.wayLabelX[i] = in.single();
+        d.wayLabelY[i] = in.single();
+        d.wayFill[i] = in.number();
+        d.wayFillArg[i] = in.integer();
+        d.wayName[i] = in.unescaped();
+        d.wayUser[i] = in.unescaped();
+        d.wayDate[i] = in.text();
+    }
+}
+
+void readLabels(ItemReader& in, ProjectData& d) {
+    for (LabelRecord& label : d.labels) {
+        label.caption = in.unescaped();
+        label.x = in.number();
+        label.y = in.number();
+        label.width = in.single();
+    }
+}
+
+// Markers 2..count: count - 1 texts, none for a count of 1 or less.
+std::size_t markerTexts(Long count) {
+    return count > 1 ? static_cast<std::size_t>(count - 1) : 0;
+}
+
+void readMarkerTexts(ItemReader& in, std::vector<std::string>& texts, Long count) {
+    texts.resize(markerTexts(count));
+    for (std::string& t : texts)
+        t = in.unescaped();
+}
+
+void readTrailer(ItemReader& in, ProjectData& d) {
+    d.quotList = in.text();
+    d.questList = in.text();
+    d.chainList = in.text();
+    in.skip();
+    d.noNameList = in.text();
+    d.questCount = in.whole();
+    d.quotCount = in.whole();
+    d.chainCount = in.whole();
+    in.expect(static_cast<long long>(markerTexts(d.questCount) + markerTexts(d.quotCount) +
+                                     markerTexts(d.chainCount)) +
+              kTrailerValues - 8);
+    d.onewayArrowList = in.text();
+    d.streetNameList = in.text();
+    readMarkerTexts(in, d.chainTexts, d.chainCount);
+    readMarkerTexts(in, d.quotTexts, d.quotCount);
+    readMarkerTexts(in, d.questTexts, d.questCount);
+    d.hiddenAreaList = in.unescaped();
+    d.fixmeList = in.unescaped();
+    d.amenityList = in.unescaped();
+    d.trailerText = in.unescaped();
+    d.otherNodesList = in.unescaped();
+    d.areaRecordList = in.unescaped();
+    in.skip();
+    d.unclosedAreaList = in.unescaped();
+    d.emptyTagList = in.unescaped();
+    d.fixmeCount = in.whole();
+    d.noteList = in.unescaped();
+    d.noteCount = in.whole();
+    d.placeList = in.unescaped();
+    for (Long& caption : d.countCaptions)
+        caption = in.whole();
+}
+
+} // namespace
+
+ProjectData readProjectFile(std::string_view bytes) {
+    ItemReader in(bytes);
+    in.expect(kHeaderValues);
+    ProjectData d;
+    readHeader(in, d);
+    readNodes(in, d);
+    readWays(in, d);
+    readLabels(in, d);
+    readTrailer(in, d);
+    return d;
+}
+
+} // namespace osmimport

@@ -1,0 +1,23 @@
+#pragma once
+// The project file reader: every item back in file order, as the list input reads it (blanks
+// before a value skipped, a value ending at a comma or the line end), escaped texts unescaped
+// by swap.
+//
+// The reader reads into fresh data and hands it over only when the whole file was read, so a
+// file it refuses leaves the caller's data as it was. Before any array is created its count is
+// checked against the number of values the file can still hold (every value takes at least its
+// own comma or line end), so no count makes it allocate more than the file's size warrants.
+// Refusals raise the runtime fault that says why, for one message: 62 "Input past end of file"
+// for a file that ends early or holds fewer values than its counts name, 9 "Subscript out of
+// range" for a negative count, 13 "Type mismatch" for a number item that is not a number, 6
+// "Overflow" for a number beyond its type.
+
+#include "import/projectdata.h"
+
+#include <string_view>
+
+namespace osmimport {
+
+ProjectData readProjectFile(std::string_view bytes);
+
+} // namespace osmimport

@@ -1,0 +1,249 @@
+#include "import/projectwriter.h"
+
+#include "basic/fault.h"
+#include "basic/linewriter.h"
+#include "basic/numtext.h"
+#include "basic/text.h"
+#include "basic/wholefile.h"
+#include "import/swap.h"
+#include "import/tagtext.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <initializer_list>
+#include <vector>
+
+namespace osmimport {
+
+namespace {
+
+using basic::LineWriter;
+
+constexpr bool kNoBlank = false;
+
+// A record count must not be negative nor pass the end of its array (slot 0 unused).
+template <typename T> void requireSlots(const std::vector<T>& v, Long count, std::size_t unused = 1) {
+    if (count < 0 || (count > 0 && v.size() < static_cast<std::size_t>(count) + unused))
+        basic::raise(basic::fault::SubscriptOutOfRange);
+}
+
+// Markers 2..count have their texts at 0..count - 2; a count of 1 or less has none.
+void requireTexts(const std::vector<std::string>& texts, Long count) {
+    if (count > 1) requireSlots(texts, count - 1, 0);
+}
+
+std::string escaped(std::string_view text) {
+    return swap(text, kEscape);
+}
+
+std::string withoutAll(std::string text, std::initializer_list<std::string_view> needles) {
+    for (std::string_view n : needles)
+        text = basic::replaceAll(std::move(text), n, "");
+    return text;
+}
+
+void checkCounts(const ProjectData& d) {
+    requireSlots(d.nodeX, d.nodeCount);
+    requireSlots(d.nodeY, d.nodeCount);
+    requireSlots(d.nodeInfo, d.nodeCount);
+    requireSlots(d.nodeName, d.nodeCount);
+    requireSlots(d.wayNodes, d.wayCount);
+    requireSlots(d.wayWidth, d.wayCount);
+    requireSlots(d.wayLineStyle, d.wayCount);
+    requireSlots(d.wayColour, d.wayCount);
+    requireSlots(d.wayExtraColour, d.wayCount);
+    requireSlots(d.wayLayer, d.wayCount);
+    requireSlots(d.wayLineStyleColour, d.wayCount);
+    requireSlots(d.wayNameAngle, d.wayCount);
+    requireSlots(d.wayNameNode, d.wayCount);
+    requireSlots(d.wayMaxSegment, d.wayCount);
+    requireSlots(d.wayLabelX, d.wayCount);
+    requireSlots(d.wayLabelY, d.wayCount);
+    requireSlots(d.wayFill, d.wayCount);
+    requireSlots(d.wayFillArg, d.wayCount);
+    requireSlots(d.wayName, d.wayCount);
+    requireSlots(d.wayUser, d.wayCount);
+    requireSlots(d.wayDate, d.wayCount);
+    requireSlots(d.labels, d.lab2Count, 0);
+    requireTexts(d.chainTexts, d.chainCount);
+    requireTexts(d.quotTexts, d.quotCount);
+    requireTexts(d.questTexts, d.questCount);
+}
+
+void writeHeader(LineWriter& w, const ProjectData& d) {
+    w.number(d.fileVersion, kNoBlank);
+    w.number(d.mapLon0, kNoBlank);
+    w.number(d.mapLat0, kNoBlank);
+    w.number(d.mapScale, kNoBlank);
+    w.number(d.fileSizeMB, kNoBlank);
+    w.number(d.amenityTotal, kNoBlank);
+    w.number(d.lab2Count, kNoBlank);
+    w.number(d.shopCount, kNoBlank);
+    w.number(Long{0}, kNoBlank); // reserved
+    w.number(d.buildingCount, kNoBlank);
+    w.text(d.areaList);
+    w.text(d.bridgeList);
+    w.text(d.waterwayList);
+    w.text(d.tramList);
+    w.text(d.boundaryList);
+    w.number(d.nodeCount, kNoBlank);
+    w.number(d.wayCount, kNoBlank);
+}
+
+void writeNodes(LineWriter& w, const ProjectData& d) {
+    std::string name;
+    for (Long i = 1; i <= d.nodeCount; ++i) {
+        w.number(d.nodeX[i], kNoBlank);
+        w.number(d.nodeY[i], kNoBlank);
+        w.text(escaped(d.nodeInfo[i]));
+        name = escaped(d.nodeName[i]);
+        name += ' ';
+        w.text(name);
+    }
+}
+
+void writeWays(LineWriter& w, const ProjectData& d) {
+    for (Long i = 1; i <= d.wayCount; ++i) {
+        w.text(d.wayNodes[i]);
+        w.number(d.wayWidth[i], kNoBlank);
+        w.number(d.wayLineStyle[i], kNoBlank);
+        w.number(d.wayColour[i], kNoBlank);
+        if (d.wayExtraColour[i])
+            w.number(*d.wayExtraColour[i], kNoBlank);
+        else
+            w.text("");
+        w.number(d.wayLayer[i], kNoBlank);
+        w.number(d.wayLineStyleColour[i], kNoBlank);
+        w.number(d.wayNameAngle[i], kNoBlank);
+        w.number(d.wayNameNode[i], kNoBlank);
+        w.number(d.wayMaxSegment[i], kNoBlank);
+        w.number(d.wayLabelX[i], kNoBlank);
+        w.number(d.wayLabelY[i], kNoBlank);
+        w.number(d.wayFill[i], kNoBlank);
+        w.number(d.wayFillArg[i], kNoBlank);
+        w.text(escaped(d.wayName[i]));
+        w.text(escaped(d.wayUser[i]));
+        w.text(escaped(d.wayDate[i])); // a date never needs it, but nothing else may reach the file
+    }
+}
+
+void writeLabels(LineWriter& w, const ProjectData& d) {
+    for (Long k = 1; k <= d.lab2Count; ++k) {
+        const LabelRecord& label = d.labels[static_cast<std::size_t>(k - 1)];
+        w.text(escaped(label.caption));
+        w.plain(label.x);
+        w.plain(label.y);
+        w.plain(label.width);
+    }
+}
+
+// M3, and the AREA list (T11) and area records (T16) made from the same quest texts.
+struct QuestLists {
+    std::string areaList;
+    std::string areaRecords;
+};
+
+QuestLists writeQuestTexts(LineWriter& w, const ProjectData& d) {
+    QuestLists lists{std::string(), d.areaRecordList};
+    if (d.questCount > 1) lists.areaRecords.clear();
+    for (Long k = 2; k <= d.questCount; ++k) {
+        const std::string t = escaped(d.questTexts[static_cast<std::size_t>(k - 2)]);
+        const bool area = t.find("AREA") != std::string::npos;
+        std::string& list = area ? lists.areaList : lists.areaRecords;
+        basic::appendDec(list, k);
+        list += '#';
+        list.append(area ? std::string_view(t) : std::string_view(t).substr(0, t.find("</way")));
+        list += "\r\n";
+        w.text(t);
+    }
+    return lists;
+}
+
+void writeTrailer(LineWriter& w, const ProjectData& d, char quote) {
+    w.text(d.quotList);
+    w.text(d.questList);
+    w.text(d.chainList);
+    w.text(" ");
+    w.text(d.noNameList);
+    w.number(d.questCount, kNoBlank);
+    w.number(d.quotCount, kNoBlank);
+    w.number(d.chainCount, kNoBlank);
+    w.text(" " + d.onewayArrowList);
+    w.text(d.streetNameList);
+    for (Long k = 2; k <= d.chainCount; ++k)
+        w.text(escaped(d.chainTexts[static_cast<std::size_t>(k - 2)]));
+    for (Long k = 2; k <= d.quotCount; ++k)
+        w.text(withoutAll(escaped(d.quotTexts[static_cast<std::size_t>(k - 2)]),
+                          {"</node>", ">", "<", "tag", "/"}));
+    const QuestLists quest = writeQuestTexts(w, d);
+    w.text(escaped(quest.areaList));
+    w.text(escaped(d.fixmeList));
+    w.text(escaped(d.amenityList));
+    w.text(escaped(d.trailerText));
+    w.text(withoutAll(escaped(d.otherNodesList), {"k=", "v=", std::string_view(&quote, 1), "<tag", "/>"}));
+    w.text(escaped(quest.areaRecords));
+    w.text("");
+    w.text(withoutAll(escaped(d.unclosedAreaList), {"</way>", "/>"}));
+    w.text("");
+    w.number(d.fixmeCount, kNoBlank);
+    w.text(escaped(d.noteList));
+    w.number(d.noteCount, kNoBlank);
+    w.text(escaped(d.placeList));
+    for (Long caption : d.countCaptions)
+        w.plain(caption);
+}
+
+} // namespace
+
+std::string projectFileBytes(const ProjectData& d, char quote) {
+    checkCounts(d);
+    LineWriter w(static_cast<std::size_t>(d.nodeCount) * 48 + static_cast<std::size_t>(d.wayCount) * 160 +
+                 4096);
+    writeHeader(w, d);
+    writeNodes(w, d);
+    writeWays(w, d);
+    writeLabels(w, d);
+    writeTrailer(w, d, quote);
+    return std::move(w).take();
+}
+
+std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote) {
+    try {
+        basic::writeFileWhole(path, projectFileBytes(data, quote));
+    } catch (const basic::RuntimeFault&) {
+        return "Can't write '" + path + "'";
+    }
+    return std::nullopt;
+}
+
+std::string mergeAreaLists(std::string areaList, std::string_view residentialList, std::string_view woodList,
+                           std::string_view landAreaList, std::string_view unstyledAreaList,
+                           std::string_view buildingList) {
+    for (std::string_view list : {residentialList, woodList, landAreaList, unstyledAreaList, buildingList})
+        if (list.size() > 1) areaList = fntop(2, areaList, list.substr(1));
+    return areaList;
+}
+
+void markUnclosedAreas(ProjectData& data, std::string_view unclosedIndexList) {
+    // "," & i & "," occurs exactly when i is written out as one of the pieces that have a ","
+    // on both sides.
+    const std::size_t slots = std::min({data.wayWidth.size(), data.wayColour.size(), data.wayFill.size()});
+    const std::vector<std::string_view> pieces = basic::splitView(unclosedIndexList, ",");
+    for (std::size_t k = 1; k + 1 < pieces.size(); ++k) {
+        const std::string_view piece = pieces[k];
+        if (piece.empty() || piece.size() > 10 || piece.front() == '0') continue;
+        long long way = 0;
+        bool digits = true;
+        for (char c : piece) {
+            digits = digits && c >= '0' && c <= '9';
+            way = way * 10 + (c - '0');
+        }
+        if (!digits || way > data.wayCount || static_cast<std::size_t>(way) >= slots) continue;
+        const auto i = static_cast<std::size_t>(way);
+        data.wayWidth[i] = 5;
+        data.wayColour[i] = 0;
+        data.wayFill[i] = 0;
+    }
+}
+
+} // namespace osmimport

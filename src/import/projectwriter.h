@@ -1,0 +1,35 @@
+#pragma once
+// The project file writer: every item of ProjectData in file order, one value per line ended by
+// CR LF, numbers in the print form of their type with nothing after them, counts and captions
+// in the plain form where the file holds them so, free texts escaped by swap. The layout is
+// described item by item in docs/PROJECT_FILE.md.
+
+#include "import/projectdata.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace osmimport {
+
+// The bytes of the project file. quote is the import's quote character, which the Other Nodes
+// text (T15) loses. The quest texts decide the AREA list (T11) and, when there is any quest
+// marker, the area records (T16). A count larger than its array is fault 9 "Subscript out of
+// range".
+std::string projectFileBytes(const ProjectData& data, char quote);
+
+// Writes the project file whole or not at all. Returns the message "Can't write '" & path & "'"
+// when it could not be written; the file that was there stays as it was.
+std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote);
+
+// The area list the file stores: the entries the label step put into areaList, then each of the
+// area lists of the classification that holds any way merged in with fntop (mode 2), in the
+// order residential, wood, land area, unstyled area, building.
+std::string mergeAreaLists(std::string areaList, std::string_view residentialList, std::string_view woodList,
+                           std::string_view landAreaList, std::string_view unstyledAreaList,
+                           std::string_view buildingList);
+
+// The ways listed in the unclosed-area index list (",3,17,") get width 5, colour 0 and fill 0.
+void markUnclosedAreas(ProjectData& data, std::string_view unclosedIndexList);
+
+} // namespace osmimport

@@ -1,0 +1,25 @@
+#pragma once
+// Field escaping of the project file: a stored text must hold no line break, no double quote
+// and no comma, since the readers take each item up to the first comma or the line end.
+//
+// Escaping, in this order: CR LF becomes "+-", every remaining line feed and every lone CR
+// becomes "£" (the byte 0xA3), every double quote becomes the byte 0xFA, every comma a blank.
+// Unescaping: 0xFA becomes the double quote, "+-" becomes CR LF, and 0xA3 becomes a line feed
+// where it does not continue a valid UTF-8 sequence, so that "ã" (C3 A3), "У" (D0 A3) and the
+// like survive. Neither 0xFA nor a lone 0xA3 ever occurs in valid UTF-8, so every valid UTF-8
+// text reads back as written, except for two known losses: a comma reads back as a blank and a
+// literal "+-" as CR LF, and a lone CR comes back as a line feed. In a text that is not valid
+// UTF-8, a line break right after a lead byte may read back as part of that character.
+
+#include <string>
+#include <string_view>
+
+namespace osmimport {
+
+inline constexpr int kEscape = 1;
+inline constexpr int kUnescape = 0;
+
+// Mode kEscape (1) escapes; any other mode unescapes. One pass over the text.
+std::string swap(std::string_view text, int mode);
+
+} // namespace osmimport

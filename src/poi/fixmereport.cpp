@@ -1,0 +1,59 @@
+#include "poi/fixmereport.h"
+
+#include "import/filenames.h"
+#include "core/mapwindow.h"
+#include "import/swap.h"
+#include "platform/events.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace poi {
+
+namespace {
+
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+} // namespace
+
+std::string fixmeRecord(std::string_view curFile, std::string_view fixmeList) {
+    std::string record = "~" + osmimport::ftrim(curFile) + "\r\n";
+    record += osmimport::swap(fixmeList, osmimport::kUnescape);
+    record += "\r\n";
+    return record;
+}
+
+void appendFixmeReport(const std::string& dataFolder, std::string_view curFile, std::string_view fixmeList) {
+    if (fixmeList.empty()) return;
+    const std::string record = fixmeRecord(curFile, fixmeList);
+    const std::string path = dataFolder + "/fixme.txt";
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0) return;
+    struct stat before {};
+    const bool sized = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
+    // A record cut short by a full disk is taken back, so that the file ends where it did.
+    if (sized && !writeAll(fd, record)) (void)::ftruncate(fd, before.st_size);
+    ::close(fd);
+}
+
+void fixme(core::MapWindow& map) {
+    if (map.d.fixmeList.empty()) return;
+    platform::doEvents();
+    appendFixmeReport(map.g.dataFolder, map.g.curFile, map.d.fixmeList);
+    for (int i = 0; i < 5; ++i)
+        platform::doEvents();
+}
+
+} // namespace poi

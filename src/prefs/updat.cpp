@@ -1,0 +1,9 @@
+#include "prefs/updat.h"
+
+namespace prefs {
+
+Updat::Updat() : platform::Form("updat") {
+    setCaption("Updates");
+}
+
+} // namespace prefs

@@ -1,0 +1,151 @@
+#include "import/importrun.h"
+#include "recordingclient.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace osmimport {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+const std::string kBounds = R"(<bounds minlat="51.4" minlon="-1.6" maxlat="51.5" maxlon="-1.5"/>)";
+const std::string kBoundBox = R"(<bound box="51.5,-0.2,51.6,-0.1"/>)";
+const std::string kNodeLimit = "message:File contains more than 100000 nodes. Program could become unstable.";
+
+std::string nodes(Long count) {
+    std::string text;
+    text.reserve(static_cast<std::size_t>(count) * 40);
+    for (Long i = 1; i <= count; ++i)
+        text += "<node id=\"" + std::to_string(i) + "\" lat=\"51.45\" lon=\"-1.55\"/>\n";
+    return text;
+}
+
+struct Outcome {
+    ImportEnd end;
+    Calls calls;
+    ProjectData data;
+    char quote;
+    bool hasAuthorship;
+};
+
+Outcome runImport(std::string text, long cancelAt = 0) {
+    RecordingClient client;
+    client.cancelAt = cancelAt;
+    OsmImport import(std::move(text), ImportSettings{1.971f, 2.5f, 8010}, client);
+    Outcome r{ImportEnd::NodesRead, {}, {}, '"', true};
+    r.data.nodeCount = 77; // left over from an earlier import
+    r.end = import.run(r.data);
+    r.calls = client.calls;
+    r.quote = import.quoteChar();
+    r.hasAuthorship = import.hasAuthorship();
+    return r;
+}
+
+TEST(ImportRunTest, RunsThePhasesInOrder) {
+    const Outcome r = runImport("<osm>" + kBounds + nodes(3) + "</osm>");
+    EXPECT_EQ(r.end, ImportEnd::NodesRead);
+    EXPECT_EQ(r.calls, (Calls{"phase:parsing names...", "progress:15", "phase:parsing nodes...", "nodes:3"}));
+    EXPECT_EQ(r.data.nodeCount, 3);
+    EXPECT_EQ(r.data.mapScale, 20025);
+    EXPECT_EQ(r.data.fileVersion, 1.971f);
+    EXPECT_EQ(r.data.fileSizeMB, 2.5f);
+    EXPECT_TRUE(r.hasAuthorship);
+}
+
+TEST(ImportRunTest, EarlyStops) {
+    struct Case {
+        const char* what;
+        std::string text;
+        ImportEnd end;
+        Calls calls;
+    };
+    const Case cases[] = {
+        {"empty text", "", ImportEnd::EmptyText, {}},
+        {"no bounds",
+         "<osm>" + nodes(2),
+         ImportEnd::NoBounds,
+         {"phase:parsing names...", "progress:15", "phase:parsing nodes...",
+          "message:Can't find 'boundaries'"}},
+        {"bounds after the first node do not count",
+         "<osm>" + nodes(1) + kBounds,
+         ImportEnd::NoBounds,
+         {"phase:parsing names...", "progress:15", "phase:parsing nodes...",
+          "message:Can't find 'boundaries'"}},
+        {"over the limit: refused before the names phase",
+         kBounds + nodes(100001),
+         ImportEnd::TooManyNodes,
+         {kNodeLimit}},
+        {"over the limit without bounds: the bounds message alone",
+         nodes(100001),
+         ImportEnd::NoBounds,
+         {"message:Can't find 'boundaries'"}},
+        {"over the limit in the box form: both messages, bounds first",
+         kBoundBox + nodes(100001),
+         ImportEnd::TooManyNodes,
+         {"message:This file contains no authorship details.", kNodeLimit}},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = runImport(c.text);
+        EXPECT_EQ(r.end, c.end) << c.what;
+        EXPECT_EQ(r.calls, c.calls) << c.what;
+        EXPECT_EQ(r.data.nodeCount, 0) << c.what; // the data start afresh
+    }
+}
+
+TEST(ImportRunTest, AcceptsExactlyTheNodeLimit) {
+    const Outcome r = runImport(kBounds + nodes(100000));
+    EXPECT_EQ(r.end, ImportEnd::NodesRead);
+    EXPECT_EQ(r.data.nodeCount, 100000);
+    EXPECT_EQ(r.data.nodeX[100000], r.data.nodeX[1]);
+}
+
+TEST(ImportRunTest, CountsTheNodesOfTheRewrittenTextToo) {
+    // A sharp s lower-cases the text, which turns "<NODE" into a node after the first count.
+    const Outcome r = runImport(kBounds + nodes(100000) +
+                                "<NODE id=\"x\"/><tag v=\"Stra\xC3\x9F"
+                                "e\"/>");
+    EXPECT_EQ(r.end, ImportEnd::TooManyNodes);
+    EXPECT_EQ(r.calls,
+              (Calls{"phase:parsing names...", "progress:15", "phase:parsing nodes...", kNodeLimit}));
+}
+
+TEST(ImportRunTest, BoundBoxFormHasNoAuthorshipAndScale4800) {
+    const Outcome r = runImport(kBoundBox + nodes(1));
+    EXPECT_EQ(r.end, ImportEnd::NodesRead);
+    EXPECT_FALSE(r.hasAuthorship);
+    EXPECT_EQ(r.data.mapScale, 4800);
+    EXPECT_EQ(r.calls[3], "message:This file contains no authorship details.");
+}
+
+TEST(ImportRunTest, EqualEdgesKeepTheScaleOfOne) {
+    const Outcome r = runImport(R"(<bounds minlon="2" maxlat="50" maxlon="2"/>)" + nodes(1));
+    EXPECT_EQ(r.end, ImportEnd::NodesRead);
+    EXPECT_EQ(r.data.mapScale, 1);
+}
+
+TEST(ImportRunTest, ReadsJosmFilesWithApostrophes) {
+    const Outcome r = runImport("<osm generator='JOSM'><bounds minlat='51.4' minlon='-1.6' maxlat='51.5' "
+                                "maxlon='-1.5'/><node id='1' lat='51.45' lon='-1.55'><tag k='created_by' "
+                                "v='JOSM'/></node></osm>");
+    EXPECT_EQ(r.quote, '\'');
+    EXPECT_EQ(r.data.mapScale, 20025);
+    EXPECT_EQ(r.data.nodeX[1], 4001.25048828125);
+}
+
+TEST(ImportRunTest, DoubleQuotedFileNamingJosmIsReadWithDoubleQuotes) {
+    const Outcome r = runImport(R"(<osm generator="JOSM">)" + kBounds + nodes(1));
+    EXPECT_EQ(r.quote, '"');
+    EXPECT_EQ(r.data.nodeX[1], 4001.25048828125); // read with "'" the position would be lost
+}
+
+TEST(ImportRunTest, CancelDuringTheNodeLoop) {
+    const Outcome r = runImport(kBounds + nodes(5), 3);
+    EXPECT_EQ(r.end, ImportEnd::Cancelled);
+    EXPECT_EQ(r.data.nodeX[2], 4001.25048828125);
+    EXPECT_EQ(r.data.nodeX[3], 0);
+}
+
+} // namespace
+} // namespace osmimport

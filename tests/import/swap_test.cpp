@@ -1,0 +1,116 @@
+#include "import/swap.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace osmimport {
+namespace {
+
+struct SwapCase {
+    const char* what;
+    std::string in;
+    std::string out;
+};
+
+TEST(SwapTest, EscapesLineBreaksQuotesAndCommas) {
+    const SwapCase cases[] = {
+        {"empty", "", ""},
+        {"CR LF", "a\r\nb", "a+-b"},
+        {"line feed", "a\nb",
+         "a\xA3"
+         "b"},
+        {"lone CR", "a\rb",
+         "a\xA3"
+         "b"},
+        {"CR before CR LF", "\r\r\n", "\xA3+-"},
+        {"LF CR", "\n\r", "\xA3\xA3"},
+        {"double quotes", "say \"hi\"", "say \xFAhi\xFA"},
+        {"comma", "Paris, France", "Paris  France"},
+        {"UTF-8 untouched", "S\xC3\xA3o Jo\xC3\xA3o", "S\xC3\xA3o Jo\xC3\xA3o"},
+        {"all at once", "k=\"a,b\"\r\nv\n",
+         "k=\xFA"
+         "a b\xFA+-v\xA3"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(swap(c.in, kEscape), c.out) << c.what;
+}
+
+TEST(SwapTest, UnescapesAndKeepsUtf8ContinuationBytes) {
+    const SwapCase cases[] = {
+        {"empty", "", ""},
+        {"CR LF", "a+-b", "a\r\nb"},
+        {"line feed",
+         "a\xA3"
+         "b",
+         "a\nb"},
+        {"quote", "\xFA", "\""},
+        {"marks together", "\xFA+-\xA3", "\"\r\n\n"},
+        {"plus before the mark", "++-", "+\r\n"},
+        {"minus after the mark", "+--", "\r\n-"},
+        {"lone plus and minus", "+ -", "+ -"},
+        {"a-tilde", "S\xC3\xA3o Jo\xC3\xA3o", "S\xC3\xA3o Jo\xC3\xA3o"},
+        {"Cyrillic U", "\xD0\xA3", "\xD0\xA3"},
+        {"Greek Sigma", "\xCE\xA3", "\xCE\xA3"},
+        {"CJK with A3 last", "\xE4\xB8\xA3", "\xE4\xB8\xA3"},
+        {"four bytes with A3 last", "\xF0\x9F\x98\xA3", "\xF0\x9F\x98\xA3"},
+        {"line feed after a whole character", "\xC3\xA3\xA3", "\xC3\xA3\n"},
+        {"line feed after a three-byte character", "\xE4\xB8\xA3\xA3", "\xE4\xB8\xA3\n"},
+        {"truncated sequence at the end", "\xE4\xB8", "\xE4\xB8"},
+        {"truncated sequence before the mark", "\xE0\xA3", "\xE0\n"},
+        {"overlong lead", "\xC0\xA3", "\xC0\n"},
+        {"surrogate range", "\xED\xA3\x80", "\xED\n\x80"},
+        {"beyond U+10FFFF", "\xF4\xA3\x80\x80", "\xF4\n\x80\x80"},
+        {"Windows-1252 pound sign alone", "5 \xA3", "5 \n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(swap(c.in, kUnescape), c.out) << c.what;
+}
+
+TEST(SwapTest, EveryModeOtherThanOneUnescapes) {
+    for (int mode : {0, 2, -1, 250})
+        EXPECT_EQ(swap("a+-\xFA", mode), "a\r\n\"") << mode;
+}
+
+TEST(SwapTest, ValidUtf8ReadsBackAsWritten) {
+    const std::string texts[] = {
+        "S\xC3\xA3o Jo\xC3\xA3o\r\nRua \"Nova\"",
+        "\xD0\xA3\xD0\xBB\xD0\xB8\xD1\x86\xD0\xB0\n\xCE\xA3",
+        "\xE4\xB8\xA3\r\n\xE4\xB8\xA3\n\n",
+        "\xF0\x9F\x98\xA3\n",
+        "FIXME: check\r\n+#^\r\n",
+    };
+    for (const auto& t : texts) {
+        const std::string stored = swap(t, kEscape);
+        EXPECT_EQ(stored.find_first_of("\r\n\","), std::string::npos) << t;
+        EXPECT_EQ(swap(stored, kUnescape), t) << t;
+    }
+}
+
+TEST(SwapTest, KnownLossesOnTheWayBack) {
+    EXPECT_EQ(swap(swap("a,b", kEscape), kUnescape), "a b");
+    EXPECT_EQ(swap(swap("1+-2", kEscape), kUnescape), "1\r\n2");
+    EXPECT_EQ(swap(swap("a\rb", kEscape), kUnescape), "a\nb");
+}
+
+TEST(SwapTest, NoByteLeavesALineBreakQuoteOrCommaInTheStoredText) {
+    std::string every;
+    for (int b = 0; b < 256; ++b)
+        every += static_cast<char>(b);
+    const std::string stored = swap(every + every, kEscape);
+    EXPECT_EQ(stored.find_first_of(std::string("\r\n\",", 4)), std::string::npos);
+    EXPECT_EQ(stored.size(), 2u * 256u); // no CR is followed by a LF here
+}
+
+TEST(SwapTest, LargeTextsPassInOneGo) {
+    std::string big;
+    const std::string piece = "S\xC3\xA3o \"x\"\r\nline\n";
+    big.reserve(piece.size() * 1'000'000);
+    for (int i = 0; i < 1'000'000; ++i)
+        big += piece;
+    const std::string stored = swap(big, kEscape);
+    EXPECT_EQ(stored.size(), big.size()); // every mark is as long as what it stands for
+    EXPECT_EQ(swap(stored, kUnescape), big);
+}
+
+} // namespace
+} // namespace osmimport

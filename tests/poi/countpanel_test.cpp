@@ -1,0 +1,156 @@
+// The count labels: nad counts one POI, showtot writes the problem counts from the marker
+// counters and colours every label and cell by whether it is zero.
+
+#include "core/window_fixture.h"
+#include "platform/fault_testing.h"
+#include "poi/categories.h"
+#include "poi/cells.h"
+#include "poi/countpanel.h"
+#include "poi/unloading.h"
+
+namespace poi::testing {
+namespace {
+
+using core::testing::WindowTest;
+
+const basic::Long kGrey = basic::rgb(128, 128, 128);
+const basic::Long kBlue = basic::rgb(0, 0, 255);
+const basic::Long kGreen = basic::rgb(0, 128, 0);
+const basic::Long kRust = basic::rgb(192, 64, 0);
+
+TEST_F(WindowTest, NadAddsOneToTheCaption) {
+    core::MapWindow& map = load();
+    auto& numb = map.legendStrip.numb;
+    nad(map, 5);
+    nad(map, 5);
+    EXPECT_EQ(numb[5].caption(), "2");
+    numb[0].setCaption("41");
+    nad(map, 0);
+    EXPECT_EQ(numb[0].caption(), "42");
+    numb[9].setCaption("99999");
+    nad(map, 9);
+    EXPECT_EQ(numb[9].caption(), "100000");
+}
+
+TEST_F(WindowTest, NadOfALabelThatIsNotThereIsFault340) {
+    core::MapWindow& map = load();
+    EXPECT_EQ(platform::testing::faultOf([&] { nad(map, core::kCountLabels); }), 340);
+    EXPECT_EQ(platform::testing::faultOf([&] { nad(map, -1); }), 340);
+}
+
+TEST_F(WindowTest, AfterUnloadTheProblemLabelsReadGreenZeros) {
+    core::MapWindow& map = load();
+    for (int i = 26; i <= 33; ++i)
+        map.legendStrip.numb[i].setCaption("9");
+    map.d.questCount = 5;
+    map.d.fixmeCount = 3;
+    unload_(map, 0);
+    map.d.noteCount = 0;
+    showtot(map, 0);
+    for (int i = 26; i <= 33; ++i) {
+        EXPECT_EQ(map.legendStrip.numb[i].caption(), "0") << i;
+        EXPECT_EQ(map.legendStrip.numb[i].foreColor(), kGreen) << i;
+    }
+}
+
+struct Counters {
+    const char* what;
+    basic::Integer questCount, questAreaCount, shape1Count, quotCount, fixmeCount, noteCount;
+    basic::Long chainCount;
+    basic::Integer chainExtraCount;
+    // Labels 26..33.
+    const char* labels[8];
+};
+
+const Counters kCounters[] = {
+    {"one empty-tag marker", 1, 0, 1, 2, 0, 0, 1, 0, {"0", "1", "0", "0", "0", "0", "0", "0"}},
+    {"every kind", 7, 2, 4, 3, 5, 6, 10, 4, {"5", "2", "3", "4", "2", "4", "5", "6"}},
+    {"only area question markers", 3, 2, 1, 1, 0, 0, 1, 0, {"0", "0", "0", "0", "2", "0", "0", "0"}},
+    {"more extra arrows than arrows", 1, 0, 1, 1, 0, 0, 3, 4, {"0", "0", "0", "0", "0", "4", "0", "0"}},
+};
+
+TEST_F(WindowTest, ShowtotWritesTheProblemCountsFromTheCounters) {
+    core::MapWindow& map = load();
+    for (const Counters& c : kCounters) {
+        SCOPED_TRACE(c.what);
+        core::MapData& d = map.d;
+        d.questCount = c.questCount;
+        d.questAreaCount = c.questAreaCount;
+        d.shape1Count = c.shape1Count;
+        d.quotCount = c.quotCount;
+        d.fixmeCount = c.fixmeCount;
+        d.noteCount = c.noteCount;
+        d.chainCount = c.chainCount;
+        d.chainExtraCount = c.chainExtraCount;
+        showtot(map, 0);
+        for (int i = 0; i < 8; ++i) {
+            const platform::LabelControl& label = map.legendStrip.numb[26 + i];
+            EXPECT_EQ(label.caption(), c.labels[i]) << 26 + i;
+            EXPECT_EQ(label.foreColor(), std::string(c.labels[i]) == "0" ? kGreen : kRust) << 26 + i;
+        }
+    }
+}
+
+TEST_F(WindowTest, ShowtotColoursTheCategoryCountsAndLeavesThemAsTheyAre) {
+    core::MapWindow& map = load();
+    auto& numb = map.legendStrip.numb;
+    numb[1].setCaption("0");
+    numb[2].setCaption("5");
+    numb[23].setCaption("1");
+    numb[0].setCaption("8");
+    showtot(map, 0);
+    EXPECT_EQ(numb[1].foreColor(), kGrey);
+    EXPECT_EQ(numb[2].foreColor(), kBlue);
+    EXPECT_EQ(numb[23].foreColor(), kBlue);
+    EXPECT_EQ(numb[2].caption(), "5");
+    EXPECT_EQ(numb[0].caption(), "8");
+}
+
+class ShowtotCellsTest : public WindowTest {
+protected:
+    // Categories 0 and 3 have POIs; every cell painted kUntouched.
+    core::MapWindow& withCounts(basic::Integer poiMode) {
+        core::MapWindow& map = load();
+        auto& numb = map.legendStrip.numb;
+        for (int i = 1; i <= core::kStripCells; ++i)
+            numb[i].setCaption(i == 1 || i == 4 || i == 23 ? "2" : "0");
+        for (int i = 0; i < core::kStripCells; ++i)
+            paint(map.legendStrip.Shape9[i], kUntouched);
+        map.d.catShown.fill(basic::vbTrue);
+        map.g.settings.poiMode = poiMode;
+        return map;
+    }
+};
+
+TEST_F(ShowtotCellsTest, AllShownPaintsCellsOnOrEmpty) {
+    core::MapWindow& map = withCounts(1);
+    showtot(map, 0);
+    auto& cells = map.legendStrip.Shape9;
+    for (int i = 0; i <= 21; ++i)
+        EXPECT_TRUE(hasLook(cells[i], i == 0 || i == 3 ? kOn : kEmpty)) << i;
+    EXPECT_TRUE(hasLook(cells[22], kUntouched));
+    for (int i = 0; i < core::kCategoryCount; ++i)
+        EXPECT_EQ(map.d.catShown[i], basic::vbTrue) << i;
+}
+
+TEST_F(ShowtotCellsTest, HiddenClearsTheFlagsAndPaintsCellsWithPoisPale) {
+    core::MapWindow& map = withCounts(0);
+    showtot(map, 0);
+    auto& cells = map.legendStrip.Shape9;
+    for (int i = 0; i <= 21; ++i) {
+        EXPECT_TRUE(hasLook(cells[i], i == 0 || i == 3 ? kOff : kEmpty)) << i;
+        EXPECT_EQ(map.d.catShown[i], basic::vbFalse) << i;
+    }
+    EXPECT_TRUE(hasLook(cells[22], kUntouched));
+    EXPECT_EQ(map.d.catShown[22], basic::vbTrue);
+}
+
+TEST_F(WindowTest, ShowtotPutsTheCurrentFileInTheCaption) {
+    core::MapWindow& map = load();
+    map.g.curFile = "/maps/Paris, France.osm";
+    showtot(map, 0);
+    EXPECT_EQ(map.form.caption(), "Varnoke:1.971 /maps/Paris, France.osm");
+}
+
+} // namespace
+} // namespace poi::testing

@@ -1,0 +1,129 @@
+// The main window's side of the settings file: what procload gives the controls and what
+// procsave takes from them.
+
+#include "basic/colour.h"
+#include "basic/text.h"
+#include "basic/wholefile.h"
+#include "core/window_fixture.h"
+#include "prefs/settingsfile.h"
+
+#include <QDir>
+
+namespace prefs {
+namespace {
+
+using core::MapWindow;
+using ProcloadTest = core::testing::WindowTest;
+
+constexpr int kRecent = 15;
+
+void setRecentCaptions(MapWindow& map, const std::array<std::string, 4>& captions) {
+    for (int i = 0; i < 4; ++i)
+        map.menus.mf[kRecent + i].setCaption(captions[static_cast<std::size_t>(i)]);
+}
+
+std::array<std::string, 4> recentCaptions(const MapWindow& map) {
+    std::array<std::string, 4> captions;
+    for (int i = 0; i < 4; ++i)
+        captions[static_cast<std::size_t>(i)] = map.menus.mf[kRecent + i].caption();
+    return captions;
+}
+
+core::Global fileValues() {
+    core::Global g;
+    g.progVersion = core::kProgVersion;
+    g.recentFiles = {"/maps/Paris, France.osm", "/maps/b.vnk", "/maps/c.osm", ""};
+    g.settings.fontNames = {"DejaVu Sans", "Arial", "Arial"};
+    g.settings.backColour = basic::rgb(1, 2, 3);
+    g.settings.streetNames = 1;
+    g.settings.maxGreenNodes = 300;
+    return g;
+}
+
+TEST_F(ProcloadTest, ValuesReachTheControls) {
+    MapWindow& map = make();
+    const std::string path = appPath() + "/img.dat";
+    basic::writeFileWhole(path, settingsBytes(fileValues()));
+    setRecentCaptions(map, {"old 1", "old 2", "old 3", "old 4"});
+    map.legendPanel.Check1.setValue(1);
+
+    procload(map, path);
+
+    EXPECT_EQ(recentCaptions(map), fileValues().recentFiles);
+    EXPECT_EQ(map.legendPanel.Check1.value(), 0);
+    EXPECT_EQ(map.g.settings.streetNames, 0);
+    for (const platform::PictureBox* picture : {&map.view.p1, &map.view.p2, &map.view.Picture1})
+        EXPECT_EQ(picture->backColor(), basic::rgb(1, 2, 3)) << picture->name();
+    EXPECT_EQ(map.g.settings.maxGreenNodes, 300);
+    EXPECT_EQ(map.g.settings.fontNames[0], "DejaVu Sans");
+    EXPECT_TRUE(dialogs().shown().empty());
+}
+
+TEST_F(ProcloadTest, ARecentFileLineMissingKeepsTheMenuCaption) {
+    MapWindow& map = make();
+    const std::string path = appPath() + "/img.dat";
+    const std::string bytes = settingsBytes(fileValues());
+    std::size_t cut = 0; // just after line 15, the second recent file
+    for (int line = 0; line < 15; ++line)
+        cut = bytes.find("\r\n", cut) + 2;
+    basic::writeFileWhole(path, bytes.substr(0, cut));
+    setRecentCaptions(map, {"old 1", "old 2", "old 3", "old 4"});
+
+    procload(map, path);
+
+    EXPECT_EQ(recentCaptions(map),
+              (std::array<std::string, 4>{"/maps/Paris, France.osm", "/maps/b.vnk", "old 3", "old 4"}));
+    EXPECT_EQ(map.view.p1.backColor(), basic::rgb(241, 238, 232));
+}
+
+TEST_F(ProcloadTest, AMissingFileStillClearsStreetNamesSilently) {
+    MapWindow& map = make();
+    map.legendPanel.Check1.setValue(1);
+    map.g.settings.streetNames = 1;
+    setRecentCaptions(map, {"a", "b", "c", "d"});
+    procload(map, appPath() + "/none/img.dat");
+    EXPECT_EQ(map.legendPanel.Check1.value(), 0);
+    EXPECT_EQ(map.g.settings.streetNames, 0);
+    EXPECT_EQ(recentCaptions(map), (std::array<std::string, 4>{"a", "b", "c", "d"}));
+    EXPECT_TRUE(dialogs().shown().empty());
+}
+
+TEST_F(ProcloadTest, ProcsaveWritesTheMenuCaptions) {
+    MapWindow& map = make();
+    map.g.progVersion = core::kProgVersion;
+    map.g.recentFiles = {"stale", "stale", "stale", "stale"};
+    setRecentCaptions(map, {"/maps/new.osm", "/maps/Paris, France.osm", "", "/maps/x.vnk"});
+    const std::string path = appPath() + "/img.dat";
+
+    procsave(map, path);
+
+    const std::vector<std::string> lines = basic::split(basic::readFileBytes(path), "\r\n");
+    ASSERT_EQ(lines.size(), 35u); // 34 lines and the empty rest after the last line end
+    EXPECT_EQ(lines[0], " 1.971 ");
+    EXPECT_EQ(lines[13], "/maps/new.osm");
+    EXPECT_EQ(lines[14], "/maps/Paris, France.osm");
+    EXPECT_EQ(lines[15], "");
+    EXPECT_EQ(lines[16], "/maps/x.vnk");
+    EXPECT_EQ(map.g.fileVersion, core::kProgVersion);
+    EXPECT_TRUE(dialogs().shown().empty());
+}
+
+TEST_F(ProcloadTest, ProcsaveShowsWhyAWriteFailedAndKeepsTheOldFile) {
+    MapWindow& map = make();
+    const std::string path = appPath() + "/img.dat";
+    basic::writeFileWhole(path, "old\r\n");
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(path + ".part")));
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+
+    procsave(map, path);
+    procsave(map, appPath() + "/missing/img.dat");
+
+    ASSERT_EQ(dialogs().shown().size(), 2u);
+    EXPECT_EQ(dialogs().shown()[0].text, "Path/File access error");
+    EXPECT_EQ(dialogs().shown()[1].text, "Path not found");
+    EXPECT_EQ(basic::readFileBytes(path), "old\r\n");
+}
+
+} // namespace
+} // namespace prefs
