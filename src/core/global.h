@@ -64,13 +64,7 @@ struct Global {
     Single pressX = 0; // picture position of the last press on the map
     Single pressY = 0;
 
-    // The per-file projection: map X = (lon - mapLon0) * mapScale + 3000.
-    Long mapScale = 0;
-    Single mapLon0 = 0;
-    Single mapLat0 = 0;
 
-    Long nodeCount = 0;
-    Single fileSizeMB = 0;
     Double loadStart = 0; // a monotonic reading in seconds at the start of a load
 
     // Shown flags of the GPX track and waypoints ("Show Tracks", "Show Waypoints").
@@ -78,8 +72,6 @@ struct Global {
     bool showWaypoints = false;
     // 0 no author labels, -1 author labels, -2 dates only.
     Integer authorOverlay = 0;
-    // Lines of node number, "^", amenity value.
-    std::string amenityList;
 };
 
 // The program-wide line break text.

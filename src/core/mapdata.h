@@ -1,9 +1,12 @@
 #pragma once
-// The window-level data model of the main window `map`: node and way arrays, the route and GPX
-// point store, category flags, busy flags, problem texts and the counters of the markers loaded
-// at run time. Plain data: the procedures that fill and read it live with their subsystems.
+// The window-level data model of the main window `map`: the loaded map (the data an import
+// produces and a project file carries, osmimport::ProjectData: header values, node and way
+// arrays, marker lists and problem texts), and around it the route and GPX point store,
+// category flags, busy flags and the counters of the markers loaded at run time. Plain data:
+// the procedures that fill and read it live with their subsystems.
 
 #include "basic/numbers.h"
+#include "import/projectdata.h"
 
 #include <array>
 #include <string>
@@ -21,35 +24,7 @@ inline constexpr int kCategoryCount = 26;
 // The route and GPX point arrays hold indexes 0..10000.
 inline constexpr int kPointSlots = 10001;
 
-struct MapData {
-    // Nodes, indexed 1..nodeCount (index 0 unused).
-    std::vector<Double> nodeX;
-    std::vector<Double> nodeY;
-    std::vector<std::string> nodeInfo;
-    std::vector<std::string> nodeName;
-    std::vector<Integer> nodeUse;
-
-    // Ways, indexed 1..wayCount; the label point and area style arrays are sized by the node count.
-    Long wayCount = 0;
-    std::vector<std::string> wayNodes;
-    std::vector<Double> wayColour;
-    std::vector<Double> wayLineStyleColour;
-    std::vector<Integer> wayLineStyle;
-    std::vector<Integer> wayWidth;
-    std::vector<Integer> wayLayer;
-    std::vector<Double> wayExtraColour;
-    std::vector<Double> wayDrawColour;
-    std::vector<Long> wayNameAngle;
-    std::vector<Long> wayNameNode;
-    std::vector<Single> wayMaxSegment;
-    std::vector<std::string> wayName;
-    std::vector<std::string> wayUser;
-    std::vector<std::string> wayDate;
-    std::vector<Single> wayLabelX;
-    std::vector<Single> wayLabelY;
-    std::vector<Double> wayFill;
-    std::vector<Integer> wayFillArg;
-
+struct MapData : osmimport::ProjectData {
     // The point store: the user's route (1..routeCount) and imported GPX points (1..gpxCount).
     std::vector<Single> routeLat = std::vector<Single>(kPointSlots);
     std::vector<Single> routeLon = std::vector<Single>(kPointSlots);
@@ -77,27 +52,12 @@ struct MapData {
     bool formActivated = false;
     Single loadRate = 0;
 
-    // Problem and list texts of the loaded file.
-    std::string hiddenAreaList;
-    std::string fixmeList;
-    std::string areaRecordList;
-    std::string otherNodesList;
+    // Problem and list texts of the loaded file beyond those the project file carries.
     std::string unjoinedWayList;
-    std::string unclosedAreaList;
-    std::string emptyTagList;
-    std::string noteList;
-    std::string placeList;
-    std::string trailerText;
     std::string noNameFlags;
-    std::string noNameList;
     std::string amenFlags;
-    std::string questList;
-    std::string quotList;
-    std::string chainList;
     std::string pointrList = "#";
     std::string leakedAreas;
-    Integer fixmeCount = 0;
-    Integer noteCount = 0;
     Integer listKind = 0; // the list the problem panel shows
 
     // Counters of the markers loaded at run time: the highest element loaded. Arrays whose
@@ -124,7 +84,6 @@ struct MapData {
     Integer schoolCount = 1;
     Integer touriCount = 1;
     Integer amenCount = 1;
-    Integer shopCount = 1;
     Integer shoppCount = 1;
     Integer histCount = 1;
     Integer restaCount = 1;
@@ -133,18 +92,12 @@ struct MapData {
     Integer pharmCount = 1;
     Integer coffeCount = 1;
     Integer bankCount = 1;
-    Integer questCount = 1;
-    Long chainCount = 1;
-    Integer lab2Count = 0;
     Integer gpsCount = 0;
     Integer linCount = 0;
     Integer gptCount = 0;
-    Integer quotCount = 1;
     Integer pointrCount = 0;
-    // Per-file totals the count panel and the project file header read.
-    Integer amenityTotal = 0;
+    // Per-file totals the count panel reads.
     Integer amenFlagLen = 0;
-    Integer buildingCount = 0;
     Integer questAreaCount = 0;
     Integer chainExtraCount = 0;
 

@@ -194,7 +194,7 @@ void cap(MapWindow& map, const std::string& text) {
 void cleartxt(MapWindow& map) {
     MapData& d = map.d;
     for (std::string* text :
-         {&d.hiddenAreaList, &d.fixmeList, &d.areaRecordList, &map.g.amenityList, &d.otherNodesList,
+         {&d.hiddenAreaList, &d.fixmeList, &d.areaRecordList, &map.d.amenityList, &d.otherNodesList,
           &d.unjoinedWayList, &d.unclosedAreaList, &d.emptyTagList, &d.noteList})
         text->clear();
     map.problems.Text1.setText("");

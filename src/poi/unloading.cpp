@@ -70,13 +70,16 @@ void unload_(core::MapWindow& map, basic::Integer) {
           &d.busCount,     &d.recycCount, &d.chrchCount, &d.toiletCount, &d.roundabCount, &d.parkCount,
           &d.trafficCount, &d.statCount,  &d.hotelCount, &d.hospitCount, &d.schoolCount,  &d.touriCount,
           &d.shoppCount,   &d.amenCount,  &d.histCount,  &d.restaCount,  &d.coffeCount,   &d.pharmCount,
-          &d.bankCount,    &d.questCount, &d.quotCount,  &d.shopCount})
+          &d.bankCount})
         *counter = 1;
-    d.chainCount = 1;
+    // The counters the project file carries are 32-bit in memory.
+    for (basic::Long* counter : {&d.questCount, &d.quotCount, &d.shopCount, &d.chainCount})
+        *counter = 1;
     for (basic::Integer* counter :
-         {&d.labCount, &d.pylonCount, &d.nonnCount, &d.amenityTotal, &d.fireCount, &d.amenFlagLen,
-          &d.lab2Count, &d.fixmeCount, &d.buildingCount, &d.questAreaCount, &d.chainExtraCount, &d.gpsCount,
-          &d.gptCount, &d.addrCount})
+         {&d.labCount, &d.pylonCount, &d.nonnCount, &d.fireCount, &d.amenFlagLen, &d.questAreaCount,
+          &d.chainExtraCount, &d.gpsCount, &d.gptCount, &d.addrCount})
+        *counter = 0;
+    for (basic::Long* counter : {&d.amenityTotal, &d.lab2Count, &d.fixmeCount, &d.buildingCount})
         *counter = 0;
     d.trailerText.clear();
 }

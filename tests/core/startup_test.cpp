@@ -184,7 +184,7 @@ protected:
     // Fills everything the reset touches, and a few things it must leave alone.
     void fill(MapWindow& map) {
         MapData& d = map.d;
-        for (std::string* text : {&d.hiddenAreaList, &d.fixmeList, &d.areaRecordList, &map.g.amenityList,
+        for (std::string* text : {&d.hiddenAreaList, &d.fixmeList, &d.areaRecordList, &map.d.amenityList,
                                   &d.otherNodesList, &d.unjoinedWayList, &d.unclosedAreaList, &d.emptyTagList,
                                   &d.noteList, &d.noNameFlags, &d.placeList, &d.questList})
             *text = "12#x\r\n";
@@ -211,7 +211,7 @@ TEST_F(CleartxtTest, ResetsExactlyThePerFileTextsListsAndCounts) {
     EXPECT_EQ(map.form.caption(), "Varnoke:1.971 C:/maps/leeds.osm");
     const MapData& d = map.d;
     for (const std::string* text : std::initializer_list<const std::string*>{
-             &d.hiddenAreaList, &d.fixmeList, &d.areaRecordList, &map.g.amenityList, &d.otherNodesList,
+             &d.hiddenAreaList, &d.fixmeList, &d.areaRecordList, &map.d.amenityList, &d.otherNodesList,
              &d.unjoinedWayList, &d.unclosedAreaList, &d.emptyTagList, &d.noteList, &d.noNameFlags})
         EXPECT_EQ(*text, "");
     EXPECT_EQ(d.placeList, "12#x\r\n");
