@@ -31,6 +31,8 @@ struct MapData : osmimport::ProjectData {
     std::vector<std::string> pointName = std::vector<std::string>(2001);
     Integer routeCount = 0;
     Integer gpxCount = 0;
+    // The imported points that came from waypoints or route points: "#", then each index and "#".
+    std::string gpxNamedPoints = "#";
     Integer pltCount = 0;
     Integer routeSel = 0; // the selected route point, -1 none
     bool routeDrawing = false;

@@ -1,8 +1,12 @@
 #include "core/mapwindow.h"
 
+#include "core/filemenu.h"
+#include "core/keys.h"
 #include "core/legend.h"
+#include "core/navigation.h"
 #include "core/progress.h"
 #include "core/scroll.h"
+#include "core/shutdown.h"
 #include "core/startup.h"
 #include "platform/busy.h"
 #include "platform/control_dispatch.h"
@@ -31,6 +35,10 @@ MapWindow::MapWindow() {
     strips.ex.onMouseUp = [this](int index, int, int, double, double) { ex_MouseUp(*this, index); };
     progress.Command2.onClick = [this] { Command2_Click(*this); };
     connectScrollBars(*this);
+    connectNavigation(*this);
+    connectFileMenu(*this);
+    connectKeys(*this);
+    connectShutDown(*this);
 
     platform::BusyGate::setBusyTest([this] { return d.drawBusy || d.mapLoading; });
     platform::setUnhandledFaultReporter(reportFault);

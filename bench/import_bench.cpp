@@ -1,0 +1,142 @@
+// import_bench FILE.osm [DATA_DIR]: imports an OSM file headless through the main window, as
+// File > "Open OSM" does (view reset, whole-file load, import), and writes its project file into
+// DATA_DIR (a temporary folder when omitted). Prints the time of every phase and the total,
+// then the time `osmium fileinfo -e` takes to read the same file, when osmium is installed, and
+// the ratio. Messages go to stderr. Exits 0 only when the project file was written.
+
+#include "basic/clock.h"
+#include "core/filemenu_files.h"
+#include "core/importdriver.h"
+#include "core/mapwindow.h"
+#include "core/viewwindow.h"
+#include "import/filenames.h"
+#include "platform/dialogs_stderr.h"
+#include "platform/paths.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+struct Lap {
+    std::string phase;
+    double seconds;
+};
+
+// The laps between the moments the phases start.
+class PhaseClock {
+public:
+    void start(std::string phase) {
+        stop();
+        phase_ = std::move(phase);
+        started_ = basic::monotonicSeconds();
+    }
+    void stop() {
+        if (phase_.empty()) return;
+        laps_.push_back({phase_, basic::monotonicSeconds() - started_});
+        phase_.clear();
+    }
+    const std::vector<Lap>& laps() const { return laps_; }
+
+private:
+    std::string phase_;
+    double started_ = 0;
+    std::vector<Lap> laps_;
+};
+
+void printLap(const std::string& what, double seconds) {
+    std::printf("  %-22s %10.1f ms\n", what.c_str(), seconds * 1000);
+}
+
+// Seconds `osmium fileinfo -e` takes over the file; negative when osmium is not there or fails.
+double osmiumSeconds(const QString& osmFile) {
+    const QString osmium = QStandardPaths::findExecutable("osmium");
+    if (osmium.isEmpty()) return -1;
+    QProcess process;
+    const double start = basic::monotonicSeconds();
+    process.start(osmium, {"fileinfo", "-e", osmFile});
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return -1;
+    return basic::monotonicSeconds() - start;
+}
+
+// The file's inode, 0 when there is none: the project file is written to a new file renamed
+// over the old one, so a written file always has a new inode.
+ino_t inodeOf(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: import_bench FILE.osm [DATA_DIR]\n");
+        return 2;
+    }
+    const std::string osmPath = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath().toStdString();
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) {
+        std::fprintf(stderr, "import_bench: no temporary folder\n");
+        return 2;
+    }
+    const std::string dataDir = argc == 3 ? std::string(argv[2]) : scratch.path().toStdString();
+    if (!platform::ensureFolder(dataDir)) {
+        std::fprintf(stderr, "import_bench: can't make the folder %s\n", dataDir.c_str());
+        return 2;
+    }
+
+    // A program folder of its own, so that no settings file of an installed program is read.
+    platform::setAppPathForTests(scratch.path().toStdString() + "/program");
+    platform::setDialogs(std::make_unique<platform::StderrDialogs>());
+    auto map = std::make_unique<core::MapWindow>();
+    map->form.load();
+    map->g.dataFolder = dataDir;
+
+    const std::string vnk = dataDir + "/" + osmimport::ftrim(osmPath) + ".vnk";
+    const ino_t before = inodeOf(vnk);
+    PhaseClock clock;
+    const double began = basic::monotonicSeconds();
+    map->g.curFile = osmPath;
+    core::init(*map);
+    clock.start("load");
+    std::string text = core::loadbinary(*map, osmPath);
+    const std::size_t bytes = text.size();
+    if (!text.empty())
+        core::runImport(*map, std::move(text),
+                        [&](std::string_view phase) { clock.start(std::string(phase)); });
+    clock.stop();
+    const double total = basic::monotonicSeconds() - began;
+
+    const ino_t after = inodeOf(vnk);
+    const bool written = map->g.parsedPath == vnk && after != 0 && after != before;
+    std::printf("%s: %zu bytes, %d nodes\n", osmPath.c_str(), bytes, written ? map->d.nodeCount : 0);
+    for (const Lap& lap : clock.laps())
+        printLap(lap.phase, lap.seconds);
+    printLap("total", total);
+
+    const double osmium = osmiumSeconds(QString::fromStdString(osmPath));
+    if (osmium < 0) {
+        std::printf("  osmium fileinfo -e: not installed, or it failed on this file\n");
+    } else {
+        printLap("osmium fileinfo -e", osmium);
+        std::printf("  ratio import / osmium: %.2f\n", total / osmium);
+    }
+    std::printf(written ? "project file: %s\n" : "no project file written (%s)\n", vnk.c_str());
+
+    map.reset();
+    platform::setDialogs(nullptr);
+    return written ? 0 : 1;
+}

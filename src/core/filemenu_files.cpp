@@ -1,0 +1,75 @@
+#include "core/filemenu_files.h"
+
+#include "basic/clock.h"
+#include "basic/fault.h"
+#include "basic/wholefile.h"
+#include "core/mapwindow.h"
+#include "core/progress.h"
+#include "import/loadbinary.h"
+#include "platform/dialogs.h"
+#include "platform/events.h"
+#include "platform/hourglass.h"
+#include "poi/unloading.h"
+
+namespace core {
+namespace {
+
+// The loader's questions answered by the window.
+class WindowLoadClient : public osmimport::LoadClient {
+public:
+    void message(std::string_view text) override { platform::dialogs().msgBox(text); }
+    void hourglassOn() override { platform::hourglassOn(); }
+    void hourglassOff() override { platform::hourglassOff(); }
+    void doEvents() override { platform::doEvents(); }
+};
+
+} // namespace
+
+bool isFile(const std::string& path) {
+    return osmimport::regularFileSize(path).has_value();
+}
+
+basic::Integer exists(const std::string& path) {
+    if (!isFile(path)) return basic::vbFalse;
+    const int answer =
+        platform::dialogs().msgBox("File exists. Wish to overwrite?", platform::msgbox::YesNoCancel);
+    return basic::toFlag(answer != platform::msgbox::Yes);
+}
+
+std::string loadbinary(MapWindow& map, const std::string& path) {
+    map.g.loadStart = basic::monotonicSeconds();
+    WindowLoadClient client;
+    osmimport::LoadedText loaded = osmimport::loadbinary(path, client);
+    if (loaded.sizeMB) map.d.fileSizeMB = *loaded.sizeMB;
+    return std::move(loaded.text);
+}
+
+std::string loadtext(MapWindow& map, const std::string& path, basic::Integer flag) {
+    map.d.leakedAreas.clear();
+    if (flag == 0 || path.find(".vnk") != std::string::npos) return {};
+    map.g.cancelRequested = false;
+    map.view.sb1.setPanelText(3, "");
+    const std::optional<std::int64_t> size = osmimport::regularFileSize(path);
+    if (!size) return {};
+
+    map.d.fileSizeMB = osmimport::fileSizeMB(*size);
+    map.view.tm2.setEnabled(false);
+    map.g.loadStart = basic::monotonicSeconds();
+    progr(map, 0);
+    barvis(map, true);
+    map.progress.Label9.setCaption("Loading file...");
+    map.progress.frm1.setVisible(true);
+    if (!map.d.authorSelected) map.legendPanel.List1.clear();
+    map.g.curFile = path;
+    poi::unload_(map, 0);
+    platform::hourglassOn();
+    try {
+        return basic::readFileBytes(path);
+    } catch (const basic::RuntimeFault&) {
+        platform::hourglassOff();
+        map.d.mapScale = 1;
+        return {};
+    }
+}
+
+} // namespace core

@@ -1,0 +1,36 @@
+#pragma once
+// The import `showmap`: the text of an OSM file becomes the window's data model and a project
+// file in the data folder, and the map is drawn from that file. It runs on the one GUI thread in
+// phases whose captions the progress panel shows ("parsing names...", "parsing nodes...",
+// "parsing highways...", "Final bits ..."), with the menus greyed, the program busy and
+// "Cancel" polled.
+//
+// An import ends in one of three ways:
+// - normally: the project file is written whole to dataFolder & "/" & the file title of
+//   curFile & ".vnk" (which becomes parsedPath) and the end sequence draws it;
+// - cancelled: nothing is written, nothing of the import stays in the data model, and the end
+//   sequence draws the project file parsedPath named before, left byte for byte as it was;
+// - stopped early, for an empty text, a file without bounds ("Can't find 'boundaries'") or one
+//   over the node limit: after its message the program is usable again (not busy, the map
+//   picture shown and enabled, the wheel timer as before, the display options enabled) and
+//   parsedPath still names the previous project file, which the next drawing shows.
+// In every case the top menus stay greyed: the File menu enables them once the import returns.
+//
+// Nodes are read with their positions and ids; their classification into POI codes, node
+// records and names, and the ways, are not made yet: the project file holds the header, the
+// node positions and the FIXME list, and the starting values of everything else.
+
+#include "core/importclient.h"
+
+#include <string>
+
+namespace core {
+
+class MapWindow;
+
+// `showmap`: imports osmText, the whole text of the OSM file named by curFile, as the loader
+// read it. `watch` hears each phase as it starts: "set-up", the captions above, "project file"
+// and "end sequence".
+void runImport(MapWindow& map, std::string osmText, const PhaseWatch& watch = {});
+
+} // namespace core

@@ -1,0 +1,78 @@
+#include "core/keys.h"
+
+#include "core/mapwindow.h"
+#include "core/resume.h"
+#include "core/viewwindow.h"
+#include "poi/fixmereport.h"
+#include "render/redraw.h"
+#include "render/snap.h"
+
+namespace core {
+namespace {
+
+constexpr Single kPanStep = 500;
+
+constexpr int kLeft = 37;
+constexpr int kUp = 38;
+constexpr int kRight = 39;
+constexpr int kDown = 40;
+
+constexpr int kLowerQ = 113;
+constexpr int kEnter = 13;
+constexpr int kCtrlR = 18;
+constexpr int kCtrlF = 6;
+
+constexpr int kPlanningSheet = 2;
+
+bool busy(const MapWindow& map) {
+    return map.d.drawBusy || map.d.mapLoading;
+}
+
+} // namespace
+
+void Form_KeyDown(MapWindow& map, int& keyCode) {
+    if (map.g.curFile.empty() || busy(map)) return;
+    Global& g = map.g;
+    switch (keyCode) {
+    case kUp:
+        g.viewOffY += kPanStep;
+        break;
+    case kDown:
+        g.viewOffY -= kPanStep;
+        break;
+    case kLeft:
+        g.viewOffX += kPanStep;
+        break;
+    case kRight:
+        g.viewOffX -= kPanStep;
+        break;
+    default:
+        return;
+    }
+    resumeNext([&] { render::snap(map); });
+    resumeNext([&] { render::redraw(map); });
+    resumeNext([&] {
+        map.view.p2.setVisible(false);
+        map.view.p2.cls();
+    });
+}
+
+void Form_KeyPress(MapWindow& map, int& keyAscii) {
+    if (busy(map)) return;
+    if (keyAscii == kLowerQ) map.g.showWaypoints = false;
+    if (keyAscii == kEnter) map.menus.mn[kPlanningSheet].setEnabled(true);
+    if (keyAscii == kCtrlR) {
+        resumeNext([&] { render::snap(map); });
+        resumeNext([&] { init(map); });
+        resumeNext([&] { render::redraw(map); });
+        map.view.p2.setVisible(false);
+    }
+    if (keyAscii == kCtrlF) poi::fixme(map);
+}
+
+void connectKeys(MapWindow& map) {
+    map.form.onKeyDown = [&map](int& keyCode, int) { Form_KeyDown(map, keyCode); };
+    map.form.onKeyPress = [&map](int& keyAscii) { Form_KeyPress(map, keyAscii); };
+}
+
+} // namespace core

@@ -1,0 +1,28 @@
+#include "core/shutdown.h"
+
+#include "core/mapwindow.h"
+#include "core/resume.h"
+#include "platform/dialogs.h"
+#include "poi/unloading.h"
+#include "prefs/settingsfile.h"
+
+namespace core {
+
+void Form_QueryUnload(MapWindow& map, bool& cancel) {
+    resumeNext([&] { prefs::procsave(map, map.g.settingsPath); });
+    if (map.d.routeUnsaved) {
+        const int answer = platform::dialogs().msgBox(
+            "Your route has not been saved. Are you sure you want to exit?", platform::msgbox::YesNoCancel);
+        if (answer != platform::msgbox::Yes) {
+            cancel = true;
+            return;
+        }
+    }
+    resumeNext([&] { poi::unload_(map, 0); });
+}
+
+void connectShutDown(MapWindow& map) {
+    map.form.onQueryUnload = [&map](bool& cancel) { Form_QueryUnload(map, cancel); };
+}
+
+} // namespace core

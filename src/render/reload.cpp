@@ -1,0 +1,133 @@
+#include "render/reload.h"
+
+#include "basic/numtext.h"
+#include "basic/wholefile.h"
+#include "core/mapwindow.h"
+#include "import/projectreader.h"
+#include "poi/categories.h"
+#include "poi/unloading.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <utility>
+
+namespace render {
+namespace {
+
+using basic::Long;
+using osmimport::ProjectData;
+
+// The highest index a control array element can have.
+constexpr Long kHighestElement = 32767;
+// Below this zoom the markers of unnamed features are not drawn.
+constexpr basic::Single kUnnamedMarkerZoom = 1.2f;
+constexpr basic::Integer kHideErrors = 1;
+constexpr int kStationCategory = 22;
+
+// The items read only while reloadTrailer is set: the problem texts, their counts and the count
+// captions.
+void swapTrailer(ProjectData& a, ProjectData& b) {
+    using std::swap;
+    swap(a.hiddenAreaList, b.hiddenAreaList);
+    swap(a.fixmeList, b.fixmeList);
+    swap(a.amenityList, b.amenityList);
+    swap(a.trailerText, b.trailerText);
+    swap(a.otherNodesList, b.otherNodesList);
+    swap(a.areaRecordList, b.areaRecordList);
+    swap(a.unclosedAreaList, b.unclosedAreaList);
+    swap(a.emptyTagList, b.emptyTagList);
+    swap(a.fixmeCount, b.fixmeCount);
+    swap(a.noteList, b.noteList);
+    swap(a.noteCount, b.noteCount);
+    swap(a.placeList, b.placeList);
+    swap(a.countCaptions, b.countCaptions);
+}
+
+// Element `index`, loaded when it is not there yet.
+template <class T> T& element(platform::ControlArray<T>& array, int index) {
+    return array.exists(index) ? array[index] : array.load(index);
+}
+
+// Markers 2..count with their texts as Tag.
+void loadMarkers(core::ImageArray& markers, Long count, const std::vector<std::string>& texts) {
+    const Long last = std::min(count, kHighestElement);
+    for (Long j = 2; j <= last; ++j)
+        element(markers, static_cast<int>(j)).setTag(texts[static_cast<size_t>(j - 2)]);
+}
+
+void loadLabels(core::Markers& m, const std::vector<osmimport::LabelRecord>& labels) {
+    const Long last = std::min(static_cast<Long>(labels.size()), kHighestElement);
+    for (Long k = 1; k <= last; ++k) {
+        const osmimport::LabelRecord& label = labels[static_cast<size_t>(k - 1)];
+        element(m.lab2, static_cast<int>(k)).setCaption(label.caption);
+        m.List2[0].addItem(basic::dec(label.x));
+        m.List2[1].addItem(basic::dec(label.y));
+        m.List2[2].addItem(basic::dec(label.width));
+    }
+}
+
+template <class T> void unloadFrom2(platform::ControlArray<T>& array, Long count) {
+    const Long last = std::min<Long>(count, array.ubound());
+    for (Long j = 2; j <= last; ++j)
+        if (array.exists(static_cast<int>(j))) array.unload(static_cast<int>(j));
+}
+
+// "Hide Errors" draws no problem markers: they go again and their lists and counts are emptied.
+void hideErrors(core::MapWindow& map) {
+    core::MapData& d = map.d;
+    core::Markers& m = map.markers;
+    unloadFrom2(m.quest, d.questCount);
+    unloadFrom2(m.chain, d.chainCount);
+    unloadFrom2(m.quot, d.quotCount);
+    unloadFrom2(m.shape1, d.shape1Count);
+    d.questCount = 0;
+    d.quotCount = 0;
+    d.chainCount = 0;
+    d.noNameList.clear();
+    d.quotList.clear();
+    d.shape1Count = 1;
+}
+
+void showCountCaptions(core::MapWindow& map) {
+    core::MapData& d = map.d;
+    for (int j = 0; j < osmimport::kCountCaptions; ++j)
+        map.legendStrip.numb[j].setCaption(basic::dec(d.countCaptions[static_cast<size_t>(j)]));
+    map.g.settings.poiMode = 0;
+    d.nonnCount = unnamedMarkerCount(d.noNameList);
+    poi::showicons(map, map.g.settings.poiMode);
+    d.catShown[kStationCategory] = basic::vbTrue;
+}
+
+} // namespace
+
+basic::Integer unnamedMarkerCount(std::string_view noNameList) {
+    if (noNameList.empty()) return -1;
+    const auto hashes = std::count(noNameList.begin(), noNameList.end(), '#');
+    return static_cast<basic::Integer>(std::min<std::ptrdiff_t>(hashes, kHighestElement));
+}
+
+void reloadProject(core::MapWindow& map) {
+    core::Global& g = map.g;
+    core::MapData& d = map.d;
+    ProjectData file = osmimport::readProjectFile(basic::readFileBytes(g.parsedPath));
+
+    poi::unload_(map, 0);
+    if (!g.reloadTrailer) swapTrailer(file, d);
+    const Long shopCount = d.shopCount; // the file's shop count is not read back
+    static_cast<ProjectData&>(d) = std::move(file);
+    d.shopCount = shopCount;
+    g.fileVersion = d.fileVersion;
+
+    loadLabels(map.markers, d.labels);
+    if (g.viewZoom >= kUnnamedMarkerZoom)
+        d.nonnCount = unnamedMarkerCount(d.noNameList);
+    else
+        d.noNameList.clear();
+    loadMarkers(map.markers.chain, d.chainCount, d.chainTexts);
+    loadMarkers(map.markers.quot, d.quotCount, d.quotTexts);
+    loadMarkers(map.markers.quest, d.questCount, d.questTexts);
+    if (g.reloadTrailer) showCountCaptions(map);
+    if (d.mapMode == kHideErrors) hideErrors(map);
+}
+
+} // namespace render

@@ -1,0 +1,92 @@
+#include "routes/gpximport.h"
+
+#include "basic/fault.h"
+#include "basic/numtext.h"
+#include "basic/wholefile.h"
+#include "core/mapwindow.h"
+#include "platform/dialogs.h"
+#include "platform/events.h"
+#include "platform/hourglass.h"
+
+#include <optional>
+
+namespace routes {
+
+namespace {
+
+template <class T> void unloadLoaded(platform::ControlArray<T>& array, int last) {
+    for (int i = 1; i <= last; ++i) {
+        if (array.exists(i)) array.unload(i);
+    }
+}
+
+// The waypoint markers, track-point shapes and track lines of the last import.
+void unloadGpxMarkers(core::MapWindow& map) {
+    core::Markers& m = map.markers;
+    core::MapData& d = map.d;
+    unloadLoaded(m.gps, d.gpsCount);
+    unloadLoaded(m.gpt, d.gptCount);
+    unloadLoaded(m.Lin2, d.gptCount);
+    d.gpsCount = 0;
+    d.gptCount = 0;
+}
+
+// The whole file, or nullopt after its error was shown.
+std::optional<std::string> readGpxFile(const std::string& path) {
+    try {
+        return basic::readFileBytes(path);
+    } catch (const basic::RuntimeFault& fault) {
+        platform::dialogs().msgBox(fault.description());
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void storeGpxPoints(core::MapData& d, GpxPoints read) {
+    // readGpx keeps at most kGpxPointLimit points, so every index fits the arrays.
+    const std::size_t n = read.points.size();
+    std::string named = "#";
+    for (std::size_t i = 0; i < n; ++i) {
+        GpxPoint& point = read.points[i];
+        d.routeLat[i + 1] = point.lat;
+        d.routeLon[i + 1] = point.lon;
+        if (i + 1 < d.pointName.size()) d.pointName[i + 1] = std::move(point.name);
+        if (i < read.namedCount) {
+            basic::appendDec(named, static_cast<basic::Long>(i + 1));
+            named += '#';
+        }
+    }
+    d.gpxNamedPoints = std::move(named);
+    d.gpxImportState = 0;
+    d.gpxCount = static_cast<basic::Integer>(n);
+}
+
+void importgpx(core::MapWindow& map, const std::string& path) {
+    core::MapData& d = map.d;
+    d.gpxNamedPoints.assign(1, '#'); // "#": no point yet
+    map.menus.mfil.setEnabled(false);
+    d.gpxCount = 0;
+    unloadGpxMarkers(map);
+    platform::hourglassOn();
+    map.g.cancelRequested = false;
+
+    const std::optional<std::string> text = readGpxFile(path);
+    platform::doEvents(); // a Cancel pressed while the file was read
+    if (!text || map.g.cancelRequested) {
+        map.menus.mfil.setEnabled(true);
+        platform::hourglassOff();
+        platform::dialogs().msgBox("Importing file aborted.", platform::msgbox::OkOnly);
+        map.g.cancelRequested = false;
+        return;
+    }
+
+    storeGpxPoints(d, readGpx(*text));
+    if (!map.g.curFile.empty()) {
+        d.trackDirty = true;
+        // With a map loaded, the GPX display draws the points here (plotgpx with gpxCount).
+    }
+    map.menus.mfil.setEnabled(true);
+}
+
+} // namespace routes

@@ -1,0 +1,244 @@
+// The File menu's entries that open files, the recent files, the modal boxes, "Exit" and the
+// toolbar.
+
+#include "core/filemenu.h"
+#include "core/recentfiles.h"
+#include "core/window_fixture.h"
+#include "platform/hourglass.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+#include <QWidget>
+
+namespace core::testing {
+namespace {
+
+constexpr int kOpenOsm = 0;
+constexpr int kOpenParsed = 2;
+
+class FileMenuTest : public WindowTest {
+protected:
+    std::string path(const std::string& name) const { return appPath() + "/" + name; }
+
+    std::string copyData(const std::string& from, const std::string& to) const {
+        QFile::copy(QString(VK_TEST_DATA) + "/" + QString::fromStdString(from),
+                    QString::fromStdString(path(to)));
+        return path(to);
+    }
+
+    std::string write(const std::string& name, const std::string& bytes) const {
+        QFile file(QString::fromStdString(path(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return path(name);
+    }
+
+    static void setRecentFiles(MapWindow& map, const RecentFiles& names) {
+        for (int i = 0; i < kRecentFileCount; ++i)
+            map.menus.mf[kFirstRecentFile + i].setCaption(names[static_cast<size_t>(i)]);
+    }
+
+    static RecentFiles recentFiles(const MapWindow& map) {
+        RecentFiles names;
+        for (int i = 0; i < kRecentFileCount; ++i)
+            names[static_cast<size_t>(i)] = map.menus.mf[kFirstRecentFile + i].caption();
+        return names;
+    }
+
+    // A view away from the one a file open gives.
+    static void moveView(MapWindow& map) {
+        map.g.viewZoom = 5.6f;
+        map.g.viewOffX = 123;
+    }
+
+    static void expectViewUnmoved(const MapWindow& map) {
+        EXPECT_EQ(map.g.viewZoom, 5.6f);
+        EXPECT_EQ(map.g.viewOffX, 123);
+    }
+};
+
+// A cancelled dialog leaves its pattern, and a name holding "*" is never opened.
+TEST_F(FileMenuTest, CancelledOpenChangesNothing) {
+    MapWindow& map = load();
+    moveView(map);
+    setRecentFiles(map, {"a", "b", "c", "d"});
+    map.g.settings.folderPaths[5] = "/maps/osm";
+    const std::string starred = write("star*.osm", "<osm/>");
+    for (const std::optional<std::string>& answer : {std::optional<std::string>(), std::optional(starred)}) {
+        for (int index : {kOpenOsm, kOpenParsed}) {
+            dialogs().scriptOpenFile(answer);
+            mf_Click(map, index);
+        }
+    }
+    EXPECT_EQ(map.g.curFile, "");
+    EXPECT_EQ(recentFiles(map), (RecentFiles{"a", "b", "c", "d"}));
+    expectViewUnmoved(map);
+    ASSERT_EQ(dialogs().shown().size(), 4u) << "no message";
+    const platform::FileDialogRequest& osm = dialogs().shown()[0].request;
+    EXPECT_EQ(osm.initDir, "/maps/osm");
+    EXPECT_EQ(osm.filter, "*.osm");
+    EXPECT_EQ(osm.fileName, "*.osm");
+    const platform::FileDialogRequest& parsed = dialogs().shown()[1].request;
+    EXPECT_EQ(parsed.initDir, map.g.dataFolder);
+    EXPECT_EQ(parsed.filter, "*.vnk");
+    EXPECT_EQ(parsed.fileName, "*.vnk");
+}
+
+TEST_F(FileMenuTest, OpenParsedFilesDrawsTheProjectFile) {
+    MapWindow& map = load();
+    moveView(map);
+    map.markers.pointr.load(1);
+    map.d.pointrList = "#12#";
+    map.view.p1.setEnabled(false);
+    const std::string file = copyData("import/pretty-double.vnk", "york.vnk");
+    dialogs().scriptOpenFile(file);
+    mf_Click(map, kOpenParsed);
+
+    EXPECT_EQ(map.g.curFile, file);
+    EXPECT_EQ(map.g.parsedPath, file);
+    EXPECT_EQ(map.menus.mf[kFirstRecentFile].caption(), file);
+    EXPECT_EQ(map.view.sb1.panelText(1), file + "     ");
+    EXPECT_EQ(map.g.viewZoom, 1.4f) << "the view is reset";
+    EXPECT_TRUE(map.d.trackDirty);
+    EXPECT_FALSE(map.markers.pointr.exists(1)) << "the old search hits are gone";
+    EXPECT_TRUE(map.view.p1.enabled());
+    EXPECT_TRUE(map.view.tm2.enabled());
+    EXPECT_FALSE(map.d.drawBusy);
+    EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
+}
+
+TEST_F(FileMenuTest, OpenOsmImportsTheFile) {
+    MapWindow& map = load();
+    moveView(map);
+    const std::string file = copyData("import/pretty-double.osm", "Leeds.osm");
+    dialogs().scriptOpenFile(file);
+    mf_Click(map, kOpenOsm);
+
+    EXPECT_EQ(map.g.curFile, file);
+    EXPECT_EQ(map.g.parsedPath, map.g.dataFolder + "/Leeds.vnk");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(map.g.parsedPath)));
+    EXPECT_GT(map.d.nodeCount, 0);
+    EXPECT_EQ(map.menus.mf[kFirstRecentFile].caption(), file);
+    EXPECT_EQ(map.g.viewZoom, 1.4f);
+    EXPECT_TRUE(map.menus.mfil.enabled());
+    EXPECT_FALSE(map.d.mapLoading);
+    EXPECT_FALSE(map.d.drawBusy);
+    EXPECT_EQ(dialogs().shown().size(), 1u) << "no message";
+    EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
+}
+
+// The entry is gone from the disk: the reader's message, and nothing else changes.
+TEST_F(FileMenuTest, MissingRecentFileIsReportedAndChangesNothing) {
+    MapWindow& map = load();
+    moveView(map);
+    const std::string gone = path("gone.osm");
+    setRecentFiles(map, {"a", gone, "c", "d"});
+    map.view.sb1.setPanelText(1, "a     ");
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+    mf_Click(map, 16);
+    ASSERT_EQ(dialogs().shown().size(), 1u);
+    EXPECT_EQ(dialogs().shown()[0].text, gone + " doesn't exist");
+    EXPECT_EQ(map.g.curFile, "");
+    EXPECT_EQ(recentFiles(map), (RecentFiles{"a", gone, "c", "d"}));
+    EXPECT_EQ(map.view.sb1.panelText(1), "a     ");
+    expectViewUnmoved(map);
+}
+
+TEST_F(FileMenuTest, EmptyRecentEntryLoadsNothingButMovesUp) {
+    MapWindow& map = load();
+    moveView(map);
+    setRecentFiles(map, {"a", "", "", ""});
+    mf_Click(map, 17);
+    EXPECT_EQ(recentFiles(map), (RecentFiles{"", "a", "", ""}));
+    EXPECT_EQ(map.g.curFile, "");
+    EXPECT_EQ(map.view.sb1.panelText(1), "     ");
+    EXPECT_TRUE(map.view.tm2.enabled());
+    expectViewUnmoved(map);
+    EXPECT_TRUE(dialogs().shown().empty());
+}
+
+// ".osm" in any letter case is an OSM file for the loader (an empty one imports nothing);
+// anything else is drawn as a project file.
+TEST_F(FileMenuTest, RecentFileKindFollowsItsName) {
+    MapWindow& map = load();
+    const std::string osm = write("LEEDS.OSM", "");
+    const std::string project = copyData("import/pretty-double.vnk", "york.vnk");
+    setRecentFiles(map, {"a", "b", osm, project});
+
+    map.d.fileSizeMB = 7;
+    mf_Click(map, 17);
+    EXPECT_EQ(map.g.curFile, osm);
+    EXPECT_EQ(map.d.fileSizeMB, 0) << "read by the OSM loader";
+    EXPECT_EQ(map.g.parsedPath, "") << "not taken for a project file";
+    EXPECT_EQ(map.g.viewZoom, 1.4f);
+    EXPECT_EQ(recentFiles(map), (RecentFiles{osm, "a", "b", project}));
+
+    map.d.leakedAreas = "4#";
+    mf_Click(map, 18);
+    EXPECT_EQ(map.g.curFile, project);
+    EXPECT_EQ(map.g.parsedPath, project);
+    EXPECT_EQ(map.d.leakedAreas, "");
+    EXPECT_FALSE(map.d.drawBusy);
+    EXPECT_EQ(recentFiles(map), (RecentFiles{project, osm, "a", "b"}));
+    EXPECT_EQ(map.view.sb1.panelText(1), project + "     ");
+    EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
+}
+
+// A menu or toolbar click while a file is drawn or imported opens no dialog at all (an
+// unscripted one would throw).
+TEST_F(FileMenuTest, NothingWhileBusy) {
+    MapWindow& map = load();
+    for (bool drawing : {true, false}) {
+        map.d.drawBusy = drawing;
+        map.d.mapLoading = !drawing;
+        for (int index : {0, 2, 4, 6, 7, 13, 15, 20})
+            mf_Click(map, index);
+        Image3_Click(map, 0);
+    }
+    EXPECT_TRUE(dialogs().shown().empty());
+    EXPECT_TRUE(map.form.loaded());
+}
+
+TEST_F(FileMenuTest, ToolbarRunsItsMenuEntry) {
+    MapWindow& map = load();
+    for (int index : {0, 2, 6}) {
+        dialogs().scriptOpenFile(std::nullopt);
+        map.toolbars.Image3.onClick(index);
+    }
+    ASSERT_EQ(dialogs().shown().size(), 3u);
+    EXPECT_EQ(dialogs().shown()[2].request.fileName, "*.gpx;");
+
+    map.toolbars.Image3.onMouseDown(2, 1, 0, 0, 0);
+    EXPECT_EQ(map.toolbars.Image3[2].borderStyle(), 1);
+    map.toolbars.Image3.onMouseUp(2, 1, 0, 0, 0);
+    EXPECT_EQ(map.toolbars.Image3[2].borderStyle(), 0);
+}
+
+TEST_F(FileMenuTest, AboutAndUpdateShowTheirBoxesModally) {
+    MapWindow& map = load();
+    std::vector<std::string> shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->windowModality() == Qt::ApplicationModal) {
+                shown.push_back(window->windowTitle().toStdString());
+                window->hide();
+            }
+        }
+    });
+    closer.start(10);
+    map.menus.mf.onClick(9);
+    map.menus.mf.onClick(11);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Information", "Updates"}));
+}
+
+TEST_F(FileMenuTest, ExitClosesTheWindowAfterSavingTheSettings) {
+    MapWindow& map = load();
+    mf_Click(map, 20);
+    EXPECT_FALSE(map.form.loaded());
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(path("img.dat"))));
+}
+
+} // namespace
+} // namespace core::testing

@@ -1,0 +1,68 @@
+// The import and the project file reader behind the File menu: "Open OSM" imports the chosen
+// file and draws it, "Open Parsed Files" draws a project file without any OSM file.
+
+#include "core/filemenu.h"
+#include "core/importdriver_fixture.h"
+#include "import/projectreader.h"
+#include "import/projectsample.h"
+#include "import/projectwriter.h"
+
+#include <QDir>
+
+namespace core::testing {
+namespace {
+
+constexpr int kOpenOsm = 0;
+constexpr int kOpenParsedFiles = 2;
+
+class FileMenuImportTest : public ImportDriverTest {
+protected:
+    // Puts the bytes into a file of the program folder and answers the open dialog with it.
+    std::string chooseFile(const std::string& name, const std::string& bytes) {
+        const std::string path = appPath() + "/" + name;
+        basic::writeFileWhole(path, bytes);
+        dialogs().scriptOpenFile(path);
+        return path;
+    }
+};
+
+TEST_F(FileMenuImportTest, OpenOsmImportsAndDrawsTheFile) {
+    const std::string osm = chooseFile("leeds.osm", importCase("pretty-double"));
+    mf_Click(map(), kOpenOsm);
+    EXPECT_EQ(map().g.curFile, osm);
+    EXPECT_EQ(map().g.parsedPath, projectPath("leeds"));
+    EXPECT_EQ(basic::readFileBytes(projectPath("leeds")),
+              basic::readFileBytes(std::string(VK_TEST_DATA) + "/import/pretty-double.vnk"));
+    EXPECT_EQ(map().d.nodeCount, 3);
+    EXPECT_EQ(map().d.mapScale, 20025);
+    EXPECT_TRUE(map().menus.mfil.enabled());
+    EXPECT_EQ(messages(), std::vector<std::string>{});
+    expectUsable();
+}
+
+TEST_F(FileMenuImportTest, OpenParsedFilesDrawsAProjectFileWithoutItsOsmFile) {
+    const std::string vnk =
+        chooseFile("sample.vnk", osmimport::projectFileBytes(osmimport::sampleProject(), '"'));
+    mf_Click(map(), kOpenParsedFiles);
+    EXPECT_EQ(map().g.parsedPath, vnk);
+    osmimport::ProjectData expected = osmimport::readProjectFile(basic::readFileBytes(vnk));
+    expected.shopCount = map().d.shopCount;
+    EXPECT_TRUE(static_cast<const osmimport::ProjectData&>(map().d) == expected);
+    EXPECT_EQ(map().markers.quest[3].tag(), "AREA not closed");
+    EXPECT_EQ(map().markers.lab2[1].caption(), "Village Green");
+    EXPECT_EQ(map().legendStrip.numb[5].caption(), "40000");
+    EXPECT_FALSE(map().d.drawBusy);
+}
+
+TEST_F(FileMenuImportTest, ADamagedProjectFileIsOneMessage) {
+    const std::string good = osmimport::projectFileBytes(osmimport::sampleProject(), '"');
+    chooseFile("damaged.vnk", good.substr(0, good.size() / 3));
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+    mf_Click(map(), kOpenParsedFiles);
+    EXPECT_EQ(messages(), std::vector<std::string>{"Input past end of file"});
+    EXPECT_EQ(map().d.nodeCount, 0);
+    EXPECT_FALSE(map().d.drawBusy);
+}
+
+} // namespace
+} // namespace core::testing

@@ -1,0 +1,162 @@
+// The import driver end to end through the main window: the project file it writes, the order
+// of its phases, the state it leaves and the map it draws from the file.
+
+#include "core/importdriver_fixture.h"
+#include "import/projectreader.h"
+#include "import/swap.h"
+#include "poi/countpanel.h"
+
+#include <QDir>
+#include <algorithm>
+
+namespace core::testing {
+namespace {
+
+struct GoldenCase {
+    const char* name;
+    std::vector<std::string> messages;
+};
+
+void PrintTo(const GoldenCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ImportDriverGoldenTest : public ImportDriverTest, public ::testing::WithParamInterface<GoldenCase> {};
+
+TEST_P(ImportDriverGoldenTest, WritesTheProjectFileByteForByteAndDrawsIt) {
+    const GoldenCase& c = GetParam();
+    importAs(c.name, importCase(c.name), static_cast<int>(c.messages.size()));
+    EXPECT_EQ(messages(), c.messages);
+    const std::string path = projectPath(c.name);
+    EXPECT_EQ(map().g.parsedPath, path);
+    const std::string written = basic::readFileBytes(path);
+    EXPECT_EQ(written, basic::readFileBytes(std::string(VK_TEST_DATA) + "/import/" + c.name + ".vnk"));
+
+    // The drawing read the file back: the data model is the file's.
+    osmimport::ProjectData fromFile = osmimport::readProjectFile(written);
+    fromFile.shopCount = map().d.shopCount;
+    EXPECT_TRUE(static_cast<const osmimport::ProjectData&>(map().d) == fromFile);
+    expectUsable();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ImportDriverGoldenTest,
+                         ::testing::Values(GoldenCase{"pretty-double", {}}, GoldenCase{"compact-josm", {}},
+                                           GoldenCase{"bound-box",
+                                                      {"This file contains no authorship details."}},
+                                           GoldenCase{"sharp-s", {}}, GoldenCase{"generator-josm-double", {}},
+                                           GoldenCase{"no-nodes-josm", {}}),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+TEST_F(ImportDriverTest, RunsThePhasesInOrder) {
+    std::vector<std::string> phases;
+    std::vector<std::string> captions;
+    importAs("pretty-double", importCase("pretty-double"), 0, [&](std::string_view phase) {
+        phases.emplace_back(phase);
+        captions.push_back(map().progress.Label9.caption());
+        if (phase == "set-up") return;
+        EXPECT_TRUE(map().d.mapLoading) << phase;
+        EXPECT_TRUE(map().d.drawBusy) << phase;
+        EXPECT_FALSE(map().menus.mfil.enabled()) << phase;
+    });
+    EXPECT_EQ(phases, (std::vector<std::string>{"set-up", "parsing names...", "parsing nodes...",
+                                                "parsing highways...", "Final bits ...", "project file",
+                                                "end sequence"}));
+    // A phase is told before its caption shows: each sees the caption of the phase before.
+    EXPECT_EQ(captions[1], "parsing names..."); // shown by the set-up already
+    EXPECT_EQ(captions[3], "parsing nodes...");
+    EXPECT_EQ(captions[4], "parsing highways...");
+    EXPECT_EQ(captions[5], "Final bits ...");
+    EXPECT_EQ(map().progress.Label9.caption(), "Final bits ...");
+}
+
+TEST_F(ImportDriverTest, EndsReadyForTheNextCommand) {
+    map().legendPanel.Check4.setValue(1);
+    importAs("pretty-double", importCase("pretty-double"));
+    expectUsable();
+    EXPECT_TRUE(map().view.tm2.enabled());
+    EXPECT_EQ(map().legendPanel.Check4.value(), 0); // every import starts without area tags
+    EXPECT_EQ(map().g.settings.poiMode, 0);         // as the drawing leaves it
+    EXPECT_EQ(map().d.nonnCount, -1);
+    // The File menu enables the menus once the import has returned.
+    EXPECT_FALSE(map().menus.mfil.enabled());
+}
+
+TEST_F(ImportDriverTest, TheFixmeReportGetsTheFixmeListOfTheImport) {
+    importAs("pretty-double", importCase("pretty-double"));
+    const std::string report = basic::readFileBytes(map().g.dataFolder + "/fixme.txt");
+    EXPECT_NE(report.find("~pretty-double\r\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("check opening hours"), std::string::npos) << report;
+    EXPECT_EQ(map().d.fixmeCount, 1);
+    EXPECT_EQ(map().legendStrip.numb[32].caption(), "1");
+}
+
+TEST_F(ImportDriverTest, TheCountCaptionsGoIntoTheFileAndComeBack) {
+    // The captions as the classification leaves them when the final phase begins.
+    importAs("pretty-double", importCase("pretty-double"), 0, [&](std::string_view phase) {
+        if (phase != "Final bits ...") return;
+        map().legendStrip.numb[3].setCaption("12");
+        map().legendStrip.numb[23].setCaption("40000");
+    });
+    const osmimport::ProjectData file =
+        osmimport::readProjectFile(basic::readFileBytes(projectPath("pretty-double")));
+    EXPECT_EQ(file.countCaptions[3], 12);
+    EXPECT_EQ(file.countCaptions[23], 40000);
+    EXPECT_EQ(file.countCaptions[4], 0);
+    EXPECT_EQ(map().legendStrip.numb[3].caption(), "12");
+    EXPECT_EQ(map().legendStrip.numb[23].caption(), "40000");
+}
+
+// The drawing of a new file always leaves poiMode 0; where the file cannot be drawn, the count
+// of features decides: up to 100 every category is shown.
+TEST_F(ImportDriverTest, ManyCountedFeaturesStartWithTheIconsHidden) {
+    map().g.dataFolder = appPath() + "/no-such-folder";
+    struct Case {
+        const char* count;
+        basic::Integer poiMode;
+        basic::Integer pubsShown;
+    };
+    for (const Case& c : {Case{"100", 1, basic::vbTrue}, Case{"101", 0, basic::vbFalse}}) {
+        SCOPED_TRACE(c.count);
+        importAs("pretty-double", importCase("pretty-double"), 2, [&](std::string_view phase) {
+            if (phase == "Final bits ...") map().legendStrip.numb[2].setCaption(c.count);
+        });
+        EXPECT_EQ(map().g.settings.poiMode, c.poiMode);
+        EXPECT_EQ(map().d.catShown[1], c.pubsShown);
+        EXPECT_TRUE(map().d.poiReplot);
+    }
+}
+
+TEST_F(ImportDriverTest, AFailedWriteSaysSoAndTheMapIsNotDrawn) {
+    // The data folder is a file, so nothing can be written into it.
+    map().g.dataFolder = appPath() + "/img-folder";
+    ASSERT_TRUE(QFile(QString::fromStdString(map().g.dataFolder)).open(QIODevice::WriteOnly));
+    const std::string path = projectPath("pretty-double");
+    importAs("pretty-double", importCase("pretty-double"), 2);
+    EXPECT_EQ(messages(),
+              (std::vector<std::string>{"Can't write '" + path + "'", "Can't find '" + path + "'"}));
+    EXPECT_EQ(map().g.parsedPath, path);
+    // Not drawn, the FIXME list stays escaped as the report reads it.
+    EXPECT_EQ(map().d.fixmeList,
+              osmimport::swap(osmimport::readProjectFile(basic::readFileBytes(std::string(VK_TEST_DATA) +
+                                                                              "/import/pretty-double.vnk"))
+                                  .fixmeList,
+                              osmimport::kEscape));
+    expectUsable();
+}
+
+TEST_F(ImportDriverTest, ReimportingUnderTheSameTitleReplacesTheFile) {
+    importAs("map", importCase("pretty-double"));
+    importAs("map", importCase("compact-josm"));
+    EXPECT_EQ(basic::readFileBytes(projectPath("map")),
+              basic::readFileBytes(std::string(VK_TEST_DATA) + "/import/compact-josm.vnk"));
+    EXPECT_EQ(QDir(QString::fromStdString(map().g.dataFolder)).entryList({"*.vnk"}).size(), 1);
+    EXPECT_EQ(map().d.nodeCount, 3);
+    expectUsable();
+}
+
+} // namespace
+} // namespace core::testing

@@ -1,0 +1,83 @@
+// Closing the main window: settings saved, an unsaved route confirmed.
+
+#include "core/shutdown.h"
+#include "core/window_fixture.h"
+
+#include <QFile>
+
+namespace core::testing {
+namespace {
+
+class ShutdownTest : public WindowTest {
+protected:
+    std::string settingsFile() const {
+        QFile file(QString::fromStdString(appPath() + "/img.dat"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    }
+
+    // A route of two points drawn and not saved.
+    static void drawRoute(MapWindow& map) {
+        map.d.routeCount = 2;
+        map.d.routeLat[1] = 51.5f;
+        map.d.routeLon[1] = -0.1f;
+        map.d.routeLat[2] = 51.6f;
+        map.d.routeLon[2] = -0.2f;
+        map.d.routeActive = true;
+        map.d.routeUnsaved = true;
+        map.markers.plt.load(1);
+        map.markers.plt.load(2);
+    }
+};
+
+TEST_F(ShutdownTest, UnsavedRouteAnsweredNoOrCancelKeepsTheWindowAndTheRoute) {
+    MapWindow& map = load();
+    drawRoute(map);
+    map.menus.mf[15].setCaption("/maps/leeds.osm");
+    for (int answer : {platform::msgbox::No, platform::msgbox::Cancel}) {
+        QFile::remove(QString::fromStdString(appPath() + "/img.dat"));
+        dialogs().scriptMsgBox(answer);
+        EXPECT_FALSE(map.form.unload());
+        EXPECT_TRUE(map.form.loaded());
+        EXPECT_EQ(map.d.routeCount, 2);
+        EXPECT_EQ(map.d.routeLat[2], 51.6f);
+        EXPECT_TRUE(map.d.routeUnsaved);
+        EXPECT_TRUE(map.markers.plt.exists(2));
+        EXPECT_NE(settingsFile().find("/maps/leeds.osm\r\n"), std::string::npos) << "written all the same";
+        const platform::ShownDialog& asked = dialogs().shown().back();
+        EXPECT_EQ(asked.text, "Your route has not been saved. Are you sure you want to exit?");
+        EXPECT_EQ(asked.style, platform::msgbox::YesNoCancel);
+        EXPECT_EQ(asked.title, platform::kAppTitle);
+    }
+}
+
+TEST_F(ShutdownTest, UnsavedRouteAnsweredYesCloses) {
+    MapWindow& map = load();
+    drawRoute(map);
+    map.markers.quest.load(2);
+    map.d.questCount = 2;
+    dialogs().scriptMsgBox(platform::msgbox::Yes);
+    EXPECT_TRUE(map.form.unload());
+    EXPECT_FALSE(map.form.loaded());
+    EXPECT_FALSE(map.markers.quest.exists(2)) << "the run-time markers are unloaded";
+    EXPECT_FALSE(settingsFile().empty());
+}
+
+TEST_F(ShutdownTest, SavedRouteClosesWithoutAsking) {
+    MapWindow& map = load();
+    drawRoute(map);
+    map.d.routeUnsaved = false;
+    EXPECT_TRUE(map.form.unload()); // an unscripted question would throw
+    EXPECT_TRUE(dialogs().shown().empty());
+}
+
+TEST_F(ShutdownTest, FailingSettingsSaveIsShownAndTheCloseGoesOn) {
+    MapWindow& map = load();
+    map.g.settingsPath = appPath() + "/missing/img.dat";
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+    EXPECT_TRUE(map.form.unload());
+    ASSERT_EQ(dialogs().shown().size(), 1u);
+    EXPECT_EQ(dialogs().shown()[0].text, "Path not found");
+}
+
+} // namespace
+} // namespace core::testing

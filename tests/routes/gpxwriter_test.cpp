@@ -1,0 +1,118 @@
+// Saving the route from the main window: the file's bytes, the empty route, and writes that fail.
+
+#include "basic/wholefile.h"
+#include "core/window_fixture.h"
+#include "routes/gpxwriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <vector>
+
+namespace routes::testing {
+namespace {
+
+using core::testing::WindowTest;
+using platform::DialogKind;
+
+const std::string kFolder = std::string(VK_TEST_DATA) + "/routes/";
+
+class SaveGpxTest : public WindowTest {
+protected:
+    // The window with a route of the golden files' four points, or of the first `count` of them.
+    core::MapWindow& withRoute(int count = 4) {
+        core::MapWindow& map = make();
+        const std::vector<basic::Single> lat{51.50735f, -33.86882f, 1.234568e-5f, 12.0f};
+        const std::vector<basic::Single> lon{-0.1277583f, 151.2093f, -5e-5f, -180.0f};
+        for (int i = 0; i < count; ++i) {
+            map.d.routeLat[i + 1] = lat[i];
+            map.d.routeLon[i + 1] = lon[i];
+        }
+        map.d.routeCount = static_cast<basic::Integer>(count);
+        map.g.curFile = "/home/mapper/osm/london.osm";
+        return map;
+    }
+
+    std::string path(const std::string& name) const { return appPath() + "/" + name; }
+    static bool exists(const std::string& file) { return QFile::exists(QString::fromStdString(file)); }
+};
+
+TEST_F(SaveGpxTest, WritesTheGoldenFiles) {
+    const struct {
+        int count;
+        basic::Integer kind;
+        const char* golden;
+    } cases[] = {{1, kGpxKind, "one-point.gpx"},
+                 {1, kKmlKind, "one-point.kml"},
+                 {4, kGpxKind, "four-points.gpx"},
+                 {4, kKmlKind, "four-points.kml"},
+                 {4, 2, "four-points.gpx"}}; // any kind but KML is GPX
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.golden);
+        core::MapWindow& map = withRoute(c.count);
+        const std::string file = path("saved");
+        EXPECT_EQ(savegpx(map, file, c.kind), basic::vbTrue);
+        EXPECT_EQ(basic::readFileBytes(file), basic::readFileBytes(kFolder + c.golden));
+        EXPECT_TRUE(dialogs().shown().empty());
+    }
+}
+
+TEST_F(SaveGpxTest, AnEmptyRouteWritesNothing) {
+    for (basic::Integer kind : {kGpxKind, kKmlKind}) {
+        core::MapWindow& map = withRoute(0);
+        dialogs().scriptMsgBox(platform::msgbox::Ok);
+        const std::string file = path("temp.kml");
+        EXPECT_EQ(savegpx(map, file, kind), basic::vbFalse);
+        EXPECT_FALSE(exists(file));
+        ASSERT_FALSE(dialogs().shown().empty());
+        EXPECT_EQ(dialogs().shown().back().text, "Draw a route first.");
+        EXPECT_EQ(dialogs().shown().back().style, platform::msgbox::OkOnly);
+    }
+    EXPECT_EQ(dialogs().shown().size(), 2u);
+}
+
+TEST_F(SaveGpxTest, AnExistingFileIsReplacedWhole) {
+    core::MapWindow& map = withRoute(1);
+    const std::string file = path("route.gpx");
+    basic::writeFileWhole(file, std::string(10000, 'x'));
+    EXPECT_EQ(savegpx(map, file, kGpxKind), basic::vbTrue);
+    EXPECT_EQ(basic::readFileBytes(file), basic::readFileBytes(kFolder + "one-point.gpx"));
+}
+
+TEST_F(SaveGpxTest, AFailedWriteShowsThePathAndTheErrorAndIsNoSave) {
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path("folder"))));
+    const struct {
+        std::string file;
+        std::string message;
+    } cases[] = {
+        {path("missing/route.gpx"), path("missing/route.gpx") + " Path not found"},
+        {path("folder"), path("folder") + " Path/File access error"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        core::MapWindow& map = withRoute();
+        dialogs().scriptMsgBox(platform::msgbox::Ok);
+        EXPECT_EQ(savegpx(map, c.file, kGpxKind), basic::vbFalse);
+        ASSERT_FALSE(dialogs().shown().empty());
+        EXPECT_EQ(dialogs().shown().back().kind, DialogKind::MsgBox);
+        EXPECT_EQ(dialogs().shown().back().text, c.message);
+        EXPECT_EQ(dialogs().shown().back().style, platform::msgbox::OkOnly);
+        EXPECT_FALSE(exists(c.file + ".part"));
+    }
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(path("folder"))).isDir());
+}
+
+TEST_F(SaveGpxTest, SavetextAddsOneLineBreak) {
+    const struct {
+        std::string text;
+        std::string bytes;
+    } cases[] = {{"", "\r\n"}, {"a\r\nb", "a\r\nb\r\n"}, {"ends\r\n", "ends\r\n\r\n"}};
+    for (const auto& c : cases) {
+        const std::string file = path("page.html");
+        EXPECT_TRUE(Savetext(file, c.text));
+        EXPECT_EQ(basic::readFileBytes(file), c.bytes);
+    }
+}
+
+} // namespace
+} // namespace routes::testing

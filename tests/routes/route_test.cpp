@@ -1,0 +1,108 @@
+// The route's drawing, length and travel time.
+
+#include "core/view.h"
+#include "core/viewwindow.h"
+#include "core/window_fixture.h"
+#include "routes/route.h"
+
+#include <string>
+#include <tuple>
+#include <utility>
+
+namespace core::testing {
+namespace {
+
+TEST(Route, TravelTimeInHoursAndMinutes) {
+    struct Case {
+        float miles, speed;
+        std::string expected;
+    };
+    for (const Case& c : {
+             Case{0, 3.3f, "0 hrs"},
+             Case{3.3f, 3.3f, "1 hrs"},
+             Case{4.95f, 3.3f, "1 hrs 30 mins"},
+             Case{0.275f, 3.3f, "0 hrs 05 mins"},
+             Case{1.9933333f, 1, "2 hrs 00 mins"}, // 119.6 minutes
+             Case{12.34f, 3.3f, "3 hrs 44 mins"},
+             Case{69.09f, 3.3f, "20 hrs 56 mins"},
+         }) {
+        EXPECT_EQ(routes::fntim(c.miles, c.speed), c.expected) << c.miles << " at " << c.speed;
+    }
+}
+
+class RouteTest : public WindowTest {
+protected:
+    // A loaded window at the start view over a file whose origin is (-0.5, 52.5).
+    MapWindow& mapWithRoute(int points) {
+        MapWindow& map = load();
+        init(map);
+        map.d.mapLon0 = -0.5f;
+        map.d.mapLat0 = 52.5f;
+        map.d.mapScale = 4800;
+        for (int i = 1; i <= points; ++i) {
+            map.d.routeLat[static_cast<size_t>(i)] = 52.5f - static_cast<float>(i - 1);
+            map.d.routeLon[static_cast<size_t>(i)] = -0.1f;
+        }
+        map.d.routeCount = static_cast<basic::Integer>(points);
+        return map;
+    }
+
+    static void loadElements(MapWindow& map, int count) {
+        for (int i = 1; i <= count; ++i) {
+            map.markers.Lin.load(i);
+            map.markers.plt.load(i);
+        }
+    }
+
+    static std::pair<Single, Single> pictureOf(const MapWindow& map, int i) {
+        const auto at = static_cast<size_t>(i);
+        return {pictureX(map.g, static_cast<Single>(mapX(map.d, map.d.routeLon[at]))),
+                pictureY(map.g, static_cast<Single>(mapY(map.d, map.d.routeLat[at])))};
+    }
+};
+
+TEST_F(RouteTest, SegmentsRunFromPointToPointWithMarkersCentred) {
+    MapWindow& map = mapWithRoute(2);
+    loadElements(map, 2);
+    routes::plotroute(map);
+
+    const auto [x1, y1] = pictureOf(map, 1);
+    const auto [x2, y2] = pictureOf(map, 2);
+    const platform::LineControl& first = map.markers.Lin[1];
+    EXPECT_EQ(std::tuple(first.x1(), first.y1(), first.x2(), first.y2()), std::tuple(x1, y1, x2, y2));
+    const platform::LineControl& last = map.markers.Lin[2];
+    EXPECT_EQ(std::tuple(last.x1(), last.y1(), last.x2(), last.y2()), std::tuple(x2, y2, x2, y2));
+    const platform::ImageControl& model = map.markers.plt[0];
+    EXPECT_FLOAT_EQ(map.markers.plt[2].left() + model.width() / 2, x2);
+    EXPECT_FLOAT_EQ(map.markers.plt[2].top() + model.height() / 2, y2);
+    for (int i = 1; i <= 2; ++i) {
+        EXPECT_TRUE(map.markers.Lin[i].visible());
+        EXPECT_TRUE(map.markers.plt[i].visible());
+    }
+    // One degree of latitude: 69.09 miles at 3.3 mph.
+    EXPECT_EQ(map.view.sb1.panelText(2), "69.09 ml    20 hrs 56 mins");
+    EXPECT_EQ(map.view.p1.drawWidth(), 2);
+}
+
+TEST_F(RouteTest, AShortRouteHasNoLeadingZero) {
+    MapWindow& map = mapWithRoute(2);
+    map.d.routeLat[2] = 52.5f - 0.005f; // about a third of a mile
+    loadElements(map, 2);
+    routes::plotroute(map);
+    EXPECT_EQ(map.view.sb1.panelText(2), ".34 ml    0 hrs 06 mins");
+}
+
+TEST_F(RouteTest, AMissingElementIsReportedAndTheRestStillDrawn) {
+    MapWindow& map = mapWithRoute(3);
+    loadElements(map, 2);
+    for (int i = 0; i < 3; ++i)
+        dialogs().scriptMsgBox(platform::msgbox::Ok);
+    routes::plotroute(map);
+    // Point 3's line, marker and line again fail, one message each.
+    EXPECT_EQ(dialogs().shown().size(), 3u);
+    EXPECT_TRUE(map.markers.plt[2].visible());
+    EXPECT_EQ(map.view.sb1.panelText(2), "138.18 ml    41 hrs 52 mins");
+}
+
+} // namespace
+} // namespace core::testing
