@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     std::string text = core::loadbinary(*map, osmPath);
     const std::size_t bytes = text.size();
     if (!text.empty())
-        core::runImport(*map, std::move(text),
+        core::showmap(*map, std::move(text),
                         [&](std::string_view phase) { clock.start(std::string(phase)); });
     clock.stop();
     const double total = basic::monotonicSeconds() - began;

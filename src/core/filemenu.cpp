@@ -40,7 +40,7 @@ constexpr const char* kNameGap = "     ";
 void importOsm(MapWindow& map, const std::string& path) {
     std::string text = loadbinary(map, path);
     if (text.empty()) return;
-    resumeNextWithMessage([&] { runImport(map, std::move(text)); });
+    resumeNextWithMessage([&] { showmap(map, std::move(text)); });
     resumeNextWithMessage([&] { ablemenus(map, true); });
 }
 

@@ -162,7 +162,7 @@ void endSequence(MapWindow& map) {
 
 } // namespace
 
-void runImport(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
+void showmap(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
     watched(watch, "set-up");
     const bool wheelTimer = map.view.tm2.enabled();
     setUp(map, osmText);

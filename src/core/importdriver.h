@@ -31,6 +31,6 @@ class MapWindow;
 // `showmap`: imports osmText, the whole text of the OSM file named by curFile, as the loader
 // read it. `watch` hears each phase as it starts: "set-up", the captions above, "project file"
 // and "end sequence".
-void runImport(MapWindow& map, std::string osmText, const PhaseWatch& watch = {});
+void showmap(MapWindow& map, std::string osmText, const PhaseWatch& watch = {});
 
 } // namespace core

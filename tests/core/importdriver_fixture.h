@@ -51,7 +51,7 @@ protected:
         init(*map_);
         map_->g.loadStart = basic::monotonicSeconds();
         map_->d.fileSizeMB = static_cast<basic::Single>(text.size() / 1024.0 / 1024.0);
-        runImport(*map_, std::move(text), watch);
+        showmap(*map_, std::move(text), watch);
     }
 
     // The texts of the message boxes shown so far.

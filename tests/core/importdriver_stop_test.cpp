@@ -71,7 +71,7 @@ TEST_F(ImportStopTest, EarlyStopsLeaveTheProgramUsable) {
             for (size_t k = 0; k < c.messages.size(); ++k)
                 dialogs().scriptMsgBox(platform::msgbox::Ok);
             map().g.curFile = appPath() + "/osm/map.osm";
-            runImport(map(), c.text());
+            showmap(map(), c.text());
             EXPECT_EQ(newMessages(), c.messages);
             expectUsable();
             EXPECT_EQ(map().view.tm2.enabled(), wheelTimer);

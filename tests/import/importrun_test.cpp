@@ -30,7 +30,7 @@ struct Outcome {
     bool hasAuthorship;
 };
 
-Outcome runImport(std::string text, long cancelAt = 0) {
+Outcome showmap(std::string text, long cancelAt = 0) {
     RecordingClient client;
     client.cancelAt = cancelAt;
     OsmImport import(std::move(text), ImportSettings{1.971f, 2.5f, 8010}, client);
@@ -44,7 +44,7 @@ Outcome runImport(std::string text, long cancelAt = 0) {
 }
 
 TEST(ImportRunTest, RunsThePhasesInOrder) {
-    const Outcome r = runImport("<osm>" + kBounds + nodes(3) + "</osm>");
+    const Outcome r = showmap("<osm>" + kBounds + nodes(3) + "</osm>");
     EXPECT_EQ(r.end, ImportEnd::NodesRead);
     EXPECT_EQ(r.calls, (Calls{"phase:parsing names...", "progress:15", "phase:parsing nodes...", "nodes:3"}));
     EXPECT_EQ(r.data.nodeCount, 3);
@@ -87,7 +87,7 @@ TEST(ImportRunTest, EarlyStops) {
          {"message:This file contains no authorship details.", kNodeLimit}},
     };
     for (const auto& c : cases) {
-        const Outcome r = runImport(c.text);
+        const Outcome r = showmap(c.text);
         EXPECT_EQ(r.end, c.end) << c.what;
         EXPECT_EQ(r.calls, c.calls) << c.what;
         EXPECT_EQ(r.data.nodeCount, 0) << c.what; // the data start afresh
@@ -95,7 +95,7 @@ TEST(ImportRunTest, EarlyStops) {
 }
 
 TEST(ImportRunTest, AcceptsExactlyTheNodeLimit) {
-    const Outcome r = runImport(kBounds + nodes(100000));
+    const Outcome r = showmap(kBounds + nodes(100000));
     EXPECT_EQ(r.end, ImportEnd::NodesRead);
     EXPECT_EQ(r.data.nodeCount, 100000);
     EXPECT_EQ(r.data.nodeX[100000], r.data.nodeX[1]);
@@ -103,7 +103,7 @@ TEST(ImportRunTest, AcceptsExactlyTheNodeLimit) {
 
 TEST(ImportRunTest, CountsTheNodesOfTheRewrittenTextToo) {
     // A sharp s lower-cases the text, which turns "<NODE" into a node after the first count.
-    const Outcome r = runImport(kBounds + nodes(100000) +
+    const Outcome r = showmap(kBounds + nodes(100000) +
                                 "<NODE id=\"x\"/><tag v=\"Stra\xC3\x9F"
                                 "e\"/>");
     EXPECT_EQ(r.end, ImportEnd::TooManyNodes);
@@ -112,7 +112,7 @@ TEST(ImportRunTest, CountsTheNodesOfTheRewrittenTextToo) {
 }
 
 TEST(ImportRunTest, BoundBoxFormHasNoAuthorshipAndScale4800) {
-    const Outcome r = runImport(kBoundBox + nodes(1));
+    const Outcome r = showmap(kBoundBox + nodes(1));
     EXPECT_EQ(r.end, ImportEnd::NodesRead);
     EXPECT_FALSE(r.hasAuthorship);
     EXPECT_EQ(r.data.mapScale, 4800);
@@ -120,13 +120,13 @@ TEST(ImportRunTest, BoundBoxFormHasNoAuthorshipAndScale4800) {
 }
 
 TEST(ImportRunTest, EqualEdgesKeepTheScaleOfOne) {
-    const Outcome r = runImport(R"(<bounds minlon="2" maxlat="50" maxlon="2"/>)" + nodes(1));
+    const Outcome r = showmap(R"(<bounds minlon="2" maxlat="50" maxlon="2"/>)" + nodes(1));
     EXPECT_EQ(r.end, ImportEnd::NodesRead);
     EXPECT_EQ(r.data.mapScale, 1);
 }
 
 TEST(ImportRunTest, ReadsJosmFilesWithApostrophes) {
-    const Outcome r = runImport("<osm generator='JOSM'><bounds minlat='51.4' minlon='-1.6' maxlat='51.5' "
+    const Outcome r = showmap("<osm generator='JOSM'><bounds minlat='51.4' minlon='-1.6' maxlat='51.5' "
                                 "maxlon='-1.5'/><node id='1' lat='51.45' lon='-1.55'><tag k='created_by' "
                                 "v='JOSM'/></node></osm>");
     EXPECT_EQ(r.quote, '\'');
@@ -135,13 +135,13 @@ TEST(ImportRunTest, ReadsJosmFilesWithApostrophes) {
 }
 
 TEST(ImportRunTest, DoubleQuotedFileNamingJosmIsReadWithDoubleQuotes) {
-    const Outcome r = runImport(R"(<osm generator="JOSM">)" + kBounds + nodes(1));
+    const Outcome r = showmap(R"(<osm generator="JOSM">)" + kBounds + nodes(1));
     EXPECT_EQ(r.quote, '"');
     EXPECT_EQ(r.data.nodeX[1], 4001.25048828125); // read with "'" the position would be lost
 }
 
 TEST(ImportRunTest, CancelDuringTheNodeLoop) {
-    const Outcome r = runImport(kBounds + nodes(5), 3);
+    const Outcome r = showmap(kBounds + nodes(5), 3);
     EXPECT_EQ(r.end, ImportEnd::Cancelled);
     EXPECT_EQ(r.data.nodeX[2], 4001.25048828125);
     EXPECT_EQ(r.data.nodeX[3], 0);
