@@ -1,6 +1,7 @@
 #include "basic/wholefile.h"
 
 #include "basic/fault.h"
+#include "basic/posixfile.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -24,39 +25,6 @@ namespace {
     default:
         raise(fault::PathFileAccessError);
     }
-}
-
-// Closes the descriptor when the scope ends, on every path out.
-class FileHandle {
-public:
-    explicit FileHandle(int fd) noexcept : fd_(fd) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const noexcept { return fd_; }
-    // Closes now and reports whether the close succeeded (a write may fail only here).
-    bool close() noexcept {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "import/loadbinary.h"
 
 #include "basic/fault.h"
+#include "basic/posixfile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -23,20 +24,6 @@ int openFault(int error) {
     }
 }
 
-// Closes the descriptor on every path out.
-class FileHandle {
-public:
-    explicit FileHandle(int fd) noexcept : fd_(fd) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    int get() const noexcept { return fd_; }
-
-private:
-    int fd_;
-};
 
 // Fills `into` whole from the file; 0 when done, else the fault number. A file that ends
 // early (it shrank since its length was taken) is "Input past end of file".
@@ -96,7 +83,7 @@ LoadedText loadbinary(const std::string& path, LoadClient& client) {
     }
     const basic::Single sizeMB = fileSizeMB(*size);
 
-    FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    basic::FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0) {
         client.message(basic::faultDescription(openFault(errno)));
         return nothing(client, sizeMB);

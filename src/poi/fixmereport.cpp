@@ -1,32 +1,16 @@
 #include "poi/fixmereport.h"
 
-#include "import/filenames.h"
+#include "basic/posixfile.h"
 #include "core/mapwindow.h"
+#include "import/filenames.h"
 #include "import/swap.h"
 #include "platform/events.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace poi {
-
-namespace {
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-} // namespace
 
 std::string fixmeRecord(std::string_view curFile, std::string_view fixmeList) {
     std::string record = "~" + osmimport::ftrim(curFile) + "\r\n";
@@ -39,13 +23,12 @@ void appendFixmeReport(const std::string& dataFolder, std::string_view curFile, 
     if (fixmeList.empty()) return;
     const std::string record = fixmeRecord(curFile, fixmeList);
     const std::string path = dataFolder + "/fixme.txt";
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
-    if (fd < 0) return;
+    basic::FileHandle file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
+    if (file.get() < 0) return;
     struct stat before {};
-    const bool sized = ::fstat(fd, &before) == 0 && S_ISREG(before.st_mode);
+    const bool sized = ::fstat(file.get(), &before) == 0 && S_ISREG(before.st_mode);
     // A record cut short by a full disk is taken back, so that the file ends where it did.
-    if (sized && !writeAll(fd, record)) (void)::ftruncate(fd, before.st_size);
-    ::close(fd);
+    if (sized && !basic::writeAll(file.get(), record)) (void)::ftruncate(file.get(), before.st_size);
 }
 
 void fixme(core::MapWindow& map) {
