@@ -2,12 +2,14 @@
 
 #include "basic/colour.h"
 #include "basic/numtext.h"
+#include "core/importclassify.h"
 #include "core/mapwindow.h"
 #include "core/progress.h"
 #include "core/resume.h"
 #include "core/startup.h"
 #include "import/filenames.h"
 #include "import/importrun.h"
+#include "import/nodeclass_hook.h"
 #include "import/projectwriter.h"
 #include "import/swap.h"
 #include "platform/dialogs.h"
@@ -178,7 +180,9 @@ void showmap(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
     const osmimport::ImportSettings settings{map.g.progVersion, map.d.fileSizeMB, map.view.p1.scaleWidth()};
     osmimport::OsmImport import(std::move(osmText), settings, client);
     // Node classification joins the node loop through the run's classifier hook.
-    const ImportEnd end = import.run(map.d);
+    WindowClassSink classSink(map);
+    osmimport::PoiClassification classification(import, classSink);
+    const ImportEnd end = import.run(map.d, &classification);
     if (end == ImportEnd::EmptyText || end == ImportEnd::NoBounds || end == ImportEnd::TooManyNodes) {
         stopEarly(map, wheelTimer);
         return;

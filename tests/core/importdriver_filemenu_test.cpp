@@ -32,7 +32,7 @@ TEST_F(FileMenuImportTest, OpenOsmImportsAndDrawsTheFile) {
     EXPECT_EQ(map().g.curFile, osm);
     EXPECT_EQ(map().g.parsedPath, projectPath("leeds"));
     EXPECT_EQ(basic::readFileBytes(projectPath("leeds")),
-              basic::readFileBytes(std::string(VK_TEST_DATA) + "/import/pretty-double.vnk"));
+              basic::readFileBytes(std::string(VK_TEST_DATA) + "/import/classified/pretty-double.vnk"));
     EXPECT_EQ(map().d.nodeCount, 3);
     EXPECT_EQ(map().d.mapScale, 20025);
     EXPECT_TRUE(map().menus.mfil.enabled());

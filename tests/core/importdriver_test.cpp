@@ -30,7 +30,7 @@ TEST_P(ImportDriverGoldenTest, WritesTheProjectFileByteForByteAndDrawsIt) {
     const std::string path = projectPath(c.name);
     EXPECT_EQ(map().g.parsedPath, path);
     const std::string written = basic::readFileBytes(path);
-    EXPECT_EQ(written, basic::readFileBytes(std::string(VK_TEST_DATA) + "/import/" + c.name + ".vnk"));
+    EXPECT_EQ(written, basic::readFileBytes(std::string(VK_TEST_DATA) + "/import/classified/" + c.name + ".vnk"));
 
     // The drawing read the file back: the data model is the file's.
     osmimport::ProjectData fromFile = osmimport::readProjectFile(written);
@@ -142,7 +142,7 @@ TEST_F(ImportDriverTest, AFailedWriteSaysSoAndTheMapIsNotDrawn) {
     // Not drawn, the FIXME list stays escaped as the report reads it.
     EXPECT_EQ(map().d.fixmeList,
               osmimport::swap(osmimport::readProjectFile(basic::readFileBytes(std::string(VK_TEST_DATA) +
-                                                                              "/import/pretty-double.vnk"))
+                                                                              "/import/classified/pretty-double.vnk"))
                                   .fixmeList,
                               osmimport::kEscape));
     expectUsable();
@@ -152,7 +152,7 @@ TEST_F(ImportDriverTest, ReimportingUnderTheSameTitleReplacesTheFile) {
     importAs("map", importCase("pretty-double"));
     importAs("map", importCase("compact-josm"));
     EXPECT_EQ(basic::readFileBytes(projectPath("map")),
-              basic::readFileBytes(std::string(VK_TEST_DATA) + "/import/compact-josm.vnk"));
+              basic::readFileBytes(std::string(VK_TEST_DATA) + "/import/classified/compact-josm.vnk"));
     EXPECT_EQ(QDir(QString::fromStdString(map().g.dataFolder)).entryList({"*.vnk"}).size(), 1);
     EXPECT_EQ(map().d.nodeCount, 3);
     expectUsable();
