@@ -7,6 +7,7 @@
 #include "basic/clock.h"
 #include "core/filemenu_files.h"
 #include "core/importdriver.h"
+#include "core/legendstrip.h"
 #include "core/mapwindow.h"
 #include "core/viewwindow.h"
 #include "import/filenames.h"
@@ -77,6 +78,19 @@ ino_t inodeOf(const std::string& path) {
     return ::stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
 }
 
+// The count labels as the import leaves them: numb(c + 1) counts POI category c, the others
+// count problems. Labels that are not loaded or show nothing are left out.
+void printCountLabels(const core::MapWindow& map) {
+    const auto& numb = map.legendStrip.numb;
+    std::printf("  count labels:");
+    int shown = 0;
+    for (int label = 0; label < core::kCountLabels; ++label) {
+        if (!numb.exists(label) || numb[label].caption().empty()) continue;
+        std::printf("%s numb(%d)=%s", shown++ % 8 == 0 ? "\n   " : "", label, numb[label].caption().c_str());
+    }
+    std::printf("\n");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -126,6 +140,7 @@ int main(int argc, char** argv) {
     for (const Lap& lap : clock.laps())
         printLap(lap.phase, lap.seconds);
     printLap("total", total);
+    printCountLabels(*map);
 
     const double osmium = osmiumSeconds(QString::fromStdString(osmPath));
     if (osmium < 0) {
