@@ -7,6 +7,9 @@
 #include "import/projectdata.h"
 #include "import/waylook.h"
 
+#include <string>
+#include <vector>
+
 namespace osmimport {
 
 class WayClassifierRules {
@@ -20,8 +23,77 @@ public:
 
     char quote() const noexcept { return quote_; }
 
+    // The chain's vocabulary; public so the chain can be written as data.
+
+    // One plain, case-sensitive substring search, in the lower-cased text unless raw; absent
+    // turns it into "the text does not contain".
+    struct Needle {
+        std::string text;
+        bool raw = false;
+        bool absent = false;
+        bool holds(const WayText& way) const;
+    };
+    // Any or all of its needles; all of none always holds.
+    struct Test {
+        enum class Join { Any, All };
+        Join join = Join::All;
+        std::vector<Needle> needles;
+        bool holds(const WayText& way) const;
+    };
+    enum class Op {
+        LineColour,   // C
+        Casing,       // K
+        Width,        // W
+        PenStyle,     // S
+        Layer,        // L
+        Fill,         // F: a tile number or a colour
+        FillArg,      // A
+        Area,         // area yes (1) or no (0)
+        LineFromFill, // C = F
+        FillFromLine, // F = C
+        WidthFromArg, // W = A
+        Name,         // the name step; value 1 marks the name
+        RoadTypeName, // the problem text of a highway named after its type
+        EndMark,      // set (1) or clear (0)
+        SkipEarlyChecks,
+        Append,      // the way index joins a drawing list
+        AddressLine, // one more building, the raw text into the trailer
+        RingTest,    // a closed ring joins the building list, anything else gets class 0
+    };
+    enum class List { Residential, Wood, LandArea, Building, Waterway, Tram, Boundary };
+    // One value of a rule, applied only when every needle of its guard holds.
+    struct Step {
+        Op op;
+        Double value = 0;
+        List list = List::Building;
+        std::vector<Needle> guard;
+    };
+    // What follows a sub-rule that holds: the end of the chain, the next sub-rule, or the next
+    // sub-rule with the chain ending at the close of the group whatever follows.
+    enum class Then { End, On, OnThenEnd };
+    struct SubRule {
+        Test test;
+        std::vector<Step> values;
+        Then then = Then::End;
+    };
+    // A group whose head holds applies its values and tries its sub-rules in order; when none
+    // ends the chain, the chain goes on with the next group unless the group ends it.
+    struct Group {
+        Test head;
+        std::vector<Step> values;
+        std::vector<SubRule> subs;
+        bool endsChain = false;
+    };
+
 private:
+    struct Context;
+    void apply(const std::vector<Step>& steps, Context& at) const;
+    void apply(const Step& step, Context& at) const;
+    static std::vector<Group> buildChain(char quote);
+
     char quote_;
+    std::string nameKey_; // quote & "name": the name step runs only where the raw text holds it
+    std::vector<Group> chain_;
 };
 
 } // namespace osmimport

@@ -1,0 +1,177 @@
+#include "import/wayclass.h"
+
+#include "basic/numtext.h"
+#include "import/tagtext.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace osmimport {
+
+namespace {
+
+constexpr std::string_view kRoadTypeProblem = "Error: Higway is named 'type road name'";
+constexpr char kMarkedName = char(31); // the drawing shows such names in its water colour
+
+void appendIndex(std::string& list, Long index) {
+    list += basic::dec(index);
+    list += '#';
+}
+
+// A way whose first node reference comes back later in its text is a closed ring. The first
+// reference is piece 1 of the raw text split at " <nd ref=" (it runs up to the next reference);
+// it counts again when found at least six characters after its first occurrence. A way whose
+// references have no blank before them has no piece 1: it is taken as a ring.
+bool isRing(std::string_view raw) {
+    constexpr std::string_view kRef = " <nd ref=";
+    const std::size_t first = raw.find(kRef);
+    if (first == std::string_view::npos) return true;
+    const std::size_t start = first + kRef.size();
+    const std::size_t next = raw.find(kRef, start);
+    const std::string_view piece = raw.substr(start, next == std::string_view::npos ? next : next - start);
+    const std::size_t p = raw.find(piece);
+    return raw.find(piece, p + 6) != std::string_view::npos;
+}
+
+} // namespace
+
+struct WayClassifierRules::Context {
+    const WayText& way;
+    WayLook& look;
+    WayLists& lists;
+    ProjectData& data;
+};
+
+bool WayClassifierRules::Needle::holds(const WayText& way) const {
+    const std::string_view in = raw ? way.raw : way.lower;
+    return (in.find(text) != std::string_view::npos) != absent;
+}
+
+bool WayClassifierRules::Test::holds(const WayText& way) const {
+    const auto holdsIn = [&way](const Needle& n) { return n.holds(way); };
+    return join == Join::Any ? std::any_of(needles.begin(), needles.end(), holdsIn)
+                             : std::all_of(needles.begin(), needles.end(), holdsIn);
+}
+
+WayClassifierRules::WayClassifierRules(char quote)
+    : quote_(quote), nameKey_(std::string(1, quote) + "name"), chain_(buildChain(quote)) {}
+
+void WayClassifierRules::classify(const WayText& way, WayLook& look, WayLists& lists,
+                                  ProjectData& data) const {
+    Context at{way, look, lists, data};
+    for (const Group& group : chain_) {
+        if (!group.head.holds(way)) continue;
+        apply(group.values, at);
+        bool ends = group.endsChain;
+        for (const SubRule& rule : group.subs) {
+            if (!rule.test.holds(way)) continue;
+            apply(rule.values, at);
+            if (rule.then == Then::End) return;
+            if (rule.then == Then::OnThenEnd) ends = true;
+        }
+        if (ends) return;
+    }
+}
+
+void WayClassifierRules::apply(const std::vector<Step>& steps, Context& at) const {
+    for (const Step& step : steps) {
+        const bool guarded = std::all_of(step.guard.begin(), step.guard.end(),
+                                         [&at](const Needle& n) { return n.holds(at.way); });
+        if (guarded) apply(step, at);
+    }
+}
+
+void WayClassifierRules::apply(const Step& step, Context& at) const {
+    WayLook& look = at.look;
+    const auto whole = [&step] { return static_cast<Integer>(step.value); };
+    switch (step.op) {
+    case Op::LineColour:
+        look.lineColour = step.value;
+        break;
+    case Op::Casing:
+        look.wayLineStyleColour = step.value;
+        break;
+    case Op::Width:
+        look.wayWidth = whole();
+        break;
+    case Op::PenStyle:
+        look.wayLineStyle = whole();
+        break;
+    case Op::Layer:
+        look.wayLayer = whole();
+        break;
+    case Op::Fill:
+        look.wayFill = step.value;
+        break;
+    case Op::FillArg:
+        look.wayFillArg = whole();
+        break;
+    case Op::Area:
+        look.isArea = step.value != 0;
+        break;
+    case Op::LineFromFill:
+        look.lineColour = look.wayFill;
+        break;
+    case Op::FillFromLine:
+        look.wayFill = look.lineColour;
+        break;
+    case Op::WidthFromArg:
+        look.wayWidth = look.wayFillArg;
+        break;
+    case Op::Name:
+        if (at.way.raw.find(nameKey_) == std::string_view::npos) break;
+        look.wayName = fnnam(at.way.raw, false, quote_);
+        if (step.value != 0) look.wayName.insert(look.wayName.begin(), kMarkedName);
+        break;
+    case Op::RoadTypeName:
+        look.problemText = kRoadTypeProblem;
+        break;
+    case Op::EndMark:
+        look.endMark = step.value != 0;
+        break;
+    case Op::SkipEarlyChecks:
+        look.skipEarlyChecks = true;
+        break;
+    case Op::Append:
+        switch (step.list) {
+        case List::Residential:
+            appendIndex(at.lists.residentialList, at.way.index);
+            break;
+        case List::Wood:
+            appendIndex(at.lists.woodList, at.way.index);
+            break;
+        case List::LandArea:
+            appendIndex(at.lists.landAreaList, at.way.index);
+            break;
+        case List::Building:
+            appendIndex(at.lists.buildingList, at.way.index);
+            break;
+        case List::Waterway:
+            appendIndex(at.data.waterwayList, at.way.index);
+            break;
+        case List::Tram:
+            appendIndex(at.data.tramList, at.way.index);
+            break;
+        case List::Boundary:
+            appendIndex(at.data.boundaryList, at.way.index);
+            break;
+        }
+        break;
+    case Op::AddressLine:
+        at.data.buildingCount += 1;
+        at.data.trailerText += at.way.raw;
+        at.data.trailerText += "\r\n";
+        break;
+    case Op::RingTest:
+        if (isRing(at.way.raw)) {
+            look.isArea = false;
+            appendIndex(at.lists.buildingList, at.way.index);
+        } else {
+            look.wayLayer = 0;
+        }
+        look.endMark = true;
+        break;
+    }
+}
+
+} // namespace osmimport
