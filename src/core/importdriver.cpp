@@ -2,7 +2,9 @@
 
 #include "basic/colour.h"
 #include "basic/numtext.h"
+#include "core/geodesy.h"
 #include "core/importclassify.h"
+#include "core/importways.h"
 #include "core/mapwindow.h"
 #include "core/progress.h"
 #include "core/resume.h"
@@ -12,6 +14,7 @@
 #include "import/nodeclass_hook.h"
 #include "import/projectwriter.h"
 #include "import/swap.h"
+#include "import/wayphase.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/hourglass.h"
@@ -105,15 +108,39 @@ void stopEarly(MapWindow& map, bool wheelTimer) {
     map.g.quoteChar = '"';
 }
 
-// "parsing highways...": the count labels first show the node phase's counts. The ways are not
-// read yet, so the file holds none.
-void wayPhase(MapWindow& map, osmimport::ImportClient& client) {
+// "parsing highways..." and "Final bits ...": the count labels first show the node phase's
+// counts, then the ways are read, checked and labelled, and the final statistics look at them
+// all. False when the user cancelled: the import is then abandoned.
+bool wayAndFinalPhases(MapWindow& map, const osmimport::OsmImport& import, osmimport::ImportClient& client,
+                       const osmimport::PoiClassification& classification) {
     auto& numb = map.legendStrip.numb;
-    const MapData& d = map.d;
+    MapData& d = map.d;
     numb[kFixmeLabel].setCaption(basic::dec(d.fixmeCount));
     numb[kTagMarkerLabel].setCaption(basic::dec(static_cast<basic::Long>(d.shape1Count) - 1));
     numb[kNoteLabel].setCaption(basic::dec(d.noteCount));
     client.phase("parsing highways...");
+
+    Viewport& v = map.view;
+    osmimport::WayPhaseSettings settings;
+    settings.quote = import.quoteChar();
+    settings.hasAuthorship = import.hasAuthorship();
+    settings.fileSizeMB = d.fileSizeMB;
+    settings.scaleWidth = v.p1.scaleWidth();
+    settings.scaleHeight = v.p1.scaleHeight();
+    settings.backColour = v.p1.backColor();
+    settings.lastNodeDescription = classification.lastDescription();
+    WindowWaySink sink(map);
+    osmimport::WayPhase ways(import.waySection(), settings, import.nodeIds(), client, sink);
+    if (ways.run(d) == osmimport::WayPhaseEnd::Cancelled) return false;
+
+    resumeNext([&] { v.p1.setForeColor(0); });
+    sink.letEventsThrough();
+    client.phase("Final bits ...");
+    osmimport::markUnconnectedWays(d, ways.wayPieces(), sink);
+    osmimport::markStationsWithoutPlatforms(d, classification.stations(), ways.platformPosList(),
+                                            d.questAreaCount, distance, sink);
+    ways.prepareProjectFile(d);
+    return !map.g.cancelRequested;
 }
 
 // The project file, whole or not at all, under the OSM file's title in the data folder. The
@@ -187,14 +214,10 @@ void showmap(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
         stopEarly(map, wheelTimer);
         return;
     }
-    if (end == ImportEnd::NodesRead) {
-        wayPhase(map, client);
-        client.phase("Final bits ...");
-        // A cancel that came after the node loop still writes nothing.
-        if (!map.g.cancelRequested) {
-            watched(watch, "project file");
-            writeProjectFile(map, import.quoteChar());
-        }
+    // A cancel that came after the node loop still writes nothing.
+    if (end == ImportEnd::NodesRead && wayAndFinalPhases(map, import, client, classification)) {
+        watched(watch, "project file");
+        writeProjectFile(map, import.quoteChar());
     }
     if (map.g.cancelRequested) {
         // Nothing of a cancelled import stays: the drawing brings back the previous file, if any.

@@ -16,9 +16,9 @@
 //   parsedPath still names the previous project file, which the next drawing shows.
 // In every case the top menus stay greyed: the File menu enables them once the import returns.
 //
-// Nodes are read with their positions and ids; their classification into POI codes, node
-// records and names, and the ways, are not made yet: the project file holds the header, the
-// node positions and the FIXME list, and the starting values of everything else.
+// Nodes are read and classified into POI codes, records and names; ways are read, classified,
+// checked and labelled, and the final statistics mark unconnected ways and stations without
+// platforms before the project file is written.
 
 #include "core/importclient.h"
 

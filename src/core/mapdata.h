@@ -57,6 +57,8 @@ struct MapData : osmimport::ProjectData {
     // Problem and list texts of the loaded file beyond those the project file carries.
     std::string unjoinedWayList;
     std::string noNameFlags;
+    // Per POI category 0..23, the unnamed markers its icons carry: "#" and each position and "#".
+    std::array<std::string, 24> catNoNameList;
     std::string amenFlags;
     std::string pointrList = "#";
     std::string leakedAreas;
@@ -100,8 +102,14 @@ struct MapData : osmimport::ProjectData {
     Integer pointrCount = 0;
     // Per-file totals the count panel reads.
     Integer amenFlagLen = 0;
-    Integer questAreaCount = 0;
     Integer chainExtraCount = 0;
+
+    // Drawing working data that every reload of the project file makes anew from the way
+    // records (render/waygeometry.h): the node indices of way i are
+    // wayNodeIndex[wayNodeStart[i] .. wayNodeStart[i + 1]), the pieces of wayNodes(i) before its
+    // last "#", each read once; a piece that is no whole number is held as -1.
+    std::vector<Long> wayNodeStart;
+    std::vector<Long> wayNodeIndex;
 
     // View and display state of the window.
     Integer mapMode = 0; // 0 "Show Errors", 1 "Hide Errors", 2 "Planning Sheet"

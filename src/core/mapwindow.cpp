@@ -6,11 +6,16 @@
 #include "core/navigation.h"
 #include "core/progress.h"
 #include "core/scroll.h"
+#include "core/searchpanels.h"
 #include "core/shutdown.h"
 #include "core/startup.h"
 #include "platform/busy.h"
 #include "platform/control_dispatch.h"
 #include "platform/dialogs.h"
+#include "poi/categories_connect.h"
+#include "poi/problempanel.h"
+#include "render/displayoptions.h"
+#include "render/mapstyle.h"
 
 #include <QApplication>
 
@@ -39,6 +44,11 @@ MapWindow::MapWindow() {
     connectFileMenu(*this);
     connectKeys(*this);
     connectShutDown(*this);
+    render::connectDisplayOptions(*this);
+    render::connectMapStyle(*this);
+    poi::connectCategoryHandlers(*this);
+    poi::connectProblemPanel(*this);
+    connectSearchPanels(*this);
 
     platform::BusyGate::setBusyTest([this] { return d.drawBusy || d.mapLoading; });
     platform::setUnhandledFaultReporter(reportFault);

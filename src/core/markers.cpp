@@ -14,7 +14,7 @@ struct Category {
 };
 
 // The POI categories whose element 1 is a button on the legend strip (placed in its cell at
-// start-up); `bus` is a picture-box array and made apart.
+// start-up).
 constexpr Category kCategories[] = {
     {&Markers::chrch, "poi/CHU"},   {&Markers::pb, "poi/PUB"},    {&Markers::phone, "poi/MOB"},
     {&Markers::pbox, "poi/POS"},    {&Markers::park, "poi/PAR"},  {&Markers::school, "poi/SCH"},
@@ -22,6 +22,7 @@ constexpr Category kCategories[] = {
     {&Markers::atm, "poi/ATM"},     {&Markers::bank, "poi/BAN"},  {&Markers::petrol, "poi/FUE"},
     {&Markers::hospit, "poi/HOS"},  {&Markers::pharm, "poi/PHA"}, {&Markers::hotel, "poi/HOT"},
     {&Markers::hist, "poi/HIS"},    {&Markers::touri, "poi/TOU"}, {&Markers::recyc, "poi/REC"},
+    {&Markers::bus, "poi/BUS"},
     {&Markers::coffe, "poi/CAF"},   {&Markers::resta, "poi/RES"}, {&Markers::stat, "poi/STA"},
     {&Markers::traffic, "poi/TRA"},
 };
@@ -63,19 +64,6 @@ Markers::Markers(platform::Form& form, Viewport& view, SideStrips& strips) {
         button.move(kStripLeft, kStripTop);
     }
     traffic[1].setVisible(false);
-
-    for (int i = 0; i < 2; ++i) {
-        platform::PictureBox& box = bus.addDesignElement(i, i == 0 ? static_cast<platform::Container&>(p1)
-                                                                   : static_cast<platform::Container&>(form));
-        box.setBorderStyle(0);
-        box.setPicture(platform::picture("poi/BUS"));
-        box.setVisible(i == 1);
-    }
-    // A picture box keeps its size when given a picture: make it the picture's.
-    const QImage busPicture = platform::picture("poi/BUS");
-    bus[0].move(0, 0, p1.lengthFromPixelsX(busPicture.width()), p1.lengthFromPixelsY(busPicture.height()));
-    bus[1].move(kStripLeft, kStripTop, form.lengthFromPixelsX(busPicture.width()),
-                form.lengthFromPixelsY(busPicture.height()));
 
     for (const Category& kind : kTemplatesOnly)
         addTemplate(this->*kind.array, p1, kind.picture);

@@ -29,7 +29,7 @@ struct Markers {
     ImageArray phone{"phone"};
     ImageArray pbox{"pbox"};
     ImageArray park{"park"};
-    platform::ControlArray<platform::PictureBox> bus{"bus"};
+    ImageArray bus{"bus"};
     ImageArray school{"school"};
     ImageArray toilet{"toilet"};
     ImageArray shop{"shop"};

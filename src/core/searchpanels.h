@@ -16,6 +16,8 @@
 
 namespace core {
 
+class MapWindow;
+
 inline constexpr int kCategorySearch = 0;
 inline constexpr int kNameSearch = 1;
 
@@ -32,5 +34,9 @@ struct SearchPanels {
     platform::ControlArray<platform::ListBox> List3{"List3"};
     platform::Timer tm3;
 };
+
+// Connects the handlers of both search frames, of their opening buttons Image6 and Image9 in
+// the left strip, and of tm3.
+void connectSearchPanels(MapWindow& map);
 
 } // namespace core

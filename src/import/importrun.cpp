@@ -9,6 +9,13 @@ namespace osmimport {
 OsmImport::OsmImport(std::string osmText, const ImportSettings& settings, ImportClient& client)
     : text_(std::move(osmText)), settings_(settings), client_(client) {}
 
+std::string_view OsmImport::waySection() const noexcept {
+    constexpr std::string_view kNode = "<node";
+    const std::string_view text = text_;
+    const std::size_t last = text.rfind(kNode);
+    return last == std::string_view::npos ? text : text.substr(last + kNode.size());
+}
+
 bool OsmImport::acceptBounds(const Bounds& bounds) {
     if (bounds.form == BoundsForm::None) {
         client_.message(kNoBoundsMessage);

@@ -49,6 +49,9 @@ public:
     std::string_view text() const noexcept { return text_; }
     const NodePieces& nodePieces() const { return *pieces_; }
     const NodeIdIndex& nodeIds() const noexcept { return ids_; }
+    // The text after the last "<node" (the whole text when it has none): the last node, the
+    // ways and whatever follows them, which the way phase reads.
+    std::string_view waySection() const noexcept;
 
 private:
     // Shows the bounds messages; false when the import stops for want of bounds.

@@ -14,7 +14,8 @@ bool PoiClassification::takeNode(NodeInHand& node, ProjectData& data) {
     }
     NodeClass cls = rules_->classify(node.piece, node.tagText);
     applyNodeClass(cls, node, data, stations_, sink_);
-    recordNode(cls, node, rules_->quote(), *describer_, data);
+    std::string description = recordNode(cls, node, rules_->quote(), *describer_, data);
+    if (!cls.code.empty()) lastDescription_ = std::move(description);
     return true;
 }
 

@@ -31,9 +31,9 @@ void listTagNode(const NodeInHand& node, const std::string& description, char qu
 
 } // namespace
 
-void recordNode(NodeClass& cls, const NodeInHand& node, char quote, PoiDescriber& describer,
+std::string recordNode(NodeClass& cls, const NodeInHand& node, char quote, PoiDescriber& describer,
                 ProjectData& data) {
-    if (cls.code.empty()) return;
+    if (cls.code.empty()) return {};
     const auto i = static_cast<std::size_t>(node.index);
     std::string pieceText;
     std::string description;
@@ -49,9 +49,9 @@ void recordNode(NodeClass& cls, const NodeInHand& node, char quote, PoiDescriber
             if (contains(node.piece, "motorway")) {
                 cls.code = "MOT";
                 if (!description.empty()) data.nodeInfo[i] = "MOT" + description;
-                return;
+                return description;
             }
-            if (description.empty()) return;
+            if (description.empty()) return description;
             listTagNode(node, description, quote, data);
         } else {
             data.nodeName[i] = description;
@@ -59,6 +59,7 @@ void recordNode(NodeClass& cls, const NodeInHand& node, char quote, PoiDescriber
     }
     const std::string& recordText = cls.recordIsDesc ? description : pieceText;
     data.nodeInfo[i] = cls.code + recordText + "#" + basic::dec(node.index);
+    return description;
 }
 
 } // namespace osmimport

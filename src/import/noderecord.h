@@ -7,11 +7,14 @@
 #include "import/poidesc.h"
 #include "import/projectdata.h"
 
+#include <string>
+
 namespace osmimport {
 
 // Writes the record and name of node (still in degrees) into data. cls.code becomes "MOT" for
-// a "TAG" node on a motorway. A node without a code gets nothing.
-void recordNode(NodeClass& cls, const NodeInHand& node, char quote, PoiDescriber& describer,
+// a "TAG" node on a motorway. A node without a code gets nothing. Returns the node's description
+// (empty when it has none).
+std::string recordNode(NodeClass& cls, const NodeInHand& node, char quote, PoiDescriber& describer,
                 ProjectData& data);
 
 } // namespace osmimport

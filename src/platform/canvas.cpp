@@ -3,6 +3,7 @@
 #include "basic/fault.h"
 #include "basic/numbers.h"
 #include "platform/bitmapfile.h"
+#include "platform/canvas_wide.h"
 #include "platform/canvascolour.h"
 #include "platform/qtext.h"
 
@@ -51,7 +52,8 @@ void Canvas::resizePixels(int widthPx, int heightPx) {
     if (resized.isNull() && widthPx > 0 && heightPx > 0) basic::raise(kOutOfMemory, "Out of memory");
     resized.fill(toQRgb(backColor_));
     // The Picture is the background: a grown area shows it as cls would.
-    if (!picture_.isNull()) paintRaster(resized, picture_.rect(), picture_, picture_.rect(), RasterOp::SrcCopy);
+    if (!picture_.isNull())
+        paintRaster(resized, picture_.rect(), picture_, picture_.rect(), RasterOp::SrcCopy);
     const int keepWidth = std::min(widthPx, image_.width());
     const int keepHeight = std::min(heightPx, image_.height());
     for (int y = 0; y < keepHeight; ++y) {
@@ -153,9 +155,19 @@ void Canvas::line(double x1, double y1, double x2, double y2) {
 
 void Canvas::line(double x1, double y1, double x2, double y2, basic::Long colour) {
     checkColour(colour);
-    const QPoint from = devicePoint(x1, y1);
-    const QPoint to = devicePoint(x2, y2);
-    drawLine(image_, Pen{colour, drawWidth_, drawStyle_}, from, to);
+    stroke(colour, devicePoint(x1, y1), devicePoint(x2, y2), x2, y2);
+}
+
+void Canvas::linePixels(QPoint from, QPoint to, double x2, double y2) {
+    stroke(foreColor_, from, to, x2, y2);
+}
+
+void Canvas::stroke(basic::Long colour, QPoint from, QPoint to, double x2, double y2) {
+    // Wide pens draw solid whatever their style; the capsule rasteriser fills them fastest.
+    if (drawWidth_ > 1 && drawStyle_ != drawstyle::Invisible)
+        drawWideLine(image_, toQRgb(colour), from, to, drawWidth_);
+    else
+        drawLine(image_, Pen{colour, drawWidth_, drawStyle_}, from, to);
     currentX_ = x2;
     currentY_ = y2;
     canvasChanged();

@@ -116,6 +116,9 @@ public:
     // A line with the current pen, or in the given colour; CurrentX/CurrentY end at (x2, y2).
     void line(double x1, double y1, double x2, double y2);
     void line(double x1, double y1, double x2, double y2, basic::Long colour);
+    // The same line between device pixels already converted from (x1, y1) and (x2, y2), for a
+    // caller that converts each of many shared points once.
+    void linePixels(QPoint from, QPoint to, double x2, double y2);
     // A point of DrawWidth in ForeColor or the given colour; CurrentX/CurrentY move to it.
     void pset(double x, double y);
     void pset(double x, double y, basic::Long colour);
@@ -154,6 +157,9 @@ public:
 
 private:
     QPoint devicePoint(double x, double y) const;
+    // The segment between two device pixels with the current pen in `colour`; the current
+    // position ends at (x2, y2).
+    void stroke(basic::Long colour, QPoint from, QPoint to, double x2, double y2);
     QFont currentFont() const;
     void clearToBackground();
 

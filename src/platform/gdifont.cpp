@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <unordered_map>
 
 namespace platform {
 namespace {
@@ -20,6 +22,28 @@ QFont baseFont(std::string_view face) {
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
+
+// Fonts made from LogFonts, by face, height, weight and italic: a label pass selects the same
+// few fonts for thousands of texts, and measuring a face is far slower than a lookup.
+struct LogFontKey {
+    std::string face;
+    int heightPx;
+    int weight;
+    bool italic;
+    bool operator==(const LogFontKey&) const = default;
+};
+
+struct LogFontKeyHash {
+    std::size_t operator()(const LogFontKey& key) const {
+        std::size_t h = std::hash<std::string>{}(key.face);
+        h = h * 31 + std::hash<int>{}(key.heightPx);
+        h = h * 31 + std::hash<int>{}(key.weight);
+        return h * 2 + (key.italic ? 1 : 0);
+    }
+};
+
+// Enough for every face and size a drawing uses; a run that asks for more starts afresh.
+constexpr std::size_t kCachedFonts = 256;
 
 // Cell height per pixel of character height, measured on a large size so that hinting does not
 // distort the proportion.
@@ -41,6 +65,12 @@ QFont pictureFont(std::string_view name, double sizePoints, bool bold, bool ital
 }
 
 QFont logFontToQFont(const LogFont& logFont) {
+    // Never destroyed: fonts must not outlive the application object at exit.
+    static auto& made = *new std::unordered_map<LogFontKey, QFont, LogFontKeyHash>();
+    LogFontKey key{logFont.face, logFont.heightPx, logFont.weight, logFont.italic};
+    if (auto found = made.find(key); found != made.end()) return found->second;
+    if (made.size() >= kCachedFonts) made.clear();
+
     QFont font = baseFont(logFont.face);
     const int weight = logFont.weight <= 0 ? 400 : std::min(logFont.weight, 1000);
     font.setWeight(static_cast<QFont::Weight>(weight));
@@ -52,6 +82,7 @@ QFont logFontToQFont(const LogFont& logFont) {
         characterHeight = static_cast<int>(std::lround(logFont.heightPx / cellPerCharacterHeight(font)));
     }
     font.setPixelSize(std::max(1, characterHeight));
+    made.emplace(std::move(key), font);
     return font;
 }
 

@@ -34,7 +34,8 @@ QFont pictureFont(std::string_view name, double sizePoints, bool bold, bool ital
 
 // The font a LogFont describes. A positive height is the cell height (ascent + descent): the
 // character height is the cell height scaled by the face's own proportion of character to cell,
-// so the cell comes out within a pixel of the height asked for.
+// so the cell comes out within a pixel of the height asked for. Fonts are kept by face, height,
+// weight and italic, so asking for one again costs a lookup.
 QFont logFontToQFont(const LogFont& font);
 
 // Height of a text line in pixels: ascent + descent of the font (no leading).

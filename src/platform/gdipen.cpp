@@ -1,5 +1,6 @@
 #include "platform/gdipen.h"
 
+#include "platform/canvas_wide.h"
 #include "platform/canvascolour.h"
 #include "platform/gdiarith.h"
 
@@ -56,15 +57,6 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
     void set(int x, int y, QRgb ink) { bits_[static_cast<qsizetype>(y) * stride_ + x] = ink; }
-
-    // Pixels x0..x1 of row y, both included, clipped to the image.
-    void fillRow(int y, Wide x0, Wide x1, QRgb ink) {
-        const int from = static_cast<int>(std::max<Wide>(x0, 0));
-        const int to = static_cast<int>(std::min<Wide>(x1, width_ - 1));
-        QRgb* row = bits_ + static_cast<qsizetype>(y) * stride_;
-        for (int x = from; x <= to; ++x)
-            row[x] = ink;
-    }
 
 private:
     QRgb* bits_;
@@ -134,74 +126,6 @@ void thinLine(Raster& raster, QRgb ink, QPoint from, QPoint to, std::uint32_t da
     }
 }
 
-struct Interval {
-    double lo = std::numeric_limits<double>::infinity();
-    double hi = -std::numeric_limits<double>::infinity();
-    void add(double a, double b) {
-        lo = std::min(lo, a);
-        hi = std::max(hi, b);
-    }
-};
-
-// Where the row y = yc crosses the disc of radius r about (cx, cy).
-void addDisc(Interval& span, double cx, double cy, double r, double yc) {
-    const double d = yc - cy;
-    if (std::abs(d) > r) return;
-    const double half = std::sqrt(r * r - d * d);
-    span.add(cx - half, cx + half);
-}
-
-// Where the row y = yc crosses the band of half-width r swept along the segment a-b: the points
-// a + t·(b − a) + s·normal with t in [0, 1] and s in [−r, r].
-void addBand(Interval& span, double ax, double ay, double bx, double by, double r, double yc) {
-    const double dx = bx - ax;
-    const double dy = by - ay;
-    const double length = std::hypot(dx, dy);
-    if (length == 0) return;
-    const double nx = -dy / length;
-    const double ny = dx / length;
-    if (dy == 0) {
-        if (std::abs(yc - ay) <= r) span.add(std::min(ax, bx), std::max(ax, bx));
-        return;
-    }
-    double sLo = -r;
-    double sHi = r;
-    if (ny != 0) {
-        const double sAtStart = (yc - ay) / ny;    // s where t = 0
-        const double sAtEnd = (yc - ay - dy) / ny; // s where t = 1
-        sLo = std::max(sLo, std::min(sAtStart, sAtEnd));
-        sHi = std::min(sHi, std::max(sAtStart, sAtEnd));
-        if (sLo > sHi) return;
-    } else {
-        const double t = (yc - ay) / dy;
-        if (t < 0 || t > 1) return;
-    }
-    auto xAt = [&](double s) { return ax + (yc - ay - s * ny) / dy * dx + s * nx; };
-    span.add(std::min(xAt(sLo), xAt(sHi)), std::max(xAt(sLo), xAt(sHi)));
-}
-
-// The capsule of the segment: convex, so each row meets it in one run of pixels.
-void wideLine(Raster& raster, QRgb ink, QPoint from, QPoint to, int width) {
-    const double r = width / 2.0;
-    const double offset = width % 2 == 1 ? 0.5 : 0.0;
-    const double ax = from.x() + offset, ay = from.y() + offset;
-    const double bx = to.x() + offset, by = to.y() + offset;
-    const double top = std::ceil(std::min(ay, by) - r - 0.5);
-    const double bottom = std::floor(std::max(ay, by) + r - 0.5);
-    const int yFirst = static_cast<int>(std::max(top, 0.0));
-    const int yLast = static_cast<int>(std::min(bottom, raster.height() - 1.0));
-    for (int y = yFirst; y <= yLast; ++y) {
-        const double yc = y + 0.5;
-        Interval span;
-        addDisc(span, ax, ay, r, yc);
-        addDisc(span, bx, by, r, yc);
-        addBand(span, ax, ay, bx, by, r, yc);
-        if (span.lo > span.hi) continue;
-        raster.fillRow(y, static_cast<Wide>(std::ceil(span.lo - 0.5)),
-                       static_cast<Wide>(std::floor(span.hi - 0.5)), ink);
-    }
-}
-
 } // namespace
 
 void drawLine(QImage& image, const Pen& pen, QPoint from, QPoint to) {
@@ -210,17 +134,16 @@ void drawLine(QImage& image, const Pen& pen, QPoint from, QPoint to) {
     if (pen.widthPx <= 1) {
         thinLine(raster, toQRgb(pen.colour), from, to, dashesOf(pen.style));
     } else {
-        wideLine(raster, toQRgb(pen.colour), from, to, pen.widthPx);
+        drawWideLine(image, toQRgb(pen.colour), from, to, pen.widthPx);
     }
 }
 
 void drawDot(QImage& image, basic::Long colour, int widthPx, QPoint at) {
     if (image.isNull()) return;
-    Raster raster(image);
     if (widthPx > 1) {
-        wideLine(raster, toQRgb(colour), at, at, widthPx);
+        drawWideLine(image, toQRgb(colour), at, at, widthPx);
     } else if (image.rect().contains(at)) {
-        raster.set(at.x(), at.y(), toQRgb(colour));
+        Raster(image).set(at.x(), at.y(), toQRgb(colour));
     }
 }
 

@@ -47,6 +47,9 @@ bool isUtf8(std::string_view s) {
     return true;
 }
 
+// The marker characters the data puts inside names and descriptions.
+constexpr std::string_view kMarkers = "\x1E\x1F";
+
 } // namespace
 
 QString fromCp1252(std::string_view bytes) {
@@ -83,8 +86,24 @@ std::string toCp1252(const QString& text) {
 }
 
 QString toQString(std::string_view bytes) {
-    if (isUtf8(bytes)) return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    return fromCp1252(bytes);
+    QString shown = isUtf8(bytes) ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                                  : fromCp1252(bytes);
+    if (bytes.find_first_of(kMarkers) != std::string_view::npos) {
+        shown.remove(QChar(kMarkers[0]));
+        shown.remove(QChar(kMarkers[1]));
+    }
+    return shown;
+}
+
+std::string_view leftCharacters(std::string_view bytes, std::size_t count) {
+    if (bytes.size() <= count || !isUtf8(bytes)) return bytes.substr(0, count);
+    std::size_t end = 0;
+    for (std::size_t characters = 0; end < bytes.size() && characters < count; ++characters) {
+        ++end;
+        while (end < bytes.size() && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80)
+            ++end;
+    }
+    return bytes.substr(0, end);
 }
 
 std::string fromQString(const QString& text) { return text.toUtf8().toStdString(); }

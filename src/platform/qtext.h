@@ -3,14 +3,20 @@
 // shown in or taken from a widget. The system never decodes while it works on a text.
 
 #include <QString>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace platform {
 
 // A text that is valid UTF-8 (OSM names are) is shown as UTF-8; any other byte string is
-// shown as Windows-1252, one character per byte.
+// shown as Windows-1252, one character per byte. The characters 30 and 31, which the data uses
+// as markers inside names and descriptions, are never shown.
 QString toQString(std::string_view bytes);
+
+// The first `count` characters of a text as toQString shows it: whole UTF-8 characters of a
+// valid UTF-8 text, single bytes otherwise, so a cut never leaves half a character behind.
+std::string_view leftCharacters(std::string_view bytes, std::size_t count);
 
 // What the user typed, as the bytes the data holds: UTF-8.
 std::string fromQString(const QString& text);

@@ -5,6 +5,9 @@
 #include "core/resume.h"
 #include "platform/hourglass.h"
 #include "poi/countpanel.h"
+#include "poi/orange.h"
+#include "render/redraw.h"
+#include "render/snap.h"
 
 #include <cstdlib>
 
@@ -13,8 +16,9 @@ namespace {
 
 // The cells 0..22 of the strip; cell 22 (stations) has no button.
 constexpr int kLastCell = 22;
-constexpr int kStationCell = 22;
 constexpr int kStripDecoration = 4;
+constexpr int kShowLabel = 1;
+constexpr int kHideLabel = 0;
 
 struct Look {
     int back[3];
@@ -29,6 +33,21 @@ constexpr Look kLooks[] = {
     {{240, 240, 240}, {128, 128, 255}, 1},
 };
 
+// A category's flag; a category no flag exists for is fault 9.
+basic::Integer& shownFlag(core::MapWindow& map, int c) {
+    if (c < 0 || c >= core::kCategoryCount) basic::raise(basic::fault::SubscriptOutOfRange);
+    return map.d.catShown[static_cast<size_t>(c)];
+}
+
+// The map drawn again behind the still copy of what is on screen.
+void redrawBehindSnap(core::MapWindow& map) {
+    platform::hourglassOn();
+    render::snap(map);
+    render::redraw(map);
+    render::hideSnap(map);
+    platform::hourglassOff();
+}
+
 } // namespace
 
 void paintCell(platform::ShapeControl& cell, CellLook look) {
@@ -38,9 +57,14 @@ void paintCell(platform::ShapeControl& cell, CellLook look) {
     cell.setBorderWidth(l.borderWidth);
 }
 
+bool mapBusy(const core::MapWindow& map) {
+    return map.d.drawBusy || map.d.mapLoading;
+}
+
 void showicons(core::MapWindow& map, int mode) {
     using core::resumeNext;
     platform::hourglassOn();
+    resumeNext([&] { resety_n(map, mode); });
     auto& cells = map.legendStrip.Shape9;
     auto& shown = map.d.catShown;
     if (std::abs(mode) == 1) {
@@ -59,12 +83,58 @@ void showicons(core::MapWindow& map, int mode) {
         for (int i = 0; i <= kLastCell; ++i) {
             resumeNext([&] {
                 if (labelCount(map, i + 1) > 0)
-                    paintCell(cells[i], i == kStationCell ? CellLook::On : CellLook::Off);
+                    paintCell(cells[i], i == kStationCategory ? CellLook::On : CellLook::Off);
             });
         }
     }
     resumeNext([&] { map.legendStrip.Shape4[kStripDecoration].zorder(1); });
     platform::hourglassOff();
+}
+
+void icshw(core::MapWindow& map, int c) {
+    using core::resumeNextWithMessage;
+    if (mapBusy(map)) return;
+    bool refused = false;
+    resumeNextWithMessage([&] { refused = labelCount(map, c + 1) == 0; });
+    if (refused) return;
+
+    bool nowShown = false;
+    resumeNextWithMessage([&] {
+        basic::Integer& flag = shownFlag(map, c);
+        nowShown = flag == basic::vbFalse;
+        flag = nowShown ? basic::vbTrue : basic::vbFalse;
+    });
+    resumeNextWithMessage([&] {
+        platform::ShapeControl& cell = map.legendStrip.Shape9[c];
+        if (nowShown) {
+            paintCell(cell, CellLook::On);
+        } else {
+            // The pale look of a hidden category, with the border it had before the first toggle.
+            cell.setBackColor(basic::rgb(255, 255, 192));
+            cell.setBorderColor(basic::rgb(128, 128, 255));
+            cell.setBorderWidth(1);
+        }
+    });
+    map.d.poiReplot = false;
+    resumeNextWithMessage([&] { changeorang(map, c); });
+    redrawBehindSnap(map);
+}
+
+void Label13_MouseDown(core::MapWindow& map, int index) {
+    if (mapBusy(map)) return;
+    basic::Integer& poiMode = map.g.settings.poiMode;
+    if (poiMode == index && map.d.poiReplot) return;
+    poiMode = static_cast<basic::Integer>(index);
+    render::snap(map);
+    showicons(map, poiMode);
+    map.d.poiReplot = true;
+    render::redraw(map);
+    render::hideSnap(map);
+}
+
+void mviw_Click(core::MapWindow& map, int index) {
+    if (index == 0) Label13_MouseDown(map, kShowLabel);
+    if (index == 1) Label13_MouseDown(map, kHideLabel);
 }
 
 } // namespace poi

@@ -6,6 +6,7 @@
 #include "core/mapwindow.h"
 #include "core/startup.h"
 #include "poi/categories.h"
+#include "poi/orange.h"
 
 namespace poi {
 namespace {
@@ -76,6 +77,7 @@ void showtot(core::MapWindow& map, basic::Integer) {
     }
     map.legendStrip.Shape4[kStripDecoration].zorder(1);
     core::cap(map, map.g.curFile);
+    setorange(map);
 }
 
 } // namespace poi

@@ -18,8 +18,8 @@ double labelCount(const core::MapWindow& map, int label);
 void nad(core::MapWindow& map, basic::Integer index);
 
 // Writes labels 26..33 from the counters (a count not above 0 reads "0"), colours labels 1..23
-// and 26..33, repaints cells 0..21 for the current poiMode and sets the caption to the current
-// file. `flag` is not read.
+// and 26..33, repaints cells 0..21 for the current poiMode, sets the caption to the current
+// file and rebuilds the per-category lists of unnamed markers (`setorange`). `flag` is not read.
 void showtot(core::MapWindow& map, basic::Integer flag);
 
 } // namespace poi

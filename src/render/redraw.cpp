@@ -3,8 +3,16 @@
 #include "core/mapwindow.h"
 #include "platform/hourglass.h"
 #include "poi/countpanel.h"
+#include "poi/problemmarkers.h"
+#include "render/areapass.h"
+#include "render/detailpass.h"
+#include "render/drawcontext.h"
+#include "render/linepasses.h"
+#include "render/markerlayers.h"
+#include "render/overlays.h"
 #include "render/reload.h"
-#include "routes/route.h"
+#include "render/streetnames.h"
+#include "render/waypass.h"
 
 #include <QFileInfo>
 #include <string>
@@ -28,18 +36,41 @@ void setUp(core::MapWindow& map) {
 }
 
 // The passes in their fixed order. The area pass, the first to draw, starts by clearing the
-// picture; the picture stays hidden until the point layers, and the route comes last but the
-// one-way arrow heads.
-void drawPasses(core::MapWindow& map, DrawErrors& errors) {
+// picture; the picture stays hidden until the POI icons are placed, and the route comes last but
+// the one-way arrow heads. Without way records the passes from the all-ways pass to the detail pass
+// are left out.
+void drawPasses(core::MapWindow& map, DrawErrors& errors, const StepObserver& observer) {
     platform::PictureBox& p1 = map.view.p1;
     const core::MapData& d = map.d;
+    auto step = [&](std::string_view name, auto&& pass) {
+        if (observer) observer(name);
+        errors.run(pass);
+    };
+    DrawContext c(map, errors);
+    c.prepare();
     errors.run([&] { p1.setVisible(false); });
-    errors.run([&] { p1.cls(); });
+    step("areas", [&] { areaPass(c); });
+    if (d.wayCount > 0) {
+        step("all ways", [&] { allWaysPass(c); });
+        step("waterways", [&] { waterwayPass(c); });
+        step("bridge casings", [&] { casingPass(c); });
+        step("detail", [&] { detailPass(c); });
+    }
+    step("railways", [&] { railwayPass(c); });
+    step("power lines", [&] { powerLinePass(c); });
+    step("bridge decks", [&] { deckPass(c); });
+    step("street names", [&] { streetNamePass(c); });
+    step("unnamed markers", [&] { placeUnnamedMarkers(map, errors); });
+    step("POI markers", [&] { placePoiMarkers(map, errors); });
     errors.run([&] { p1.setVisible(true); });
-    // Imported GPX points and the route are never drawn together: the GPX points have the place
-    // while there are any and no route is being drawn.
-    const bool gpxShown = d.gpxCount > 0 && !d.routeDrawing;
-    if (!gpxShown && d.routeActive) routes::plotroute(map);
+    step("problem markers", [&] { poi::placeProblemMarkers(map, errors); });
+    step("labels", [&] {
+        errors.run([&] { areaTagLabels(c); });
+        placeLabels(c);
+    });
+    step("search arrows", [&] { placeSearchArrows(map, errors); });
+    step("GPX or route", [&] { drawGpxOrRoute(map, errors); });
+    step("one-way arrows", [&] { drawOnewayArrows(map, errors); });
 }
 
 void finish(core::MapWindow& map) {
@@ -56,7 +87,7 @@ void finish(core::MapWindow& map) {
 
 } // namespace
 
-void redraw(core::MapWindow& map) {
+void redraw(core::MapWindow& map, const StepObserver& observer) {
     core::Global& g = map.g;
     map.view.bub.setVisible(false);
     if (g.curFile.empty() || map.d.drawBusy) return;
@@ -72,9 +103,12 @@ void redraw(core::MapWindow& map) {
 
     setUp(map);
     DrawErrors errors;
+    errors.run([&] { map.markers.lab2[0].setFontName(g.settings.fontNames[2]); });
+    if (observer) observer("reload");
     errors.run([&] { reloadProject(map); });
-    drawPasses(map, errors);
+    drawPasses(map, errors, observer);
     finish(map);
+    if (observer) observer("end");
 }
 
 } // namespace render

@@ -6,6 +6,7 @@
 #include "import/projectreader.h"
 #include "poi/categories.h"
 #include "poi/unloading.h"
+#include "render/waygeometry.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -117,6 +118,7 @@ void reloadProject(core::MapWindow& map) {
     static_cast<ProjectData&>(d) = std::move(file);
     d.shopCount = shopCount;
     g.fileVersion = d.fileVersion;
+    parseWayNodes(d);
 
     loadLabels(map.markers, d.labels);
     if (g.viewZoom >= kUnnamedMarkerZoom)

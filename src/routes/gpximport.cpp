@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/hourglass.h"
+#include "routes/gpxdisplay.h"
 
 #include <optional>
 
@@ -84,7 +85,7 @@ void importgpx(core::MapWindow& map, const std::string& path) {
     storeGpxPoints(d, readGpx(*text));
     if (!map.g.curFile.empty()) {
         d.trackDirty = true;
-        // With a map loaded, the GPX display draws the points here (plotgpx with gpxCount).
+        plotgpx(map, d.gpxCount);
     }
     map.menus.mfil.setEnabled(true);
 }

@@ -97,7 +97,7 @@ TEST_F(MapWindowTest, MarkerArraysLoadFromTheirTemplatesOnTheMap) {
     EXPECT_EQ(marker.container(), &map.view.p1);
     EXPECT_EQ(marker.width(), map.markers.pb[0].width());
     EXPECT_FALSE(marker.visible());
-    platform::PictureBox& busStop = map.markers.bus.load(2);
+    platform::ImageControl& busStop = map.markers.bus.load(2);
     EXPECT_EQ(busStop.container(), &map.view.p1);
     platform::ImageControl& question = map.markers.quest.load(2);
     EXPECT_EQ(question.container(), &map.view.p1);

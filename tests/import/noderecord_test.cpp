@@ -22,6 +22,8 @@ struct RecordFixture : ::testing::Test {
     NodeClassifierRules rules{'"'};
     PoiDescriber describer{'"', data, sink};
 
+    std::string lastDescription; // what the last take returned
+
     RecordFixture() { data.sizeNodes(20); }
 
     NodeClass take(Long index, const std::string& piece, Double lon = -1.5, Double lat = 51.25) {
@@ -34,7 +36,7 @@ struct RecordFixture : ::testing::Test {
         node.lon = lon;
         node.lat = lat;
         NodeClass cls = rules.classify(node.piece, node.tagText);
-        recordNode(cls, node, '"', describer, data);
+        lastDescription = recordNode(cls, node, '"', describer, data);
         return cls;
     }
 };
@@ -45,7 +47,10 @@ TEST_F(RecordFixture, RecordsAndNames) {
     EXPECT_EQ(data.nodeInfo[1], "PUB" + pub + "#1");
     EXPECT_EQ(data.nodeName[1], "Red Lion");
 
+    EXPECT_EQ(lastDescription, "Red Lion");
+
     take(2, "/>");
+    EXPECT_EQ(lastDescription, "");
     EXPECT_EQ(data.nodeInfo[2], "");
     EXPECT_EQ(data.nodeName[2], "");
 
@@ -62,6 +67,7 @@ TEST_F(RecordFixture, RecordsAndNames) {
 
     take(6, R"(><tag k="amenity" v="post_box"/></node>)");
     EXPECT_EQ(data.nodeInfo[6], "POS#6");
+    EXPECT_EQ(lastDescription, ""); // not described
     EXPECT_EQ(data.nodeName[6], "");
 
     take(7, R"(><tag k="sport" v="tennis"/><tag k="x" v="station"/></node>)", 3, 4);

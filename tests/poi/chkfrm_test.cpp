@@ -3,57 +3,41 @@
 #include "core/window_fixture.h"
 #include "poi/chkfrm.h"
 
-#include <stdexcept>
-
 namespace poi::testing {
 namespace {
 
-int gOpened = 0;
-void openFixmes(core::MapWindow& map) {
-    gOpened = 2;
-    map.problems.Label8.setCaption("FIXMEs");
-}
-void openNotes(core::MapWindow&) {
-    gOpened = 9;
-}
+using core::testing::WindowTest;
 
-class ChkfrmTest : public core::testing::WindowTest {
-protected:
-    void TearDown() override {
-        registerPanelOpener(2, nullptr);
-        registerPanelOpener(9, nullptr);
-        WindowTest::TearDown();
-    }
-};
-
-TEST_F(ChkfrmTest, RunsTheOpenerOfTheRecordedList) {
+TEST_F(WindowTest, ChkfrmOpensTheRecordedKindAgain) {
     core::MapWindow& map = load();
-    registerPanelOpener(2, openFixmes);
-    registerPanelOpener(9, openNotes);
-    for (const auto& [kind, opened] : {std::pair{2, 2}, {9, 9}}) {
-        gOpened = 0;
-        map.d.listKind = static_cast<basic::Integer>(kind);
-        chkfrm(map);
-        EXPECT_EQ(gOpened, opened);
-    }
-    EXPECT_EQ(map.problems.Label8.caption(), "FIXMEs");
-}
-
-// 0 (nothing opened yet), 6 (never set), kinds beyond 9 and kinds whose panel is not built yet.
-TEST_F(ChkfrmTest, OtherKindsOpenNothing) {
-    core::MapWindow& map = load();
-    registerPanelOpener(2, openFixmes);
-    for (basic::Integer kind : {0, 6, 10, -1, 32767, 1, 5}) {
-        gOpened = 0;
+    const std::pair<basic::Integer, const char*> kinds[] = {
+        {1, "Areas not displayed"},
+        {2, "FIXMEs"},
+        {3, "Amenities without icons"},
+        {4, "Other Nodes"},
+        {5, "Highways not displayed"},
+        {7, "Areas not closed"},
+        {8, "Empty Tags"},
+        {9, "Notes"},
+    };
+    for (const auto& [kind, title] : kinds) {
         map.d.listKind = kind;
+        map.problems.Label8.setCaption("");
         chkfrm(map);
-        EXPECT_EQ(gOpened, 0) << kind;
+        EXPECT_EQ(map.problems.Label8.caption(), title) << kind;
+        EXPECT_EQ(map.d.listKind, kind);
     }
 }
 
-TEST(ChkfrmRegistryTest, OnlyListKindsTakeAnOpener) {
-    for (basic::Integer kind : {0, 6, 10, -3})
-        EXPECT_THROW(registerPanelOpener(kind, openNotes), std::invalid_argument) << kind;
+TEST_F(WindowTest, ChkfrmOpensNothingForOtherKinds) {
+    core::MapWindow& map = load();
+    for (basic::Integer kind : {0, 6, 10, -1, 32767}) {
+        map.d.listKind = kind;
+        map.problems.Label8.setCaption("none");
+        chkfrm(map);
+        EXPECT_EQ(map.problems.Label8.caption(), "none") << kind;
+        EXPECT_FALSE(map.problems.frame4.visible()) << kind;
+    }
 }
 
 } // namespace

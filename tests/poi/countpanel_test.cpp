@@ -6,6 +6,7 @@
 #include "poi/categories.h"
 #include "poi/cells.h"
 #include "poi/countpanel.h"
+#include "poi/orange.h"
 #include "poi/unloading.h"
 
 namespace poi::testing {
@@ -150,6 +151,17 @@ TEST_F(WindowTest, ShowtotPutsTheCurrentFileInTheCaption) {
     map.g.curFile = "/maps/Paris, France.osm";
     showtot(map, 0);
     EXPECT_EQ(map.form.caption(), "Varnoke:1.971 /maps/Paris, France.osm");
+}
+
+// The lists of unnamed markers per category come from the icons on the map at every refresh.
+TEST_F(WindowTest, ShowtotRebuildsTheUnnamedMarkerLists) {
+    core::MapWindow& map = load();
+    map.markers.pb.load(2).setTag("5$Name?");
+    map.markers.pb.load(3).setTag("The Crown");
+    map.d.pbCount = 3;
+    catNoNameList(map)[1] = "#9#";
+    showtot(map, 0);
+    EXPECT_EQ(catNoNameList(map)[1], "#5#");
 }
 
 } // namespace

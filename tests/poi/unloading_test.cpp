@@ -197,5 +197,28 @@ TEST_F(WindowTest, ElementsAlreadyGoneArePassedOver) {
     expectCountersAtRest(d);
 }
 
+// Only the listed counters rest: the route, the GPX store, the search arrows and the notes keep
+// their counts.
+TEST_F(WindowTest, CountersNotListedKeepTheirValues) {
+    core::MapWindow& map = load();
+    core::MapData& d = map.d;
+    d.pointrCount = 3;
+    d.pltCount = 2;
+    d.routeCount = 2;
+    d.gpxCount = 5;
+    d.noteCount = 4;
+    d.nodeCount = 7;
+    d.questCount = 2;
+    map.markers.quest.load(2);
+    unload_(map, 0);
+    EXPECT_EQ(d.pointrCount, 3);
+    EXPECT_EQ(d.pltCount, 2);
+    EXPECT_EQ(d.routeCount, 2);
+    EXPECT_EQ(d.gpxCount, 5);
+    EXPECT_EQ(d.noteCount, 4);
+    EXPECT_EQ(d.nodeCount, 7);
+    EXPECT_EQ(d.questCount, 1);
+}
+
 } // namespace
 } // namespace poi::testing

@@ -61,12 +61,15 @@ TEST_F(ImportGpxTest, TheWalkGivesWaypointsRoutePointsAndTrackPoints) {
     EXPECT_FALSE(map.d.trackDirty);
 }
 
-TEST_F(ImportGpxTest, WithAMapLoadedThePointsAreMarkedForTheDisplay) {
+TEST_F(ImportGpxTest, WithAMapLoadedThePointsAreDrawnAtOnce) {
     core::MapWindow& map = make();
     map.g.curFile = appPath() + "/map.osm";
     importgpx(map, kWalk);
     EXPECT_EQ(map.d.gpxCount, 7);
-    EXPECT_TRUE(map.d.trackDirty);
+    // Every point has its marker, and the display is up to date.
+    EXPECT_EQ(map.d.gpsCount, 7);
+    EXPECT_TRUE(map.markers.gps.exists(7));
+    EXPECT_FALSE(map.d.trackDirty);
 }
 
 TEST_F(ImportGpxTest, TheMarkersOfTheLastImportAreUnloadedFirst) {

@@ -1,0 +1,170 @@
+#include "import/wayphase.h"
+
+#include "basic/case.h"
+#include "basic/numbers.h"
+#include "basic/numtext.h"
+#include "basic/text.h"
+#include "import/projectwriter.h"
+#include "import/tagtext.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace osmimport {
+
+namespace {
+
+constexpr std::string_view kWayStart = "<way ";
+constexpr std::string_view kReference = "<nd ref=";
+
+int daysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// A number of min..max digits at `at`, which moves past it.
+bool readDigits(std::string_view text, std::size_t& at, std::size_t min, std::size_t max, int& value) {
+    std::size_t n = 0;
+    value = 0;
+    while (at < text.size() && n < max && text[at] >= '0' && text[at] <= '9') {
+        value = value * 10 + (text[at] - '0');
+        ++at;
+        ++n;
+    }
+    return n >= min;
+}
+
+} // namespace
+
+std::string wayDate(std::string_view timestamp) {
+    const std::size_t t = timestamp.find_first_of("tT");
+    const std::string_view date = timestamp.substr(0, t);
+    std::size_t at = 0;
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    const bool parsed = readDigits(date, at, 4, 4, year) && at < date.size() && date[at++] == '-' &&
+                        readDigits(date, at, 1, 2, month) && at < date.size() && date[at++] == '-' &&
+                        readDigits(date, at, 1, 2, day) && at == date.size();
+    if (!parsed || year < 100 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month))
+        return std::string(date);
+    const auto digits = [](int value, int width) {
+        std::string text = std::to_string(value);
+        return std::string(static_cast<std::size_t>(std::max(0, width - static_cast<int>(text.size()))),
+                           '0') +
+               text;
+    };
+    return digits(day, 2) + "/" + digits(month, 2) + "/" + digits(year, 4);
+}
+
+std::string_view referenceId(std::string_view piece, char quote) {
+    const std::size_t last = piece.rfind(quote);
+    if (last == std::string_view::npos || last == 0) return {};
+    return piece.substr(1, last - 1);
+}
+
+WayPhase::WayPhase(std::string_view waySection, const WayPhaseSettings& settings, const NodeIdIndex& ids,
+                   ImportClient& client, WayPhaseSink& sink)
+    : settings_(settings), ids_(ids), client_(client), sink_(sink), rules_(settings.quote),
+      pieces_(basic::splitView(waySection, kWayStart)) {
+    if (pieces_.size() < 2) return;
+    // The last way ends after the "<" of its closing tag; relations and the end of the file
+    // follow it.
+    std::string_view& last = pieces_.back();
+    const std::string_view relationText = last;
+    if (const std::size_t close = last.find("</wa"); close != std::string_view::npos) {
+        afterLastWay_ = last.substr(close + 1);
+        last = last.substr(0, close + 1);
+    }
+    std::vector<std::string_view> wayIds;
+    wayIds.reserve(pieces_.size() - 2);
+    for (std::size_t i = 1; i + 1 < pieces_.size(); ++i)
+        wayIds.push_back(getval(pieces_[i], "id", settings_.quote));
+    members_.emplace(relationText, wayIds);
+}
+
+WayPhaseEnd WayPhase::run(ProjectData& data) {
+    data_ = &data;
+    const Long count = static_cast<Long>(pieces_.empty() ? 0 : pieces_.size() - 1);
+    data.sizeWays(count);
+    // The bar moves on every step-th way, the step being 20 per megabyte of the file.
+    const auto step =
+        static_cast<long long>(basic::roundHalfEven(static_cast<double>(settings_.fileSizeMB) * 20));
+    for (Long i = 1; i <= count; ++i) {
+        if (step < 1 || i % step == 0)
+            client_.progress(
+                static_cast<int>(basic::roundHalfEven(static_cast<double>(i) / count * 64 + 36)));
+        readWay(i);
+        if (client_.cancelRequested()) return WayPhaseEnd::Cancelled;
+    }
+    return WayPhaseEnd::Done;
+}
+
+void WayPhase::readWay(Long i) {
+    ProjectData& data = *data_;
+    const auto at = static_cast<std::size_t>(i);
+    way_.index = i;
+    way_.raw = pieces_[at];
+    way_.nodes.clear();
+    way_.allRefsFound = true;
+    way_.longest = 0;
+    way_.longestStart = 0;
+    way_.polygon.clear();
+    WayLook look;
+    look.wayFillArg = look_.wayFillArg;
+    look.endMark = look_.endMark;
+    look_ = std::move(look);
+
+    if (settings_.hasAuthorship) readAuthorship(i);
+    const std::vector<std::string_view> refs = basic::splitView(way_.raw, kReference);
+    if (refs.size() > 1) {
+        way_.lower = basic::lcase(way_.raw);
+        way_.landAreaBefore = lists_.landAreaList.size();
+        way_.residentialBefore = lists_.residentialList.size();
+        rules_.classify(WayText{i, way_.raw, way_.lower}, look_, lists_, data);
+        data.wayName[at] = look_.wayName;
+        way_.relationMember = isRelationMember(i, getval(way_.raw, "id", settings_.quote));
+        checkLook();
+        resolveReferences(refs);
+        std::string& list = data.wayNodes[at];
+        for (Long node : way_.nodes) {
+            basic::appendDec(list, node);
+            list += '#';
+        }
+        data.wayLineStyle[at] = look_.wayLineStyle;
+        data.wayWidth[at] = look_.wayWidth;
+        if (way_.nodes.size() >= 2) {
+            listPlatform();
+            placeOnewayArrow();
+            data.wayColour[at] = look_.lineColour >= 2.0 ? look_.lineColour : look_.wayFill;
+            walkNodes();
+            placeFallbackMarker();
+            placeStreetName();
+            placeLabel();
+        }
+    }
+    data.wayLayer[at] = look_.wayLayer;
+    data.wayLineStyleColour[at] = look_.wayLineStyleColour;
+}
+
+void WayPhase::readAuthorship(Long i) {
+    const auto at = static_cast<std::size_t>(i);
+    data_->wayUser[at] = getval(way_.raw, "user", settings_.quote);
+    data_->wayDate[at] = wayDate(getval(way_.raw, "timestamp", settings_.quote));
+}
+
+// The last way is tested against what follows it: its own text would always hold its id.
+bool WayPhase::isRelationMember(Long i, std::string_view id) const {
+    if (static_cast<std::size_t>(i) + 1 == pieces_.size())
+        return id.empty() ? !afterLastWay_.empty() : afterLastWay_.find(id) != std::string_view::npos;
+    return members_->occurs(id);
+}
+
+void WayPhase::prepareProjectFile(ProjectData& data) const {
+    data.areaList = mergeAreaLists(std::move(data.areaList), lists_.residentialList, lists_.woodList,
+                                   lists_.landAreaList, lists_.unstyledAreaList, lists_.buildingList);
+    markUnclosedAreas(data, unclosedIndexList_);
+}
+
+} // namespace osmimport

@@ -1,0 +1,133 @@
+#include "poi/navigation.h"
+
+#include "basic/text.h"
+#include "basic/val.h"
+#include "core/mapwindow.h"
+#include "platform/hourglass.h"
+#include "poi/categories.h"
+#include "poi/searcharrows.h"
+#include "render/redraw.h"
+#include "render/snap.h"
+
+#include <cmath>
+#include <string>
+
+namespace poi {
+namespace {
+
+using core::MapWindow;
+
+constexpr int kFirstMarker = 2;
+constexpr int kWorshipCategory = 0;
+// The picture point a chosen node comes to: 200 right of the zoom centre.
+constexpr double kTargetX = 4200;
+constexpr double kTargetY = 3300;
+
+bool has(std::string_view text, std::string_view needle) {
+    return text.find(needle) != std::string_view::npos;
+}
+
+long long leadingNumber(std::string_view text) {
+    const double number = basic::val(text);
+    return std::isfinite(number) ? static_cast<long long>(basic::roundHalfEven(number)) : 0;
+}
+
+// Piece `markerNumber` - 2 of a "#" list as a node, 0 when there is no such piece.
+long long markedNode(std::string_view list, long long markerNumber) {
+    const long long piece = markerNumber - kFirstMarker;
+    if (piece < 0) return 0;
+    const std::vector<std::string_view> pieces = basic::splitView(list, "#");
+    if (piece >= static_cast<long long>(pieces.size())) return 0;
+    return leadingNumber(pieces[static_cast<size_t>(piece)]);
+}
+
+bool isNode(const MapWindow& map, long long n) {
+    return n >= 1 && n <= map.d.nodeCount && n < static_cast<long long>(map.d.nodeX.size()) &&
+           n < static_cast<long long>(map.d.nodeY.size());
+}
+
+// Leaves exactly one arrow, pointr(1), naming node n.
+void oneArrowAt(MapWindow& map, long long n) {
+    core::ImageArray& arrows = map.markers.pointr;
+    for (int i = arrows.ubound(); i > 1; --i) {
+        if (arrows.exists(i)) arrows.unload(i);
+    }
+    if (!arrows.exists(1)) arrows.load(1);
+    map.d.pointrCount = 1;
+    map.d.pointrList = "#" + std::to_string(n) + "#";
+}
+
+void redrawBehindSnap(MapWindow& map) {
+    platform::hourglassOn();
+    render::snap(map);
+    render::redraw(map);
+    render::hideSnap(map);
+    platform::hourglassOff();
+}
+
+} // namespace
+
+ProblemTarget problemTarget(const MapWindow& map, std::string_view key, std::string_view entry) {
+    const core::MapData& d = map.d;
+    const long long number = leadingNumber(key);
+    if (has(key, "#")) return {markedNode(d.questList, number), has(entry, "ARE") ? 5.0f : 10.0f};
+    if (has(key, "$")) return {markedNode(d.chainList, number), 9};
+    if (has(key, "*")) return {markedNode(d.quotList, number), 10};
+    if (has(key, "^")) return {d.amenityList.empty() && d.fixmeList.empty() ? 0 : number, 10};
+    if (has(key, "+")) return {d.otherNodesList.empty() ? 0 : number, 10};
+    return {};
+}
+
+void List4_DblClick(MapWindow& map) {
+    if (mapBusy(map)) return;
+    core::ProblemPanel& panel = map.problems;
+    const int i = panel.List4.listIndex();
+    if (i < 0 || i >= panel.List5.listCount() || i >= panel.List4.listCount()) return;
+    const std::string key = panel.List5.list(i);
+    const std::string entry = panel.List4.list(i);
+    const bool nodeKey = !has(key, "#") && !has(key, "$") && !has(key, "*");
+    if (nodeKey) {
+        map.d.catShown[kWorshipCategory] = basic::vbTrue;
+        map.d.poiReplot = false;
+    }
+    const ProblemTarget target = problemTarget(map, key, entry);
+    if (!isNode(map, target.node)) return;
+
+    core::Global& g = map.g;
+    g.viewZoom = target.zoom;
+    if (has(key, "#") && has(entry, "Platf")) {
+        map.d.catShown[kStationCategory] = basic::vbFalse;
+        icshw(map, kStationCategory);
+    }
+    oneArrowAt(map, target.node);
+    const auto node = static_cast<size_t>(target.node);
+    const ArrowPoint arrow = arrowPoint(map, map.d.nodeX[node], map.d.nodeY[node]);
+    g.viewOffX = static_cast<float>(g.viewOffX + kTargetX - arrow.x);
+    g.viewOffY = static_cast<float>(g.viewOffY + kTargetY - arrow.y);
+    redrawBehindSnap(map);
+}
+
+void List4_MouseDown(MapWindow& map) {
+    if (mapBusy(map)) return;
+    core::ProblemPanel& panel = map.problems;
+    panel.Text1.setText(panel.List4.text());
+    panel.Text1.setVisible(true);
+}
+
+void Command3_Click(MapWindow& map) {
+    core::ImageArray& arrows = map.markers.pointr;
+    for (int i = arrows.ubound(); i >= 1; --i) {
+        if (arrows.exists(i)) arrows.unload(i);
+    }
+    map.d.pointrCount = 0;
+    map.d.pointrList = "#";
+}
+
+void pointr_MouseDown(MapWindow& map) {
+    if (mapBusy(map)) return;
+    render::snap(map);
+    Command3_Click(map);
+    map.view.p2.setVisible(false);
+}
+
+} // namespace poi

@@ -1,0 +1,31 @@
+#include "poi/searcharrows.h"
+
+#include "core/mapwindow.h"
+
+#include <string>
+
+namespace poi {
+
+ArrowPoint arrowPoint(const core::MapWindow& map, double x, double y) {
+    const platform::ImageControl& model = map.markers.pointr[0];
+    const core::Global& g = map.g;
+    return {x * g.viewZoom + g.viewOffX + model.width() / 5,
+            y * g.viewZoom + g.viewOffY - model.height() * 1.2};
+}
+
+bool placeArrow(core::MapWindow& map, double x, double y, std::string_view tag) {
+    core::MapData& d = map.d;
+    if (d.pointrCount >= kHighestArrow) return false;
+    const int index = d.pointrCount + 1;
+    core::ImageArray& arrows = map.markers.pointr;
+    platform::ImageControl& arrow = arrows.exists(index) ? arrows[index] : arrows.load(index);
+    d.pointrCount = static_cast<basic::Integer>(index);
+    const ArrowPoint at = arrowPoint(map, x, y);
+    arrow.move(at.x, at.y);
+    arrow.setTag(std::string(tag));
+    arrow.zorder(0);
+    arrow.setVisible(true);
+    return true;
+}
+
+} // namespace poi

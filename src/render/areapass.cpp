@@ -1,0 +1,152 @@
+#include "render/areapass.h"
+
+#include "basic/fault.h"
+#include "basic/numtext.h"
+#include "core/mapwindow.h"
+#include "platform/gdiregion.h"
+#include "render/areaflood.h"
+#include "render/drawcontext.h"
+
+#include <QPoint>
+#include <vector>
+
+namespace render {
+namespace {
+
+using basic::Long;
+
+constexpr double kPatternTiles = 30; // pattern styles are 1..29
+constexpr Long kLightenOutline = 0x303030;
+constexpr int kLeakProbe = 10;
+
+bool isPattern(double fill) {
+    return fill > 0 && fill < kPatternTiles;
+}
+
+int outlineWidth(const DrawContext& c) {
+    return c.floodAllowed ? 1 : 3;
+}
+
+// The corners of a pattern area in device pixels: the start of every segment whose start node
+// is valid, then the first corner again. A vertex whose node is invalid is left out.
+std::vector<QPoint> patternCorners(DrawContext& c, Long i) {
+    std::vector<QPoint> corners;
+    const auto nodes = c.nodesOf(i);
+    for (std::size_t j = 0; j + 1 < nodes.size(); ++j) {
+        const Long a = nodes[j];
+        if (!c.isNode(a)) {
+            if (a == kNotANumber || nodes[j + 1] == kNotANumber) c.notANumber();
+            continue;
+        }
+        if (c.placeable(a))
+            corners.push_back(c.pixel(a));
+        else
+            c.errors.run([] { basic::raise(basic::fault::Overflow); });
+    }
+    if (!corners.empty()) corners.push_back(corners.front());
+    return corners;
+}
+
+// The polygon of a pattern area whose seed lies in the area window, filled with its tile, or,
+// with pattern fill off, in its outline colour lightened by &H303030.
+void drawPatternArea(DrawContext& c, Long i, const std::vector<QPoint>& corners) {
+    const std::size_t way = static_cast<std::size_t>(i);
+    const float sx = c.screenX(c.d.wayLabelX[way]);
+    const float sy = c.screenY(c.d.wayLabelY[way]);
+    if (!kAreaWindow.contains(sx, sy)) return;
+    platform::PictureBox& p1 = c.p1;
+    const double outline = c.d.wayDrawColour()[way];
+    const bool patternFill = c.g.settings.patternFill != 0;
+    if (!patternFill) {
+        c.errors.run([&] { p1.setFillColor(basic::clng(outline + kLightenOutline)); });
+        p1.setFillStyle(platform::fillstyle::Solid);
+    }
+    p1.setDrawStyle(platform::drawstyle::Solid);
+    p1.setDrawWidth(2);
+    c.errors.run([&] { p1.setForeColor(basic::clng(outline)); });
+    platform::polygon(p1, corners);
+    if (!patternFill) return;
+    c.errors.run([&] {
+        const platform::Region region = platform::createPolygonRegion(corners);
+        c.yield();
+        const int tile = basic::cint(c.d.wayFill[way]);
+        platform::fillRegion(p1, region, platform::Brush::pattern(c.map.stores.picTile[tile].picture()));
+        c.yield();
+    });
+}
+
+// The outline of a colour area, segment by segment; whether every segment was drawn.
+bool drawOutline(DrawContext& c, Long i) {
+    bool inWindow = true;
+    const bool valid = c.forEachSegment(i, [&](std::size_t, Long a, Long b) {
+        if (kAreaWindow.contains(c.x(a), c.y(a)))
+            c.line(a, b);
+        else
+            inWindow = false;
+    });
+    return valid && inWindow;
+}
+
+// Whether a flood ran out of its outline: both top corners show the same colour, and it is not
+// the background.
+bool leaked(const DrawContext& c) {
+    const platform::PictureBox& p1 = c.p1;
+    const double w = p1.scaleWidth();
+    const Long left = p1.point(kLeakProbe, kLeakProbe);
+    const Long right = p1.point(w - kLeakProbe, kLeakProbe);
+    return left == right && left != basic::clng(c.g.settings.backColour);
+}
+
+// Draws area i; whether its flood fill leaked.
+bool drawArea(DrawContext& c, Long i) {
+    const std::size_t way = static_cast<std::size_t>(i);
+    const double fill = c.d.wayFill[way];
+    c.errors.run([&] { c.p1.setForeColor(basic::clng(c.floodAllowed ? c.d.wayDrawColour()[way] : fill)); });
+    if (isPattern(fill)) {
+        // A pattern area draws no outline of its own; with fewer than three corners it draws
+        // nothing, as there is no outline to flood either.
+        const std::vector<QPoint> corners = patternCorners(c, i);
+        if (corners.size() > 2) {
+            drawPatternArea(c, i, corners);
+            c.p1.setDrawWidth(outlineWidth(c));
+        }
+        return false;
+    }
+    const bool complete = drawOutline(c, i);
+    // An area without a fill colour is outlined only.
+    if (!c.floodAllowed || !complete || fill <= 0) return false;
+    return refld(c, i) && c.floodAllowed && leaked(c);
+}
+
+// One round over list A on a cleared picture; whether a leak asks for another.
+bool drawAreas(DrawContext& c) {
+    platform::PictureBox& p1 = c.p1;
+    c.errors.run([&] { p1.cls(); });
+    if (c.d.areaList.empty()) return false;
+    p1.setDrawStyle(platform::drawstyle::Solid);
+    c.errors.run([&] { p1.setDrawMode(c.g.penMode); });
+    p1.setDrawWidth(outlineWidth(c));
+    for (const Long i : c.lists.areas) {
+        c.yield();
+        if (i == kNotANumber) {
+            c.notANumber();
+            continue;
+        }
+        if (!c.isWay(i)) continue;
+        if (!drawArea(c, i)) continue;
+        c.d.leakedAreas += "#" + basic::dec(i) + "#";
+        c.leakedWays.insert(i);
+        c.floodAllowed = false;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void areaPass(DrawContext& c) {
+    // A leak clears flood filling, so the second round cannot leak again.
+    if (drawAreas(c)) drawAreas(c);
+}
+
+} // namespace render

@@ -1,0 +1,15 @@
+#pragma once
+// The area pass, the first drawing pass: every area of list A on a cleared picture, below all
+// ways. A pattern area is a polygon through its nodes painted with its pattern tile; a colour
+// area is an outline flooded from its seed point (areaflood.h). When a flood runs out of its
+// outline (both top corners of the picture take the same colour, not the background), the area
+// is recorded in leakedAreas, flood filling stops for this redraw and the pass starts once more
+// on a cleared picture, drawing colour areas as 3-pixel outlines in their fill colours.
+
+namespace render {
+
+class DrawContext;
+
+void areaPass(DrawContext& c);
+
+} // namespace render

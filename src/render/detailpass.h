@@ -1,0 +1,23 @@
+#pragma once
+// The detail pass: over every plain way (no area, not a waterway) an inner line in the way's
+// colour, narrower than the line below it, in the way's pen style; white dashes over railways;
+// the author and date label at the middle segment. In the "Hide Errors" style, ways of colour 0
+// get no inner line, red ways turn white and magenta ways black. The pass writes the colour and
+// the adjusted width back into wayColour and wayWidth, for the bridge decks and until the next
+// reload.
+
+#include "basic/numbers.h"
+
+#include <cstddef>
+
+namespace render {
+
+class DrawContext;
+
+// The segment of a way of `nodes` nodes that carries its label: the middle one, and the only
+// one of a way of two nodes.
+std::size_t middleSegment(std::size_t nodes);
+
+void detailPass(DrawContext& c);
+
+} // namespace render

@@ -1,0 +1,87 @@
+#include "render/drawcontext.h"
+
+#include "basic/fault.h"
+#include "core/mapwindow.h"
+#include "platform/events.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace render {
+
+using basic::Long;
+
+DrawContext::DrawContext(core::MapWindow& window, DrawErrors& errorPath)
+    : map(window), g(window.g), d(window.d), p1(window.view.p1), errors(errorPath),
+      authors(window.legendPanel.List1) {}
+
+void DrawContext::prepare() {
+    lists = readDrawingLists(d);
+    nodeCount_ = std::min<Long>(d.nodeCount, static_cast<Long>(d.nodeX.size()) - 1);
+    const std::size_t nodes = static_cast<std::size_t>(std::max<Long>(nodeCount_, 0)) + 1;
+    screenX_.assign(nodes, 0);
+    screenY_.assign(nodes, 0);
+    pixel_.assign(nodes, QPoint());
+    placeable_.assign(nodes, 0);
+    for (std::size_t n = 0; n < nodes && n < d.nodeX.size(); ++n) {
+        screenX_[n] = screenX(d.nodeX[n]);
+        screenY_[n] = screenY(d.nodeY[n]);
+        // The nearest pixel, halves to even, as the picture converts every point.
+        const double px = std::nearbyint(p1.toPixelX(screenX_[n]));
+        const double py = std::nearbyint(p1.toPixelY(screenY_[n]));
+        if (!(std::abs(px) <= INT32_MAX && std::abs(py) <= INT32_MAX)) continue;
+        pixel_[n] = QPoint(static_cast<int>(px), static_cast<int>(py));
+        placeable_[n] = 1;
+    }
+    leakedWays.clear();
+    for (Long way : indexPieces(d.leakedAreas, 0))
+        if (way != kNotANumber) leakedWays.insert(way);
+}
+
+bool DrawContext::isWay(Long i) const {
+    return i >= 1 && i <= d.wayCount && static_cast<std::size_t>(i) + 1 < d.wayNodeStart.size();
+}
+
+std::span<const Long> DrawContext::nodesOf(Long i) const {
+    if (i < 0 || static_cast<std::size_t>(i) + 1 >= d.wayNodeStart.size()) return {};
+    const auto from = static_cast<std::size_t>(d.wayNodeStart[static_cast<std::size_t>(i)]);
+    const auto to = static_cast<std::size_t>(d.wayNodeStart[static_cast<std::size_t>(i) + 1]);
+    return std::span<const Long>(d.wayNodeIndex).subspan(from, to - from);
+}
+
+float DrawContext::screenX(double mapX) const {
+    return static_cast<float>(g.viewZoom * mapX + g.viewOffX);
+}
+
+float DrawContext::screenY(double mapY) const {
+    return static_cast<float>(g.viewZoom * mapY + g.viewOffY);
+}
+
+void DrawContext::line(Long a, Long b) {
+    if (placeable(a) && placeable(b))
+        p1.linePixels(pixel(a), pixel(b), x(b), y(b));
+    else
+        errors.run([] { basic::raise(basic::fault::Overflow); });
+}
+
+void DrawContext::drawWay(Long i, const DrawWindow* window) {
+    forEachSegment(i, [&](std::size_t, Long a, Long b) {
+        if (!window || window->contains(x(a), y(a))) line(a, b);
+    });
+}
+
+void DrawContext::yield() {
+    // Asking on every 16th item is still far more often than input can be reported (every
+    // 30 ms at most), and spares a clock reading per item.
+    if (++yields_ % 16 == 0 && platform::inputPending() != 0) platform::doEvents();
+}
+
+void DrawContext::notANumber() {
+    errors.run([] { basic::raise(basic::fault::TypeMismatch); });
+}
+
+void DrawContext::noteAuthor(const std::string& user) {
+    authors.note(user, d.authorSelected);
+}
+
+} // namespace render

@@ -1,0 +1,118 @@
+#pragma once
+// The working data of one redraw, shared by its passes: the map picture, the error path, the
+// drawing lists read into numbers, the screen point of every node at the current view (worked
+// out once, in p1's units and single precision), and the state the passes hand on.
+
+#include "basic/numbers.h"
+#include "platform/canvas_flood.h"
+#include "render/authorlist.h"
+#include "render/drawerrors.h"
+#include "render/waygeometry.h"
+
+#include <QPoint>
+#include <span>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+namespace core {
+class MapWindow;
+struct Global;
+struct MapData;
+} // namespace core
+
+namespace platform {
+class PictureBox;
+}
+
+namespace render {
+
+// A rectangle of p1's units, edges included.
+struct DrawWindow {
+    float left, top, right, bottom;
+    bool contains(float x, float y) const { return !(x < left || y < top || x > right || y > bottom); }
+};
+
+// Areas are drawn within this window; way segments, for large files, only when they start in
+// the second.
+inline constexpr DrawWindow kAreaWindow{1500, 1500, 7500, 6000};
+inline constexpr DrawWindow kWayWindow{1500, 1500, 6400, 6000};
+
+class DrawContext {
+public:
+    DrawContext(core::MapWindow& map, DrawErrors& errors);
+
+    core::MapWindow& map;
+    core::Global& g;
+    core::MapData& d;
+    platform::PictureBox& p1;
+    DrawErrors& errors;
+
+    DrawingLists lists;
+    // True at the start of every redraw; the area pass clears it after a leaked flood fill.
+    bool floodAllowed = true;
+    // List1, the authors of the ways drawn.
+    AuthorList authors;
+    // The ways leakedAreas records ("#" & i & "#" each), never flooded again.
+    std::unordered_set<basic::Long> leakedWays;
+    // The flood fill of the colour areas, one for all of them.
+    platform::FloodFiller flood;
+
+    // Reads the drawing lists and places the nodes; after the reload.
+    void prepare();
+
+    bool isNode(basic::Long n) const { return n >= 1 && n <= nodeCount_; }
+    bool isWay(basic::Long i) const;
+    // The node indices of way i, none for a way outside 0..wayCount.
+    std::span<const basic::Long> nodesOf(basic::Long i) const;
+    float x(basic::Long node) const { return screenX_[static_cast<std::size_t>(node)]; }
+    float y(basic::Long node) const { return screenY_[static_cast<std::size_t>(node)]; }
+    // The node's device pixel on p1; whether it has one (a point beyond the 32-bit range has
+    // none, and a line to it overflows).
+    QPoint pixel(basic::Long node) const { return pixel_[static_cast<std::size_t>(node)]; }
+    bool placeable(basic::Long node) const { return placeable_[static_cast<std::size_t>(node)] != 0; }
+    // The screen point of a map point.
+    float screenX(double mapX) const;
+    float screenY(double mapY) const;
+
+    // Calls segment(j, a, b) for every segment j of way i whose nodes a and b are both valid;
+    // whether every segment was. A piece that is no number takes the error path.
+    template <class F> bool forEachSegment(basic::Long i, F&& segment) {
+        const std::span<const basic::Long> nodes = nodesOf(i);
+        bool allValid = true;
+        for (std::size_t j = 0; j + 1 < nodes.size(); ++j) {
+            const basic::Long a = nodes[j];
+            const basic::Long b = nodes[j + 1];
+            if (isNode(a) && isNode(b)) {
+                segment(j, a, b);
+                continue;
+            }
+            allValid = false;
+            if (a == kNotANumber || b == kNotANumber) notANumber();
+        }
+        return allValid;
+    }
+    // A line with p1's pen between the screen points of two valid nodes; a line p1 cannot draw
+    // takes the error path.
+    void line(basic::Long a, basic::Long b);
+    // Draws every segment of way i whose nodes are both valid and, with a window, whose start
+    // lies in it. A piece that is no number takes the error path and skips its segments.
+    void drawWay(basic::Long i, const DrawWindow* window);
+    // Lets pending window events run when input is waiting.
+    void yield();
+    // The error path for a piece of a list that is no number.
+    void notANumber();
+
+    // Adds an author to List1 unless it is listed already, empty, or an author is chosen.
+    void noteAuthor(const std::string& user);
+
+private:
+    basic::Long nodeCount_ = 0;
+    std::vector<float> screenX_;
+    std::vector<float> screenY_;
+    std::vector<QPoint> pixel_;
+    std::vector<char> placeable_;
+    unsigned yields_ = 0;
+};
+
+} // namespace render

@@ -1,0 +1,127 @@
+#include "render/linepasses.h"
+
+#include "basic/colour.h"
+#include "core/mapwindow.h"
+#include "render/drawcontext.h"
+
+#include <algorithm>
+
+namespace render {
+
+using basic::Long;
+using basic::rgb;
+
+namespace {
+
+constexpr int kCopyPen = 13;
+constexpr std::string_view kEmptyList = "#";
+
+// Calls draw(i) for every way index of a list, yielding between ways. A piece that is no
+// number takes the error path; an index outside the way records is skipped.
+template <class Draw> void forEachListedWay(DrawContext& c, const std::vector<Long>& list, Draw&& draw) {
+    for (const Long i : list) {
+        c.yield();
+        if (i == kNotANumber) {
+            c.notANumber();
+            continue;
+        }
+        if (c.isWay(i)) draw(i);
+    }
+}
+
+} // namespace
+
+int deckWidth(basic::Integer wayWidth, basic::Integer lineStyle, basic::Single viewZoom) {
+    int w = std::min(basic::clng(static_cast<double>(viewZoom) * wayWidth * 0.5), 8);
+    w -= 2;
+    if (w < 2) w = 1;
+    if (lineStyle > 0) w = 1;
+    return w;
+}
+
+void waterwayPass(DrawContext& c) {
+    if (c.d.waterwayList == kEmptyList) return;
+    platform::PictureBox& p1 = c.p1;
+    p1.setForeColor(rgb(181, 208, 208));
+    forEachListedWay(c, c.lists.waterways, [&](Long i) {
+        p1.setDrawStyle(platform::drawstyle::Solid);
+        p1.setDrawMode(kCopyPen);
+        const int w = std::max(c.d.wayWidth[static_cast<std::size_t>(i)] - 2, 2);
+        if (c.g.viewZoom < 2.5f && w < 3) return;
+        p1.setDrawWidth(w);
+        c.drawWay(i, nullptr);
+    });
+}
+
+void casingPass(DrawContext& c) {
+    if (!(c.g.viewZoom > 1.5f) || c.d.bridgeList == kEmptyList) return;
+    platform::PictureBox& p1 = c.p1;
+    p1.setDrawStyle(platform::drawstyle::Solid);
+    p1.setDrawMode(kCopyPen);
+    forEachListedWay(c, c.lists.bridges, [&](Long i) {
+        const std::size_t way = static_cast<std::size_t>(i);
+        const basic::Integer style = c.d.wayLineStyle[way];
+        int w = deckWidth(c.d.wayWidth[way], style, c.g.viewZoom);
+        if (c.g.viewZoom > 1.2f) w += 6;
+        p1.setForeColor(style < 1 ? rgb(100, 100, 100) : rgb(239, 239, 153));
+        p1.setDrawWidth(w);
+        c.drawWay(i, nullptr);
+    });
+}
+
+void railwayPass(DrawContext& c) {
+    if (!(c.g.viewZoom > 2) || c.d.tramList == kEmptyList) return;
+    platform::PictureBox& p1 = c.p1;
+    p1.setForeColor(rgb(82, 33, 77));
+    p1.setDrawStyle(platform::drawstyle::Solid);
+    p1.setDrawWidth(2);
+    forEachListedWay(c, c.lists.railways, [&](Long i) { c.drawWay(i, nullptr); });
+}
+
+void powerLinePass(DrawContext& c) {
+    if (c.d.boundaryList == kEmptyList) return;
+    platform::PictureBox& p1 = c.p1;
+    p1.setForeColor(rgb(96, 92, 168));
+    p1.setDrawWidth(1);
+    p1.setDrawStyle(platform::drawstyle::DashDotDot);
+    forEachListedWay(c, c.lists.lines, [&](Long i) { c.drawWay(i, nullptr); });
+    p1.setDrawMode(kCopyPen);
+}
+
+void deckPass(DrawContext& c) {
+    if (!(c.g.viewZoom > 2) || c.d.bridgeList == kEmptyList) return;
+    platform::PictureBox& p1 = c.p1;
+    p1.setDrawStyle(platform::drawstyle::Solid);
+    p1.setDrawMode(kCopyPen);
+    const Long railGrey = rgb(117, 117, 117);
+    forEachListedWay(c, c.lists.bridges, [&](Long i) {
+        const std::size_t way = static_cast<std::size_t>(i);
+        const basic::Integer style = c.d.wayLineStyle[way];
+        const int w = deckWidth(c.d.wayWidth[way], style, c.g.viewZoom);
+        const Long deck = c.d.wayExtraColour[way] ? basic::clng(*c.d.wayExtraColour[way]) : 0;
+        const bool railBridge = c.d.wayColour[way] == railGrey;
+        auto deckPen = [&] {
+            c.errors.run([&] { p1.setForeColor(deck); });
+            p1.setDrawWidth(w);
+            c.errors.run([&] { p1.setDrawStyle(style); });
+        };
+        deckPen();
+        if (!railBridge) {
+            c.drawWay(i, nullptr);
+            return;
+        }
+        // Deck, grey bed and white centre line, segment by segment.
+        c.forEachSegment(i, [&](std::size_t, Long a, Long b) {
+            deckPen();
+            c.line(a, b);
+            p1.setForeColor(railGrey);
+            p1.setDrawWidth(10);
+            c.line(a, b);
+            p1.setForeColor(rgb(255, 255, 255));
+            p1.setDrawWidth(1);
+            c.line(a, b);
+        });
+    });
+}
+
+} // namespace render

@@ -1,0 +1,30 @@
+#include "render/mapstyle.h"
+
+#include "basic/numbers.h"
+#include "core/mapwindow.h"
+#include "render/redraw.h"
+#include "render/snap.h"
+
+namespace render {
+namespace {
+
+constexpr int kStyles = 3;
+
+} // namespace
+
+void mn_Click(core::MapWindow& map, int index) {
+    if (map.d.mapLoading || index < 0 || index >= kStyles) return;
+    map.d.mapMode = index;
+    for (int style = 0; style < kStyles; ++style)
+        map.menus.mn[style].setChecked(style == index);
+    snap(map);
+    map.view.p1.setBackColor(basic::clng(map.g.settings.backColour));
+    redraw(map);
+    hideSnap(map);
+}
+
+void connectMapStyle(core::MapWindow& map) {
+    map.menus.mn.onClick = [&map](int index) { mn_Click(map, index); };
+}
+
+} // namespace render

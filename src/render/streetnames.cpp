@@ -1,0 +1,90 @@
+#include "render/streetnames.h"
+
+#include "basic/colour.h"
+#include "basic/val.h"
+#include "core/mapwindow.h"
+#include "platform/canvas.h"
+#include "render/drawcontext.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace render {
+namespace {
+
+using basic::Long;
+using basic::Single;
+
+constexpr basic::Integer kLargestLabel = 16;
+constexpr Single kNamesFromZoom = 2;
+constexpr DrawWindow kNameWindow{2500, 2500, 5900, 4500};
+constexpr Single kAboveNode = 20;
+constexpr int kBold = 700;
+constexpr char kWaterwayMark = '\x1F';
+
+// The way a piece of the street-name list names: its leading number, halves to even.
+Long wayOfPiece(std::string_view piece) {
+    const double way = basic::roundHalfEven(basic::val(piece));
+    if (!(way >= 0 && way <= INT32_MAX)) return -1;
+    return static_cast<Long>(way);
+}
+
+void drawName(DrawContext& c, Long i, basic::Integer fontSize) {
+    const core::MapData& d = c.d;
+    const auto way = static_cast<std::size_t>(i);
+    if (!c.isWay(i) || way >= d.wayNameNode.size() || way >= d.wayName.size()) return;
+    const Long n = d.wayNameNode[way];
+    if (!c.isNode(n)) return;
+    const Single x = c.x(n);
+    const Single y = c.y(n);
+    if (!kNameWindow.contains(x, y)) return;
+    const std::string& name = d.wayName[way];
+    const bool waterway = !name.empty() && name.front() == kWaterwayMark;
+    c.p1.setForeColor(waterway ? basic::rgb(0, 159, 222) : basic::rgb(82, 82, 82));
+    const Long angle = way < d.wayNameAngle.size() ? d.wayNameAngle[way] : 0;
+    drawrotatedtext(c.p1, name, x, y - kAboveNode, c.g.settings.fontNames[1], fontSize,
+                    basic::mulLong(angle, 10));
+}
+
+} // namespace
+
+basic::Integer drawFontSize(basic::Integer labelFontSize, Single viewZoom) {
+    const basic::Integer size = basic::cint(labelFontSize + static_cast<double>(viewZoom) * 0.6);
+    return std::min(size, kLargestLabel);
+}
+
+void drawrotatedtext(platform::Canvas& p1, std::string_view text, Single x, Single y, std::string_view face,
+                     Long height, Long escapement) {
+    platform::LogFont font;
+    font.heightPx = height;
+    font.escapementTenths = escapement;
+    font.weight = kBold;
+    font.face = std::string(face);
+    std::optional<platform::LogFont> kept = p1.selectFont(std::move(font));
+    p1.setCurrentX(x);
+    p1.setCurrentY(y);
+    try {
+        p1.print(text);
+    } catch (...) {
+        p1.selectFont(std::move(kept));
+        throw;
+    }
+    p1.selectFont(std::move(kept));
+}
+
+void streetNamePass(DrawContext& c) {
+    if (c.map.legendPanel.Check1.value() != 1 || !(c.g.viewZoom > kNamesFromZoom)) return;
+    const basic::Integer fontSize = drawFontSize(c.g.settings.labelFontSize, c.g.viewZoom);
+    c.p1.setForeColor(basic::rgb(82, 82, 82));
+    // Every piece but the one after the last "#".
+    std::string_view list = c.d.streetNameList;
+    for (std::size_t hash = list.find('#'); hash != std::string_view::npos; hash = list.find('#')) {
+        const std::string_view piece = list.substr(0, hash);
+        list.remove_prefix(hash + 1);
+        c.errors.run([&] { drawName(c, wayOfPiece(piece), fontSize); });
+    }
+}
+
+} // namespace render

@@ -1,0 +1,52 @@
+#include "render/waypass.h"
+
+#include "basic/colour.h"
+#include "core/mapwindow.h"
+#include "render/drawcontext.h"
+
+#include <algorithm>
+
+namespace render {
+
+using basic::Long;
+
+namespace {
+
+constexpr int kFirstOwnPassLayer = 10;
+constexpr int kMagenta = 13;
+
+} // namespace
+
+int wayPenWidth(int widthClass, basic::Single viewZoom, basic::Single fileSizeMB) {
+    int w = widthClass;
+    if (w > 1) w = basic::clng(static_cast<double>(viewZoom) * w * 0.5);
+    if (viewZoom > 1 && w > 1 && w < 7) w = 7;
+    if (viewZoom < 3 && fileSizeMB < 3) w -= 2;
+    return std::clamp(w, 1, 8);
+}
+
+bool drawnWhole(Long penColour, basic::Single fileSizeMB) {
+    return penColour == 0 || penColour == basic::qbColor(kMagenta) ||
+           penColour == basic::rgb(181, 208, 208) || fileSizeMB < 2;
+}
+
+void allWaysPass(DrawContext& c) {
+    core::MapData& d = c.d;
+    platform::PictureBox& p1 = c.p1;
+    const auto& drawColour = d.wayDrawColour();
+    p1.setDrawStyle(platform::drawstyle::Solid);
+    for (Long i = 1; i <= d.wayCount; ++i) {
+        c.yield();
+        const std::size_t way = static_cast<std::size_t>(i);
+        if (drawColour[way] <= 0 || d.wayLabelX[way] != 0 || d.wayLayer[way] >= kFirstOwnPassLayer ||
+            d.wayLayer[way] <= 0)
+            continue;
+        c.errors.run([&] { p1.setForeColor(basic::clng(drawColour[way])); });
+        const int w = wayPenWidth(d.wayWidth[way], c.g.viewZoom, d.fileSizeMB);
+        if (d.wayLineStyle[way] == 0) d.wayWidth[way] = static_cast<basic::Integer>(w);
+        p1.setDrawWidth(w);
+        c.drawWay(i, drawnWhole(p1.foreColor(), d.fileSizeMB) ? nullptr : &kWayWindow);
+    }
+}
+
+} // namespace render

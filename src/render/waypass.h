@@ -1,0 +1,22 @@
+#pragma once
+// The all-ways pass: every line feature of draw class 1..9 (roads, streets, service ways,
+// steps, construction and private ways) as a polyline in its main colour, with a pen width that
+// follows the zoom and the file size. A solid way keeps the width it was drawn with in wayWidth
+// for the later passes of the redraw. For files of 2 MB and more, segments that start outside
+// 1500..6400 x 1500..6000 are left out, except for black, magenta and water-coloured ways.
+
+#include "basic/numbers.h"
+
+namespace render {
+
+class DrawContext;
+
+// The pen width of a way of width class `widthClass` at the zoom and file size.
+int wayPenWidth(int widthClass, basic::Single viewZoom, basic::Single fileSizeMB);
+
+// Whether the window test is left out for a way of this pen colour in a file of this size.
+bool drawnWhole(basic::Long penColour, basic::Single fileSizeMB);
+
+void allWaysPass(DrawContext& c);
+
+} // namespace render

@@ -1,0 +1,104 @@
+#include "routes/gpxdisplay.h"
+
+#include "basic/text.h"
+#include "core/mapwindow.h"
+#include "core/view.h"
+#include "render/drawerrors.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+namespace routes {
+namespace {
+
+using basic::Single;
+
+// Track points are drawn only inside this part of the picture.
+constexpr Single kTrackLeft = 1500;
+constexpr Single kTrackRight = 7500;
+constexpr Single kTrackTop = 1500;
+constexpr Single kTrackBottom = 6000;
+// Consecutive track points at least this far apart (map units, horizontally) are not joined.
+constexpr double kTrackGap = 50;
+
+// Which of points 0..count gpxNamedPoints ("#1#2#...#") names: one pass over the list.
+std::vector<bool> namedPoints(std::string_view list, size_t count) {
+    std::vector<bool> named(count + 1, false);
+    for (std::string_view piece : basic::splitView(list, "#")) {
+        size_t i = 0;
+        const auto [end, error] = std::from_chars(piece.data(), piece.data() + piece.size(), i);
+        if (error == std::errc() && end == piece.data() + piece.size() && i <= count) named[i] = true;
+    }
+    return named;
+}
+
+// Centres a control of the template's size on (x, y).
+template <class T> void centreOn(T& control, const T& model, double x, double y) {
+    control.move(x - model.width() / 2, y - model.height() / 2);
+}
+
+} // namespace
+
+void plotgpx(core::MapWindow& map, basic::Long count, render::DrawErrors& errors) {
+    core::MapData& d = map.d;
+    const core::Global& g = map.g;
+    core::Markers& m = map.markers;
+    const auto stored = static_cast<basic::Long>(std::min(d.routeLat.size(), d.routeLon.size())) - 1;
+    const auto n = static_cast<size_t>(std::clamp<basic::Long>(count, 0, std::min(kGpxShown, stored)));
+
+    // The map positions of the points, made for the file now loaded at every call: the map may
+    // have changed since the import. Index 0 stays 0, before the first point.
+    std::vector<Single> worldX(n + 1, 0);
+    std::vector<Single> worldY(n + 1, 0);
+    for (size_t i = 1; i <= n; ++i) {
+        errors.run([&] {
+            worldX[i] = basic::csng(core::mapX(d, d.routeLon[i]));
+            worldY[i] = basic::csng(core::mapY(d, d.routeLat[i]));
+        });
+    }
+    const std::vector<bool> named = namedPoints(d.gpxNamedPoints, n);
+
+    for (size_t i = 1; i <= n; ++i) {
+        const auto sx = static_cast<Single>(g.viewZoom * worldX[i] + g.viewOffX);
+        const auto sy = static_cast<Single>(g.viewZoom * worldY[i] + g.viewOffY);
+        // Every point has its marker, so that marker i is point i; only a shown waypoint or
+        // route point makes it visible.
+        errors.run([&] {
+            platform::ImageControl& marker = m.gps.load(d.gpsCount + 1);
+            ++d.gpsCount;
+            centreOn(marker, m.gps[0], sx, sy);
+        });
+        if (named[i] && g.showWaypoints) {
+            errors.run([&] {
+                platform::ImageControl& marker = m.gps[d.gpsCount];
+                const std::string& name = i < d.pointName.size() ? d.pointName[i] : std::string();
+                marker.setVisible(true);
+                marker.setToolTipText(name);
+                if (name.find('w') != std::string::npos) marker.setPicture(map.stores.Image5.picture());
+            });
+        } else if (sx >= kTrackLeft && sx <= kTrackRight && sy >= kTrackTop && sy <= kTrackBottom &&
+                   g.showTracks) {
+            errors.run([&] {
+                const int k = d.gptCount + 1;
+                centreOn(m.gpt.load(k), m.gpt[0], sx, sy);
+                d.gptCount = static_cast<basic::Integer>(k);
+                if (!(std::fabs(worldX[i] - worldX[i - 1]) < kTrackGap)) return;
+                platform::LineControl& line = m.Lin2.load(k);
+                const platform::ShapeControl& from = m.gpt[k - 1];
+                line.setEnds(from.left(), from.top(), m.gpt[k].left(), m.gpt[k].top());
+                // The first track point has only the template before it.
+                line.setVisible(k >= 2);
+            });
+        }
+    }
+    d.trackDirty = false;
+}
+
+void plotgpx(core::MapWindow& map, basic::Long count) {
+    render::DrawErrors errors;
+    plotgpx(map, count, errors);
+}
+
+} // namespace routes

@@ -1,0 +1,205 @@
+// The category search: the chooser's rows, what a choice lists, marks and switches on, the
+// double click on a listed name, and the handlers of both search frames as connected.
+
+#include "core/layout.h"
+#include "namesearch_fixture.h"
+#include "poi/categories.h"
+#include "poi/categorysearch.h"
+#include "poi/namesearch.h"
+
+#include <algorithm>
+
+namespace poi::testing {
+namespace {
+
+using core::kCategorySearch;
+
+class CategorySearchTest : public SearchTest {
+protected:
+    static void choose(core::MapWindow& map, int row) {
+        map.search.Combo1.setListIndex(row);
+        selectcombo(map);
+    }
+    static std::vector<std::string> hits(const core::MapWindow& map) {
+        return items(map.search.List3[kCategorySearch]);
+    }
+    static std::vector<int> shownCategories(const core::MapWindow& map) {
+        std::vector<int> shown;
+        for (int c = 0; c < core::kCategoryCount; ++c)
+            if (map.d.catShown[static_cast<size_t>(c)] != 0) shown.push_back(c);
+        return shown;
+    }
+};
+
+TEST(CategoryChoiceTest, RowsFollowTheChooserAndTheLegendCells) {
+    struct Case {
+        std::string_view entry;
+        std::string_view codes;
+        int category;
+    };
+    const Case cases[] = {
+        {"All POIs", "", kNoCategory},
+        {"Pubs", "PUB", 1},
+        {"Cafes,Bars,Fast Food", "CAF,X9 ,X7 ", kCafeCategory},
+        {"Restaurants", "RES", kRestaurantCategory},
+        {"Stations", "STA", kStationCategory},
+        {"Recycling", "REC", kNoCategory}, // the recycling cell has its own button
+        {"Education", "SCH,X5 ", 6},
+        {"Services", "X60,X55,X40,X43,X44,FIR", kNoCategory},
+        {"Car Parks", "PAR", 4},
+    };
+    for (const Case& c : cases) {
+        const auto row = std::find(core::kPoiCategories.begin(), core::kPoiCategories.end(), c.entry);
+        ASSERT_NE(row, core::kPoiCategories.end()) << c.entry;
+        const CategoryChoice choice = categoryChoice(static_cast<int>(row - core::kPoiCategories.begin()));
+        EXPECT_EQ(choice.codes, c.codes) << c.entry;
+        EXPECT_EQ(choice.category, c.category) << c.entry;
+    }
+    for (int row : {-1, 28}) {
+        EXPECT_EQ(categoryChoice(row).codes, "");
+        EXPECT_EQ(categoryChoice(row).category, kNoCategory);
+    }
+    // Every code is three characters, one-digit icon numbers padded by a blank.
+    for (int row = 0; row < static_cast<int>(core::kPoiCategories.size()); ++row) {
+        const std::string_view codes = categoryChoice(row).codes;
+        for (size_t at = 0; at < codes.size(); at += 4) {
+            EXPECT_EQ(codes.substr(at + 3, 1), at + 3 < codes.size() ? "," : "") << row;
+        }
+    }
+}
+
+TEST_F(CategorySearchTest, AChoiceListsMarksAndSwitchesOnItsCategory) {
+    core::MapWindow& map = opened();
+    struct Case {
+        int row;
+        int category;
+        std::vector<std::string> listed;
+        std::string arrows;
+    };
+    const std::vector<Case> cases = {
+        {12, 1, {"The Bar", "Barley Mow", ""}, "#1#2#$"}, // the unnamed pub is listed, not marked
+        {6, 0, {"St Mary"}, "#9#$"},
+        {5, kCafeCategory, {"Crowbar", "Cafe Nero"}, "#3#8#$"},
+        {18, kStationCategory, {"Central"}, "#11#$"},
+        {15, 6, {"High Road"}, "#5#$"},
+        {16, 9, {"Crowbar Bar"}, "#7#$"},
+    };
+    for (const Case& c : cases) {
+        map.d.catShown.fill(0);
+        choose(map, c.row);
+        EXPECT_EQ(hits(map), c.listed) << c.row;
+        EXPECT_EQ(map.d.pointrList, c.arrows) << c.row;
+        EXPECT_EQ(loadedArrows(map), static_cast<int>(std::count(c.arrows.begin(), c.arrows.end(), '#')) - 1)
+            << c.row;
+        EXPECT_EQ(shownCategories(map), std::vector<int>{c.category}) << c.row;
+        EXPECT_FLOAT_EQ(map.g.viewZoom, 1.4f) << c.row;
+    }
+}
+
+TEST_F(CategorySearchTest, RowsWithoutACategorySwitchNothing) {
+    core::MapWindow& map = opened();
+    map.d.catShown.fill(0);
+    map.d.catShown[3] = basic::vbTrue;
+    for (int row : {1, 13, 17, 23, 24, 25, 26}) {
+        choose(map, row);
+        EXPECT_EQ(shownCategories(map), std::vector<int>{3}) << row;
+        EXPECT_TRUE(hits(map).empty()) << row;
+    }
+}
+
+TEST_F(CategorySearchTest, AShownCategoryStaysShown) {
+    core::MapWindow& map = opened();
+    map.d.catShown[0] = basic::vbTrue;
+    choose(map, 6);
+    EXPECT_NE(map.d.catShown[0], 0);
+}
+
+TEST_F(CategorySearchTest, AllPoisListsEveryNameWithoutArrowsAndKeepsTheZoom) {
+    core::MapWindow& map = opened();
+    choose(map, 0);
+    EXPECT_EQ(hits(map), (std::vector<std::string>{"The Bar", "Barley Mow", "Crowbar", "XBar", "High Road",
+                                                   "Crowbar Bar", "Cafe Nero", "St Mary",
+                                                   "\xC5\x81od\xC5\xBA Hotel", "Central"}));
+    EXPECT_EQ(map.d.pointrList, "#");
+    EXPECT_EQ(loadedArrows(map), 0);
+    EXPECT_FLOAT_EQ(map.g.viewZoom, 1.4f);
+    EXPECT_FALSE(map.d.drawBusy);
+}
+
+TEST_F(CategorySearchTest, DoubleClickingANameTwiceMarksItAgainAndKeepsTheList) {
+    core::MapWindow& map = opened();
+    choose(map, 12);
+    const std::vector<std::string> listed = hits(map);
+    map.search.List3[kCategorySearch].setListIndex(0); // "The Bar"
+    for (int click = 1; click <= 2; ++click) {
+        List3_DblClick(map, kCategorySearch);
+        EXPECT_EQ(map.search.Text3[kCategorySearch].text(), "The Bar");
+        EXPECT_EQ(hits(map), listed) << click;
+        EXPECT_EQ(map.d.pointrList, "#1#$") << click;
+        EXPECT_EQ(loadedArrows(map), 1) << click;
+        EXPECT_FLOAT_EQ(map.g.viewZoom, kSearchZoom) << click;
+        EXPECT_NEAR(map.markers.pointr[1].left(), 4200, 0.01) << click;
+        EXPECT_NEAR(map.markers.pointr[1].top(), 3300, 0.01) << click;
+        EXPECT_NE(map.d.catShown[1], 0) << click;
+    }
+}
+
+TEST_F(CategorySearchTest, NothingWhileBusy) {
+    core::MapWindow& map = opened();
+    map.d.catShown[1] = basic::vbTrue;
+    map.search.List3[kCategorySearch].addItem("earlier");
+    map.d.drawBusy = true;
+    choose(map, 12);
+    map.d.drawBusy = false;
+    EXPECT_NE(map.d.catShown[1], 0);
+    EXPECT_EQ(hits(map), std::vector<std::string>{"earlier"});
+}
+
+TEST_F(CategorySearchTest, TheConnectedHandlersRunTheSearches) {
+    core::MapWindow& map = opened();
+    core::connectSearchPanels(map);
+    core::SearchPanels& panel = map.search;
+
+    map.strips.Image6.onClick();
+    EXPECT_TRUE(panel.Frame9.visible());
+    EXPECT_EQ(panel.Combo1.text(), "Select POI ");
+    panel.Text3[kCategorySearch].setText("left over");
+    panel.Combo1.setListIndex(12); // the Click of a choice only starts the timer
+    EXPECT_TRUE(panel.tm3.enabled());
+    EXPECT_EQ(panel.Text3[kCategorySearch].text(), "");
+    EXPECT_TRUE(hits(map).empty());
+    panel.tm3.onTimer();
+    EXPECT_FALSE(panel.tm3.enabled());
+    EXPECT_EQ(hits(map), (std::vector<std::string>{"The Bar", "Barley Mow", ""}));
+    panel.Command3.onClick();
+    EXPECT_EQ(loadedArrows(map), 0);
+    EXPECT_EQ(map.d.pointrList, "#");
+
+    panel.List3[core::kNameSearch].addItem("old");
+    map.strips.Image9.onClick();
+    EXPECT_TRUE(panel.Frame10.visible());
+    EXPECT_EQ(panel.List3[core::kNameSearch].listCount(), 0);
+    panel.Text3[core::kNameSearch].setText("mary");
+    int enter = 13;
+    panel.Text3.onKeyPress(core::kNameSearch, enter);
+    EXPECT_EQ(items(panel.List3[core::kNameSearch]), std::vector<std::string>{"St Mary"});
+    panel.List3[core::kNameSearch].setListIndex(0);
+    panel.List3.onDblClick(core::kNameSearch);
+    EXPECT_EQ(map.d.pointrList, "#9#$");
+}
+
+TEST_F(CategorySearchTest, NeitherFrameOpensWhileAFileLoads) {
+    core::MapWindow& map = opened();
+    map.search.List3[kCategorySearch].addItem("kept");
+    map.search.List3[core::kNameSearch].addItem("kept");
+    map.d.mapLoading = true;
+    Image6_Click(map);
+    Image9_Click(map);
+    EXPECT_FALSE(map.search.Frame9.visible());
+    EXPECT_FALSE(map.search.Frame10.visible());
+    EXPECT_EQ(hits(map), std::vector<std::string>{"kept"});
+    EXPECT_EQ(items(map.search.List3[core::kNameSearch]), std::vector<std::string>{"kept"});
+}
+
+} // namespace
+} // namespace poi::testing

@@ -1,0 +1,47 @@
+// Loading one search arrow: its place beside the hit, its Tag, its count, and the end of the
+// array.
+
+#include "namesearch_fixture.h"
+#include "poi/searcharrows.h"
+
+namespace poi::testing {
+namespace {
+
+using SearchArrowsTest = SearchTest;
+
+TEST_F(SearchArrowsTest, TheTipLandsOnTheMapPointAtTheCurrentView) {
+    core::MapWindow& map = opened();
+    map.g.viewZoom = 6;
+    map.g.viewOffX = -250;
+    map.g.viewOffY = 75;
+    const platform::ImageControl& model = map.markers.pointr[0];
+    ASSERT_GT(model.width(), 0);
+    ASSERT_GT(model.height(), 0);
+
+    ASSERT_TRUE(placeArrow(map, 1000, 2000));
+    ASSERT_TRUE(placeArrow(map, 1010.5, 1990, "High Rd"));
+    EXPECT_EQ(map.d.pointrCount, 2);
+    const platform::ImageControl& first = map.markers.pointr[1];
+    const platform::ImageControl& second = map.markers.pointr[2];
+    EXPECT_DOUBLE_EQ(first.left(), 1000 * 6 - 250 + model.width() / 5);
+    EXPECT_DOUBLE_EQ(first.top(), 2000 * 6 + 75 - 1.2 * model.height());
+    EXPECT_DOUBLE_EQ(second.left(), 1010.5 * 6 - 250 + model.width() / 5);
+    EXPECT_TRUE(first.visible());
+    EXPECT_EQ(first.tag(), "");
+    EXPECT_EQ(second.tag(), "High Rd");
+    const ArrowPoint at = arrowPoint(map, 1010.5, 1990);
+    EXPECT_DOUBLE_EQ(at.x, second.left());
+    EXPECT_DOUBLE_EQ(at.y, second.top());
+}
+
+TEST_F(SearchArrowsTest, NoArrowBeyondTheHighestElement) {
+    core::MapWindow& map = opened();
+    map.d.pointrCount = kHighestArrow - 1;
+    EXPECT_TRUE(placeArrow(map, 1000, 2000));
+    EXPECT_TRUE(map.markers.pointr.exists(kHighestArrow));
+    EXPECT_FALSE(placeArrow(map, 1000, 2000));
+    EXPECT_EQ(map.d.pointrCount, kHighestArrow);
+}
+
+} // namespace
+} // namespace poi::testing

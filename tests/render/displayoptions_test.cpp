@@ -1,0 +1,246 @@
+// The display option handlers: each sets its state and draws the map once, with the still copy
+// gone afterwards.
+
+#include "core/viewwindow.h"
+#include "core/window_fixture.h"
+#include "render/displayoptions.h"
+
+#include <algorithm>
+
+namespace core::testing {
+namespace {
+
+// More "Can't find" messages than any test draws.
+constexpr int kMessages = 20;
+
+class DisplayOptionsTest : public WindowTest {
+protected:
+    // A window with a file open whose project file is missing: every redraw says so once, which
+    // counts the redraws.
+    MapWindow& opened() {
+        MapWindow& map = load();
+        init(map);
+        map.g.curFile = appPath() + "/leeds.osm";
+        map.g.parsedPath = appPath() + "/leeds.vnk";
+        for (int i = 0; i < kMessages; ++i)
+            dialogs().scriptMsgBox(platform::msgbox::Ok);
+        return map;
+    }
+
+    long redraws() {
+        const auto& shown = dialogs().shown();
+        return std::count_if(shown.begin(), shown.end(), [](const platform::ShownDialog& d) {
+            return d.text.rfind("Can't find '", 0) == 0;
+        });
+    }
+
+    static void authors(MapWindow& map) {
+        for (const char* name : {"alice", "bob", "carol"})
+            map.legendPanel.List1.addItem(name);
+    }
+};
+
+TEST_F(DisplayOptionsTest, StreetNamesFollowTheBoxAfterTheRedraw) {
+    MapWindow& map = opened();
+    map.legendPanel.Check1.setValue(0);
+    render::Check1_MouseUp(map);
+    EXPECT_EQ(map.g.settings.streetNames, 0);
+    EXPECT_EQ(redraws(), 1);
+    EXPECT_FALSE(map.view.p2.visible());
+
+    map.legendPanel.Check1.setValue(1);
+    render::Check1_MouseUp(map);
+    EXPECT_EQ(map.g.settings.streetNames, 1);
+    EXPECT_EQ(redraws(), 2);
+}
+
+TEST_F(DisplayOptionsTest, TheStreetNamesLabelTogglesTheBoxTwiceBackAndRedrawsEachTime) {
+    MapWindow& map = opened();
+    map.legendPanel.Check1.setValue(1);
+    map.g.settings.streetNames = 1;
+    render::Label12_MouseDown(map);
+    EXPECT_EQ(map.legendPanel.Check1.value(), 0);
+    EXPECT_EQ(map.g.settings.streetNames, 0);
+    render::Label12_MouseDown(map);
+    EXPECT_EQ(map.legendPanel.Check1.value(), 1);
+    EXPECT_EQ(map.g.settings.streetNames, 1);
+    EXPECT_EQ(redraws(), 2);
+    EXPECT_FALSE(map.view.p2.visible());
+
+    // A greyed box turns ticked; nothing at all while a file is imported.
+    map.legendPanel.Check1.setValue(2);
+    render::Label12_MouseDown(map);
+    EXPECT_EQ(map.legendPanel.Check1.value(), 1);
+    map.d.mapLoading = true;
+    render::Label12_MouseDown(map);
+    EXPECT_EQ(map.legendPanel.Check1.value(), 1);
+    EXPECT_EQ(redraws(), 3);
+}
+
+TEST_F(DisplayOptionsTest, AllAuthorsDropsTheChoiceAndLabelsEveryAuthor) {
+    MapWindow& map = opened();
+    authors(map);
+    map.legendPanel.List1.setListIndex(1);
+    map.d.authorListIndex = 1;
+    map.d.authorFilter = "bob";
+    map.legendPanel.Check2.setValue(1);
+    render::Check2_MouseUp(map);
+    EXPECT_EQ(map.g.authorOverlay, -1);
+    EXPECT_EQ(map.d.authorListIndex, -1);
+    EXPECT_EQ(map.d.authorFilter, "");
+    EXPECT_EQ(map.legendPanel.List1.listIndex(), -1);
+    EXPECT_FALSE(map.d.authorSelected);
+    EXPECT_TRUE(map.legendPanel.Check3.enabled());
+    EXPECT_EQ(map.legendPanel.List1.listCount(), 3);
+    EXPECT_EQ(redraws(), 1);
+
+    map.legendPanel.Check2.setValue(0);
+    render::Check2_MouseUp(map);
+    EXPECT_EQ(map.g.authorOverlay, 0);
+    EXPECT_EQ(redraws(), 2);
+    EXPECT_FALSE(map.view.p2.visible());
+}
+
+TEST_F(DisplayOptionsTest, AllAuthorsDoesNothingWithoutAFileOrWhileDrawing) {
+    MapWindow& map = opened();
+    map.legendPanel.Check2.setValue(1);
+    map.d.drawBusy = true;
+    render::Check2_MouseUp(map);
+    map.d.drawBusy = false;
+    map.g.curFile.clear();
+    render::Check2_MouseUp(map);
+    EXPECT_EQ(map.g.authorOverlay, 0);
+    EXPECT_EQ(redraws(), 0);
+}
+
+TEST_F(DisplayOptionsTest, ShowDatesSwitchesDatesOnlyAndKeepsAnAuthorChoice) {
+    struct Row {
+        int ticked;
+        basic::Integer before, after;
+    };
+    const Row rows[] = {{1, 0, -2}, {1, -1, -1}, {0, -2, 0}, {0, -1, -1}, {1, -2, -2}, {0, 0, 0}};
+    MapWindow& map = opened();
+    long expected = 0;
+    for (const Row& row : rows) {
+        map.legendPanel.Check5.setValue(row.ticked);
+        map.g.authorOverlay = row.before;
+        render::Check5_MouseUp(map);
+        EXPECT_EQ(map.g.authorOverlay, row.after) << row.ticked << " from " << row.before;
+        EXPECT_EQ(redraws(), ++expected);
+        EXPECT_FALSE(map.d.authorSelected);
+    }
+}
+
+TEST_F(DisplayOptionsTest, DoubleClickChoosesAnAuthorAndTheSameOneAgainDropsIt) {
+    MapWindow& map = opened();
+    authors(map);
+    map.legendPanel.Check2.setValue(1);
+    map.legendPanel.List1.setListIndex(2);
+    render::List1_DblClick(map);
+    EXPECT_EQ(map.d.authorListIndex, 2);
+    EXPECT_EQ(map.d.authorFilter, "carol");
+    EXPECT_EQ(map.g.authorOverlay, -1);
+    EXPECT_EQ(map.legendPanel.List1.listIndex(), 2);
+    EXPECT_EQ(map.legendPanel.Check2.value(), 0);
+    EXPECT_TRUE(map.legendPanel.Check3.enabled());
+    EXPECT_FALSE(map.d.authorSelected);
+    EXPECT_EQ(redraws(), 1);
+
+    // Another author replaces the choice.
+    map.legendPanel.List1.setListIndex(0);
+    render::List1_DblClick(map);
+    EXPECT_EQ(map.d.authorFilter, "alice");
+    EXPECT_EQ(map.d.authorListIndex, 0);
+
+    // The same author again: back to the unfiltered map.
+    render::List1_DblClick(map);
+    EXPECT_EQ(map.d.authorListIndex, -1);
+    EXPECT_EQ(map.d.authorFilter, "");
+    EXPECT_EQ(map.g.authorOverlay, 0);
+    EXPECT_EQ(map.legendPanel.List1.listIndex(), -1);
+    EXPECT_EQ(redraws(), 3);
+    EXPECT_FALSE(map.view.p2.visible());
+}
+
+TEST_F(DisplayOptionsTest, DroppingTheAuthorWithShowDatesTickedLeavesDatesOnly) {
+    MapWindow& map = opened();
+    authors(map);
+    map.legendPanel.Check5.setValue(1);
+    map.legendPanel.List1.setListIndex(1);
+    render::List1_DblClick(map);
+    EXPECT_EQ(map.g.authorOverlay, -1);
+    render::List1_DblClick(map);
+    EXPECT_EQ(map.g.authorOverlay, -2);
+}
+
+TEST_F(DisplayOptionsTest, DoubleClickWithNoItemDoesNothing) {
+    MapWindow& map = opened();
+    render::List1_DblClick(map); // an empty list
+    authors(map);
+    map.g.authorOverlay = -2;
+    render::List1_DblClick(map); // items, none chosen
+    EXPECT_EQ(map.g.authorOverlay, -2);
+    EXPECT_EQ(map.d.authorListIndex, -1);
+    EXPECT_EQ(redraws(), 0);
+}
+
+TEST_F(DisplayOptionsTest, OnlyEnterInTheDateBoxRedraws) {
+    MapWindow& map = opened();
+    for (int key : {50, 8, 27, 10}) {
+        int keyAscii = key;
+        render::Text6_KeyPress(map, keyAscii);
+        EXPECT_EQ(keyAscii, key);
+    }
+    EXPECT_EQ(redraws(), 0);
+    int enter = 13;
+    render::Text6_KeyPress(map, enter);
+    EXPECT_EQ(redraws(), 1);
+    EXPECT_FALSE(map.d.authorSelected);
+}
+
+TEST_F(DisplayOptionsTest, AreaTagsShowOrHideTheLabelsInTheLabelFont) {
+    MapWindow& map = opened();
+    for (int k = 1; k <= 2; ++k)
+        map.markers.lab2.load(k).setCaption("Park");
+    map.d.lab2Count = 3; // label 3 was never loaded
+    map.g.settings.fontNames[2] = "Ar";
+    map.legendPanel.Check4.setValue(1);
+    render::Check4_MouseUp(map);
+    EXPECT_EQ(map.g.settings.fontNames[2], "Arial");
+    for (int k = 1; k <= 2; ++k) {
+        EXPECT_TRUE(map.markers.lab2[k].visible()) << k;
+        EXPECT_EQ(map.markers.lab2[k].font().name, "Arial");
+    }
+    EXPECT_EQ(redraws(), 1);
+
+    map.g.settings.fontNames[2] = "Liberation Serif";
+    map.legendPanel.Check4.setValue(0);
+    render::Check4_MouseUp(map);
+    EXPECT_FALSE(map.markers.lab2[1].visible());
+    EXPECT_EQ(map.markers.lab2[2].font().name, "Liberation Serif");
+    EXPECT_EQ(redraws(), 2);
+    EXPECT_FALSE(map.view.p2.visible());
+}
+
+TEST_F(DisplayOptionsTest, TheHandlersAreConnectedToTheirControls) {
+    MapWindow& map = opened();
+    render::connectDisplayOptions(map);
+    LegendPanel& panel = map.legendPanel;
+    panel.Check1.onMouseUp(1, 0, 0, 0);
+    panel.Label12.onMouseDown(1, 0, 0, 0);
+    panel.Check2.onMouseUp(1, 0, 0, 0);
+    panel.Check3.onMouseUp(1, 0, 0, 0);
+    panel.Check4.onMouseUp(1, 0, 0, 0);
+    panel.Check5.onMouseUp(1, 0, 0, 0);
+    int enter = 13;
+    panel.Text6.onKeyPress(enter);
+    EXPECT_EQ(redraws(), 7);
+    authors(map);
+    panel.List1.setListIndex(0);
+    panel.List1.onDblClick();
+    EXPECT_EQ(map.d.authorFilter, "alice");
+    EXPECT_EQ(redraws(), 8);
+}
+
+} // namespace
+} // namespace core::testing

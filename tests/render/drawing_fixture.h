@@ -1,0 +1,125 @@
+#pragma once
+// A main window with a map made in the test: nodes and ways are given at zoom 1 with no offset,
+// so map units are p1 units (3 to a pixel); draw() writes them as the project file and redraws.
+
+#include "basic/colour.h"
+#include "basic/wholefile.h"
+#include "core/viewwindow.h"
+#include "core/window_fixture.h"
+#include "import/projectwriter.h"
+#include "platform/canvascolour.h"
+#include "render/redraw.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace render::testing {
+
+using basic::Long;
+
+// One way record; the defaults are a plain line that no pass draws.
+struct WayRecord {
+    std::vector<Long> nodes;
+    basic::Integer width = 1;
+    basic::Integer style = 0;
+    double colour = 0;
+    std::optional<double> extraColour;
+    basic::Integer layer = 0;
+    double drawColour = 0;
+    float labelX = 0;
+    float labelY = 0;
+    double fill = 0;
+    basic::Integer fillArg = 0;
+    std::string user;
+    std::string date;
+    std::optional<std::string> rawNodes; // W1 as written, instead of `nodes`
+};
+
+class DrawingTest : public core::testing::WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        map_ = &load();
+        core::init(*map_);
+        map_->g.curFile = appPath() + "/test.osm";
+        map_->g.parsedPath = appPath() + "/test.vnk";
+        map_->g.viewZoom = 1;
+        map_->g.viewOffX = 0;
+        map_->g.viewOffY = 0;
+        data.fileSizeMB = 1;
+    }
+
+    core::MapWindow& map() { return *map_; }
+    platform::PictureBox& p1() { return map_->view.p1; }
+
+    Long node(double x, double y) {
+        nodes_.push_back({x, y});
+        return static_cast<Long>(nodes_.size());
+    }
+
+    // Starts a new map: no nodes, no ways, `data` fresh.
+    void clearMap() {
+        nodes_.clear();
+        ways_.clear();
+        data = {};
+        data.fileSizeMB = 1;
+    }
+
+    Long way(WayRecord record) {
+        ways_.push_back(std::move(record));
+        return static_cast<Long>(ways_.size());
+    }
+
+    // Writes the project file of the nodes, ways and `data`'s other items, and redraws.
+    void draw() {
+        writeProject();
+        render::redraw(*map_);
+    }
+
+    void writeProject() {
+        osmimport::ProjectData d = data;
+        d.sizeNodes(static_cast<Long>(nodes_.size()));
+        d.sizeWays(static_cast<Long>(ways_.size()));
+        for (std::size_t n = 0; n < nodes_.size(); ++n) {
+            d.nodeX[n + 1] = nodes_[n].first;
+            d.nodeY[n + 1] = nodes_[n].second;
+        }
+        for (std::size_t i = 0; i < ways_.size(); ++i) {
+            const WayRecord& w = ways_[i];
+            const std::size_t k = i + 1;
+            std::string list;
+            for (Long n : w.nodes)
+                list += std::to_string(n) + "#";
+            d.wayNodes[k] = w.rawNodes.value_or(list);
+            d.wayWidth[k] = w.width;
+            d.wayLineStyle[k] = w.style;
+            d.wayColour[k] = w.colour;
+            d.wayExtraColour[k] = w.extraColour;
+            d.wayLayer[k] = w.layer;
+            d.wayLineStyleColour[k] = w.drawColour;
+            d.wayLabelX[k] = w.labelX;
+            d.wayLabelY[k] = w.labelY;
+            d.wayFill[k] = w.fill;
+            d.wayFillArg[k] = w.fillArg;
+            d.wayUser[k] = w.user;
+            d.wayDate[k] = w.date;
+        }
+        basic::writeFileWhole(map_->g.parsedPath, osmimport::projectFileBytes(d, '"'));
+    }
+
+    // The colour at a point of p1's units.
+    Long at(double x, double y) { return p1().point(x, y); }
+    // The colour of a device pixel.
+    Long pixel(int x, int y) { return platform::fromQRgb(p1().image().pixel(x, y)); }
+    Long background() const { return basic::clng(map_->g.settings.backColour); }
+
+    osmimport::ProjectData data;
+
+private:
+    core::MapWindow* map_ = nullptr;
+    std::vector<std::pair<double, double>> nodes_;
+    std::vector<WayRecord> ways_;
+};
+
+} // namespace render::testing

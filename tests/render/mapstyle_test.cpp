@@ -1,0 +1,67 @@
+// The map style of the Map menu.
+
+#include "basic/colour.h"
+#include "core/viewwindow.h"
+#include "core/window_fixture.h"
+#include "platform/canvascolour.h"
+#include "render/mapstyle.h"
+
+namespace core::testing {
+namespace {
+
+// More "Can't find" messages than any test draws.
+constexpr int kMessages = 20;
+
+class MapStyleTest : public WindowTest {
+protected:
+    MapWindow& opened() {
+        MapWindow& map = load();
+        init(map);
+        map.g.curFile = appPath() + "/leeds.osm";
+        map.g.parsedPath = appPath() + "/leeds.vnk";
+        for (int i = 0; i < kMessages; ++i)
+            dialogs().scriptMsgBox(platform::msgbox::Ok);
+        return map;
+    }
+
+    std::size_t redraws() { return dialogs().shown().size(); }
+
+    static std::vector<bool> checks(const MapWindow& map) {
+        return {map.menus.mn[0].checked(), map.menus.mn[1].checked(), map.menus.mn[2].checked()};
+    }
+};
+
+TEST_F(MapStyleTest, EachItemSetsTheStyleChecksOnlyItselfAndRedrawsOnce) {
+    MapWindow& map = opened();
+    render::connectMapStyle(map);
+    const std::vector<bool> only[] = {{true, false, false}, {false, true, false}, {false, false, true}};
+    std::size_t expected = 0;
+    for (int index : {1, 2, 0, 2}) {
+        map.menus.mn.onClick(index);
+        EXPECT_EQ(map.d.mapMode, index);
+        EXPECT_EQ(checks(map), only[index]) << index;
+        EXPECT_EQ(redraws(), ++expected);
+        EXPECT_FALSE(map.view.p2.visible());
+    }
+}
+
+TEST_F(MapStyleTest, TheMapIsRedrawnOnTheBackgroundColour) {
+    MapWindow& map = opened();
+    map.g.settings.backColour = basic::rgb(10, 20, 30);
+    map.view.p1.image().setPixel(5, 5, qRgb(255, 0, 0));
+    render::mn_Click(map, 1);
+    EXPECT_EQ(map.view.p1.backColor(), basic::rgb(10, 20, 30));
+    EXPECT_EQ(map.view.p1.image().pixel(5, 5), platform::toQRgb(basic::rgb(10, 20, 30)));
+}
+
+TEST_F(MapStyleTest, NothingWhileAFileIsImported) {
+    MapWindow& map = opened();
+    map.d.mapLoading = true;
+    render::mn_Click(map, 1);
+    EXPECT_EQ(map.d.mapMode, 0);
+    EXPECT_EQ(checks(map), (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(redraws(), 0u);
+}
+
+} // namespace
+} // namespace core::testing

@@ -1,0 +1,210 @@
+// The point layers of the redraw: unnamed markers, the POI loop, search arrows, GPX or route,
+// and the one-way arrow heads.
+
+#include "core/window_fixture.h"
+#include "platform/canvascolour.h"
+#include "render/drawerrors.h"
+#include "render/markerlayers.h"
+
+#include <cmath>
+
+namespace render::testing {
+namespace {
+
+using core::testing::WindowTest;
+
+constexpr QRgb kMap = 0xFF20A040;
+
+// Nodes 1..3 at p1 (3000, 2400), (3600, 2400) and (4200, 2400): zoom 1, no offsets.
+class LayerTest : public WindowTest {
+protected:
+    core::MapWindow& ready() {
+        core::MapWindow& map = load();
+        map.g.viewZoom = 1;
+        map.g.viewOffX = 0;
+        map.g.viewOffY = 0;
+        map.d.sizeNodes(3);
+        for (int i = 1; i <= 3; ++i) {
+            map.d.nodeX[static_cast<size_t>(i)] = 2400 + 600 * i;
+            map.d.nodeY[static_cast<size_t>(i)] = 2400;
+        }
+        map.view.p1.image().fill(kMap);
+        return map;
+    }
+
+    static QRgb pixel(const core::MapWindow& map, double x, double y) {
+        return map.view.p1.image().pixel(static_cast<int>(std::lround(x / 3)),
+                                         static_cast<int>(std::lround(y / 3)));
+    }
+
+    template <class F> static void run(core::MapWindow& map, F layer) {
+        DrawErrors errors;
+        layer(map, errors);
+    }
+};
+
+TEST_F(LayerTest, UnnamedMarkersCentredOnTheirNodesOrangeByFlag) {
+    core::MapWindow& map = ready();
+    map.d.noNameList = "1#3#";
+    map.d.nonnCount = 2;
+    map.d.noNameFlags = "01";
+    run(map, placeUnnamedMarkers);
+    const core::ImageArray& nonn = map.markers.nonn;
+    ASSERT_TRUE(nonn.exists(1) && nonn.exists(2));
+    EXPECT_DOUBLE_EQ(nonn[1].left() + nonn[0].width() / 2, 3000);
+    EXPECT_DOUBLE_EQ(nonn[2].top() + nonn[0].height() / 2, 2400);
+    EXPECT_EQ(pixel(map, 3000, 2400), kMap); // flag "0"
+    EXPECT_NE(pixel(map, 4200, 2400), kMap); // flag "1": the orange disc
+}
+
+// An empty list gives the count -1: no marker; a marker without a flag digit gets no orange
+// icon and nothing is read beyond the flags.
+TEST_F(LayerTest, UnnamedMarkersWithoutListOrFlags) {
+    core::MapWindow& map = ready();
+    map.d.noNameList.clear();
+    map.d.nonnCount = -1;
+    run(map, placeUnnamedMarkers);
+    EXPECT_EQ(map.markers.nonn.count(), 1);
+
+    map.d.noNameList = "1#2#3#";
+    map.d.nonnCount = 3;
+    map.d.noNameFlags = "1";
+    run(map, placeUnnamedMarkers);
+    EXPECT_EQ(map.markers.nonn.count(), 4);
+    EXPECT_NE(pixel(map, 3000, 2400), kMap);
+    EXPECT_EQ(pixel(map, 3600, 2400), kMap);
+    EXPECT_EQ(pixel(map, 4200, 2400), kMap);
+    EXPECT_TRUE(dialogs().shown().empty());
+}
+
+// Every node record with a code is offered to the placement; the tip written back lands in
+// nodeName. A Cancel ends the loop after the node in hand.
+TEST_F(LayerTest, PoiLoopPlacesTheNodeRecordsAndStopsOnCancel) {
+    core::MapWindow& map = ready();
+    map.g.viewZoom = 2;
+    map.g.viewOffX = -3000;
+    map.g.viewOffY = -2400;
+    map.d.nodeInfo[1] = "FIRStation#1";
+    map.d.nodeName[1] = "Fire station";
+    map.d.nodeInfo[2] = "TAG<tag k=\"barrier\"#2";
+    map.d.nodeInfo[3] = "FIR#3";
+    run(map, placePoiMarkers);
+    EXPECT_EQ(map.d.fireCount, 2);
+    EXPECT_EQ(map.markers.fire[1].tag(), "Fire station");
+    EXPECT_EQ(map.d.shape1Count, 2);
+    EXPECT_EQ(map.d.nodeName[2], " k=\"barrier\"#2");
+
+    map.d.fireCount = 0;
+    map.markers.fire.unload(1);
+    map.markers.fire.unload(2);
+    map.g.cancelRequested = true;
+    map.d.nodeInfo[0] = "FIR#0";
+    map.d.nodeX[0] = 3000;
+    map.d.nodeY[0] = 2400;
+    run(map, placePoiMarkers);
+    EXPECT_EQ(map.d.fireCount, 1);
+}
+
+// Node hits give arrows 1..N, label hits after "$" arrows N+1..; empty pieces give none. A node
+// hit that is an unnamed POI gets the orange icon under its arrow.
+TEST_F(LayerTest, SearchArrowsNumberNodeHitsThenLabelHits) {
+    core::MapWindow& map = ready();
+    core::Markers& m = map.markers;
+    for (int i = 1; i <= 3; ++i)
+        m.pointr.load(i);
+    m.lab2.load(4).move(1200, 1500);
+    map.d.pointrList = "#1##3#$4$";
+    map.d.noNameList = "3#";
+    run(map, placeSearchArrows);
+    const platform::ImageControl& model = m.pointr[0];
+    auto expectBeside = [&](int arrow, double x, double y) {
+        SCOPED_TRACE(arrow);
+        EXPECT_TRUE(m.pointr[arrow].visible());
+        EXPECT_DOUBLE_EQ(m.pointr[arrow].left(), x + model.width() / 5);
+        EXPECT_DOUBLE_EQ(m.pointr[arrow].top(), y - 1.2 * model.height());
+    };
+    expectBeside(1, 3000, 2400);
+    expectBeside(2, 4200, 2400);
+    expectBeside(3, 1200, 1500);
+    EXPECT_EQ(pixel(map, 3000, 2400), kMap);
+    EXPECT_NE(pixel(map, 4200, 2400), kMap);
+    EXPECT_TRUE(dialogs().shown().empty());
+}
+
+TEST_F(LayerTest, NoSearchArrowsForAnEmptyList) {
+    core::MapWindow& map = ready();
+    map.d.pointrList = "#";
+    run(map, placeSearchArrows);
+    map.d.pointrList = "#$";
+    run(map, placeSearchArrows);
+    EXPECT_TRUE(dialogs().shown().empty());
+}
+
+// With fileSizeMB 2 the heads appear only above zoom 3.0. Direction 0: the shaft ends 30 units
+// left of the node, the barbs 15 units long at 45 degrees above and below it, in QBColor(3).
+TEST_F(LayerTest, OneWayArrowHeads) {
+    core::MapWindow& map = ready();
+    map.d.fileSizeMB = 2;
+    map.d.onewayArrowList = "1#0$";
+    map.g.viewZoom = 3;
+    map.g.viewOffX = -3 * 3000 + 3000;
+    map.g.viewOffY = -3 * 2400 + 2400;
+    run(map, drawOnewayArrows);
+    EXPECT_EQ(pixel(map, 3000, 2400), kMap);
+
+    map.g.viewZoom = 3.01f;
+    map.g.viewOffX = -3.01f * 3000 + 3000;
+    map.g.viewOffY = -3.01f * 2400 + 2400;
+    run(map, drawOnewayArrows);
+    const QRgb cyan = platform::toQRgb(basic::qbColor(3));
+    const double x = 3.01f * 3000 + map.g.viewOffX;
+    const double y = 3.01f * 2400 + map.g.viewOffY;
+    const double barb = 15 / std::sqrt(2.0);
+    EXPECT_EQ(pixel(map, x, y), cyan);
+    EXPECT_EQ(pixel(map, x - 27, y), cyan);
+    EXPECT_EQ(pixel(map, x - 42, y), kMap);
+    EXPECT_EQ(pixel(map, x + 9, y), kMap);
+    EXPECT_EQ(pixel(map, x - barb, y - barb), cyan);
+    EXPECT_EQ(pixel(map, x - barb, y + barb), cyan);
+    EXPECT_EQ(pixel(map, x - 2 * barb, y - 2 * barb), kMap);
+    EXPECT_EQ(map.view.p1.drawWidth(), 2);
+}
+
+// The piece after the last "$" is no entry; a list of one piece draws nothing. An entry without
+// its direction takes the error path once.
+TEST_F(LayerTest, OneWayListsWithoutEntries) {
+    core::MapWindow& map = ready();
+    map.g.viewZoom = 5;
+    map.g.viewOffX = -4 * 3000;
+    map.g.viewOffY = -4 * 2400;
+    map.d.onewayArrowList = "1#0";
+    run(map, drawOnewayArrows);
+    EXPECT_EQ(pixel(map, 3000, 2400), kMap);
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+    map.d.onewayArrowList = "1$2$";
+    run(map, drawOnewayArrows);
+    ASSERT_EQ(dialogs().shown().size(), 1u);
+    EXPECT_EQ(dialogs().shown()[0].text, "Subscript out of range");
+}
+
+// Imported points are shown, capped at 10000, while no route is being drawn; then the route
+// waits. Without GPX points the route is drawn.
+TEST_F(LayerTest, GpxPointsOrTheRoute) {
+    core::MapWindow& map = ready();
+    map.d.mapScale = 1000;
+    map.d.gpxCount = 10001;
+    map.d.routeActive = true;
+    map.view.sb1.setPanelText(2, "");
+    run(map, drawGpxOrRoute);
+    EXPECT_EQ(map.d.gpsCount, 10000);
+    EXPECT_TRUE(map.view.sb1.panelText(2).empty());
+
+    map.d.routeDrawing = true;
+    map.d.routeCount = 0;
+    run(map, drawGpxOrRoute);
+    EXPECT_EQ(map.d.gpsCount, 10000);
+    EXPECT_FALSE(map.view.sb1.panelText(2).empty());
+}
+
+} // namespace
+} // namespace render::testing

@@ -1,0 +1,132 @@
+// Showing imported GPX points: waypoint markers, track shapes and the lines between them.
+
+#include "core/window_fixture.h"
+#include "routes/gpxdisplay.h"
+
+namespace routes::testing {
+namespace {
+
+using core::testing::WindowTest;
+
+struct Point {
+    float lon;
+    float lat;
+    const char* name;
+    bool named;
+};
+
+// Map units: x = lon x 1000 + 3000, y = 2500 - lat x 1000; zoom 1, no offsets, so the picture
+// point is the map point.
+class GpxDisplayTest : public WindowTest {
+protected:
+    core::MapWindow& ready(std::initializer_list<Point> points) {
+        core::MapWindow& map = load();
+        map.g.viewZoom = 1;
+        map.g.viewOffX = 0;
+        map.g.viewOffY = 0;
+        map.g.showTracks = true;
+        map.g.showWaypoints = true;
+        core::MapData& d = map.d;
+        d.mapScale = 1000;
+        d.mapLon0 = 0;
+        d.mapLat0 = 0;
+        d.gpxNamedPoints = "#";
+        size_t i = 0;
+        for (const Point& p : points) {
+            ++i;
+            d.routeLon[i] = p.lon;
+            d.routeLat[i] = p.lat;
+            d.pointName[i] = p.name;
+            if (p.named) d.gpxNamedPoints += std::to_string(i) + "#";
+        }
+        d.gpxCount = static_cast<basic::Integer>(i);
+        return map;
+    }
+};
+
+TEST_F(GpxDisplayTest, WaypointsCentredWithTheirNames) {
+    core::MapWindow& map = ready({{0.5f, 0.5f, "church", true}, {1.0f, 0.5f, "wood", true}});
+    plotgpx(map, map.d.gpxCount);
+    core::Markers& m = map.markers;
+    ASSERT_EQ(map.d.gpsCount, 2);
+    EXPECT_TRUE(m.gps[1].visible());
+    EXPECT_EQ(m.gps[1].toolTipText(), "church");
+    EXPECT_DOUBLE_EQ(m.gps[1].left() + m.gps[0].width() / 2, 3500);
+    EXPECT_DOUBLE_EQ(m.gps[1].top() + m.gps[0].height() / 2, 2000);
+    EXPECT_EQ(m.gps[1].picture().cacheKey(), m.gps[0].picture().cacheKey());
+    // A name holding "w" anywhere shows the second picture.
+    EXPECT_EQ(m.gps[2].picture().cacheKey(), map.stores.Image5.picture().cacheKey());
+    EXPECT_EQ(map.d.gptCount, 0);
+}
+
+TEST_F(GpxDisplayTest, WithWaypointsOffNamedPointsShowNoMarker) {
+    core::MapWindow& map = ready({{0.5f, 0.5f, "church", true}, {0.51f, 0.5f, "", false}});
+    map.g.showWaypoints = false;
+    plotgpx(map, map.d.gpxCount);
+    EXPECT_EQ(map.d.gpsCount, 2);
+    EXPECT_FALSE(map.markers.gps[1].visible());
+    EXPECT_FALSE(map.markers.gps[2].visible());
+    // The named point is drawn as a track point then.
+    EXPECT_EQ(map.d.gptCount, 2);
+}
+
+// Consecutive track points closer than 50 map units are joined from the previous shape's corner
+// to this one's; a jump of 50 or more leaves a gap.
+TEST_F(GpxDisplayTest, TrackLinesStopAtJumps) {
+    core::MapWindow& map = ready({{0.0f, 0.0f, "", false},
+                                  {0.01f, 0.0f, "", false},
+                                  {0.06f, 0.0f, "", false},
+                                  {0.1f, 0.0f, "", false}});
+    plotgpx(map, map.d.gpxCount);
+    core::Markers& m = map.markers;
+    ASSERT_EQ(map.d.gptCount, 4);
+    EXPECT_FALSE(m.Lin2.exists(1)); // the point before the first is at map x 0
+    ASSERT_TRUE(m.Lin2.exists(2));
+    EXPECT_TRUE(m.Lin2[2].visible());
+    EXPECT_DOUBLE_EQ(m.Lin2[2].x1(), m.gpt[1].left());
+    EXPECT_DOUBLE_EQ(m.Lin2[2].x2(), m.gpt[2].left());
+    EXPECT_FALSE(m.Lin2.exists(3)); // 3010 to 3060: 50 units
+    EXPECT_TRUE(m.Lin2.exists(4));  // 3060 to 3100
+    EXPECT_DOUBLE_EQ(m.gpt[3].left() + m.gpt[0].width() / 2, 3060);
+}
+
+TEST_F(GpxDisplayTest, TrackPointsOnlyInsideTheWindowAndWhileShown) {
+    core::MapWindow& map = ready({{-1.6f, 0.0f, "", false},   // x 1400: left of the window
+                                  {4.5f, 1.0f, "", false},    // (7500, 1500): on its corner
+                                  {4.5f, -3.6f, "", false}}); // y 6100: below it
+    plotgpx(map, map.d.gpxCount);
+    EXPECT_EQ(map.d.gptCount, 1);
+    EXPECT_EQ(map.d.gpsCount, 3);
+
+    core::MapWindow& hidden = ready({{0.5f, 0.5f, "", false}, {0.51f, 0.5f, "", false}});
+    hidden.g.showTracks = false;
+    plotgpx(hidden, hidden.d.gpxCount);
+    EXPECT_EQ(hidden.d.gptCount, 0);
+    EXPECT_EQ(hidden.markers.gpt.count(), 1);
+    EXPECT_EQ(hidden.markers.Lin2.count(), 1);
+}
+
+// The map positions follow the file now loaded, also when no import marked them out of date.
+TEST_F(GpxDisplayTest, PositionsFollowTheLoadedMap) {
+    core::MapWindow& map = ready({{0.5f, 0.5f, "a", true}});
+    map.d.trackDirty = true;
+    plotgpx(map, 1);
+    EXPECT_FALSE(map.d.trackDirty);
+    map.markers.gps.unload(1);
+    map.d.gpsCount = 0;
+    map.d.mapScale = 2000;
+    plotgpx(map, 1);
+    EXPECT_DOUBLE_EQ(map.markers.gps[1].left() + map.markers.gps[0].width() / 2, 4000);
+}
+
+TEST_F(GpxDisplayTest, CountsBeyondTheStoreAreCapped) {
+    core::MapWindow& map = ready({{0.5f, 0.5f, "a", true}});
+    plotgpx(map, -4);
+    EXPECT_EQ(map.d.gpsCount, 0);
+    plotgpx(map, 20000);
+    EXPECT_EQ(map.d.gpsCount, kGpxShown);
+    EXPECT_TRUE(dialogs().shown().empty());
+}
+
+} // namespace
+} // namespace routes::testing
