@@ -30,9 +30,6 @@ namespace {
 
 using core::MapWindow;
 
-// The picture point a repeated search brings its last hit to: 200 right of the zoom centre.
-constexpr double kTargetX = 4200;
-constexpr double kTargetY = 3300;
 // A node hit is listed only for a text of at least this many characters.
 constexpr size_t kShortestListedText = 3;
 constexpr int kEnterKey = 13;
@@ -109,8 +106,7 @@ public:
     void show(float savedZoom) {
         core::Global& g = map_.g;
         if (!listing_ && lastArrow_) {
-            g.viewOffX = static_cast<float>(g.viewOffX + kTargetX - lastArrow_->x);
-            g.viewOffY = static_cast<float>(g.viewOffY + kTargetY - lastArrow_->y);
+            bringArrowToTarget(map_, *lastArrow_);
             platform::hourglassOn();
             redrawBehindSnap();
             platform::hourglassOff();

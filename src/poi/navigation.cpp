@@ -19,9 +19,6 @@ using core::MapWindow;
 
 constexpr int kFirstMarker = 2;
 constexpr int kWorshipCategory = 0;
-// The picture point a chosen node comes to: 200 right of the zoom centre.
-constexpr double kTargetX = 4200;
-constexpr double kTargetY = 3300;
 
 bool has(std::string_view text, std::string_view needle) {
     return text.find(needle) != std::string_view::npos;
@@ -102,8 +99,7 @@ void List4_DblClick(MapWindow& map) {
     oneArrowAt(map, target.node);
     const auto node = static_cast<size_t>(target.node);
     const ArrowPoint arrow = arrowPoint(map, map.d.nodeX[node], map.d.nodeY[node]);
-    g.viewOffX = static_cast<float>(g.viewOffX + kTargetX - arrow.x);
-    g.viewOffY = static_cast<float>(g.viewOffY + kTargetY - arrow.y);
+    bringArrowToTarget(map, arrow);
     redrawBehindSnap(map);
 }
 

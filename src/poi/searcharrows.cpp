@@ -28,4 +28,12 @@ bool placeArrow(core::MapWindow& map, double x, double y, std::string_view tag) 
     return true;
 }
 
+void bringArrowToTarget(core::MapWindow& map, const ArrowPoint& arrow) {
+    constexpr double kTargetX = 4200;
+    constexpr double kTargetY = 3300;
+    core::Global& g = map.g;
+    g.viewOffX = static_cast<float>(g.viewOffX + kTargetX - arrow.x);
+    g.viewOffY = static_cast<float>(g.viewOffY + kTargetY - arrow.y);
+}
+
 } // namespace poi

@@ -24,6 +24,10 @@ struct ArrowPoint {
 // size of the template pointr(0).
 ArrowPoint arrowPoint(const core::MapWindow& map, double x, double y);
 
+// Brings the map point whose arrow stands at `arrow` to the picture point (4200, 3300), 200 right
+// of the zoom centre, by moving the view's offsets.
+void bringArrowToTarget(core::MapWindow& map, const ArrowPoint& arrow);
+
 // Loads the next arrow (pointrCount + 1) at map point (x, y) with `tag` as its Tag, in front and
 // visible, and counts it. False, with nothing changed, once kHighestArrow arrows are loaded.
 bool placeArrow(core::MapWindow& map, double x, double y, std::string_view tag = {});
