@@ -37,34 +37,61 @@ bool isRing(std::string_view raw) {
 
 struct WayClassifierRules::Context {
     const WayText& way;
+    const Found& found;
     WayLook& look;
     WayLists& lists;
     ProjectData& data;
 };
 
-bool WayClassifierRules::Needle::holds(const WayText& way) const {
-    const std::string_view in = raw ? way.raw : way.lower;
-    return (in.find(text) != std::string_view::npos) != absent;
+bool WayClassifierRules::Needle::holds(const Found& found) const {
+    const std::vector<std::uint8_t>& in = raw ? found.raw : found.lower;
+    return (in[static_cast<std::size_t>(id)] != 0) != absent;
 }
 
-bool WayClassifierRules::Test::holds(const WayText& way) const {
-    const auto holdsIn = [&way](const Needle& n) { return n.holds(way); };
+bool WayClassifierRules::Test::holds(const Found& found) const {
+    const auto holdsIn = [&found](const Needle& n) { return n.holds(found); };
     return join == Join::Any ? std::any_of(needles.begin(), needles.end(), holdsIn)
                              : std::all_of(needles.begin(), needles.end(), holdsIn);
 }
 
 WayClassifierRules::WayClassifierRules(char quote)
-    : quote_(quote), nameKey_(std::string(1, quote) + "name"), chain_(buildChain(quote)) {}
+    : quote_(quote), nameKey_(std::string(1, quote) + "name"), chain_(buildChain(quote)) {
+    numberNeedles();
+}
+
+void WayClassifierRules::numberNeedles() {
+    const auto number = [this](std::vector<Needle>& needles) {
+        for (Needle& n : needles)
+            n.id = (n.raw ? rawNeedles_ : lowerNeedles_).add(n.text);
+    };
+    const auto numberSteps = [&number](std::vector<Step>& steps) {
+        for (Step& step : steps)
+            number(step.guard);
+    };
+    for (Group& group : chain_) {
+        number(group.head.needles);
+        numberSteps(group.values);
+        for (SubRule& rule : group.subs) {
+            number(rule.test.needles);
+            numberSteps(rule.values);
+        }
+    }
+    lowerNeedles_.build();
+    rawNeedles_.build();
+}
 
 void WayClassifierRules::classify(const WayText& way, WayLook& look, WayLists& lists,
                                   ProjectData& data) const {
-    Context at{way, look, lists, data};
+    Found found;
+    lowerNeedles_.scan(way.lower, found.lower);
+    rawNeedles_.scan(way.raw, found.raw);
+    Context at{way, found, look, lists, data};
     for (const Group& group : chain_) {
-        if (!group.head.holds(way)) continue;
+        if (!group.head.holds(found)) continue;
         apply(group.values, at);
         bool ends = group.endsChain;
         for (const SubRule& rule : group.subs) {
-            if (!rule.test.holds(way)) continue;
+            if (!rule.test.holds(found)) continue;
             apply(rule.values, at);
             if (rule.then == Then::End) return;
             if (rule.then == Then::OnThenEnd) ends = true;
@@ -76,7 +103,7 @@ void WayClassifierRules::classify(const WayText& way, WayLook& look, WayLists& l
 void WayClassifierRules::apply(const std::vector<Step>& steps, Context& at) const {
     for (const Step& step : steps) {
         const bool guarded = std::all_of(step.guard.begin(), step.guard.end(),
-                                         [&at](const Needle& n) { return n.holds(at.way); });
+                                         [&at](const Needle& n) { return n.holds(at.found); });
         if (guarded) apply(step, at);
     }
 }

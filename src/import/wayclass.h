@@ -4,9 +4,11 @@
 // argument, name and drawing lists. The needles depend on the file's quote character and are
 // built once per import.
 
+#include "import/needleset.h"
 #include "import/projectdata.h"
 #include "import/waylook.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,20 +27,26 @@ public:
 
     // The chain's vocabulary; public so the chain can be written as data.
 
+    // Which needles a way's texts contain: one scan of each text answers every needle.
+    struct Found {
+        std::vector<std::uint8_t> lower;
+        std::vector<std::uint8_t> raw;
+    };
     // One plain, case-sensitive substring search, in the lower-cased text unless raw; absent
-    // turns it into "the text does not contain".
+    // turns it into "the text does not contain". id is its number in the needle set of its text.
     struct Needle {
         std::string text;
         bool raw = false;
         bool absent = false;
-        bool holds(const WayText& way) const;
+        int id = -1;
+        bool holds(const Found& found) const;
     };
     // Any or all of its needles; all of none always holds.
     struct Test {
         enum class Join { Any, All };
         Join join = Join::All;
         std::vector<Needle> needles;
-        bool holds(const WayText& way) const;
+        bool holds(const Found& found) const;
     };
     enum class Op {
         LineColour,   // C
@@ -90,10 +98,14 @@ private:
     void apply(const std::vector<Step>& steps, Context& at) const;
     void apply(const Step& step, Context& at) const;
     static std::vector<Group> buildChain(char quote);
+    // Gives every needle of the chain its number in lowerNeedles_ or rawNeedles_.
+    void numberNeedles();
 
     char quote_;
     std::string nameKey_; // quote & "name": the name step runs only where the raw text holds it
     std::vector<Group> chain_;
+    NeedleSet lowerNeedles_;
+    NeedleSet rawNeedles_;
 };
 
 } // namespace osmimport
