@@ -23,8 +23,10 @@ void MenuEntry::attachAction(QAction* action) {
 void MenuEntry::setCaption(std::string caption) {
     caption_ = std::move(caption);
     if (!action_) return;
-    action_->setSeparator(caption_ == "-");
-    action_->setText(toQString(caption_));
+    // A caption of "-" makes the entry a separator line, which shows no text.
+    const bool separator = caption_ == "-";
+    action_->setSeparator(separator);
+    action_->setText(separator ? QString() : toQString(caption_));
 }
 
 void MenuEntry::setEnabled(bool enabled) {

@@ -56,6 +56,8 @@ TEST_F(MenuTest, MissingAndDuplicateIndexesFault) {
 
 TEST_F(MenuTest, SeparatorsCheckMarksAndStates) {
     EXPECT_TRUE(mf[1].action()->isSeparator());
+    EXPECT_TRUE(mf[1].action()->text().isEmpty()) << "a separator shows no text";
+    EXPECT_EQ(mf[1].caption(), "-");
     EXPECT_FALSE(mf[0].action()->isSeparator());
     mf[15].setCaption("C:/maps/leeds.osm");
     EXPECT_FALSE(mf[15].action()->isSeparator()) << "a recent-file entry that gets a path is an item";
