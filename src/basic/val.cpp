@@ -131,9 +131,71 @@ double decimalNumber(Cursor& c) {
     return value + 0.0; // -0 reads as 0
 }
 
+// A whole number of at most 19 digits times a power of ten of at most 22 is one exact double
+// multiplied or divided by another when the whole number is below 2^53: one correctly rounded
+// operation, which from_chars would give too.
+constexpr std::uint64_t kExactWhole = std::uint64_t{1} << 53;
+constexpr double kExactTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Reads digits from c while they fit a 19-digit whole number; false when there are more.
+bool wholeDigits(const char*& c, const char* end, std::uint64_t& whole, int& digits) {
+    for (; c != end && isDigit(*c); ++c) {
+        if (++digits > 19) return false;
+        whole = whole * 10 + static_cast<std::uint64_t>(*c - '0');
+    }
+    return true;
+}
+
+// The common case, a text that is one plain number and nothing else ("51.45", "-1.5", ".5",
+// "1E-05"): read in place, exactly where that is one operation, else by from_chars. The scan of
+// decimalNumber takes exactly such a text whole and reads it by from_chars; anything else
+// (blanks, "+", "D", "&", a number beyond the Double range, text after the number) is left to
+// it.
+bool plainNumber(std::string_view s, double& value) {
+    const char* begin = s.data();
+    const char* end = begin + s.size();
+    const bool negative = begin != end && *begin == '-';
+    const char* c = negative ? begin + 1 : begin;
+    if (c == end || !(isDigit(*c) || *c == '.')) return false;
+
+    std::uint64_t whole = 0;
+    int digits = 0;
+    int scale = 0; // value = whole x 10^scale
+    bool exact = wholeDigits(c, end, whole, digits);
+    if (exact && c != end && *c == '.') {
+        const char* decimals = ++c;
+        exact = wholeDigits(c, end, whole, digits);
+        scale = -static_cast<int>(c - decimals);
+    }
+    if (exact && c != end && (*c == 'e' || *c == 'E')) {
+        ++c;
+        const bool negativeExponent = c != end && *c == '-';
+        if (c != end && (*c == '-' || *c == '+')) ++c;
+        int exponent = 0;
+        const char* first = c;
+        for (; c != end && isDigit(*c) && exponent < 1000; ++c)
+            exponent = exponent * 10 + (*c - '0');
+        exact = c != first;
+        scale += negativeExponent ? -exponent : exponent;
+    }
+    if (exact && c == end && digits > 0 && whole <= kExactWhole && scale >= -22 && scale <= 22) {
+        const auto w = static_cast<double>(whole);
+        value = scale < 0 ? w / kExactTens[-scale] : w * kExactTens[scale];
+        if (negative) value = -value;
+        value += 0.0; // -0 reads as 0
+        return true;
+    }
+    const auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (ec != std::errc() || ptr != end) return false;
+    value += 0.0;
+    return true;
+}
+
 } // namespace
 
 double val(std::string_view s) {
+    if (double value = 0; plainNumber(s, value)) return value;
     Cursor c{s};
     if (c.peek() != '&') return decimalNumber(c);
     c.take();

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -60,9 +62,7 @@ public:
 
     std::string apply(std::string&& text) const {
         const std::string_view in = text;
-        std::size_t i = 0;
-        while (i < in.size() && !at(in, i))
-            ++i;
+        std::size_t i = next(in, 0);
         if (i == in.size()) return std::move(text);
 
         std::string out;
@@ -70,10 +70,6 @@ public:
         std::size_t copied = 0; // the text before this position is in out
         while (i < in.size()) {
             const Rule* r = at(in, i);
-            if (!r) {
-                ++i;
-                continue;
-            }
             out.append(in.substr(copied, i - copied));
             i += r->word.size();
             if (r->word == kMadeFrom.word && in.substr(i).starts_with(kMadeTail)) {
@@ -82,12 +78,38 @@ public:
             }
             out.append(r->abbreviation);
             copied = i;
+            i = next(in, i);
         }
         out.append(in.substr(copied));
         return out;
     }
 
 private:
+    // Whether one of the 8 bytes of w is a capital A..Z: per byte, bit 7 of the first term is
+    // set below 'Z' + 1, of the last above 'A' - 1, and of ~w below 0x80; no byte carries into
+    // the next.
+    static constexpr bool hasCapital(std::uint64_t w) {
+        constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
+        constexpr std::uint64_t kOnes = 0x0101010101010101;
+        constexpr std::uint64_t kHigh = 0x8080808080808080;
+        const std::uint64_t low = w & kLow7;
+        return ((kOnes * (127 + 'Z' + 1) - low) & ~w & (low + kOnes * (127 - ('A' - 1))) & kHigh) != 0;
+    }
+
+    // The first position from i on where a word stands, or the text's size. Stretches of eight
+    // bytes without a capital, most of an OSM text, are passed over at once.
+    std::size_t next(std::string_view in, std::size_t i) const {
+        while (i < in.size()) {
+            for (std::uint64_t w = 0; i + 8 <= in.size(); i += 8) {
+                std::memcpy(&w, in.data() + i, 8);
+                if (hasCapital(w)) break;
+            }
+            for (const std::size_t stop = std::min(in.size(), i + 8); i < stop; ++i)
+                if (at(in, i)) return i;
+        }
+        return in.size();
+    }
+
     static constexpr const Rule& kMadeFrom = kStreetWords[2]; // Street
     static constexpr std::string_view kMadeTail = "raat";     // St & raat = Straat
     static constexpr const Rule& kMade = kStreetWords[10];    // Straat

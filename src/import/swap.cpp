@@ -1,5 +1,7 @@
 #include "import/swap.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 
 namespace osmimport {
@@ -42,6 +44,22 @@ std::size_t sequenceAt(std::string_view s, std::size_t i) noexcept {
         if (!isContinuation(s, i + k)) return 0;
     return length;
 }
+
+// The bytes a mode changes, as a table; most texts hold none of them and are copied whole.
+struct ByteSet {
+    std::array<bool, 256> in{};
+    constexpr explicit ByteSet(std::string_view bytes) {
+        for (const char c : bytes)
+            in[static_cast<unsigned char>(c)] = true;
+    }
+    bool anyIn(std::string_view text) const noexcept {
+        return std::any_of(text.begin(), text.end(),
+                           [this](char c) { return in[static_cast<unsigned char>(c)]; });
+    }
+};
+
+constexpr ByteSet kEscaped{"\r\n\","};
+constexpr ByteSet kUnescaped{"+\xFA\xA3"};
 
 std::string escape(std::string_view text) {
     std::string out;
@@ -101,7 +119,8 @@ std::string unescape(std::string_view text) {
 } // namespace
 
 std::string swap(std::string_view text, int mode) {
-    return mode == kEscape ? escape(text) : unescape(text);
+    if (mode == kEscape) return kEscaped.anyIn(text) ? escape(text) : std::string(text);
+    return kUnescaped.anyIn(text) ? unescape(text) : std::string(text);
 }
 
 } // namespace osmimport

@@ -55,7 +55,8 @@ void Canvas::resizePixels(int widthPx, int heightPx) {
     if (!picture_.isNull())
         paintRaster(resized, picture_.rect(), picture_, picture_.rect(), RasterOp::SrcCopy);
     const int keepWidth = std::min(widthPx, image_.width());
-    const int keepHeight = std::min(heightPx, image_.height());
+    // An image without width has no rows to copy into.
+    const int keepHeight = keepWidth > 0 ? std::min(heightPx, image_.height()) : 0;
     for (int y = 0; y < keepHeight; ++y) {
         std::memcpy(resized.scanLine(y), image_.constScanLine(y),
                     static_cast<size_t>(keepWidth) * sizeof(QRgb));
