@@ -158,6 +158,31 @@ void writeProjectFile(MapWindow& map, char quote) {
     d.fixmeList = osmimport::swap(d.fixmeList, osmimport::kEscape);
 }
 
+// The phases from the names to the project file. The OSM text and everything the import made
+// from it are released when this returns, before the drawing reads the project file back.
+// False when the import stopped before its node loop.
+bool importText(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
+    WindowImportClient client(map, watch);
+    const osmimport::ImportSettings settings{map.g.progVersion, map.d.fileSizeMB, map.view.p1.scaleWidth()};
+    osmimport::OsmImport import(std::move(osmText), settings, client);
+    // Node classification joins the node loop through the run's classifier hook.
+    WindowClassSink classSink(map);
+    osmimport::PoiClassification classification(import, classSink);
+    const ImportEnd end = import.run(map.d, &classification);
+    if (end == ImportEnd::EmptyText || end == ImportEnd::NoBounds || end == ImportEnd::TooManyNodes) return false;
+    // A cancel that came after the node loop still writes nothing.
+    if (end == ImportEnd::NodesRead && wayAndFinalPhases(map, import, client, classification)) {
+        watched(watch, "project file");
+        writeProjectFile(map, import.quoteChar());
+    }
+    if (map.g.cancelRequested) {
+        // Nothing of a cancelled import stays: the drawing brings back the previous file, if any.
+        static_cast<osmimport::ProjectData&>(map.d) = osmimport::ProjectData{};
+        map.g.cancelRequested = false;
+    }
+    return true;
+}
+
 void endSequence(MapWindow& map) {
     Global& g = map.g;
     MapData& d = map.d;
@@ -203,26 +228,9 @@ void showmap(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
     resumeNext([&] { map.legendPanel.Check3.setValue(0); });
     letInputThrough();
 
-    WindowImportClient client(map, watch);
-    const osmimport::ImportSettings settings{map.g.progVersion, map.d.fileSizeMB, map.view.p1.scaleWidth()};
-    osmimport::OsmImport import(std::move(osmText), settings, client);
-    // Node classification joins the node loop through the run's classifier hook.
-    WindowClassSink classSink(map);
-    osmimport::PoiClassification classification(import, classSink);
-    const ImportEnd end = import.run(map.d, &classification);
-    if (end == ImportEnd::EmptyText || end == ImportEnd::NoBounds || end == ImportEnd::TooManyNodes) {
+    if (!importText(map, std::move(osmText), watch)) {
         stopEarly(map, wheelTimer);
         return;
-    }
-    // A cancel that came after the node loop still writes nothing.
-    if (end == ImportEnd::NodesRead && wayAndFinalPhases(map, import, client, classification)) {
-        watched(watch, "project file");
-        writeProjectFile(map, import.quoteChar());
-    }
-    if (map.g.cancelRequested) {
-        // Nothing of a cancelled import stays: the drawing brings back the previous file, if any.
-        static_cast<osmimport::ProjectData&>(map.d) = osmimport::ProjectData{};
-        map.g.cancelRequested = false;
     }
     watched(watch, "end sequence");
     endSequence(map);
