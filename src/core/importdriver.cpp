@@ -169,7 +169,8 @@ bool importText(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
     WindowClassSink classSink(map);
     osmimport::PoiClassification classification(import, classSink);
     const ImportEnd end = import.run(map.d, &classification);
-    if (end == ImportEnd::EmptyText || end == ImportEnd::NoBounds || end == ImportEnd::TooManyNodes) return false;
+    if (end == ImportEnd::EmptyText || end == ImportEnd::NoBounds || end == ImportEnd::TooManyNodes)
+        return false;
     // A cancel that came after the node loop still writes nothing.
     if (end == ImportEnd::NodesRead && wayAndFinalPhases(map, import, client, classification)) {
         watched(watch, "project file");

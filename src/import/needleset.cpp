@@ -34,7 +34,8 @@ void NeedleSet::build() {
         }
         std::size_t state = 0;
         for (const char c : needle) {
-            const std::size_t edge = state * width + static_cast<std::size_t>(classOf(static_cast<unsigned char>(c)));
+            const std::size_t edge =
+                state * width + static_cast<std::size_t>(classOf(static_cast<unsigned char>(c)));
             if (next_[edge] < 0) {
                 next_[edge] = static_cast<std::int32_t>(ends.size());
                 ends.emplace_back();

@@ -13,20 +13,22 @@
 namespace osmimport {
 
 // An RGB value r + 256 g + 65536 b held as the way arrays hold colours.
-inline Double wayRgb(int r, int g, int b) { return static_cast<Double>(basic::rgb(r, g, b)); }
+inline Double wayRgb(int r, int g, int b) {
+    return static_cast<Double>(basic::rgb(r, g, b));
+}
 
 struct WayLook {
-    Double lineColour = 0;                           // 0: no line colour of its own; 1.0: untagged mark
+    Double lineColour = 0;                             // 0: no line colour of its own; 1.0: untagged mark
     Double wayLineStyleColour = wayRgb(180, 180, 180); // casing of roads, outline of areas
-    Integer wayWidth = 1;                            // pen width
-    Integer wayLineStyle = 0;                        // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible
-    Integer wayLayer = 0;                            // drawing class
+    Integer wayWidth = 1;                              // pen width
+    Integer wayLineStyle = 0; // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 invisible
+    Integer wayLayer = 0;     // drawing class
     bool isArea = false;
-    Double wayFill = 0;       // 0 none, 1..29 a pattern tile, larger an RGB flood colour
-    Integer wayFillArg = 0;   // not reset per way
-    std::string wayName;      // set only by the rules with a name step
-    std::string problemText;  // shown with the way's problem marker
-    bool endMark = false;     // not reset per way
+    Double wayFill = 0;           // 0 none, 1..29 a pattern tile, larger an RGB flood colour
+    Integer wayFillArg = 0;       // not reset per way
+    std::string wayName;          // set only by the rules with a name step
+    std::string problemText;      // shown with the way's problem marker
+    bool endMark = false;         // not reset per way
     bool skipEarlyChecks = false; // a place of worship skips the checks before the bridge check
 };
 

@@ -39,15 +39,6 @@ basic::Integer& shownFlag(core::MapWindow& map, int c) {
     return map.d.catShown[static_cast<size_t>(c)];
 }
 
-// The map drawn again behind the still copy of what is on screen.
-void redrawBehindSnap(core::MapWindow& map) {
-    platform::hourglassOn();
-    render::snap(map);
-    render::redraw(map);
-    render::hideSnap(map);
-    platform::hourglassOff();
-}
-
 } // namespace
 
 void paintCell(platform::ShapeControl& cell, CellLook look) {
@@ -117,7 +108,7 @@ void icshw(core::MapWindow& map, int c) {
     });
     map.d.poiReplot = false;
     resumeNextWithMessage([&] { changeorang(map, c); });
-    redrawBehindSnap(map);
+    render::redrawBehindSnap(map);
 }
 
 void Label13_MouseDown(core::MapWindow& map, int index) {

@@ -23,7 +23,8 @@ void appendFixmeReport(const std::string& dataFolder, std::string_view curFile, 
     if (fixmeList.empty()) return;
     const std::string record = fixmeRecord(curFile, fixmeList);
     const std::string path = dataFolder + "/fixme.txt";
-    basic::FileHandle file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
+    basic::FileHandle file(
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
     if (file.get() < 0) return;
     struct stat before {};
     const bool sized = ::fstat(file.get(), &before) == 0 && S_ISREG(before.st_mode);

@@ -17,7 +17,6 @@
 #include "poi/namesearch_text.h"
 #include "poi/navigation.h"
 #include "poi/searcharrows.h"
-#include "render/redraw.h"
 #include "render/snap.h"
 
 #include <algorithm>
@@ -107,13 +106,11 @@ public:
         core::Global& g = map_.g;
         if (!listing_ && lastArrow_) {
             bringArrowToTarget(map_, *lastArrow_);
-            platform::hourglassOn();
-            redrawBehindSnap();
-            platform::hourglassOff();
+            render::redrawBehindSnap(map_);
             return;
         }
         g.viewZoom = savedZoom;
-        if (listing_ && d_.pointrCount > 0) redrawBehindSnap();
+        if (listing_ && d_.pointrCount > 0) render::redrawBehindSnap(map_);
     }
 
 private:
@@ -158,12 +155,6 @@ private:
         if (!placeArrow(map_, x, y, tag)) return false;
         lastArrow_ = arrowPoint(map_, x, y);
         return true;
-    }
-
-    void redrawBehindSnap() {
-        render::snap(map_);
-        render::redraw(map_);
-        render::hideSnap(map_);
     }
 
     MapWindow& map_;

@@ -3,10 +3,8 @@
 #include "basic/text.h"
 #include "basic/val.h"
 #include "core/mapwindow.h"
-#include "platform/hourglass.h"
 #include "poi/categories.h"
 #include "poi/searcharrows.h"
-#include "render/redraw.h"
 #include "render/snap.h"
 
 #include <cmath>
@@ -54,14 +52,6 @@ void oneArrowAt(MapWindow& map, long long n) {
     map.d.pointrList = "#" + std::to_string(n) + "#";
 }
 
-void redrawBehindSnap(MapWindow& map) {
-    platform::hourglassOn();
-    render::snap(map);
-    render::redraw(map);
-    render::hideSnap(map);
-    platform::hourglassOff();
-}
-
 } // namespace
 
 ProblemTarget problemTarget(const MapWindow& map, std::string_view key, std::string_view entry) {
@@ -100,7 +90,7 @@ void List4_DblClick(MapWindow& map) {
     const auto node = static_cast<size_t>(target.node);
     const ArrowPoint arrow = arrowPoint(map, map.d.nodeX[node], map.d.nodeY[node]);
     bringArrowToTarget(map, arrow);
-    redrawBehindSnap(map);
+    render::redrawBehindSnap(map);
 }
 
 void List4_MouseDown(MapWindow& map) {

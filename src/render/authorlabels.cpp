@@ -23,7 +23,9 @@ void printAuthorLabel(DrawContext& c, basic::Long i, std::optional<float> dateY)
     const std::string& chosen = c.d.authorFilter;
     const bool authors = c.g.authorOverlay == kAuthorsShown;
     const bool dates = c.map.legendPanel.Check5.value() == 1;
-    auto printAuthor = [&] { p1.print(std::string(platform::leftCharacters(user, kAuthorLetters)) + " ", false); };
+    auto printAuthor = [&] {
+        p1.print(std::string(platform::leftCharacters(user, kAuthorLetters)) + " ", false);
+    };
     auto printDate = [&] {
         if (dates) p1.print(date, false);
     };

@@ -3,6 +3,8 @@
 #include "core/mapwindow.h"
 #include "core/resume.h"
 #include "platform/canvasscale.h"
+#include "platform/hourglass.h"
+#include "render/redraw.h"
 
 namespace render {
 
@@ -38,6 +40,14 @@ void snap(core::MapWindow& map) {
 void hideSnap(core::MapWindow& map) {
     map.view.p2.setVisible(false);
     map.view.p2.cls();
+}
+
+void redrawBehindSnap(core::MapWindow& map) {
+    platform::hourglassOn();
+    snap(map);
+    redraw(map);
+    hideSnap(map);
+    platform::hourglassOff();
 }
 
 } // namespace render

@@ -23,4 +23,7 @@ void snap(core::MapWindow& map);
 // The still copy goes once the map is drawn anew: p2 is hidden and cleared.
 void hideSnap(core::MapWindow& map);
 
+// Draws the map anew behind the still copy of what is on screen, under the hourglass.
+void redrawBehindSnap(core::MapWindow& map);
+
 } // namespace render

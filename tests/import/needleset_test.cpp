@@ -36,7 +36,8 @@ TEST(NeedleSet, AnswersAsFindForEveryNeedle) {
             const std::string text = make(textLength(random));
             set.scan(text, found);
             for (std::size_t k = 0; k < needles.size(); ++k)
-                ASSERT_EQ(found[static_cast<std::size_t>(ids[k])] != 0, text.find(needles[k]) != std::string::npos)
+                ASSERT_EQ(found[static_cast<std::size_t>(ids[k])] != 0,
+                          text.find(needles[k]) != std::string::npos)
                     << "needle '" << needles[k] << "' in '" << text << "'";
         }
     }

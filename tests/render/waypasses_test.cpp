@@ -64,7 +64,8 @@ protected:
         record.nodes = {node(x0 / z, y / z), node(x1 / z, y / z)};
         return way(record);
     }
-    static WayRecord look(Long drawColour, double colour, basic::Integer widthClass, basic::Integer layer = 3) {
+    static WayRecord look(Long drawColour, double colour, basic::Integer widthClass,
+                          basic::Integer layer = 3) {
         WayRecord w;
         w.drawColour = drawColour;
         w.colour = colour;
