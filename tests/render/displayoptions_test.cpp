@@ -1,39 +1,14 @@
 // The display option handlers: each sets its state and draws the map once, with the still copy
 // gone afterwards.
 
-#include "core/viewwindow.h"
-#include "core/window_fixture.h"
+#include "redrawcount_fixture.h"
 #include "render/displayoptions.h"
-
-#include <algorithm>
 
 namespace core::testing {
 namespace {
 
-// More "Can't find" messages than any test draws.
-constexpr int kMessages = 20;
-
-class DisplayOptionsTest : public WindowTest {
+class DisplayOptionsTest : public RedrawCountTest {
 protected:
-    // A window with a file open whose project file is missing: every redraw says so once, which
-    // counts the redraws.
-    MapWindow& opened() {
-        MapWindow& map = load();
-        init(map);
-        map.g.curFile = appPath() + "/leeds.osm";
-        map.g.parsedPath = appPath() + "/leeds.vnk";
-        for (int i = 0; i < kMessages; ++i)
-            dialogs().scriptMsgBox(platform::msgbox::Ok);
-        return map;
-    }
-
-    long redraws() {
-        const auto& shown = dialogs().shown();
-        return std::count_if(shown.begin(), shown.end(), [](const platform::ShownDialog& d) {
-            return d.text.rfind("Can't find '", 0) == 0;
-        });
-    }
-
     static void authors(MapWindow& map) {
         for (const char* name : {"alice", "bob", "carol"})
             map.legendPanel.List1.addItem(name);

@@ -1,31 +1,15 @@
 // The map style of the Map menu.
 
 #include "basic/colour.h"
-#include "core/viewwindow.h"
-#include "core/window_fixture.h"
 #include "platform/canvascolour.h"
+#include "redrawcount_fixture.h"
 #include "render/mapstyle.h"
 
 namespace core::testing {
 namespace {
 
-// More "Can't find" messages than any test draws.
-constexpr int kMessages = 20;
-
-class MapStyleTest : public WindowTest {
+class MapStyleTest : public RedrawCountTest {
 protected:
-    MapWindow& opened() {
-        MapWindow& map = load();
-        init(map);
-        map.g.curFile = appPath() + "/leeds.osm";
-        map.g.parsedPath = appPath() + "/leeds.vnk";
-        for (int i = 0; i < kMessages; ++i)
-            dialogs().scriptMsgBox(platform::msgbox::Ok);
-        return map;
-    }
-
-    std::size_t redraws() { return dialogs().shown().size(); }
-
     static std::vector<bool> checks(const MapWindow& map) {
         return {map.menus.mn[0].checked(), map.menus.mn[1].checked(), map.menus.mn[2].checked()};
     }
@@ -35,7 +19,7 @@ TEST_F(MapStyleTest, EachItemSetsTheStyleChecksOnlyItselfAndRedrawsOnce) {
     MapWindow& map = opened();
     render::connectMapStyle(map);
     const std::vector<bool> only[] = {{true, false, false}, {false, true, false}, {false, false, true}};
-    std::size_t expected = 0;
+    long expected = 0;
     for (int index : {1, 2, 0, 2}) {
         map.menus.mn.onClick(index);
         EXPECT_EQ(map.d.mapMode, index);
@@ -60,7 +44,7 @@ TEST_F(MapStyleTest, NothingWhileAFileIsImported) {
     render::mn_Click(map, 1);
     EXPECT_EQ(map.d.mapMode, 0);
     EXPECT_EQ(checks(map), (std::vector<bool>{true, false, false}));
-    EXPECT_EQ(redraws(), 0u);
+    EXPECT_EQ(redraws(), 0);
 }
 
 } // namespace
