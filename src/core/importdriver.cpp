@@ -173,6 +173,7 @@ bool importText(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
         return false;
     // A cancel that came after the node loop still writes nothing.
     if (end == ImportEnd::NodesRead && wayAndFinalPhases(map, import, client, classification)) {
+        import.releaseText(); // everything the file needs is in the data now
         watched(watch, "project file");
         writeProjectFile(map, import.quoteChar());
     }

@@ -9,6 +9,12 @@ namespace osmimport {
 OsmImport::OsmImport(std::string osmText, const ImportSettings& settings, ImportClient& client)
     : text_(std::move(osmText)), settings_(settings), client_(client) {}
 
+void OsmImport::releaseText() {
+    pieces_.reset();
+    ids_ = NodeIdIndex{};
+    std::string().swap(text_);
+}
+
 std::string_view OsmImport::waySection() const noexcept {
     constexpr std::string_view kNode = "<node";
     const std::string_view text = text_;

@@ -41,6 +41,11 @@ public:
     // refused before its text is rewritten; its bounds messages still come first.
     ImportEnd run(ProjectData& data, NodeClassifier* classifier = nullptr);
 
+    // Frees the text, its node pieces and the node-id index once the phases that read them are
+    // over; the quote character, the flags and the projection stay. Views taken from the text
+    // (the way section, its pieces) must not be used afterwards.
+    void releaseText();
+
     char quoteChar() const noexcept { return quote_; }
     // False when the bounds came in the "<bound box" form.
     bool hasAuthorship() const noexcept { return hasAuthorship_; }

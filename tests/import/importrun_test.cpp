@@ -134,6 +134,23 @@ TEST(ImportRunTest, ReadsJosmFilesWithApostrophes) {
     EXPECT_EQ(r.data.nodeX[1], 4001.25048828125);
 }
 
+TEST(ImportRunTest, ReleasingTheTextKeepsWhatTheProjectFileNeeds) {
+    RecordingClient client;
+    OsmImport import("<osm generator='JOSM'><bounds minlat='51.4' minlon='-1.6' maxlat='51.5' "
+                     "maxlon='-1.5'/><node id='7' lat='51.45' lon='-1.55'/><way id='1'/></osm>",
+                     ImportSettings{1.971f, 2.5f, 8010}, client);
+    ProjectData data;
+    ASSERT_EQ(import.run(data), ImportEnd::NodesRead);
+    ASSERT_FALSE(import.text().empty());
+    ASSERT_EQ(import.nodeIds().find("7", false), 1);
+    import.releaseText();
+    EXPECT_TRUE(import.text().empty());
+    EXPECT_TRUE(import.waySection().empty());
+    EXPECT_EQ(import.nodeIds().find("7", false), 0);
+    EXPECT_EQ(import.quoteChar(), '\'');
+    EXPECT_EQ(data.nodeCount, 1);
+}
+
 TEST(ImportRunTest, DoubleQuotedFileNamingJosmIsReadWithDoubleQuotes) {
     const Outcome r = showmap(R"(<osm generator="JOSM">)" + kBounds + nodes(1));
     EXPECT_EQ(r.quote, '"');
