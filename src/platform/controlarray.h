@@ -20,6 +20,7 @@
 #include "platform/container.h"
 #include "platform/control.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -68,6 +69,14 @@ public:
         slot.control.reset();
         --count_;
         release(index);
+    }
+
+    // Unloads every loaded element from first to last (at most ubound()), from the top down;
+    // missing elements are passed over. Design-time elements cannot be unloaded (fault 362).
+    void unloadLoaded(int first, long long last) {
+        const int top = static_cast<int>(std::min<long long>(last, ubound()));
+        for (int i = top; i >= first; --i)
+            if (exists(i)) unload(i);
     }
 
     bool exists(int index) const {

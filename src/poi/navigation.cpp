@@ -44,9 +44,7 @@ bool isNode(const MapWindow& map, long long n) {
 // Leaves exactly one arrow, pointr(1), naming node n.
 void oneArrowAt(MapWindow& map, long long n) {
     core::ImageArray& arrows = map.markers.pointr;
-    for (int i = arrows.ubound(); i > 1; --i) {
-        if (arrows.exists(i)) arrows.unload(i);
-    }
+    arrows.unloadLoaded(2, arrows.ubound());
     if (!arrows.exists(1)) arrows.load(1);
     map.d.pointrCount = 1;
     map.d.pointrList = "#" + std::to_string(n) + "#";
@@ -102,9 +100,7 @@ void List4_MouseDown(MapWindow& map) {
 
 void Command3_Click(MapWindow& map) {
     core::ImageArray& arrows = map.markers.pointr;
-    for (int i = arrows.ubound(); i >= 1; --i) {
-        if (arrows.exists(i)) arrows.unload(i);
-    }
+    arrows.unloadLoaded(1, arrows.ubound());
     map.d.pointrCount = 0;
     map.d.pointrList = "#";
 }

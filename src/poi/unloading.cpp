@@ -2,64 +2,51 @@
 
 #include "core/mapwindow.h"
 
-#include <algorithm>
-
 namespace poi {
-namespace {
-
-// Unloads elements first..last of `array` that are loaded.
-template <class T> void unloadRange(platform::ControlArray<T>& array, int first, long long last) {
-    const int end = static_cast<int>(std::min<long long>(last, array.ubound()));
-    for (int i = first; i <= end; ++i) {
-        if (array.exists(i)) array.unload(i);
-    }
-}
-
-} // namespace
 
 void unload_(core::MapWindow& map, basic::Integer) {
     core::Markers& m = map.markers;
     core::MapData& d = map.d;
-    unloadRange(m.shape1, 2, d.shape1Count);
-    unloadRange(m.addr, 1, d.addrCount);
-    unloadRange(m.bus, 2, d.busCount);
-    unloadRange(m.pb, 2, d.pbCount);
-    unloadRange(m.pbox, 2, d.pboxCount);
-    unloadRange(m.atm, 2, d.atmCount);
-    unloadRange(m.recyc, 2, d.recycCount);
-    unloadRange(m.Lab, 1, d.labCount);
-    unloadRange(m.chrch, 2, d.chrchCount);
-    unloadRange(m.phone, 2, d.phoneCount);
-    unloadRange(m.toilet, 2, d.toiletCount);
-    unloadRange(m.petrol, 2, d.petrolCount);
-    unloadRange(m.roundab, 2, d.roundabCount);
-    unloadRange(m.park, 2, d.parkCount);
-    unloadRange(m.traffic, 2, d.trafficCount);
-    unloadRange(m.pylon, 1, d.pylonCount);
-    unloadRange(m.stat, 2, d.statCount);
-    unloadRange(m.hotel, 2, d.hotelCount);
-    unloadRange(m.hospit, 2, d.hospitCount);
-    unloadRange(m.school, 2, d.schoolCount);
-    unloadRange(m.touri, 2, d.touriCount);
-    unloadRange(m.amen, 2, d.amenCount);
-    unloadRange(m.shop, 2, d.shopCount);
-    unloadRange(m.shopp, 2, d.shoppCount);
-    unloadRange(m.hist, 2, d.histCount);
-    unloadRange(m.resta, 2, d.restaCount);
-    unloadRange(m.nonn, 1, d.nonnCount);
-    unloadRange(m.fire, 1, d.fireCount);
-    unloadRange(m.pharm, 2, d.pharmCount);
-    unloadRange(m.coffe, 2, d.coffeCount);
-    unloadRange(m.bank, 2, d.bankCount);
-    unloadRange(m.quest, 2, d.questCount);
-    unloadRange(m.chain, 2, d.chainCount);
-    unloadRange(m.lab2, 1, d.lab2Count);
-    unloadRange(m.gps, 1, d.gpsCount);
-    unloadRange(m.Lin, 1, d.linCount);
+    m.shape1.unloadLoaded(2, d.shape1Count);
+    m.addr.unloadLoaded(1, d.addrCount);
+    m.bus.unloadLoaded(2, d.busCount);
+    m.pb.unloadLoaded(2, d.pbCount);
+    m.pbox.unloadLoaded(2, d.pboxCount);
+    m.atm.unloadLoaded(2, d.atmCount);
+    m.recyc.unloadLoaded(2, d.recycCount);
+    m.Lab.unloadLoaded(1, d.labCount);
+    m.chrch.unloadLoaded(2, d.chrchCount);
+    m.phone.unloadLoaded(2, d.phoneCount);
+    m.toilet.unloadLoaded(2, d.toiletCount);
+    m.petrol.unloadLoaded(2, d.petrolCount);
+    m.roundab.unloadLoaded(2, d.roundabCount);
+    m.park.unloadLoaded(2, d.parkCount);
+    m.traffic.unloadLoaded(2, d.trafficCount);
+    m.pylon.unloadLoaded(1, d.pylonCount);
+    m.stat.unloadLoaded(2, d.statCount);
+    m.hotel.unloadLoaded(2, d.hotelCount);
+    m.hospit.unloadLoaded(2, d.hospitCount);
+    m.school.unloadLoaded(2, d.schoolCount);
+    m.touri.unloadLoaded(2, d.touriCount);
+    m.amen.unloadLoaded(2, d.amenCount);
+    m.shop.unloadLoaded(2, d.shopCount);
+    m.shopp.unloadLoaded(2, d.shoppCount);
+    m.hist.unloadLoaded(2, d.histCount);
+    m.resta.unloadLoaded(2, d.restaCount);
+    m.nonn.unloadLoaded(1, d.nonnCount);
+    m.fire.unloadLoaded(1, d.fireCount);
+    m.pharm.unloadLoaded(2, d.pharmCount);
+    m.coffe.unloadLoaded(2, d.coffeCount);
+    m.bank.unloadLoaded(2, d.bankCount);
+    m.quest.unloadLoaded(2, d.questCount);
+    m.chain.unloadLoaded(2, d.chainCount);
+    m.lab2.unloadLoaded(1, d.lab2Count);
+    m.gps.unloadLoaded(1, d.gpsCount);
+    m.Lin.unloadLoaded(1, d.linCount);
     d.linCount = 0;
-    unloadRange(m.gpt, 1, d.gptCount);
-    unloadRange(m.Lin2, 1, d.gptCount);
-    unloadRange(m.quot, 2, d.quotCount);
+    m.gpt.unloadLoaded(1, d.gptCount);
+    m.Lin2.unloadLoaded(1, d.gptCount);
+    m.quot.unloadLoaded(2, d.quotCount);
 
     // All three, the widths too: a width left over would go into the next project file.
     for (int i = 0; i < 3; ++i)

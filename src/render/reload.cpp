@@ -67,20 +67,14 @@ void loadLabels(core::Markers& m, const std::vector<osmimport::LabelRecord>& lab
     }
 }
 
-template <class T> void unloadFrom2(platform::ControlArray<T>& array, Long count) {
-    const Long last = std::min<Long>(count, array.ubound());
-    for (Long j = 2; j <= last; ++j)
-        if (array.exists(static_cast<int>(j))) array.unload(static_cast<int>(j));
-}
-
 // "Hide Errors" draws no problem markers: they go again and their lists and counts are emptied.
 void hideErrors(core::MapWindow& map) {
     core::MapData& d = map.d;
     core::Markers& m = map.markers;
-    unloadFrom2(m.quest, d.questCount);
-    unloadFrom2(m.chain, d.chainCount);
-    unloadFrom2(m.quot, d.quotCount);
-    unloadFrom2(m.shape1, d.shape1Count);
+    m.quest.unloadLoaded(2, d.questCount);
+    m.chain.unloadLoaded(2, d.chainCount);
+    m.quot.unloadLoaded(2, d.quotCount);
+    m.shape1.unloadLoaded(2, d.shape1Count);
     d.questCount = 0;
     d.quotCount = 0;
     d.chainCount = 0;

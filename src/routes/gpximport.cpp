@@ -15,19 +15,13 @@ namespace routes {
 
 namespace {
 
-template <class T> void unloadLoaded(platform::ControlArray<T>& array, int last) {
-    for (int i = 1; i <= last; ++i) {
-        if (array.exists(i)) array.unload(i);
-    }
-}
-
 // The waypoint markers, track-point shapes and track lines of the last import.
 void unloadGpxMarkers(core::MapWindow& map) {
     core::Markers& m = map.markers;
     core::MapData& d = map.d;
-    unloadLoaded(m.gps, d.gpsCount);
-    unloadLoaded(m.gpt, d.gptCount);
-    unloadLoaded(m.Lin2, d.gptCount);
+    m.gps.unloadLoaded(1, d.gpsCount);
+    m.gpt.unloadLoaded(1, d.gptCount);
+    m.Lin2.unloadLoaded(1, d.gptCount);
     d.gpsCount = 0;
     d.gptCount = 0;
 }

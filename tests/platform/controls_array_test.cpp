@@ -96,6 +96,19 @@ TEST_F(ControlArrayTest, UnloadThenLoadAgainAndTheUpperBoundFollows) {
     EXPECT_EQ(indexes, (std::vector<int>{0, 1, 2}));
 }
 
+TEST_F(ControlArrayTest, UnloadLoadedPassesOverGapsAndStopsAtTheUpperBound) {
+    for (int i : {2, 3, 5, 7})
+        markers.load(i);
+    markers.unloadLoaded(3, 6); // 4 and 6 are missing
+    EXPECT_TRUE(markers.exists(2));
+    EXPECT_FALSE(markers.exists(3));
+    EXPECT_FALSE(markers.exists(5));
+    EXPECT_TRUE(markers.exists(7));
+    markers.unloadLoaded(2, 1000000); // far beyond the upper bound
+    EXPECT_EQ(markers.ubound(), 1);
+    EXPECT_EQ(faultOf([&] { markers.unloadLoaded(1, 1); }), basic::fault::CantUnloadDesignTimeControl);
+}
+
 TEST_F(ControlArrayTest, ElementsRaiseTheArraysIndexedHandlers) {
     std::vector<std::string> seen;
     markers.onMouseDown = [&](int index, int button, int, double x, double y) {
