@@ -1,6 +1,6 @@
 // Varnoke: opens the main window and runs the event loop until it is unloaded.
 
-#include "core/mapwindow.h"
+#include "window/mapwindow.h"
 
 #include <QApplication>
 

@@ -7,12 +7,12 @@
 #include "basic/clock.h"
 #include "core/filemenu_files.h"
 #include "core/importdriver.h"
-#include "core/legendstrip.h"
-#include "core/mapwindow.h"
-#include "core/viewwindow.h"
 #include "import/filenames.h"
 #include "platform/dialogs_stderr.h"
 #include "platform/paths.h"
+#include "window/legendstrip.h"
+#include "window/mapwindow.h"
+#include "window/viewwindow.h"
 
 #include <QApplication>
 #include <QFileInfo>

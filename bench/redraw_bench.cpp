@@ -5,13 +5,13 @@
 // viewport shows as OUT.png when asked. Messages go to stderr. Exits 0 when the file was drawn.
 
 #include "basic/clock.h"
-#include "core/mapwindow.h"
-#include "core/viewwindow.h"
 #include "platform/dialogs_stderr.h"
 #include "platform/paths.h"
 #include "platform/screen.h"
 #include "render/redraw.h"
 #include "render/snap.h"
+#include "window/mapwindow.h"
+#include "window/viewwindow.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -4,12 +4,9 @@
 #include "core/filemenu_files.h"
 #include "core/filemenu_output.h"
 #include "core/importdriver.h"
-#include "core/mapwindow.h"
 #include "core/progress.h"
 #include "core/recentfiles.h"
-#include "core/resume.h"
 #include "core/startup.h"
-#include "core/viewwindow.h"
 #include "platform/dialogs.h"
 #include "platform/hourglass.h"
 #include "poi/chkfrm.h"
@@ -17,6 +14,9 @@
 #include "prefs/infor.h"
 #include "prefs/updat.h"
 #include "render/redraw.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
+#include "window/viewwindow.h"
 
 #include <string>
 

@@ -3,13 +3,13 @@
 #include "basic/clock.h"
 #include "basic/fault.h"
 #include "basic/wholefile.h"
-#include "core/mapwindow.h"
 #include "core/progress.h"
 #include "import/loadbinary.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/hourglass.h"
-#include "poi/unloading.h"
+#include "render/unloading.h"
+#include "window/mapwindow.h"
 
 namespace core {
 namespace {
@@ -61,7 +61,7 @@ std::string loadtext(MapWindow& map, const std::string& path, basic::Integer fla
     map.progress.frm1.setVisible(true);
     if (!map.d.authorSelected) map.legendPanel.List1.clear();
     map.g.curFile = path;
-    poi::unload_(map, 0);
+    render::unload_(map, 0);
     platform::hourglassOn();
     try {
         return basic::readFileBytes(path);

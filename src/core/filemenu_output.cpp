@@ -2,14 +2,14 @@
 
 #include "basic/case.h"
 #include "core/filemenu_files.h"
-#include "core/mapwindow.h"
-#include "core/resume.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/hourglass.h"
 #include "render/snap.h"
 #include "routes/gpximport.h"
 #include "routes/gpxwriter.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 namespace core {
 namespace {

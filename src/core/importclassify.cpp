@@ -1,8 +1,8 @@
 #include "core/importclassify.h"
 
 #include "basic/numtext.h"
-#include "core/mapwindow.h"
 #include "poi/countpanel.h"
+#include "window/mapwindow.h"
 
 namespace core {
 

@@ -2,12 +2,12 @@
 
 #include "basic/clock.h"
 #include "basic/numbers.h"
-#include "core/mapwindow.h"
 #include "core/progress.h"
-#include "core/resume.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/hourglass.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 #include <string>
 #include <utility>

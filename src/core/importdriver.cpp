@@ -2,12 +2,9 @@
 
 #include "basic/colour.h"
 #include "basic/numtext.h"
-#include "core/geodesy.h"
 #include "core/importclassify.h"
 #include "core/importways.h"
-#include "core/mapwindow.h"
 #include "core/progress.h"
-#include "core/resume.h"
 #include "core/startup.h"
 #include "import/filenames.h"
 #include "import/importrun.h"
@@ -21,9 +18,12 @@
 #include "poi/categories.h"
 #include "poi/countpanel.h"
 #include "poi/fixmereport.h"
-#include "poi/unloading.h"
 #include "render/redraw.h"
 #include "render/reload.h"
+#include "render/unloading.h"
+#include "window/geodesy.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 #include <utility>
 
@@ -76,7 +76,7 @@ void setUp(MapWindow& map, std::string_view osmText) {
     v.p1.setForeColor(basic::rgb(0, 0, 0));
     v.p1.setFontSize(8);
 
-    resumeNext([&] { poi::unload_(map, 0); });
+    resumeNext([&] { render::unload_(map, 0); });
     d.drawBusy = true;
     resumeNext([&] { cleartxt(map); });
     options.Check4.setEnabled(false);

@@ -1,8 +1,8 @@
 #include "core/importways.h"
 
 #include "basic/numtext.h"
-#include "core/mapwindow.h"
 #include "platform/events.h"
+#include "window/mapwindow.h"
 
 namespace core {
 

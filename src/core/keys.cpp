@@ -1,11 +1,11 @@
 #include "core/keys.h"
 
-#include "core/mapwindow.h"
-#include "core/resume.h"
-#include "core/viewwindow.h"
 #include "poi/fixmereport.h"
 #include "render/redraw.h"
 #include "render/snap.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
+#include "window/viewwindow.h"
 
 namespace core {
 namespace {

@@ -1,21 +1,25 @@
-#include "core/mapwindow.h"
+#include "window/mapwindow.h"
 
 #include "core/filemenu.h"
 #include "core/keys.h"
-#include "core/legend.h"
 #include "core/navigation.h"
 #include "core/progress.h"
 #include "core/scroll.h"
-#include "core/searchpanels.h"
 #include "core/shutdown.h"
 #include "core/startup.h"
 #include "platform/busy.h"
 #include "platform/control_dispatch.h"
 #include "platform/dialogs.h"
+#include "poi/categories.h"
 #include "poi/categories_connect.h"
+#include "poi/countpanel.h"
 #include "poi/problempanel.h"
+#include "poi/searches_connect.h"
 #include "render/displayoptions.h"
 #include "render/mapstyle.h"
+#include "render/redrawcalls.h"
+#include "routes/routelayer.h"
+#include "window/legend.h"
 
 #include <QApplication>
 
@@ -48,13 +52,19 @@ MapWindow::MapWindow() {
     render::connectMapStyle(*this);
     poi::connectCategoryHandlers(*this);
     poi::connectProblemPanel(*this);
-    connectSearchPanels(*this);
+    poi::connectSearchPanels(*this);
 
+    render::setRedrawCalls({
+        .showCategoryCells = [](MapWindow& map, basic::Integer poiMode) { poi::showicons(map, poiMode); },
+        .showProblemCounts = [](MapWindow& map) { poi::showtot(map, 0); },
+        .drawGpxOrRoute = routes::drawGpxOrRoute,
+    });
     platform::BusyGate::setBusyTest([this] { return d.drawBusy || d.mapLoading; });
     platform::setUnhandledFaultReporter(reportFault);
 }
 
 MapWindow::~MapWindow() {
+    render::setRedrawCalls({});
     platform::BusyGate::setBusyTest(nullptr);
     platform::setUnhandledFaultReporter(nullptr);
 }

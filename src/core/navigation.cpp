@@ -1,6 +1,6 @@
 #include "core/navigation.h"
 
-#include "core/mapwindow.h"
+#include "window/mapwindow.h"
 
 namespace core {
 

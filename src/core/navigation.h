@@ -6,7 +6,7 @@
 // Every change of view ends in a redraw.
 
 #include "basic/numbers.h"
-#include "core/view.h"
+#include "window/view.h"
 
 #include <optional>
 #include <string>

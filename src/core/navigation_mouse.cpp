@@ -1,14 +1,14 @@
 // The mouse on the map picture: press, the drag preview and the zoom box, release.
 
 #include "basic/format.h"
-#include "core/mapwindow.h"
 #include "core/navigation.h"
-#include "core/resume.h"
 #include "platform/canvasscale.h"
 #include "platform/events.h"
 #include "render/redraw.h"
 #include "render/snap.h"
 #include "routes/route.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,12 @@
 // The zoom buttons and the mouse wheel.
 
-#include "core/mapwindow.h"
 #include "core/navigation.h"
-#include "core/resume.h"
 #include "core/startup.h"
 #include "render/redraw.h"
 #include "render/snap.h"
+#include "window/caption.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 namespace core {
 namespace {

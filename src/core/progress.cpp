@@ -2,9 +2,9 @@
 
 #include "basic/clock.h"
 #include "basic/numtext.h"
-#include "core/mapwindow.h"
-#include "core/resume.h"
 #include "platform/events.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 #include <algorithm>
 #include <cmath>

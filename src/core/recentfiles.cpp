@@ -1,6 +1,6 @@
 #include "core/recentfiles.h"
 
-#include "core/mapwindow.h"
+#include "window/mapwindow.h"
 
 #include <algorithm>
 

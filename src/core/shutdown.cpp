@@ -1,10 +1,10 @@
 #include "core/shutdown.h"
 
-#include "core/mapwindow.h"
-#include "core/resume.h"
 #include "platform/dialogs.h"
-#include "poi/unloading.h"
 #include "prefs/settingsfile.h"
+#include "render/unloading.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 namespace core {
 
@@ -18,7 +18,7 @@ void Form_QueryUnload(MapWindow& map, bool& cancel) {
             return;
         }
     }
-    resumeNext([&] { poi::unload_(map, 0); });
+    resumeNext([&] { render::unload_(map, 0); });
 }
 
 void connectShutDown(MapWindow& map) {

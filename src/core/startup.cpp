@@ -1,18 +1,20 @@
 #include "core/startup.h"
 
+#include "window/caption.h"
+
 #include "basic/colour.h"
 #include "basic/numtext.h"
-#include "core/layout.h"
-#include "core/legend.h"
-#include "core/mapwindow.h"
 #include "core/progress.h"
-#include "core/resume.h"
 #include "platform/hourglass.h"
 #include "platform/paths.h"
 #include "poi/categories.h"
 #include "poi/countpanel.h"
 #include "prefs/settingsfile.h"
 #include "routes/gpxmenu.h"
+#include "window/layout.h"
+#include "window/legend.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 #include <QFileInfo>
 #include <array>
@@ -185,10 +187,6 @@ void Form_Activate(MapWindow& map) {
     resumeNext([&] { v.hs.setValue(basic::cint(v.hs.max() / 2.0)); });
     map.d.routeSel = -1;
     resumeNext([&] { setpanels(map); });
-}
-
-void cap(MapWindow& map, const std::string& text) {
-    map.form.setCaption("Varnoke:" + basic::dec(map.g.progVersion) + " " + text);
 }
 
 void cleartxt(MapWindow& map) {

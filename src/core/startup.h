@@ -1,8 +1,7 @@
 #pragma once
 // Start-up of the main window: Form_Load sets the defaults, reads the settings file and builds
 // the legend strip and the layout; Form_Activate prepares the map picture on the first
-// activation only. cap sets the caption; cleartxt is the per-file reset every file load runs
-// before new data arrive.
+// activation only. cleartxt is the per-file reset every file load runs before new data arrive.
 
 #include <string>
 
@@ -16,8 +15,6 @@ std::string plainIconCodeSet();
 
 void Form_Load(MapWindow& map);
 void Form_Activate(MapWindow& map);
-// "Varnoke:" & progVersion & " " & text.
-void cap(MapWindow& map, const std::string& text);
 void cleartxt(MapWindow& map);
 
 } // namespace core

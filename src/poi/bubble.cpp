@@ -1,8 +1,8 @@
 #include "poi/bubble.h"
 
 #include "basic/text.h"
-#include "core/mapwindow.h"
 #include "poi/categories.h"
+#include "window/mapwindow.h"
 
 namespace poi {
 namespace {

@@ -1,13 +1,13 @@
 #include "poi/categories.h"
 
 #include "basic/colour.h"
-#include "core/mapwindow.h"
-#include "core/resume.h"
 #include "platform/hourglass.h"
 #include "poi/countpanel.h"
 #include "poi/orange.h"
 #include "render/redraw.h"
 #include "render/snap.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 #include <cstdlib>
 

@@ -1,9 +1,9 @@
 #include "poi/categories_connect.h"
 
-#include "core/mapwindow.h"
 #include "poi/bubble.h"
 #include "poi/categories.h"
 #include "poi/navigation.h"
+#include "window/mapwindow.h"
 
 namespace poi {
 namespace {

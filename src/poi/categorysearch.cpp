@@ -1,13 +1,13 @@
 #include "poi/categorysearch.h"
 
 #include "basic/case.h"
-#include "core/layout.h"
-#include "core/mapwindow.h"
-#include "core/resume.h"
 #include "platform/events.h"
 #include "poi/categories.h"
 #include "poi/namesearch.h"
 #include "poi/namesearch_text.h"
+#include "window/layout.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "poi/chkfrm.h"
 
-#include "core/mapwindow.h"
 #include "poi/problempanel.h"
+#include "window/mapwindow.h"
 
 namespace poi {
 namespace {

@@ -3,10 +3,10 @@
 #include "basic/colour.h"
 #include "basic/numtext.h"
 #include "basic/val.h"
-#include "core/mapwindow.h"
-#include "core/startup.h"
 #include "poi/categories.h"
 #include "poi/orange.h"
+#include "window/caption.h"
+#include "window/mapwindow.h"
 
 namespace poi {
 namespace {

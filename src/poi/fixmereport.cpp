@@ -1,10 +1,10 @@
 #include "poi/fixmereport.h"
 
 #include "basic/posixfile.h"
-#include "core/mapwindow.h"
 #include "import/filenames.h"
 #include "import/swap.h"
 #include "platform/events.h"
+#include "window/mapwindow.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -3,10 +3,6 @@
 #include "basic/numtext.h"
 #include "basic/text.h"
 #include "basic/val.h"
-#include "core/layout.h"
-#include "core/mapwindow.h"
-#include "core/resume.h"
-#include "core/texthelpers.h"
 #include "import/names.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
@@ -18,6 +14,10 @@
 #include "poi/navigation.h"
 #include "poi/searcharrows.h"
 #include "render/snap.h"
+#include "window/layout.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
+#include "window/texthelpers.h"
 
 #include <algorithm>
 #include <optional>

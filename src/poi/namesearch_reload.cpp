@@ -3,10 +3,10 @@
 #include "basic/fault.h"
 #include "basic/numtext.h"
 #include "basic/wholefile.h"
-#include "core/mapwindow.h"
 #include "import/projectreader.h"
 #include "platform/dialogs.h"
 #include "render/waygeometry.h"
+#include "window/mapwindow.h"
 
 #include <utility>
 

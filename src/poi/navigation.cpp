@@ -2,10 +2,10 @@
 
 #include "basic/text.h"
 #include "basic/val.h"
-#include "core/mapwindow.h"
 #include "poi/categories.h"
 #include "poi/searcharrows.h"
 #include "render/snap.h"
+#include "window/mapwindow.h"
 
 #include <cmath>
 #include <string>

@@ -3,9 +3,9 @@
 #include "basic/numtext.h"
 #include "basic/text.h"
 #include "basic/val.h"
-#include "core/mapwindow.h"
-#include "core/resume.h"
 #include "poi/categories.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 #include <cmath>
 #include <string>

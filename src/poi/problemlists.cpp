@@ -1,8 +1,8 @@
 #include "poi/problemlists.h"
 
 #include "basic/text.h"
-#include "core/mapwindow.h"
 #include "import/tagtext.h"
+#include "window/mapwindow.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
 #include "poi/problempanel.h"
 
 #include "basic/text.h"
-#include "core/layout.h"
-#include "core/mapwindow.h"
-#include "core/texthelpers.h"
 #include "poi/bubble.h"
 #include "poi/categories.h"
 #include "poi/problemlists.h"
+#include "window/layout.h"
+#include "window/mapwindow.h"
+#include "window/texthelpers.h"
 
 #include <initializer_list>
 #include <string>

@@ -1,6 +1,7 @@
-#include "core/mapwindow.h"
+#include "window/mapwindow.h"
+
 #include "poi/navigation.h"
-#include "poi/problemmarkers.h"
+#include "poi/problemadvice.h"
 #include "poi/problempanel.h"
 
 namespace poi {

@@ -1,6 +1,6 @@
 #include "poi/searcharrows.h"
 
-#include "core/mapwindow.h"
+#include "window/mapwindow.h"
 
 #include <string>
 

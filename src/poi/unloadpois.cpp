@@ -1,6 +1,6 @@
 #include "poi/unloadpois.h"
 
-#include "core/mapwindow.h"
+#include "window/mapwindow.h"
 
 namespace poi {
 

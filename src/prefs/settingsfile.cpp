@@ -7,8 +7,8 @@
 #include "basic/numbers.h"
 #include "basic/val.h"
 #include "basic/wholefile.h"
-#include "core/mapwindow.h"
-#include "core/resume.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 #include <array>
 #include <optional>

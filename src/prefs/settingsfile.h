@@ -8,7 +8,7 @@
 // the corrections of the later lines still apply. Nothing is reported. Writing puts the file
 // there whole or not at all.
 
-#include "core/global.h"
+#include "window/global.h"
 
 #include <string>
 #include <string_view>

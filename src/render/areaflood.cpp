@@ -1,10 +1,10 @@
 #include "render/areaflood.h"
 
 #include "basic/colour.h"
-#include "core/mapwindow.h"
-#include "core/resume.h"
 #include "render/authorlabels.h"
 #include "render/drawcontext.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 namespace render {
 namespace {

@@ -2,10 +2,10 @@
 
 #include "basic/fault.h"
 #include "basic/numtext.h"
-#include "core/mapwindow.h"
 #include "platform/gdiregion.h"
 #include "render/areaflood.h"
 #include "render/drawcontext.h"
+#include "window/mapwindow.h"
 
 #include <QPoint>
 #include <vector>

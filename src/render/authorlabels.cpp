@@ -1,8 +1,8 @@
 #include "render/authorlabels.h"
 
-#include "core/mapwindow.h"
 #include "platform/qtext.h"
 #include "render/drawcontext.h"
+#include "window/mapwindow.h"
 
 #include <string>
 

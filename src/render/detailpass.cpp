@@ -1,10 +1,10 @@
 #include "render/detailpass.h"
 
 #include "basic/colour.h"
-#include "core/mapwindow.h"
 #include "render/authorlabels.h"
 #include "render/drawcontext.h"
 #include "render/waypass.h"
+#include "window/mapwindow.h"
 
 #include <algorithm>
 

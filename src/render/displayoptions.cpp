@@ -1,9 +1,9 @@
 #include "render/displayoptions.h"
 
-#include "core/mapwindow.h"
-#include "core/resume.h"
 #include "render/redraw.h"
 #include "render/snap.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "render/drawcontext.h"
 
 #include "basic/fault.h"
-#include "core/mapwindow.h"
 #include "platform/events.h"
+#include "window/mapwindow.h"
 
 #include <cmath>
 #include <cstdint>

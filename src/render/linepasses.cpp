@@ -1,8 +1,8 @@
 #include "render/linepasses.h"
 
 #include "basic/colour.h"
-#include "core/mapwindow.h"
 #include "render/drawcontext.h"
+#include "window/mapwindow.h"
 
 #include <algorithm>
 

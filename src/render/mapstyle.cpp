@@ -1,9 +1,9 @@
 #include "render/mapstyle.h"
 
 #include "basic/numbers.h"
-#include "core/mapwindow.h"
 #include "render/redraw.h"
 #include "render/snap.h"
+#include "window/mapwindow.h"
 
 namespace render {
 namespace {

@@ -4,13 +4,11 @@
 #include "basic/fault.h"
 #include "basic/text.h"
 #include "basic/val.h"
-#include "core/mapwindow.h"
 #include "platform/events.h"
-#include "poi/iconpaint.h"
-#include "poi/poimarkers.h"
 #include "render/drawerrors.h"
-#include "routes/gpxdisplay.h"
-#include "routes/route.h"
+#include "render/iconpaint.h"
+#include "render/poimarkers.h"
+#include "window/mapwindow.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,7 +54,7 @@ void paintOrange(core::MapWindow& map, ScreenPoint at, DrawErrors& errors) {
     errors.run([&] {
         const platform::ImageControl& model = map.markers.nonn[0];
         int style = kOrangeStyle;
-        poi::ploticon(map, map.stores.orang.picture(), style, at.x - model.width() / 2,
+        ploticon(map, map.stores.orang.picture(), style, at.x - model.width() / 2,
                       at.y - model.height() / 2, errors);
     });
 }
@@ -96,7 +94,7 @@ void placeUnnamedMarkers(core::MapWindow& map, DrawErrors& errors) {
         if (k >= d.noNameFlags.size() || d.noNameFlags[k] == '0' || !nonn.exists(index)) continue;
         errors.run([&] {
             int style = kOrangeStyle;
-            poi::ploticon(map, map.stores.orang.picture(), style, nonn[index].left(), nonn[index].top(),
+            ploticon(map, map.stores.orang.picture(), style, nonn[index].left(), nonn[index].top(),
                           errors);
         });
     }
@@ -112,7 +110,7 @@ void placePoiMarkers(core::MapWindow& map, DrawErrors& errors) {
         if (!info.empty()) {
             const std::string_view code = info.substr(0, 3);
             const std::string_view name = info.size() > 3 ? info.substr(3) : std::string_view();
-            poi::plot2(map, d.nodeX[i], d.nodeY[i], code, name, d.nodeName[i], errors);
+            plot2(map, d.nodeX[i], d.nodeY[i], code, name, d.nodeName[i], errors);
         }
         if (map.g.cancelRequested) break;
     }
@@ -142,19 +140,11 @@ void placeSearchArrows(core::MapWindow& map, DrawErrors& errors) {
         ++arrow;
         errors.run([&] {
             const double m = pieceNumber(piece);
-            if (!(m >= 0 && m <= poi::kHighestMarker)) basic::raise(basic::fault::ControlArrayElementMissing);
+            if (!(m >= 0 && m <= kHighestMarker)) basic::raise(basic::fault::ControlArrayElementMissing);
             const platform::LabelControl& label = map.markers.lab2[static_cast<int>(m)];
             placeArrow(map, arrow, label.left(), label.top());
         });
     });
-}
-
-void drawGpxOrRoute(core::MapWindow& map, DrawErrors& errors) {
-    const core::MapData& d = map.d;
-    if (d.gpxCount > 0 && !d.routeDrawing)
-        routes::plotgpx(map, std::min<basic::Long>(d.gpxCount, routes::kGpxShown), errors);
-    else if (d.routeActive)
-        routes::plotroute(map);
 }
 
 void drawOnewayArrows(core::MapWindow& map, DrawErrors& errors) {

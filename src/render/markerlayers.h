@@ -28,10 +28,6 @@ void placePoiMarkers(core::MapWindow& map, DrawErrors& errors);
 // error path.
 void placeSearchArrows(core::MapWindow& map, DrawErrors& errors);
 
-// The imported GPX points (plotgpx with at most 10000 of them) while there are any and no route
-// is being drawn; otherwise the route, when there is one. Never both in one redraw.
-void drawGpxOrRoute(core::MapWindow& map, DrawErrors& errors);
-
 // The arrow heads of onewayArrowList ("node#radians" entries joined by "$") when the list has an
 // entry and fileSizeMB x 1.5 < viewZoom: at each node two barbs of 15 units at +-45 degrees and a
 // shaft of 30 units, trailing against the way's direction, width 2 in QBColor(3).

@@ -3,8 +3,8 @@
 #include "basic/colour.h"
 #include "basic/numbers.h"
 #include "basic/val.h"
-#include "core/mapwindow.h"
 #include "render/drawcontext.h"
+#include "window/mapwindow.h"
 
 #include <algorithm>
 #include <cstdint>

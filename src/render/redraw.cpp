@@ -1,18 +1,18 @@
 #include "render/redraw.h"
 
-#include "core/mapwindow.h"
 #include "platform/hourglass.h"
-#include "poi/countpanel.h"
-#include "poi/problemmarkers.h"
 #include "render/areapass.h"
 #include "render/detailpass.h"
 #include "render/drawcontext.h"
 #include "render/linepasses.h"
 #include "render/markerlayers.h"
 #include "render/overlays.h"
+#include "render/problemmarkers.h"
+#include "render/redrawcalls.h"
 #include "render/reload.h"
 #include "render/streetnames.h"
 #include "render/waypass.h"
+#include "window/mapwindow.h"
 
 #include <QFileInfo>
 #include <string>
@@ -63,20 +63,22 @@ void drawPasses(core::MapWindow& map, DrawErrors& errors, const StepObserver& ob
     step("unnamed markers", [&] { placeUnnamedMarkers(map, errors); });
     step("POI markers", [&] { placePoiMarkers(map, errors); });
     errors.run([&] { p1.setVisible(true); });
-    step("problem markers", [&] { poi::placeProblemMarkers(map, errors); });
+    step("problem markers", [&] { placeProblemMarkers(map, errors); });
     step("labels", [&] {
         errors.run([&] { areaTagLabels(c); });
         placeLabels(c);
     });
     step("search arrows", [&] { placeSearchArrows(map, errors); });
-    step("GPX or route", [&] { drawGpxOrRoute(map, errors); });
+    step("GPX or route", [&] {
+        if (redrawCalls().drawGpxOrRoute) redrawCalls().drawGpxOrRoute(map, errors);
+    });
     step("one-way arrows", [&] { drawOnewayArrows(map, errors); });
 }
 
 void finish(core::MapWindow& map) {
     core::Global& g = map.g;
     if (g.reloadTrailer) {
-        poi::showtot(map, 0);
+        if (redrawCalls().showProblemCounts) redrawCalls().showProblemCounts(map);
         g.reloadTrailer = false;
     }
     map.d.drawBusy = false;

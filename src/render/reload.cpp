@@ -2,11 +2,11 @@
 
 #include "basic/numtext.h"
 #include "basic/wholefile.h"
-#include "core/mapwindow.h"
 #include "import/projectreader.h"
-#include "poi/categories.h"
-#include "poi/unloading.h"
+#include "render/redrawcalls.h"
+#include "render/unloading.h"
 #include "render/waygeometry.h"
+#include "window/mapwindow.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -89,7 +89,7 @@ void showCountCaptions(core::MapWindow& map) {
         map.legendStrip.numb[j].setCaption(basic::dec(d.countCaptions[static_cast<size_t>(j)]));
     map.g.settings.poiMode = 0;
     d.nonnCount = unnamedMarkerCount(d.noNameList);
-    poi::showicons(map, map.g.settings.poiMode);
+    if (redrawCalls().showCategoryCells) redrawCalls().showCategoryCells(map, map.g.settings.poiMode);
     d.catShown[kStationCategory] = basic::vbTrue;
 }
 
@@ -106,7 +106,7 @@ void reloadProject(core::MapWindow& map) {
     core::MapData& d = map.d;
     ProjectData file = osmimport::readProjectFile(basic::readFileBytes(g.parsedPath));
 
-    poi::unload_(map, 0);
+    unload_(map, 0);
     if (!g.reloadTrailer) swapTrailer(file, d);
     const Long shopCount = d.shopCount; // the file's shop count is not read back
     static_cast<ProjectData&>(d) = std::move(file);

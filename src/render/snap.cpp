@@ -1,10 +1,10 @@
 #include "render/snap.h"
 
-#include "core/mapwindow.h"
-#include "core/resume.h"
 #include "platform/canvasscale.h"
 #include "platform/hourglass.h"
 #include "render/redraw.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
 
 namespace render {
 

@@ -2,9 +2,9 @@
 
 #include "basic/colour.h"
 #include "basic/val.h"
-#include "core/mapwindow.h"
 #include "platform/canvas.h"
 #include "render/drawcontext.h"
+#include "window/mapwindow.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "render/waygeometry.h"
 
-#include "core/mapdata.h"
+#include "window/mapdata.h"
 
 #include <algorithm>
 #include <charconv>

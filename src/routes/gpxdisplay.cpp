@@ -1,9 +1,9 @@
 #include "routes/gpxdisplay.h"
 
 #include "basic/text.h"
-#include "core/mapwindow.h"
-#include "core/view.h"
 #include "render/drawerrors.h"
+#include "window/mapwindow.h"
+#include "window/view.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,11 +3,11 @@
 #include "basic/fault.h"
 #include "basic/numtext.h"
 #include "basic/wholefile.h"
-#include "core/mapwindow.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/hourglass.h"
 #include "routes/gpxdisplay.h"
+#include "window/mapwindow.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "routes/gpxmenu.h"
 
-#include "core/mapwindow.h"
+#include "window/mapwindow.h"
 
 namespace routes {
 

@@ -2,7 +2,7 @@
 
 #include "basic/digits.h"
 #include "basic/numtext.h"
-#include "core/global.h"
+#include "window/global.h"
 
 #include <algorithm>
 #include <cmath>

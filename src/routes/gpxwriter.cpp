@@ -2,10 +2,10 @@
 
 #include "basic/fault.h"
 #include "basic/wholefile.h"
-#include "core/mapwindow.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "routes/gpxtext.h"
+#include "window/mapwindow.h"
 
 #include <algorithm>
 #include <span>

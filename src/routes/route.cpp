@@ -4,11 +4,11 @@
 #include "basic/format.h"
 #include "basic/numtext.h"
 #include "basic/val.h"
-#include "core/geodesy.h"
-#include "core/mapwindow.h"
-#include "core/resume.h"
-#include "core/texthelpers.h"
-#include "core/view.h"
+#include "window/geodesy.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
+#include "window/texthelpers.h"
+#include "window/view.h"
 
 #include <algorithm>
 #include <optional>

@@ -5,9 +5,9 @@
 #include "basic/clock.h"
 #include "basic/wholefile.h"
 #include "core/importdriver.h"
-#include "core/viewwindow.h"
 #include "core/window_fixture.h"
 #include "platform/hourglass.h"
+#include "window/viewwindow.h"
 
 #include <QFileInfo>
 #include <string>

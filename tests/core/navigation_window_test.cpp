@@ -1,8 +1,8 @@
 // Panning, zooming and route clicks on the main window's map picture.
 
 #include "core/navigation.h"
-#include "core/viewwindow.h"
 #include "core/window_fixture.h"
+#include "window/viewwindow.h"
 
 #include <QWheelEvent>
 

@@ -5,6 +5,7 @@
 #include "core/startup.h"
 #include "core/window_fixture.h"
 #include "platform/hourglass.h"
+#include "window/caption.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -3,11 +3,11 @@
 // scripted, and the screen has a fixed size. The window is made by make() after a test has put
 // what it needs (a settings file, a screen size) in place.
 
-#include "core/mapwindow.h"
 #include "platform/dialogs_scripted.h"
 #include "platform/paths.h"
 #include "platform/screen.h"
 #include "prefs/settingsfile.h"
+#include "window/mapwindow.h"
 
 #include <QCoreApplication>
 #include <QFile>

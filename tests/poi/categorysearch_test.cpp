@@ -1,11 +1,12 @@
 // The category search: the chooser's rows, what a choice lists, marks and switches on, the
 // double click on a listed name, and the handlers of both search frames as connected.
 
-#include "core/layout.h"
 #include "namesearch_fixture.h"
 #include "poi/categories.h"
 #include "poi/categorysearch.h"
 #include "poi/namesearch.h"
+#include "poi/searches_connect.h"
+#include "window/layout.h"
 
 #include <algorithm>
 
@@ -157,7 +158,7 @@ TEST_F(CategorySearchTest, NothingWhileBusy) {
 
 TEST_F(CategorySearchTest, TheConnectedHandlersRunTheSearches) {
     core::MapWindow& map = opened();
-    core::connectSearchPanels(map);
+    connectSearchPanels(map);
     core::SearchPanels& panel = map.search;
 
     map.strips.Image6.onClick();

@@ -7,7 +7,7 @@
 #include "poi/cells.h"
 #include "poi/countpanel.h"
 #include "poi/orange.h"
-#include "poi/unloading.h"
+#include "render/unloading.h"
 
 namespace poi::testing {
 namespace {
@@ -45,7 +45,7 @@ TEST_F(WindowTest, AfterUnloadTheProblemLabelsReadGreenZeros) {
         map.legendStrip.numb[i].setCaption("9");
     map.d.questCount = 5;
     map.d.fixmeCount = 3;
-    unload_(map, 0);
+    render::unload_(map, 0);
     map.d.noteCount = 0;
     showtot(map, 0);
     for (int i = 26; i <= 33; ++i) {

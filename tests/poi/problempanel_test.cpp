@@ -3,7 +3,7 @@
 
 #include "core/window_fixture.h"
 #include "poi/navigation.h"
-#include "poi/problemmarkers.h"
+#include "poi/problemadvice.h"
 #include "poi/problempanel.h"
 
 namespace poi::testing {

@@ -4,11 +4,11 @@
 
 #include "basic/colour.h"
 #include "basic/wholefile.h"
-#include "core/viewwindow.h"
 #include "core/window_fixture.h"
 #include "import/projectwriter.h"
 #include "platform/canvascolour.h"
 #include "render/redraw.h"
+#include "window/viewwindow.h"
 
 #include <optional>
 #include <string>

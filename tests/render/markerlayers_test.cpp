@@ -5,6 +5,7 @@
 #include "platform/canvascolour.h"
 #include "render/drawerrors.h"
 #include "render/markerlayers.h"
+#include "routes/routelayer.h"
 
 #include <cmath>
 
@@ -195,13 +196,13 @@ TEST_F(LayerTest, GpxPointsOrTheRoute) {
     map.d.gpxCount = 10001;
     map.d.routeActive = true;
     map.view.sb1.setPanelText(2, "");
-    run(map, drawGpxOrRoute);
+    run(map, routes::drawGpxOrRoute);
     EXPECT_EQ(map.d.gpsCount, 10000);
     EXPECT_TRUE(map.view.sb1.panelText(2).empty());
 
     map.d.routeDrawing = true;
     map.d.routeCount = 0;
-    run(map, drawGpxOrRoute);
+    run(map, routes::drawGpxOrRoute);
     EXPECT_EQ(map.d.gpsCount, 10000);
     EXPECT_FALSE(map.view.sb1.panelText(2).empty());
 }

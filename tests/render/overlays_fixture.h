@@ -2,12 +2,12 @@
 // A loaded window with a small map in memory for the label passes: nodes placed where a test
 // wants them on the map picture, ways that name them, and a look at the ink around a point.
 
-#include "core/viewwindow.h"
 #include "core/window_fixture.h"
 #include "platform/canvascolour.h"
 #include "render/drawcontext.h"
 #include "render/drawerrors.h"
 #include "render/waygeometry.h"
+#include "window/viewwindow.h"
 
 #include <QRect>
 #include <string>

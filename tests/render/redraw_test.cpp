@@ -1,12 +1,12 @@
 // The redraw driver's guards, its busy state and the picture it leaves.
 
 #include "basic/wholefile.h"
-#include "core/viewwindow.h"
 #include "core/window_fixture.h"
 #include "import/projectwriter.h"
 #include "platform/canvascolour.h"
 #include "platform/hourglass.h"
 #include "render/redraw.h"
+#include "window/viewwindow.h"
 
 namespace core::testing {
 namespace {

@@ -2,8 +2,8 @@
 // A window with a file open whose project file is missing: every redraw says "Can't find" once,
 // which counts the redraws a handler makes.
 
-#include "core/viewwindow.h"
 #include "core/window_fixture.h"
+#include "window/viewwindow.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // The still copy in p2 shows exactly the part of the map picture the viewport shows.
 
-#include "core/viewwindow.h"
 #include "core/window_fixture.h"
 #include "platform/canvascolour.h"
 #include "render/snap.h"
+#include "window/viewwindow.h"
 
 namespace core::testing {
 namespace {

@@ -1,8 +1,8 @@
 // Index lists read into numbers: the pieces a drawing uses, what is no number, and the node
 // lists of the ways.
 
-#include "core/mapdata.h"
 #include "render/waygeometry.h"
+#include "window/mapdata.h"
 
 #include <gtest/gtest.h>
 

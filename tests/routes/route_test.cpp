@@ -1,9 +1,9 @@
 // The route's drawing, length and travel time.
 
-#include "core/view.h"
-#include "core/viewwindow.h"
 #include "core/window_fixture.h"
 #include "routes/route.h"
+#include "window/view.h"
+#include "window/viewwindow.h"
 
 #include <string>
 #include <tuple>

@@ -1,0 +1,12 @@
+#include "window/caption.h"
+
+#include "basic/numtext.h"
+#include "window/mapwindow.h"
+
+namespace core {
+
+void cap(MapWindow& map, const std::string& text) {
+    map.form.setCaption("Varnoke:" + basic::dec(map.g.progVersion) + " " + text);
+}
+
+} // namespace core

@@ -1,0 +1,75 @@
+#include "window/legend.h"
+
+#include "basic/colour.h"
+#include "window/layout.h"
+#include "window/mapwindow.h"
+#include "window/resume.h"
+
+namespace core {
+
+basic::Long tabColour(bool selected) {
+    return selected ? basic::rgb(192, 192, 255) : basic::rgb(224, 224, 224);
+}
+
+void command5_Click(MapWindow& map, int index) {
+    if (map.d.mapLoading) return;
+    LegendPanel& panel = map.legendPanel;
+    panel.Fram4[index].zorder(0);
+    map.g.settings.legendTab = static_cast<Integer>(index);
+    for (platform::ShapeControl& tab : panel.Shape7)
+        tab.setBackColor(tabColour(false));
+    panel.Shape7[map.g.settings.legendTab].setBackColor(tabColour(true));
+}
+
+void coll(MapWindow& map, Integer index, Double colour) {
+    platform::ShapeControl& swatch = map.legendPanel.Shape6[index];
+    swatch.setFillColor(basic::clng(colour));
+    swatch.setBorderColor(basic::clng(colour));
+}
+
+void ex_MouseDown(MapWindow& map, int index) {
+    auto& ex = map.strips.ex;
+    ex[index].setBorderStyle(1); // the pressed look
+    switch (index) {
+    case 0:
+        ex[1].zorder(0);
+        break;
+    case 1:
+        ex[0].zorder(0);
+        break;
+    case 2:
+        fram2(map, true);
+        ex[3].zorder(0);
+        break;
+    case 3:
+        fram2(map, false);
+        ex[2].zorder(0);
+        break;
+    default:
+        break;
+    }
+}
+
+void ex_MouseUp(MapWindow& map, int index) {
+    map.strips.ex[index].setBorderStyle(0);
+}
+
+void fit(MapWindow& map, platform::Control& button, int cell) {
+    auto& cells = map.legendStrip.Shape9;
+    const double x = cells[cell].left() + (cells[0].width() - button.width()) / 2;
+    const double y = cells[0].top() + (cells[0].height() - button.height()) / 2;
+    button.move(x, y);
+}
+
+void fit2(MapWindow& map, platform::Control& button, int frame, int label) {
+    auto& frames = map.strips.Shape10;
+    double x = 0;
+    double y = 0;
+    resumeNextWithMessage([&] { x = frames[0].left() + (frames[0].width() - button.width()) / 2; });
+    resumeNextWithMessage([&] { y = frames[frame].top() + (frames[frame].height() - button.height()) / 2; });
+    resumeNextWithMessage([&] { button.move(x, y); });
+    resumeNextWithMessage(
+        [&] { map.legendStrip.numb[label].move(50, frames[frame].top() + frames[frame].height() + 10); });
+}
+
+} // namespace core

@@ -1,0 +1,121 @@
+// The problem markers on the map: where the redraw puts them.
+
+#include "core/window_fixture.h"
+#include "render/drawerrors.h"
+#include "render/problemmarkers.h"
+
+namespace render::testing {
+namespace {
+
+using core::testing::WindowTest;
+
+class MarkerTest : public WindowTest {
+protected:
+    // Nodes 1..5 at (100n, 50n), zoom 2, offsets (10, 20): node n on screen at (200n + 10, 100n + 20).
+    core::MapWindow& withNodes() {
+        core::MapWindow& map = load();
+        core::MapData& d = map.d;
+        d.sizeNodes(5);
+        for (int n = 1; n <= 5; ++n) {
+            d.nodeX[static_cast<size_t>(n)] = 100 * n;
+            d.nodeY[static_cast<size_t>(n)] = 50 * n;
+        }
+        map.g.viewZoom = 2;
+        map.g.viewOffX = 10;
+        map.g.viewOffY = 20;
+        return map;
+    }
+
+    static void loadMarkers(core::ImageArray& markers, std::initializer_list<const char*> tags) {
+        int i = 2;
+        for (const char* tag : tags)
+            markers.load(i++).setTag(tag);
+    }
+};
+
+TEST_F(MarkerTest, EmptyTagMarkersStandAboveLeftOfTheirNodes) {
+    core::MapWindow& map = withNodes();
+    loadMarkers(map.markers.quot, {"a", "b"});
+    map.d.quotList = "2#4#";
+    render::DrawErrors errors;
+    placeEmptyTagMarkers(map, errors);
+    const platform::ImageControl& model = map.markers.quot[0];
+    const platform::ImageControl& second = map.markers.quot[3];
+    EXPECT_TRUE(second.visible());
+    EXPECT_FLOAT_EQ(second.left(), 810 - model.width());
+    EXPECT_FLOAT_EQ(second.top(), 420 - 1.4 * model.height());
+    EXPECT_TRUE(dialogs().shown().empty());
+}
+
+TEST_F(MarkerTest, QuestMarkersCountTheirAreas) {
+    core::MapWindow& map = withNodes();
+    loadMarkers(map.markers.quest, {"AREA: park", "highway"});
+    map.d.questCount = 3;
+    map.d.questList = "1#3#";
+    render::DrawErrors errors;
+    placeQuestMarkers(map, errors);
+    const platform::ImageControl& model = map.markers.quest[0];
+    const platform::ImageControl& area = map.markers.quest[2];
+    EXPECT_EQ(map.d.questAreaCount, 1);
+    EXPECT_TRUE(area.visible());
+    EXPECT_EQ(area.picture(), map.stores.que.picture());
+    EXPECT_FLOAT_EQ(area.left(), 210 - model.width() / 2);
+    EXPECT_FLOAT_EQ(area.top(), 120 - model.height());
+    EXPECT_NE(map.markers.quest[3].picture(), map.stores.que.picture());
+    // The picture is painted into the map through its mask: opaque in the middle, the map's own
+    // background beside it.
+    platform::PictureBox& p1 = map.view.p1;
+    const QImage& picture = area.picture();
+    const QRgb middle = picture.pixel(picture.width() / 2, picture.height() / 2);
+    EXPECT_EQ(p1.point(area.left() + area.width() / 2, area.top() + area.height() / 2),
+              basic::rgb(qRed(middle), qGreen(middle), qBlue(middle)));
+    EXPECT_EQ(p1.point(area.left() - 30, area.top()), p1.backColor());
+}
+
+TEST_F(MarkerTest, OnlyThePanelButtonPlacesNoQuestMarker) {
+    core::MapWindow& map = withNodes();
+    map.d.questCount = 1;
+    map.d.questList = "1#";
+    render::DrawErrors errors;
+    placeQuestMarkers(map, errors);
+    EXPECT_EQ(map.d.questAreaCount, 0);
+    EXPECT_TRUE(dialogs().shown().empty());
+}
+
+TEST_F(MarkerTest, ChainArrowsFillTheHighwaysNotJoinedList) {
+    core::MapWindow& map = withNodes();
+    loadMarkers(map.markers.chain, {"highway gap\r\nat the end", "second"});
+    map.d.chainCount = 3;
+    map.d.chainList = "5#2#";
+    map.d.unjoinedWayList = "stale";
+    render::DrawErrors errors;
+    placeChainMarkers(map, errors);
+    const platform::ImageControl& model = map.markers.chain[0];
+    const platform::ImageControl& first = map.markers.chain[2];
+    EXPECT_FLOAT_EQ(first.left(), 1010 - model.width());
+    EXPECT_FLOAT_EQ(first.top(), 520 - model.height());
+    EXPECT_TRUE(first.visible());
+    EXPECT_EQ(map.d.chainExtraCount, 2);
+    EXPECT_EQ(map.d.unjoinedWayList, "2$highway gap at the end\r\n3$second\r\n");
+
+    // Hidden errors: no arrows, no entries.
+    map.d.chainCount = 0;
+    placeChainMarkers(map, errors);
+    EXPECT_EQ(map.d.unjoinedWayList, "");
+}
+
+TEST_F(MarkerTest, AMarkerThatIsNotThereIsPassedOverAndABadNodeShowsOneMessage) {
+    core::MapWindow& map = withNodes();
+    map.markers.quot.load(3).setTag("b"); // element 2 missing: passed over
+    map.d.quotList = "1#9#2#";            // node 9 does not exist either
+    map.markers.quot.load(4).setTag("c");
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+    render::DrawErrors errors;
+    placeEmptyTagMarkers(map, errors);
+    EXPECT_EQ(dialogs().shown().size(), 1u);
+    EXPECT_TRUE(map.markers.quot[4].visible());
+    EXPECT_FALSE(map.markers.quot[3].visible());
+}
+
+} // namespace
+} // namespace render::testing

@@ -1,0 +1,201 @@
+// The legend panel's tabs and colour key, its toggles, and the fitting of buttons into cells.
+
+#include "basic/colour.h"
+#include "core/window_fixture.h"
+#include "window/legend.h"
+
+namespace core::testing {
+namespace {
+
+using LegendTest = WindowTest;
+
+const basic::Long kSelected = basic::rgb(192, 192, 255);
+const basic::Long kUnselected = basic::rgb(224, 224, 224);
+
+// Whether the page is the one in front at its centre (the pages lie on each other).
+bool pageInFront(MapWindow& map, int index) {
+    QWidget* page = map.legendPanel.Fram4[index].widget();
+    QWidget* top = map.legendPanel.Frame2.host()->childAt(page->geometry().center());
+    return top == page || page->isAncestorOf(top);
+}
+
+void expectTabs(MapWindow& map, int selected) {
+    for (int i = 0; i < kLegendTabs; ++i)
+        EXPECT_EQ(map.legendPanel.Shape7[i].backColor(), i == selected ? kSelected : kUnselected) << i;
+    EXPECT_TRUE(pageInFront(map, selected));
+}
+
+TEST_F(LegendTest, StartUpSelectsTheSavedTab) {
+    MapWindow& map = load();
+    EXPECT_EQ(map.legendPanel.command5[1].caption(), " Icons");
+    expectTabs(map, 1);
+}
+
+TEST_F(LegendTest, StartUpOpensOnTheTabSavedInTheSettingsFile) {
+    Global saved;
+    saved.settings.legendTab = 3;
+    writeSettingsFile(saved);
+    MapWindow& map = load();
+    EXPECT_EQ(map.g.settings.legendTab, 3);
+    expectTabs(map, 3);
+}
+
+TEST_F(LegendTest, ClickingATabSelectsItAndItsPage) {
+    MapWindow& map = load();
+    for (int tab : {3, 0, 2, 2}) {
+        SCOPED_TRACE(tab);
+        command5_Click(map, tab);
+        EXPECT_EQ(map.g.settings.legendTab, tab);
+        expectTabs(map, tab);
+    }
+}
+
+TEST_F(LegendTest, TabClicksAreIgnoredWhileAFileIsRead) {
+    MapWindow& map = load();
+    map.d.mapLoading = true;
+    command5_Click(map, 3);
+    EXPECT_EQ(map.g.settings.legendTab, 1);
+    expectTabs(map, 1);
+}
+
+TEST_F(LegendTest, SwatchesTakeTheKeyColoursInFillAndBorder) {
+    MapWindow& map = load();
+    EXPECT_EQ(map.legendPanel.Shape6.count(), 41);
+    EXPECT_EQ(map.legendPanel.Label10.count(), 41);
+    struct Case {
+        int shape, label;
+        const char* caption;
+        basic::Long colour;
+    };
+    for (const Case c : {Case{0, 0, "Forest", basic::rgb(141, 196, 192)},
+                         Case{18, 19, "Terminal", basic::rgb(204, 153, 255)},
+                         Case{27, 33, "Track", basic::rgb(51, 204, 153)}}) {
+        const platform::ShapeControl& swatch = map.legendPanel.Shape6[c.shape];
+        EXPECT_EQ(swatch.fillColor(), c.colour) << c.caption;
+        EXPECT_EQ(swatch.borderColor(), c.colour) << c.caption;
+        EXPECT_EQ(swatch.fillStyle(), 0) << c.caption;
+        EXPECT_EQ(map.legendPanel.Label10[c.label].caption(), c.caption);
+        // The caption stands under its swatch.
+        EXPECT_GT(map.legendPanel.Label10[c.label].top(), swatch.top()) << c.caption;
+    }
+    EXPECT_EQ(map.legendPanel.Shape6[0].height(), 270);
+    EXPECT_EQ(map.legendPanel.Shape6[1].height(), 225);
+}
+
+TEST_F(LegendTest, CollRoundsTheColourToAWholeNumber) {
+    MapWindow& map = load();
+    coll(map, 13, 1000.5);
+    EXPECT_EQ(map.legendPanel.Shape6[13].fillColor(), 1000);
+    coll(map, 13, 1001.5);
+    EXPECT_EQ(map.legendPanel.Shape6[13].borderColor(), 1002);
+}
+
+TEST_F(LegendTest, TheIconsPageShowsSixtyNineIcons) {
+    MapWindow& map = load();
+    int shown = 0;
+    for (const platform::ImageControl& icon : map.legendPanel.im)
+        shown += icon.visible();
+    EXPECT_EQ(shown, 69);
+    EXPECT_FALSE(map.legendPanel.im.exists(6));
+    EXPECT_TRUE(map.legendPanel.im[72].visible());
+    EXPECT_FALSE(map.legendPanel.im[71].visible());
+}
+
+TEST_F(LegendTest, HideAndShowTogglesSwapInPlace) {
+    MapWindow& map = load();
+    auto& ex = map.strips.ex;
+    const QImage hideLook = ex[3].image();
+    ex_MouseDown(map, 3);
+    EXPECT_EQ(ex[3].borderStyle(), 1);
+    EXPECT_FALSE(map.legendPanel.Frame2.visible());
+    ex_MouseUp(map, 3);
+    EXPECT_EQ(ex[3].borderStyle(), 0);
+    // ex(2) now lies in front, at the same place.
+    const QPoint centre = ex[2].widget()->geometry().center();
+    EXPECT_EQ(ex[2].widget()->geometry(), ex[3].widget()->geometry());
+    EXPECT_EQ(map.strips.Frame3[kRightStrip].host()->childAt(centre), ex[2].widget());
+    // The pressed look leaves the picture whole once released.
+    EXPECT_EQ(ex[3].image(), hideLook);
+
+    ex_MouseDown(map, 2);
+    ex_MouseUp(map, 2);
+    EXPECT_TRUE(map.legendPanel.Frame2.visible());
+    EXPECT_EQ(map.strips.Frame3[kRightStrip].host()->childAt(centre), ex[3].widget());
+}
+
+TEST_F(LegendTest, LeftStripTogglesFrontEachOther) {
+    MapWindow& map = load();
+    auto& ex = map.strips.ex;
+    QWidget* strip = map.strips.left.host();
+    const QPoint shared = ex[1].widget()->geometry().center();
+    ex_MouseDown(map, 0);
+    EXPECT_EQ(strip->childAt(shared), ex[1].widget());
+    ex_MouseDown(map, 1);
+    EXPECT_EQ(strip->childAt(shared), ex[0].widget());
+}
+
+TEST_F(LegendTest, FitCentresButtonsInTheirCells) {
+    MapWindow& map = load();
+    struct Case {
+        const platform::Control* button;
+        int cell;
+    };
+    Markers& m = map.markers;
+    // A 20-pixel icon is 300 twips: (432 - 300) / 2 = 66 across and (348 - 300) / 2 = 24 down.
+    for (const Case c : {Case{&m.chrch[1], 0}, Case{&m.pb[1], 1}, Case{&m.bus[1], 5}, Case{&m.hist[1], 16},
+                         Case{&m.touri[1], 17}, Case{&m.recyc[1], 18}, Case{&map.legendStrip.Image1, 21},
+                         Case{&m.stat[1], 22}}) {
+        SCOPED_TRACE(c.button->name());
+        EXPECT_EQ(c.button->left(), 5616 + 380 * c.cell + 66);
+        EXPECT_EQ(c.button->top(), 84 + 24);
+    }
+}
+
+TEST_F(LegendTest, FitTakesWidthTopAndHeightFromCellZero) {
+    MapWindow& map = load();
+    platform::ImageControl& button = map.markers.pb[1];
+    button.setStretch(true);
+    button.move(0, 0, 600, 500); // larger than a cell: it overhangs evenly
+    map.legendStrip.Shape9[3].move(7000, 900, 10, 10);
+    fit(map, button, 3);
+    EXPECT_EQ(button.left(), 7000 + (432 - 600) / 2.0);
+    EXPECT_EQ(button.top(), 84 + (348 - 500) / 2.0);
+    EXPECT_EQ(button.width(), 600);
+}
+
+TEST_F(LegendTest, Fit2CentresProblemButtonsAndPutsTheirCountsBelow) {
+    MapWindow& map = load();
+    struct Case {
+        const platform::Control* button;
+        int frame, label;
+    };
+    const double tops[] = {450, 1110, 5085, 1770, 2445, 4440, 3765, 3090};
+    for (const Case c : {Case{&map.strips.Image2, 0, 30}, Case{&map.markers.quest[1], 1, 29},
+                         Case{&map.strips.chaina, 3, 31}, Case{&map.markers.quot[1], 4, 27},
+                         Case{&map.markers.amen[1], 7, 0}, Case{&map.strips.shape12, 6, 28},
+                         Case{&map.strips.Image10, 5, 32}, Case{&map.strips.Image11, 2, 33}}) {
+        SCOPED_TRACE(c.button->name());
+        const double top = tops[c.frame];
+        EXPECT_EQ(c.button->left(), 30 + (435 - c.button->width()) / 2);
+        EXPECT_EQ(c.button->top(), top + (435 - c.button->height()) / 2);
+        EXPECT_EQ(map.legendStrip.numb[c.label].left(), 50);
+        EXPECT_EQ(map.legendStrip.numb[c.label].top(), top + 435 + 10);
+    }
+}
+
+TEST_F(LegendTest, Fit2ShowsAFailingStepAndGoesOn) {
+    MapWindow& map = load();
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+    platform::ImageControl& button = map.strips.Image2;
+    fit2(map, button, 9, 30); // there is no frame 9
+    ASSERT_EQ(dialogs().shown().size(), 2u);
+    EXPECT_EQ(dialogs().shown()[0].text, "Control array element doesn't exist");
+    EXPECT_EQ(dialogs().shown()[1].text, "Control array element doesn't exist");
+    // The steps that could run did: x from frame 0, y never computed.
+    EXPECT_EQ(button.left(), 30 + (435 - button.width()) / 2);
+    EXPECT_EQ(button.top(), 0);
+}
+
+} // namespace
+} // namespace core::testing

@@ -1,0 +1,91 @@
+// The text helpers of the panels.
+
+#include "window/texthelpers.h"
+
+#include <clocale>
+#include <gtest/gtest.h>
+#include <string>
+#include <utility>
+
+namespace core {
+namespace {
+
+struct Fndec1Case {
+    std::string in;
+    std::string fiveDecimals; // what the argument becomes
+    std::string shown;
+};
+
+TEST(TextHelpers, Fndec1CutsTwoPlacesAfterThePoint) {
+    for (const Fndec1Case& c : {
+             Fndec1Case{"1.23456", "1.23456", "1.23"},
+             Fndec1Case{"0.5", ".50000", ".50"},
+             Fndec1Case{"1.999996", "2.00000", "2.00"},
+             Fndec1Case{"-0.004", "-.00400", "-.00"},
+             Fndec1Case{"12.3456789", "12.34568", "12.34"},
+             Fndec1Case{"0", ".00000", ".00"},
+             Fndec1Case{"69.09", "69.09000", "69.09"},
+             Fndec1Case{" 3 ", "3.00000", "3.00"},
+             Fndec1Case{"1E-05", ".00001", ".00"},
+         }) {
+        std::string text = c.in;
+        EXPECT_EQ(fndec1(text), c.shown) << c.in;
+        EXPECT_EQ(text, c.fiveDecimals) << c.in;
+    }
+}
+
+TEST(TextHelpers, Fndec1LeavesATextThatIsNoNumber) {
+    for (const auto& [in, shown] :
+         {std::pair{"", ""}, std::pair{"abc", "abc"}, std::pair{"1.5 km", "1.5 "}, std::pair{"1,5", "1,5"},
+          std::pair{"nan", "nan"}, std::pair{"inf", "inf"}}) {
+        std::string text = in;
+        EXPECT_EQ(fndec1(text), shown) << in;
+        EXPECT_EQ(text, in);
+    }
+}
+
+TEST(TextHelpers, Fndec1IgnoresACommaLocale) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    std::string text = "0.5";
+    EXPECT_EQ(fndec1(text), ".50");
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+TEST(TextHelpers, FnstriptagPrefersTheDollar) {
+    EXPECT_EQ(fnstriptag("12#PUB$The Swan"), "The Swan");
+    EXPECT_EQ(fnstriptag("12$a#b"), "a#b");
+    EXPECT_EQ(fnstriptag("12#PUB"), "PUB");
+    EXPECT_EQ(fnstriptag("no marks"), "no marks");
+    EXPECT_EQ(fnstriptag("ends$"), "");
+    EXPECT_EQ(fnstriptag(""), "");
+}
+
+TEST(TextHelpers, ReplStripsTagSyntaxCaseSensitively) {
+    std::string text = "k='amenity' v='pub'/>";
+    EXPECT_EQ(repl(text), "amenity pub");
+    EXPECT_EQ(text, "amenity pub");
+
+    std::string names = "<tag k='Name' v='x'/><tag k='username' v='AREA:y'/></way>";
+    EXPECT_EQ(repl(names), " Name x user y");
+    // Each removal works on the result of the one before: taking out "name" forms "AREA:".
+    std::string joined = "AREnameA:z";
+    EXPECT_EQ(repl(joined), "z");
+}
+
+TEST(TextHelpers, ReplcNumbersTheListsWords) {
+    std::string text = "a b ab";
+    EXPECT_EQ(replc(text, "a,b"), "1 2 12");
+    EXPECT_EQ(text, "1 2 12");
+
+    // Each word works on the result of the one before: "1" becomes a word of its own.
+    std::string chained = "x 1";
+    EXPECT_EQ(replc(chained, "x,1"), "2 2");
+
+    std::string unchanged = "a b";
+    EXPECT_EQ(replc(unchanged, ""), "a b");
+    EXPECT_EQ(replc(unchanged, ",,"), "a b");
+}
+
+} // namespace
+} // namespace core
