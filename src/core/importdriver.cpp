@@ -1,17 +1,12 @@
 #include "core/importdriver.h"
 
 #include "basic/colour.h"
-#include "basic/numtext.h"
-#include "core/importclassify.h"
-#include "core/importways.h"
 #include "core/progress.h"
 #include "core/startup.h"
 #include "import/filenames.h"
-#include "import/importrun.h"
-#include "import/nodeclass_hook.h"
+#include "import/importosm.h"
 #include "import/projectwriter.h"
 #include "import/swap.h"
-#include "import/wayphase.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/hourglass.h"
@@ -21,10 +16,10 @@
 #include "render/redraw.h"
 #include "render/reload.h"
 #include "render/unloading.h"
-#include "window/geodesy.h"
 #include "window/mapwindow.h"
 #include "window/resume.h"
 
+#include <optional>
 #include <utility>
 
 namespace core {
@@ -32,11 +27,6 @@ namespace {
 
 using osmimport::ImportEnd;
 
-constexpr int kCountCaptions = osmimport::kCountCaptions; // numb(0) .. numb(23)
-// Count labels the way phase sets from the node phase's counters.
-constexpr int kFixmeLabel = 32;
-constexpr int kTagMarkerLabel = 28;
-constexpr int kNoteLabel = 33;
 // Above this many counted features the POI icons start hidden.
 constexpr double kManyFeatures = 100;
 
@@ -56,6 +46,7 @@ void setUp(MapWindow& map, std::string_view osmText) {
     LegendPanel& options = map.legendPanel;
     v.tm2.setEnabled(false);
     d.questAreaCount = 0;
+    d.loadNodes = 0;
     letInputThrough();
     map.progress.Label9.setCaption("parsing names...");
     v.sb1.setPanelText(3, "");
@@ -108,49 +99,12 @@ void stopEarly(MapWindow& map, bool wheelTimer) {
     map.g.quoteChar = '"';
 }
 
-// "parsing highways..." and "Final bits ...": the count labels first show the node phase's
-// counts, then the ways are read, checked and labelled, and the final statistics look at them
-// all. False when the user cancelled: the import is then abandoned.
-bool wayAndFinalPhases(MapWindow& map, const osmimport::OsmImport& import, osmimport::ImportClient& client,
-                       const osmimport::PoiClassification& classification) {
-    auto& numb = map.legendStrip.numb;
-    MapData& d = map.d;
-    numb[kFixmeLabel].setCaption(basic::dec(d.fixmeCount));
-    numb[kTagMarkerLabel].setCaption(basic::dec(static_cast<basic::Long>(d.shape1Count) - 1));
-    numb[kNoteLabel].setCaption(basic::dec(d.noteCount));
-    client.phase("parsing highways...");
-
-    Viewport& v = map.view;
-    osmimport::WayPhaseSettings settings;
-    settings.quote = import.quoteChar();
-    settings.hasAuthorship = import.hasAuthorship();
-    settings.fileSizeMB = d.fileSizeMB;
-    settings.scaleWidth = v.p1.scaleWidth();
-    settings.scaleHeight = v.p1.scaleHeight();
-    settings.backColour = v.p1.backColor();
-    settings.lastNodeDescription = classification.lastDescription();
-    WindowWaySink sink(map);
-    osmimport::WayPhase ways(import.waySection(), settings, import.nodeIds(), client, sink);
-    if (ways.run(d) == osmimport::WayPhaseEnd::Cancelled) return false;
-
-    resumeNext([&] { v.p1.setForeColor(0); });
-    sink.letEventsThrough();
-    client.phase("Final bits ...");
-    osmimport::markUnconnectedWays(d, ways.wayPieces(), sink);
-    osmimport::markStationsWithoutPlatforms(d, classification.stations(), ways.platformPosList(),
-                                            d.questAreaCount, distance, sink);
-    ways.prepareProjectFile(d);
-    return !map.g.cancelRequested;
-}
-
 // The project file, whole or not at all, under the OSM file's title in the data folder. The
 // FIXME list stays escaped in memory, as the FIXME report reads it.
 void writeProjectFile(MapWindow& map, char quote) {
     Global& g = map.g;
     MapData& d = map.d;
     g.parsedPath = g.dataFolder + "/" + osmimport::ftrim(g.curFile) + ".vnk";
-    for (int k = 0; k < kCountCaptions; ++k)
-        resumeNext([&] { d.countCaptions[static_cast<size_t>(k)] = basic::clng(poi::labelCount(map, k)); });
     if (const auto failed = osmimport::saveProjectFile(g.parsedPath, d, quote))
         platform::dialogs().msgBox(*failed);
     else
@@ -158,34 +112,37 @@ void writeProjectFile(MapWindow& map, char quote) {
     d.fixmeList = osmimport::swap(d.fixmeList, osmimport::kEscape);
 }
 
-// The phases from the names to the project file. The OSM text and everything the import made
-// from it are released when this returns, before the drawing reads the project file back.
-// False when the import stopped before its node loop.
-bool importText(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
-    WindowImportClient client(map, watch);
-    const osmimport::ImportSettings settings{map.g.progVersion, map.d.fileSizeMB, map.view.p1.scaleWidth()};
-    osmimport::OsmImport import(std::move(osmText), settings, client);
-    // Node classification joins the node loop through the run's classifier hook.
-    WindowClassSink classSink(map);
-    osmimport::PoiClassification classification(import, classSink);
-    const ImportEnd end = import.run(map.d, &classification);
-    if (end == ImportEnd::EmptyText || end == ImportEnd::NoBounds || end == ImportEnd::TooManyNodes)
-        return false;
-    // A cancel that came after the node loop still writes nothing.
-    if (end == ImportEnd::NodesRead && wayAndFinalPhases(map, import, client, classification)) {
-        import.releaseText(); // everything the file needs is in the data now
+// The whole import, then the project file. The OSM text and everything the import made from it
+// are gone when the import returns, before the drawing reads the project file back. The
+// counted features, for the POI display; none when the import stopped before its node loop.
+std::optional<double> importText(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
+    WindowImportListener listener(map, watch);
+    const platform::PictureBox& p1 = map.view.p1;
+    const osmimport::ImportSettings settings{map.g.progVersion, map.d.fileSizeMB, p1.scaleWidth(),
+                                             p1.scaleHeight(), p1.backColor()};
+    osmimport::ImportResult result = osmimport::importOsm(std::move(osmText), settings, listener);
+    // The data model holds what the import made, as far as it came.
+    static_cast<osmimport::ProjectData&>(map.d) = std::move(result.data);
+    if (result.end == ImportEnd::EmptyText || result.end == ImportEnd::NoBounds ||
+        result.end == ImportEnd::TooManyNodes)
+        return std::nullopt;
+    if (result.waysRead) resumeNext([&] { map.view.p1.setForeColor(0); });
+    double counted = 0;
+    for (const basic::Long count : map.d.countCaptions)
+        counted += static_cast<double>(count);
+    if (result.end == ImportEnd::Done) {
         watched(watch, "project file");
-        writeProjectFile(map, import.quoteChar());
+        writeProjectFile(map, result.quote);
     }
     if (map.g.cancelRequested) {
         // Nothing of a cancelled import stays: the drawing brings back the previous file, if any.
         static_cast<osmimport::ProjectData&>(map.d) = osmimport::ProjectData{};
         map.g.cancelRequested = false;
     }
-    return true;
+    return counted;
 }
 
-void endSequence(MapWindow& map) {
+void endSequence(MapWindow& map, double counted) {
     Global& g = map.g;
     MapData& d = map.d;
     Viewport& v = map.view;
@@ -197,9 +154,6 @@ void endSequence(MapWindow& map) {
     v.p1.setVisible(true);
     v.p1.setEnabled(true);
 
-    double counted = 0;
-    for (int k = 0; k < kCountCaptions; ++k)
-        resumeNext([&] { counted += poi::labelCount(map, k); });
     g.settings.poiMode = 1;
     d.poiReplot = true;
     d.nonnCount = render::unnamedMarkerCount(d.noNameList);
@@ -230,12 +184,13 @@ void showmap(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
     resumeNext([&] { map.legendPanel.Check3.setValue(0); });
     letInputThrough();
 
-    if (!importText(map, std::move(osmText), watch)) {
+    const std::optional<double> counted = importText(map, std::move(osmText), watch);
+    if (!counted) {
         stopEarly(map, wheelTimer);
         return;
     }
     watched(watch, "end sequence");
-    endSequence(map);
+    endSequence(map, *counted);
 }
 
 } // namespace core

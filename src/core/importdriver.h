@@ -16,11 +16,12 @@
 //   parsedPath still names the previous project file, which the next drawing shows.
 // In every case the top menus stay greyed: the File menu enables them once the import returns.
 //
-// Nodes are read and classified into POI codes, records and names; ways are read, classified,
-// checked and labelled, and the final statistics mark unconnected ways and stations without
-// platforms before the project file is written.
+// The import itself is osmimport::importOsm, the one window-free call every import runs: nodes
+// are read and classified into POI codes, records and names; ways are read, classified, checked
+// and labelled, and the final statistics mark unconnected ways and stations without platforms.
+// The window listens to it (WindowImportListener), then writes the project file.
 
-#include "core/importclient.h"
+#include "core/importlistener.h"
 
 #include <string>
 

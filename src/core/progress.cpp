@@ -51,7 +51,7 @@ void progr(MapWindow& map, double percent) {
     platform::doEvents();
     ProgressPanel& panel = map.progress;
     const auto texts =
-        progressTexts(percent, basic::monotonicSeconds() - map.g.loadStart, map.d.loadRate, map.d.nodeCount);
+        progressTexts(percent, basic::monotonicSeconds() - map.g.loadStart, map.d.loadRate, map.d.loadNodes);
     if (!texts) {
         resumeNextWithMessage([&] { panel.Label6.setCaption(""); });
         return;

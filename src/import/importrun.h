@@ -18,17 +18,20 @@
 namespace osmimport {
 
 struct ImportSettings {
-    Single progVersion = 0; // stamped into the project file
-    Single fileSizeMB = 0;  // of the loaded OSM file
-    double scaleWidth = 0;  // the scale width of the map picture (8010 units)
+    Single progVersion = 0;  // stamped into the project file
+    Single fileSizeMB = 0;   // of the loaded OSM file
+    double scaleWidth = 0;   // the scale width of the map picture (8010 units)
+    double scaleHeight = 0;  // and its scale height (the way phase's label box)
+    Double backColour = 0;   // the map's background colour
 };
 
 enum class ImportEnd {
-    NodesRead,    // the node loop ran to its end
+    Done,         // every phase ran: the project data are complete (importOsm)
+    NodesRead,    // the node loop ran to its end (OsmImport::run)
     EmptyText,    // nothing to import; no message
     NoBounds,     // "Can't find 'boundaries'"
     TooManyNodes, // more than kNodeLimit nodes
-    Cancelled,    // the user cancelled during the node loop
+    Cancelled,    // the user cancelled
 };
 
 class OsmImport {

@@ -9,7 +9,8 @@ void applyNodeClass(const NodeClass& cls, const NodeInHand& node, ProjectData& d
     using basic::dec;
     for (int label : cls.labels) {
         if (label == 0) break;
-        sink.count(label);
+        Long& total = data.countCaptions[static_cast<size_t>(label)];
+        sink.count(label, ++total);
     }
     if (cls.amenity) ++data.amenityTotal;
     if (cls.station) {

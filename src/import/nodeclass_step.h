@@ -15,8 +15,8 @@ namespace osmimport {
 class NodeClassSink {
 public:
     virtual ~NodeClassSink() = default;
-    // Adds one to count label `label` (1..23).
-    virtual void count(int label) = 0;
+    // Count label `label` (1..23) now shows `total`, the data's countCaptions entry.
+    virtual void count(int label, Long total) = 0;
     // A node with an empty tag value: quotCountBefore is the marker count before it.
     virtual void emptyTagCounted(Long quotCountBefore) = 0;
     // A bridge node: questCountBefore is the marker count before it.

@@ -143,7 +143,7 @@ std::string PoiDescriber::tooltx(const std::string& code, std::string& text, Lon
         std::string d = valueFrom(text, instr(text, "amenity"), q_);
         if (c == "AME") {
             data_.amenityList += dec(id) + "^" + d + std::string(kCrLf);
-            sink_.count(0);
+            sink_.count(0, ++data_.countCaptions[0]);
         }
         return d;
     }

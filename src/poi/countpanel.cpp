@@ -30,11 +30,6 @@ double labelCount(const core::MapWindow& map, int label) {
     return basic::val(map.legendStrip.numb[label].caption());
 }
 
-void nad(core::MapWindow& map, basic::Integer index) {
-    platform::LabelControl& label = map.legendStrip.numb[index];
-    label.setCaption(basic::dec(basic::val(label.caption()) + 1));
-}
-
 void showtot(core::MapWindow& map, basic::Integer) {
     const core::MapData& d = map.d;
     auto& numb = map.legendStrip.numb;

@@ -1,6 +1,6 @@
 #pragma once
 // The count labels `numb`: element c + 1 counts POI category c, elements 26..33 the problem
-// markers and lists. The import counts POIs one by one with `nad`; `showtot` writes the problem
+// markers and lists. The import counts POIs in its data and shows each count; `showtot` writes the problem
 // counts from the marker counters and colours every label and cell by whether it is zero.
 
 #include "basic/numbers.h"
@@ -13,9 +13,6 @@ namespace poi {
 
 // The count numb(label) shows, its caption read as a number.
 double labelCount(const core::MapWindow& map, int label);
-
-// Adds 1 to the count numb(index) shows. An index with no label is fault 340.
-void nad(core::MapWindow& map, basic::Integer index);
 
 // Writes labels 26..33 from the counters (a count not above 0 reads "0"), colours labels 1..23
 // and 26..33, repaints cells 0..21 for the current poiMode, sets the caption to the current

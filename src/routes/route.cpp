@@ -4,7 +4,7 @@
 #include "basic/format.h"
 #include "basic/numtext.h"
 #include "basic/val.h"
-#include "window/geodesy.h"
+#include "import/geodesy.h"
 #include "window/mapwindow.h"
 #include "window/resume.h"
 #include "window/texthelpers.h"
@@ -80,8 +80,8 @@ void plotroute(core::MapWindow& map) {
         core::resumeNextWithMessage([&] { m.Lin[i].setVisible(true); });
         if (i < count) {
             const auto at = static_cast<size_t>(i);
-            miles = basic::csng(miles + core::distance(d.routeLat[at], d.routeLon[at], d.routeLat[at + 1],
-                                                       d.routeLon[at + 1], "m"));
+            miles = basic::csng(miles + osmimport::distance(d.routeLat[at], d.routeLon[at],
+                                                            d.routeLat[at + 1], d.routeLon[at + 1], "m"));
         }
     }
 

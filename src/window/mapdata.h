@@ -53,6 +53,7 @@ struct MapData : osmimport::ProjectData {
     bool mapLoading = false;
     bool formActivated = false;
     Single loadRate = 0;
+    Long loadNodes = 0; // the node count of the import that runs
 
     // Problem and list texts of the loaded file beyond those the project file carries.
     std::string unjoinedWayList;

@@ -1,29 +1,10 @@
-// The way phase through the main window: the count labels and label widths it asks the window
-// for, and an import whose ways reach the project file.
+// The way phase through the main window: an import whose ways reach the project file.
 
 #include "core/importdriver_fixture.h"
-#include "core/importways.h"
 #include "import/projectreader.h"
 
 namespace core::testing {
 namespace {
-
-TEST_F(ImportDriverTest, TheWaySinkSetsTheCountLabelsAndMeasuresInTheMapFont) {
-    WindowWaySink sink(map());
-    sink.caption(osmimport::kChainCaption, 3);
-    sink.caption(osmimport::kEmptyTagCaption, 40000);
-    sink.questCaption(7);
-    EXPECT_EQ(map().legendStrip.numb[31].caption(), "3");
-    EXPECT_EQ(map().legendStrip.numb[27].caption(), "40000");
-    EXPECT_EQ(map().legendStrip.numb[29].caption(), "7");
-
-    map().view.p1.setFontSize(8);
-    const basic::Single small = sink.textWidth("Village Green");
-    EXPECT_GT(small, 0);
-    EXPECT_EQ(small, static_cast<basic::Single>(map().view.p1.textWidth("Village Green")));
-    map().view.p1.setFontSize(16);
-    EXPECT_GT(sink.textWidth("Village Green"), small);
-}
 
 const char* const kWays = R"(<osm version="0.6" generator="hand">
  <bounds minlat="51.4" minlon="-1.6" maxlat="51.5" maxlon="-1.5"/>

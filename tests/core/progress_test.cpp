@@ -70,7 +70,7 @@ protected:
     MapWindow& started() {
         MapWindow& map = load();
         map.d.loadRate = 2.0f;
-        map.d.nodeCount = 50000;
+        map.d.loadNodes = 50000;
         map.g.loadStart = basic::monotonicSeconds() - 10;
         return map;
     }

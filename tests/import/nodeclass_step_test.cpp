@@ -9,9 +9,13 @@ namespace {
 
 struct RecordingSink : NodeClassSink {
     std::vector<int> counted;
+    std::vector<Long> totals;
     std::vector<Long> emptyTagCaptions;
     std::vector<Long> bridgeCaptions;
-    void count(int label) override { counted.push_back(label); }
+    void count(int label, Long total) override {
+        counted.push_back(label);
+        totals.push_back(total);
+    }
     void emptyTagCounted(Long before) override { emptyTagCaptions.push_back(before); }
     void bridgeCounted(Long before) override { bridgeCaptions.push_back(before); }
 };
@@ -38,7 +42,12 @@ TEST_F(StepFixture, CountsOnEveryLabelTheRulesPassed) {
     take(2, R"(><tag k="railway" v="station"/><tag k="station" v="subway"/><tag k="shop" v="kiosk"/>)");
     take(3, R"(><tag k="amenity" v="clock"/>)");
     take(4, R"(><tag k="amenity" v="clock"/>)");
-    EXPECT_EQ(sink.counted, (std::vector<int>{2, 23, 10}));
+    take(7, R"(><tag k="amenity" v="pub"/>)");
+    EXPECT_EQ(sink.counted, (std::vector<int>{2, 23, 10, 2}));
+    // The counts are the data's: the label is told each new total.
+    EXPECT_EQ(sink.totals, (std::vector<Long>{1, 1, 1, 2}));
+    EXPECT_EQ(data.countCaptions[2], 2);
+    EXPECT_EQ(data.countCaptions[23], 1);
     EXPECT_EQ(data.amenityTotal, 2);
 }
 

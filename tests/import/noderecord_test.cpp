@@ -1,4 +1,5 @@
 #include "import/nodeclass_hook.h"
+
 #include "import/noderecord.h"
 #include "recordingclient.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 struct NullSink : NodeClassSink {
     std::vector<int> counted;
-    void count(int label) override { counted.push_back(label); }
+    void count(int label, Long) override { counted.push_back(label); }
     void emptyTagCounted(Long) override {}
     void bridgeCounted(Long) override {}
 };

@@ -9,7 +9,7 @@ namespace {
 
 struct CountingSink : NodeClassSink {
     std::vector<int> counted;
-    void count(int label) override { counted.push_back(label); }
+    void count(int label, Long) override { counted.push_back(label); }
     void emptyTagCounted(Long) override {}
     void bridgeCounted(Long) override {}
 };

@@ -24,7 +24,7 @@ inline std::string testData(const std::string& name) {
 }
 
 struct QuietSink : NodeClassSink {
-    void count(int) override {}
+    void count(int, Long) override {}
     void emptyTagCounted(Long) override {}
     void bridgeCounted(Long) override {}
 };

@@ -19,26 +19,6 @@ const basic::Long kBlue = basic::rgb(0, 0, 255);
 const basic::Long kGreen = basic::rgb(0, 128, 0);
 const basic::Long kRust = basic::rgb(192, 64, 0);
 
-TEST_F(WindowTest, NadAddsOneToTheCaption) {
-    core::MapWindow& map = load();
-    auto& numb = map.legendStrip.numb;
-    nad(map, 5);
-    nad(map, 5);
-    EXPECT_EQ(numb[5].caption(), "2");
-    numb[0].setCaption("41");
-    nad(map, 0);
-    EXPECT_EQ(numb[0].caption(), "42");
-    numb[9].setCaption("99999");
-    nad(map, 9);
-    EXPECT_EQ(numb[9].caption(), "100000");
-}
-
-TEST_F(WindowTest, NadOfALabelThatIsNotThereIsFault340) {
-    core::MapWindow& map = load();
-    EXPECT_EQ(platform::testing::faultOf([&] { nad(map, core::kCountLabels); }), 340);
-    EXPECT_EQ(platform::testing::faultOf([&] { nad(map, -1); }), 340);
-}
-
 TEST_F(WindowTest, AfterUnloadTheProblemLabelsReadGreenZeros) {
     core::MapWindow& map = load();
     for (int i = 26; i <= 33; ++i)

@@ -1,12 +1,12 @@
 // Great-circle distances as the route panel and the station check show them.
 
-#include "window/geodesy.h"
+#include "import/geodesy.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string_view>
 
-namespace core {
+namespace osmimport {
 namespace {
 
 TEST(Geodesy, OneDegreeOfLatitudeInEachUnit) {
@@ -49,4 +49,4 @@ TEST(Geodesy, ArcCosineAtAndBeyondItsEnds) {
 }
 
 } // namespace
-} // namespace core
+} // namespace osmimport

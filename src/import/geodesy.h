@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace core {
+namespace osmimport {
 
 inline constexpr double kPi = 3.14159265;
 
@@ -21,4 +21,4 @@ double Acos(double x);
 // The same point twice gives 0.
 double distance(double lat1, double lon1, double lat2, double lon2, std::string_view unit);
 
-} // namespace core
+} // namespace osmimport

@@ -1,10 +1,10 @@
-#include "window/geodesy.h"
+#include "import/geodesy.h"
 
 #include "basic/case.h"
 
 #include <cmath>
 
-namespace core {
+namespace osmimport {
 namespace {
 
 constexpr double kMilesPerDegree = 60 * 1.1515;
@@ -43,4 +43,4 @@ double distance(double lat1, double lon1, double lat2, double lon2, std::string_
     return d;
 }
 
-} // namespace core
+} // namespace osmimport
