@@ -125,8 +125,12 @@ BitmapBits encodeBitmapBits(const PixelArray& pixels, int bitsPerPixel) {
 }
 
 void getBitmapPixels(const Canvas& canvas, PixelArray& pixels, int& bitsPerPixel) {
-    const QImage& image = canvas.image();
-    bitsPerPixel = 32;
+    getBitmapPixels(canvas.image(), pixels, bitsPerPixel);
+}
+
+void getBitmapPixels(const QImage& image, PixelArray& pixels, int& bitsPerPixel) {
+    bitsPerPixel = image.depth();
+    if (bitsPerPixel != 32) invalidDepth(bitsPerPixel);
     pixels = PixelArray(image.width(), image.height());
     for (int y = 0; y < image.height(); ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -140,9 +144,13 @@ void getBitmapPixels(const Canvas& canvas, PixelArray& pixels, int& bitsPerPixel
 }
 
 void setBitmapPixels(Canvas& canvas, int bitsPerPixel, const PixelArray& pixels) {
+    setBitmapPixels(canvas.image(), bitsPerPixel, pixels);
+    canvas.canvasChanged();
+}
+
+void setBitmapPixels(QImage& image, int bitsPerPixel, const PixelArray& pixels) {
     const BitmapBits bits = encodeBitmapBits(pixels, bitsPerPixel);
     const int pixelBytes = bitsPerPixel == 15 ? 2 : bitsPerPixel / 8;
-    QImage& image = canvas.image();
     const int width = std::min(pixels.width(), image.width());
     const int height = std::min(pixels.height(), image.height());
     for (int y = 0; y < height; ++y) {
@@ -152,7 +160,6 @@ void setBitmapPixels(Canvas& canvas, int bitsPerPixel, const PixelArray& pixels)
         for (int x = 0; x < width; ++x)
             row[x] = decode(src + x * pixelBytes, bitsPerPixel);
     }
-    canvas.canvasChanged();
 }
 
 } // namespace platform

@@ -9,6 +9,7 @@
 
 #include "basic/numbers.h"
 
+#include <QImage>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -71,11 +72,16 @@ BitmapBits encodeBitmapBits(const PixelArray& pixels, int bitsPerPixel);
 
 // Fills the array with the canvas's image and sets bitsPerPixel to its depth (32).
 void getBitmapPixels(const Canvas& canvas, PixelArray& pixels, int& bitsPerPixel);
+// The same for a picture: bitsPerPixel is its depth, and a picture of any depth but 32 raises
+// the fault above, leaving the array as it was.
+void getBitmapPixels(const QImage& picture, PixelArray& pixels, int& bitsPerPixel);
 
 // Writes the array into the canvas at that depth, starting at its top-left pixel; array pixels
 // beyond the image are dropped and image pixels beyond the array keep their colours. Components
 // narrowed to 5 or 6 bits are widened again by repeating their high bits, so black stays black
 // and full white stays full white.
 void setBitmapPixels(Canvas& canvas, int bitsPerPixel, const PixelArray& pixels);
+// The same for a picture of 32 bits per pixel.
+void setBitmapPixels(QImage& picture, int bitsPerPixel, const PixelArray& pixels);
 
 } // namespace platform

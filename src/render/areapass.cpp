@@ -27,26 +27,6 @@ int outlineWidth(const DrawContext& c) {
     return c.floodAllowed ? 1 : 3;
 }
 
-// The corners of a pattern area in device pixels: the start of every segment whose start node
-// is valid, then the first corner again. A vertex whose node is invalid is left out.
-std::vector<QPoint> patternCorners(DrawContext& c, Long i) {
-    std::vector<QPoint> corners;
-    const auto nodes = c.nodesOf(i);
-    for (std::size_t j = 0; j + 1 < nodes.size(); ++j) {
-        const Long a = nodes[j];
-        if (!c.isNode(a)) {
-            if (a == kNotANumber || nodes[j + 1] == kNotANumber) c.notANumber();
-            continue;
-        }
-        if (c.placeable(a))
-            corners.push_back(c.pixel(a));
-        else
-            c.errors.run([] { basic::raise(basic::fault::Overflow); });
-    }
-    if (!corners.empty()) corners.push_back(corners.front());
-    return corners;
-}
-
 // The polygon of a pattern area whose seed lies in the area window, filled with its tile, or,
 // with pattern fill off, in its outline colour lightened by &H303030.
 void drawPatternArea(DrawContext& c, Long i, const std::vector<QPoint>& corners) {
@@ -105,7 +85,7 @@ bool drawArea(DrawContext& c, Long i) {
     if (isPattern(fill)) {
         // A pattern area draws no outline of its own; with fewer than three corners it draws
         // nothing, as there is no outline to flood either.
-        const std::vector<QPoint> corners = patternCorners(c, i);
+        const std::vector<QPoint> corners = areaCorners(c, i);
         if (corners.size() > 2) {
             drawPatternArea(c, i, corners);
             c.p1.setDrawWidth(outlineWidth(c));
@@ -143,6 +123,24 @@ bool drawAreas(DrawContext& c) {
 }
 
 } // namespace
+
+std::vector<QPoint> areaCorners(DrawContext& c, Long i) {
+    std::vector<QPoint> corners;
+    const auto nodes = c.nodesOf(i);
+    for (std::size_t j = 0; j + 1 < nodes.size(); ++j) {
+        const Long a = nodes[j];
+        if (!c.isNode(a)) {
+            if (a == kNotANumber || nodes[j + 1] == kNotANumber) c.notANumber();
+            continue;
+        }
+        if (c.placeable(a))
+            corners.push_back(c.pixel(a));
+        else
+            c.errors.run([] { basic::raise(basic::fault::Overflow); });
+    }
+    if (!corners.empty()) corners.push_back(corners.front());
+    return corners;
+}
 
 void areaPass(DrawContext& c) {
     // A leak clears flood filling, so the second round cannot leak again.

@@ -6,10 +6,19 @@
 // is recorded in leakedAreas, flood filling stops for this redraw and the pass starts once more
 // on a cleared picture, drawing colour areas as 3-pixel outlines in their fill colours.
 
+#include "basic/numbers.h"
+
+#include <QPoint>
+#include <vector>
+
 namespace render {
 
 class DrawContext;
 
 void areaPass(DrawContext& c);
+
+// The corners of a polygon area in device pixels: the start of every segment whose start node
+// is valid, then the first corner again. A vertex whose node is invalid is left out.
+std::vector<QPoint> areaCorners(DrawContext& c, basic::Long i);
 
 } // namespace render

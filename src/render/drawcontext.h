@@ -92,6 +92,18 @@ public:
         }
         return allValid;
     }
+    // Calls draw(i) for every way index of a drawing list, yielding between ways. A piece that
+    // is no number takes the error path; an index outside the way records is skipped.
+    template <class Draw> void forEachListedWay(const std::vector<basic::Long>& list, Draw&& draw) {
+        for (const basic::Long i : list) {
+            yield();
+            if (i == kNotANumber) {
+                notANumber();
+                continue;
+            }
+            if (isWay(i)) draw(i);
+        }
+    }
     // A line with p1's pen between the screen points of two valid nodes; a line p1 cannot draw
     // takes the error path.
     void line(basic::Long a, basic::Long b);

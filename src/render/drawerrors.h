@@ -1,6 +1,8 @@
 #pragma once
-// The one error path of a drawing: the first fault of a call shows its description, every
-// fault skips only its own statement, and no second message is shown in the same call.
+// The one error path of a drawing: the first fault of a call shows its description, and no
+// second message is shown in the same call. In the normal drawing every fault skips only its own
+// statement; a drawing that ends at its first fault (the Planning Sheet) leaves the statement
+// with DrawingEnded, which no statement of the drawing catches.
 
 #include "basic/fault.h"
 #include "platform/dialogs.h"
@@ -9,19 +11,30 @@
 
 namespace render {
 
+// Thrown out of every statement of a drawing that ends at its first fault, once that fault has
+// been shown.
+struct DrawingEnded {};
+
 class DrawErrors {
 public:
+    enum class OnFault { SkipStatement, EndDrawing };
+
+    explicit DrawErrors(OnFault onFault = OnFault::SkipStatement) : onFault_(onFault) {}
+
     template <class F> void run(F&& statement) {
         try {
             std::forward<F>(statement)();
         } catch (const basic::RuntimeFault& fault) {
-            if (shown_) return;
-            shown_ = true;
-            platform::dialogs().msgBox(fault.description());
+            if (!shown_) {
+                shown_ = true;
+                platform::dialogs().msgBox(fault.description());
+            }
+            if (onFault_ == OnFault::EndDrawing) throw DrawingEnded{};
         }
     }
 
 private:
+    OnFault onFault_;
     bool shown_ = false;
 };
 

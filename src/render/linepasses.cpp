@@ -16,24 +16,11 @@ namespace {
 constexpr int kCopyPen = 13;
 constexpr std::string_view kEmptyList = "#";
 
-// Calls draw(i) for every way index of a list, yielding between ways. A piece that is no
-// number takes the error path; an index outside the way records is skipped.
-template <class Draw> void forEachListedWay(DrawContext& c, const std::vector<Long>& list, Draw&& draw) {
-    for (const Long i : list) {
-        c.yield();
-        if (i == kNotANumber) {
-            c.notANumber();
-            continue;
-        }
-        if (c.isWay(i)) draw(i);
-    }
-}
-
 } // namespace
 
-int deckWidth(basic::Integer wayWidth, basic::Integer lineStyle, basic::Single viewZoom) {
+int deckWidth(basic::Integer wayWidth, basic::Integer lineStyle, basic::Single viewZoom, int inset) {
     int w = std::min(basic::clng(static_cast<double>(viewZoom) * wayWidth * 0.5), 8);
-    w -= 2;
+    w -= inset;
     if (w < 2) w = 1;
     if (lineStyle > 0) w = 1;
     return w;
@@ -43,7 +30,7 @@ void waterwayPass(DrawContext& c) {
     if (c.d.waterwayList == kEmptyList) return;
     platform::PictureBox& p1 = c.p1;
     p1.setForeColor(rgb(181, 208, 208));
-    forEachListedWay(c, c.lists.waterways, [&](Long i) {
+    c.forEachListedWay(c.lists.waterways, [&](Long i) {
         p1.setDrawStyle(platform::drawstyle::Solid);
         p1.setDrawMode(kCopyPen);
         const int w = std::max(c.d.wayWidth[static_cast<std::size_t>(i)] - 2, 2);
@@ -58,7 +45,7 @@ void casingPass(DrawContext& c) {
     platform::PictureBox& p1 = c.p1;
     p1.setDrawStyle(platform::drawstyle::Solid);
     p1.setDrawMode(kCopyPen);
-    forEachListedWay(c, c.lists.bridges, [&](Long i) {
+    c.forEachListedWay(c.lists.bridges, [&](Long i) {
         const std::size_t way = static_cast<std::size_t>(i);
         const basic::Integer style = c.d.wayLineStyle[way];
         int w = deckWidth(c.d.wayWidth[way], style, c.g.viewZoom);
@@ -75,7 +62,7 @@ void railwayPass(DrawContext& c) {
     p1.setForeColor(rgb(82, 33, 77));
     p1.setDrawStyle(platform::drawstyle::Solid);
     p1.setDrawWidth(2);
-    forEachListedWay(c, c.lists.railways, [&](Long i) { c.drawWay(i, nullptr); });
+    c.forEachListedWay(c.lists.railways, [&](Long i) { c.drawWay(i, nullptr); });
 }
 
 void powerLinePass(DrawContext& c) {
@@ -84,7 +71,7 @@ void powerLinePass(DrawContext& c) {
     p1.setForeColor(rgb(96, 92, 168));
     p1.setDrawWidth(1);
     p1.setDrawStyle(platform::drawstyle::DashDotDot);
-    forEachListedWay(c, c.lists.lines, [&](Long i) { c.drawWay(i, nullptr); });
+    c.forEachListedWay(c.lists.lines, [&](Long i) { c.drawWay(i, nullptr); });
     p1.setDrawMode(kCopyPen);
 }
 
@@ -94,7 +81,7 @@ void deckPass(DrawContext& c) {
     p1.setDrawStyle(platform::drawstyle::Solid);
     p1.setDrawMode(kCopyPen);
     const Long railGrey = rgb(117, 117, 117);
-    forEachListedWay(c, c.lists.bridges, [&](Long i) {
+    c.forEachListedWay(c.lists.bridges, [&](Long i) {
         const std::size_t way = static_cast<std::size_t>(i);
         const basic::Integer style = c.d.wayLineStyle[way];
         const int w = deckWidth(c.d.wayWidth[way], style, c.g.viewZoom);

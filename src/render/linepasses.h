@@ -28,8 +28,8 @@ void powerLinePass(DrawContext& c);
 // a railway bridge (grey 117) gets a wide grey deck with a white centre line over it.
 void deckPass(DrawContext& c);
 
-// The width of a bridge deck: zoom x wayWidth x 0.5 rounded, at most 8, less 2, at least 1,
-// and 1 for a way of a dashed style. The casing adds 6 above zoom 1.2.
-int deckWidth(basic::Integer wayWidth, basic::Integer lineStyle, basic::Single viewZoom);
+// The width of a bridge deck: zoom x wayWidth x 0.5 rounded, at most 8, less `inset`, 1 when
+// below 2, and 1 for a way of a dashed style. The casing adds 6 above zoom 1.2.
+int deckWidth(basic::Integer wayWidth, basic::Integer lineStyle, basic::Single viewZoom, int inset = 2);
 
 } // namespace render

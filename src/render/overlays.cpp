@@ -58,12 +58,19 @@ void placeLabel(DrawContext& c, std::string_view line, double otherSize) {
 } // namespace
 
 void areaTagLabels(DrawContext& c) {
+    if (c.map.legendPanel.Check4.value() != 1 || c.d.lab2Count <= 0) return;
+    basic::Long colour = 0;
+    c.errors.run([&] { colour = c.map.markers.lab2[0].foreColor(); });
+    drawAreaTagLabels(c, kAreaTagSize, colour);
+}
+
+void drawAreaTagLabels(DrawContext& c, double fontSize, basic::Long colour) {
     core::Markers& m = c.map.markers;
     const Long count = c.d.lab2Count;
     if (c.map.legendPanel.Check4.value() != 1 || count <= 0) return;
     platform::PictureBox& p1 = c.p1;
-    c.errors.run([&] { p1.setFontSize(kAreaTagSize); });
-    c.errors.run([&] { p1.setForeColor(m.lab2[0].foreColor()); });
+    c.errors.run([&] { p1.setFontSize(fontSize); });
+    c.errors.run([&] { p1.setForeColor(colour); });
     const Long last = std::min<Long>(count, m.lab2.ubound());
     for (Long k = 1; k <= last; ++k) {
         if (!m.lab2.exists(static_cast<int>(k))) continue;

@@ -2,6 +2,8 @@
 // The texts printed over the drawn map after the problem markers: the captions of the area
 // labels ("Area Tags") and the names of places. Both print on p1 at its current position.
 
+#include "basic/numbers.h"
+
 namespace render {
 
 class DrawContext;
@@ -11,6 +13,8 @@ class DrawContext;
 // List2(1) (map units; a missing item counts as 0), each staying on its line. A label that is
 // not loaded is passed over.
 void areaTagLabels(DrawContext& c);
+// The same at another size and in another colour.
+void drawAreaTagLabels(DrawContext& c, double fontSize, basic::Long colour);
 
 // Every line of placeList ("node#text", lines joined by CR LF) but the piece after the last
 // line break, in the place font at its node: a named place (a text holding the character 31)

@@ -8,24 +8,21 @@
 #include "render/markerlayers.h"
 #include "render/overlays.h"
 #include "render/problemmarkers.h"
+#include "render/projectfile.h"
+#include "render/redraw2.h"
 #include "render/redrawcalls.h"
 #include "render/reload.h"
 #include "render/streetnames.h"
 #include "render/waypass.h"
 #include "window/mapwindow.h"
 
-#include <QFileInfo>
 #include <string>
 
 namespace render {
 namespace {
 
 constexpr int kCopyPen = 13;
-
-// A path that holds "*" is still the open dialog's pattern, never a file.
-bool projectFileFound(const std::string& path) {
-    return path.find('*') == std::string::npos && QFileInfo(QString::fromStdString(path)).isFile();
-}
+constexpr basic::Integer kPlanningSheet = 2;
 
 void setUp(core::MapWindow& map) {
     core::Viewport& v = map.view;
@@ -92,6 +89,10 @@ void finish(core::MapWindow& map) {
 void redraw(core::MapWindow& map, const StepObserver& observer) {
     core::Global& g = map.g;
     map.view.bub.setVisible(false);
+    if (map.d.mapMode == kPlanningSheet) {
+        redraw2(map, observer);
+        return;
+    }
     if (g.curFile.empty() || map.d.drawBusy) return;
     map.legendPanel.Check3.setValue(1);
     g.cancelRequested = false;

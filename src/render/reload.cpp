@@ -25,9 +25,8 @@ constexpr basic::Single kUnnamedMarkerZoom = 1.2f;
 constexpr basic::Integer kHideErrors = 1;
 constexpr int kStationCategory = 22;
 
-// The items read only while reloadTrailer is set: the problem texts, their counts and the count
-// captions.
-void swapTrailer(ProjectData& a, ProjectData& b) {
+// The problem texts T11..T19 of the trailer.
+void swapProblemTexts(ProjectData& a, ProjectData& b) {
     using std::swap;
     swap(a.hiddenAreaList, b.hiddenAreaList);
     swap(a.fixmeList, b.fixmeList);
@@ -37,6 +36,13 @@ void swapTrailer(ProjectData& a, ProjectData& b) {
     swap(a.areaRecordList, b.areaRecordList);
     swap(a.unclosedAreaList, b.unclosedAreaList);
     swap(a.emptyTagList, b.emptyTagList);
+}
+
+// The items read only while reloadTrailer is set: the problem texts, their counts and the count
+// captions.
+void swapTrailer(ProjectData& a, ProjectData& b) {
+    using std::swap;
+    swapProblemTexts(a, b);
     swap(a.fixmeCount, b.fixmeCount);
     swap(a.noteList, b.noteList);
     swap(a.noteCount, b.noteCount);
@@ -93,6 +99,23 @@ void showCountCaptions(core::MapWindow& map) {
     d.catShown[kStationCategory] = basic::vbTrue;
 }
 
+ProjectData readProject(const core::MapWindow& map) {
+    return osmimport::readProjectFile(basic::readFileBytes(map.g.parsedPath));
+}
+
+// The data model becomes the file's, all but the shop count: the file's is the import's count
+// of shops, while the one in memory counts the loaded shop markers.
+void takeProject(core::MapWindow& map, ProjectData&& file) {
+    core::MapData& d = map.d;
+    const Long shopCount = d.shopCount;
+    static_cast<ProjectData&>(d) = std::move(file);
+    d.shopCount = shopCount;
+    map.g.fileVersion = d.fileVersion;
+    parseWayNodes(d);
+    loadLabels(map.markers, d.labels);
+}
+
+
 } // namespace
 
 basic::Integer unnamedMarkerCount(std::string_view noNameList) {
@@ -104,17 +127,12 @@ basic::Integer unnamedMarkerCount(std::string_view noNameList) {
 void reloadProject(core::MapWindow& map) {
     core::Global& g = map.g;
     core::MapData& d = map.d;
-    ProjectData file = osmimport::readProjectFile(basic::readFileBytes(g.parsedPath));
+    ProjectData file = readProject(map);
 
     unload_(map, 0);
     if (!g.reloadTrailer) swapTrailer(file, d);
-    const Long shopCount = d.shopCount; // the file's shop count is not read back
-    static_cast<ProjectData&>(d) = std::move(file);
-    d.shopCount = shopCount;
-    g.fileVersion = d.fileVersion;
-    parseWayNodes(d);
+    takeProject(map, std::move(file));
 
-    loadLabels(map.markers, d.labels);
     if (g.viewZoom >= kUnnamedMarkerZoom)
         d.nonnCount = unnamedMarkerCount(d.noNameList);
     else
@@ -124,6 +142,33 @@ void reloadProject(core::MapWindow& map) {
     loadMarkers(map.markers.quest, d.questCount, d.questTexts);
     if (g.reloadTrailer) showCountCaptions(map);
     if (d.mapMode == kHideErrors) hideErrors(map);
+}
+
+void reloadProjectForSheet(core::MapWindow& map) {
+    core::MapData& d = map.d;
+    ProjectData file = readProject(map);
+
+    unload_(map, -1);
+    // The sheet shows no problem markers: their lists go, their counters stay at rest.
+    file.quotList.clear();
+    file.questList.clear();
+    file.chainList.clear();
+    file.noNameList.clear();
+    file.chainTexts.clear();
+    file.quotTexts.clear();
+    file.questTexts.clear();
+    file.questCount = d.questCount;
+    file.quotCount = d.quotCount;
+    file.chainCount = d.chainCount;
+    // The problem texts are taken only while none are held; the counts, the notes and the
+    // count captions are not read. The place names are always the file's, as they name its nodes.
+    if (!d.hiddenAreaList.empty()) swapProblemTexts(file, d);
+    file.fixmeCount = d.fixmeCount;
+    std::swap(file.noteList, d.noteList);
+    file.noteCount = d.noteCount;
+    file.countCaptions = d.countCaptions;
+    takeProject(map, std::move(file));
+    map.g.reloadTrailer = true;
 }
 
 } // namespace render

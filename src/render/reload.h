@@ -27,6 +27,13 @@ namespace render {
 // model but are not loaded.
 void reloadProject(core::MapWindow& map);
 
+// The Planning Sheet's reading of the same file, which draws no problem markers: the run-time
+// markers are unloaded and the area labels loaded as above, the marker lists are emptied and
+// their counters left at rest, the problem texts are taken only while hiddenAreaList is empty,
+// the counts, the notes and the count captions are not taken, and reloadTrailer is set, so that
+// the next normal drawing reads them all. The same faults, with the data model as it was.
+void reloadProjectForSheet(core::MapWindow& map);
+
 // The count of unnamed-feature markers a noNameList gives: the highest index of the list split
 // at "#", that is its number of "#", -1 for the empty list, at most 32767.
 basic::Integer unnamedMarkerCount(std::string_view noNameList);

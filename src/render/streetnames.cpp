@@ -17,7 +17,6 @@ namespace {
 using basic::Long;
 using basic::Single;
 
-constexpr basic::Integer kLargestLabel = 16;
 constexpr Single kNamesFromZoom = 2;
 constexpr DrawWindow kNameWindow{2500, 2500, 5900, 4500};
 constexpr Single kAboveNode = 20;
@@ -50,9 +49,9 @@ void drawName(DrawContext& c, Long i, basic::Integer fontSize) {
 
 } // namespace
 
-basic::Integer drawFontSize(basic::Integer labelFontSize, Single viewZoom) {
+basic::Integer drawFontSize(basic::Integer labelFontSize, Single viewZoom, basic::Integer largest) {
     const basic::Integer size = basic::cint(labelFontSize + static_cast<double>(viewZoom) * 0.6);
-    return std::min(size, kLargestLabel);
+    return std::min(size, largest);
 }
 
 void drawrotatedtext(platform::Canvas& p1, std::string_view text, Single x, Single y, std::string_view face,
@@ -74,17 +73,21 @@ void drawrotatedtext(platform::Canvas& p1, std::string_view text, Single x, Sing
     p1.selectFont(std::move(kept));
 }
 
-void streetNamePass(DrawContext& c) {
-    if (c.map.legendPanel.Check1.value() != 1 || !(c.g.viewZoom > kNamesFromZoom)) return;
-    const basic::Integer fontSize = drawFontSize(c.g.settings.labelFontSize, c.g.viewZoom);
+void drawStreetNames(DrawContext& c, Single fromZoom, basic::Integer fontSize) {
+    if (c.map.legendPanel.Check1.value() != 1 || !(c.g.viewZoom > fromZoom)) return;
     c.p1.setForeColor(basic::rgb(82, 82, 82));
-    // Every piece but the one after the last "#".
+    // Every piece that is not empty names a way, the first and the last included.
     std::string_view list = c.d.streetNameList;
-    for (std::size_t hash = list.find('#'); hash != std::string_view::npos; hash = list.find('#')) {
+    while (!list.empty()) {
+        const std::size_t hash = list.find('#');
         const std::string_view piece = list.substr(0, hash);
-        list.remove_prefix(hash + 1);
-        c.errors.run([&] { drawName(c, wayOfPiece(piece), fontSize); });
+        list.remove_prefix(hash == std::string_view::npos ? list.size() : hash + 1);
+        if (!piece.empty()) c.errors.run([&] { drawName(c, wayOfPiece(piece), fontSize); });
     }
+}
+
+void streetNamePass(DrawContext& c) {
+    drawStreetNames(c, kNamesFromZoom, drawFontSize(c.g.settings.labelFontSize, c.g.viewZoom));
 }
 
 } // namespace render

@@ -16,8 +16,8 @@ namespace render {
 class DrawContext;
 
 // The label size of the name passes: labelFontSize + viewZoom x 0.6, to the nearest whole
-// number (halves to even), at most 16.
-basic::Integer drawFontSize(basic::Integer labelFontSize, basic::Single viewZoom);
+// number (halves to even), at most `largest` (16 on the normal map, 20 on the Planning Sheet).
+basic::Integer drawFontSize(basic::Integer labelFontSize, basic::Single viewZoom, basic::Integer largest = 16);
 
 // Prints `text` on p1 from (x, y) in p1's units, turned counter-clockwise by `escapement`
 // tenths of a degree about the top-left of its cell, in a bold font of `face` whose cell is
@@ -25,11 +25,14 @@ basic::Integer drawFontSize(basic::Integer labelFontSize, basic::Single viewZoom
 void drawrotatedtext(platform::Canvas& p1, std::string_view text, basic::Single x, basic::Single y,
                      std::string_view face, basic::Long height, basic::Long escapement);
 
-// The street-name pass, after the bridge decks. Only with Check1 ticked and viewZoom above 2;
-// a name is printed when its node lies within 2500..5900 x 2500..4500 of p1, 20 units above the
+// The street names of list F, every piece of it that is not empty naming a way: only with
+// Check1 ticked and viewZoom above `fromZoom`; a name is printed at `fontSize` when its node lies within 2500..5900 x 2500..4500 of p1, 20 units above the
 // node, in RGB(0,159,222) when it begins with the character 31 (a waterway) and RGB(82,82,82)
 // otherwise. A list piece that names no way, or a way whose name node is no node, is passed
-// over; a fault skips that name only.
+// over; a fault takes the error path of that name.
+void drawStreetNames(DrawContext& c, basic::Single fromZoom, basic::Integer fontSize);
+
+// The street-name pass of the normal map, after the bridge decks: above zoom 2, at drawFontSize.
 void streetNamePass(DrawContext& c);
 
 } // namespace render

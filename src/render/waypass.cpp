@@ -25,9 +25,9 @@ int wayPenWidth(int widthClass, basic::Single viewZoom, basic::Single fileSizeMB
     return std::clamp(w, 1, 8);
 }
 
-bool drawnWhole(Long penColour, basic::Single fileSizeMB) {
+bool drawnWhole(Long penColour, basic::Single fileSizeMB, basic::Single wholeBelowMB) {
     return penColour == 0 || penColour == basic::qbColor(kMagenta) ||
-           penColour == basic::rgb(181, 208, 208) || fileSizeMB < 2;
+           penColour == basic::rgb(181, 208, 208) || fileSizeMB < wholeBelowMB;
 }
 
 void allWaysPass(DrawContext& c) {

@@ -14,8 +14,9 @@ class DrawContext;
 // The pen width of a way of width class `widthClass` at the zoom and file size.
 int wayPenWidth(int widthClass, basic::Single viewZoom, basic::Single fileSizeMB);
 
-// Whether the window test is left out for a way of this pen colour in a file of this size.
-bool drawnWhole(basic::Long penColour, basic::Single fileSizeMB);
+// Whether the window test is left out for a way of this pen colour in a file of this size:
+// black, magenta and water blue always, any colour in a file below `wholeBelowMB`.
+bool drawnWhole(basic::Long penColour, basic::Single fileSizeMB, basic::Single wholeBelowMB = 2);
 
 void allWaysPass(DrawContext& c);
 

@@ -1,0 +1,126 @@
+#include "render/redraw2.h"
+
+#include "basic/colour.h"
+#include "platform/hourglass.h"
+#include "render/drawcontext.h"
+#include "render/markerlayers.h"
+#include "render/overlays.h"
+#include "render/projectfile.h"
+#include "render/redrawcalls.h"
+#include "render/reload.h"
+#include "render/sheetareas.h"
+#include "render/sheetways.h"
+#include "render/streetnames.h"
+#include "window/mapwindow.h"
+
+#include <string>
+
+namespace render {
+namespace {
+
+constexpr int kCopyPen = 13;
+constexpr int kWhite = 15;
+constexpr basic::Integer kLargestLabel = 20;
+constexpr basic::Single kNamesFromZoom = 1.5f;
+constexpr double kAreaTagSize = 7;
+constexpr int kCornerProbe = 10;
+
+// The passes of one run, from a cleared picture to the street names.
+void drawSheet(DrawContext& c, SheetBrushes& brushes, bool repeated, const StepObserver& observer) {
+    auto step = [&](std::string_view name, auto&& pass) {
+        if (observer) observer(repeated ? std::string(name) + " again" : std::string(name));
+        pass();
+    };
+    platform::PictureBox& p1 = c.p1;
+    step("areas", [&] {
+        p1.setVisible(false);
+        p1.cls();
+        sheetAreaPass(c, brushes, repeated);
+    });
+    if (c.d.wayCount > 0) step("all ways", [&] { sheetAllWaysPass(c); });
+    step("waterways", [&] { sheetWaterwayPass(c); });
+    step("bridge casings", [&] { sheetCasingPass(c); });
+    step("general ways", [&] { sheetGeneralPass(c); });
+    step("bridge decks", [&] { sheetDeckPass(c); });
+    step("street names", [&] {
+        drawStreetNames(c, kNamesFromZoom, drawFontSize(c.g.settings.labelFontSize, c.g.viewZoom, kLargestLabel));
+    });
+}
+
+// The sheet is drawn again when both top corners show one colour other than the leak-test
+// colour, which on its white background they normally do.
+bool drawAgain(const platform::PictureBox& p1) {
+    const basic::Long left = p1.point(kCornerProbe, kCornerProbe);
+    const basic::Long right = p1.point(p1.scaleWidth() - kCornerProbe, kCornerProbe);
+    return left == right && left != basic::rgb(241, 238, 232);
+}
+
+void drawAll(core::MapWindow& map, DrawErrors& errors, const StepObserver& observer) {
+    core::Global& g = map.g;
+    platform::PictureBox& p1 = map.view.p1;
+    map.markers.lab2[0].setFontName(g.settings.fontNames[2]);
+    if (observer) observer("reload");
+    reloadProjectForSheet(map);
+    map.progress.progimage.setVisible(true); // barvis True, as after every reading of the file
+
+    DrawContext c(map, errors);
+    c.prepare();
+    SheetBrushes brushes;
+    drawSheet(c, brushes, false, observer);
+    if (drawAgain(p1)) drawSheet(c, brushes, true, observer);
+    if (observer) observer("POI markers");
+    placePoiMarkers(map, errors);
+    p1.setVisible(true);
+    if (observer) observer("labels");
+    drawAreaTagLabels(c, kAreaTagSize, basic::qbColor(0));
+    placeLabels(c);
+    if (observer) observer("GPX or route");
+    if (redrawCalls().drawGpxOrRoute) redrawCalls().drawGpxOrRoute(map, errors);
+}
+
+// The window as a user can work with it again, whichever way the drawing ended.
+void finish(core::MapWindow& map) {
+    map.d.drawBusy = false;
+    map.view.p1.setEnabled(true);
+    map.view.p1.setVisible(true);
+    map.view.tm2.setEnabled(true);
+    platform::hourglassOff();
+}
+
+} // namespace
+
+void redraw2(core::MapWindow& map, const StepObserver& observer) {
+    core::Global& g = map.g;
+    platform::PictureBox& p1 = map.view.p1;
+    map.view.bub.setVisible(false);
+    if (g.curFile.empty() || map.d.drawBusy) return;
+    p1.setBackColor(basic::qbColor(kWhite));
+    p1.setEnabled(false);
+    map.view.tm2.setEnabled(false);
+    map.legendPanel.Check3.setValue(1);
+    g.cancelRequested = false;
+    p1.setDrawMode(kCopyPen);
+    if (g.parsedPath.empty()) {
+        finish(map);
+        return;
+    }
+    if (!projectFileFound(g.parsedPath)) {
+        platform::dialogs().msgBox("Can't find '" + g.parsedPath + "'");
+        finish(map);
+        return;
+    }
+
+    platform::hourglassOn();
+    map.d.drawBusy = true;
+    g.reloadTrailer = true;
+    DrawErrors errors(DrawErrors::OnFault::EndDrawing);
+    try {
+        errors.run([&] { drawAll(map, errors, observer); });
+    } catch (const DrawingEnded&) {
+        // The fault has been shown; the window is made usable below.
+    }
+    finish(map);
+    if (observer) observer("end");
+}
+
+} // namespace render

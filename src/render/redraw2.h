@@ -1,0 +1,26 @@
+#pragma once
+// The Planning Sheet drawing (map style 2): the map on white, greyed and plain for printing.
+// Like redraw it brings the data model back from the project file on every call, but draws no
+// flood fills, problem markers, search arrows or one-way arrows. redraw hands every call over to
+// it while the Planning Sheet style is chosen.
+
+#include "render/redraw.h"
+
+namespace core {
+class MapWindow;
+}
+
+namespace render {
+
+// Draws the current project file as a Planning Sheet. Nothing when no file is open, while a
+// drawing runs, or when no project file is named yet; "Can't find '" & path & "'" when it is
+// missing or its path holds "*". The passes run twice when the picture's top corners come out
+// alike (on the white sheet they normally do), the POI icons are placed once, on the final
+// picture. The first fault shows its description and ends the drawing; a file that does not
+// read whole leaves the data model as it was. Every way out leaves the window usable: drawBusy
+// clear, p1 enabled and visible, the wheel timer on, the hourglass off.
+//
+// The observer is told each step as redraw's is; the steps of the repeated run end in " again".
+void redraw2(core::MapWindow& map, const StepObserver& observer = {});
+
+} // namespace render

@@ -1,0 +1,175 @@
+#include "render/sheetways.h"
+
+#include "basic/colour.h"
+#include "render/authorlabels.h"
+#include "render/detailpass.h"
+#include "render/drawcontext.h"
+#include "render/linepasses.h"
+#include "render/waypass.h"
+#include "window/mapwindow.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+namespace render {
+
+using basic::Long;
+using basic::qbColor;
+using basic::rgb;
+
+namespace {
+
+constexpr int kCopyPen = 13;
+constexpr int kWhite = 15;
+constexpr int kMagenta = 13;
+constexpr int kLabelColour = 9;
+constexpr double kLabelFontSize = 7;
+constexpr int kFirstOwnPassLayer = 10;
+constexpr int kMaxStyle = 7;
+constexpr basic::Single kWholeBelowMB = 600;
+constexpr std::string_view kEmptyList = "#";
+
+const Long kWater = rgb(181, 208, 208);
+const Long kRail = rgb(117, 117, 117);
+const Long kTrack = rgb(201, 161, 81);
+
+// The way's author label at the end of the segment just drawn, in the author colour, and its
+// author noted in List1.
+void authorLabel(DrawContext& c, Long i) {
+    platform::PictureBox& p1 = c.p1;
+    const Long pen = p1.foreColor();
+    p1.setForeColor(qbColor(kLabelColour));
+    p1.setFontSize(kLabelFontSize);
+    printAuthorLabel(c, i, std::nullopt);
+    p1.setForeColor(pen);
+    c.noteAuthor(c.d.wayUser[static_cast<std::size_t>(i)]);
+}
+
+void generalWay(DrawContext& c, Long i) {
+    core::MapData& d = c.d;
+    platform::PictureBox& p1 = c.p1;
+    const std::size_t way = static_cast<std::size_t>(i);
+    const double colour = d.wayColour[way];
+    const basic::Integer style = d.wayLineStyle[way];
+    if (colour == 0 || d.wayLabelX[way] != 0 || d.wayNodes[way].empty() || c.lists.onWaterwayList[way]) return;
+    const bool rail = colour == kRail;
+    p1.setForeColor(style > 0 || colour == qbColor(kWhite) ? 0 : basic::clng(colour));
+    p1.setDrawStyle(style < kMaxStyle ? style : platform::drawstyle::Solid);
+    p1.setDrawWidth(sheetInnerWidth(d.wayWidth[way], style, colour, c.g.viewZoom));
+    const Long pen = p1.foreColor();
+    // A dashed railway is drawn black, yet culled like any colour.
+    const bool whole = rail && pen == 0 ? d.fileSizeMB < kWholeBelowMB : drawnWhole(pen, d.fileSizeMB, kWholeBelowMB);
+    const std::size_t middle = middleSegment(c.nodesOf(i).size());
+    const bool labelled = c.g.authorOverlay < 0;
+    c.forEachSegment(i, [&](std::size_t j, Long a, Long b) {
+        if (!whole && !kWayWindow.contains(c.x(a), c.y(a))) return;
+        c.line(a, b);
+        if (j == middle && labelled) authorLabel(c, i);
+    });
+    if (!rail) return;
+    p1.setDrawWidth(1);
+    p1.setForeColor(qbColor(kWhite));
+    p1.setDrawStyle(platform::drawstyle::Dash);
+    c.drawWay(i, nullptr);
+}
+
+} // namespace
+
+int sheetOuterWidth(basic::Integer wayWidth, basic::Integer lineStyle, basic::Single viewZoom) {
+    int w = wayWidth;
+    if (w > 1) w = basic::clng(static_cast<double>(w) * viewZoom * 0.5);
+    if (w < 7) w = lineStyle == 1 ? 1 : 7;
+    return std::min(w, 13);
+}
+
+int sheetInnerWidth(basic::Integer wayWidth, basic::Integer lineStyle, double colour, basic::Single viewZoom) {
+    if (colour == kRail) return 2;
+    int w = wayWidth;
+    if (w > 1) w = basic::clng(static_cast<double>(w) * viewZoom * 0.3);
+    if (w < 5) {
+        w = lineStyle == 0 ? 5 : 1;
+        if (colour == kTrack) w = 3;
+    } else {
+        w = std::min(w, 8);
+    }
+    return std::max(w - 3, 1);
+}
+
+void sheetAllWaysPass(DrawContext& c) {
+    core::MapData& d = c.d;
+    platform::PictureBox& p1 = c.p1;
+    const auto& drawColour = d.wayDrawColour();
+    p1.setDrawStyle(platform::drawstyle::Solid);
+    for (Long i = 1; i <= d.wayCount; ++i) {
+        c.yield();
+        const std::size_t way = static_cast<std::size_t>(i);
+        if (d.wayLabelX[way] != 0 || d.wayLayer[way] <= 0 || d.wayLayer[way] >= kFirstOwnPassLayer) continue;
+        const double colour = d.wayColour[way];
+        if (colour == qbColor(kWhite) || colour == rgb(255, 20, 20) || colour == qbColor(kMagenta)) continue;
+        p1.setDrawWidth(sheetOuterWidth(d.wayWidth[way], d.wayLineStyle[way], c.g.viewZoom));
+        p1.setForeColor(basic::clng(drawColour[way]));
+        c.drawWay(i, drawnWhole(p1.foreColor(), d.fileSizeMB, kWholeBelowMB) ? nullptr : &kWayWindow);
+    }
+}
+
+void sheetWaterwayPass(DrawContext& c) {
+    if (c.d.waterwayList == kEmptyList) return;
+    platform::PictureBox& p1 = c.p1;
+    p1.setForeColor(kWater);
+    c.forEachListedWay(c.lists.waterways, [&](Long i) {
+        const basic::Integer width = c.d.wayWidth[static_cast<std::size_t>(i)];
+        p1.setDrawStyle(platform::drawstyle::Solid);
+        p1.setDrawMode(kCopyPen);
+        int w = basic::clng(static_cast<double>(width) * c.g.viewZoom * 0.3);
+        w = w < 5 ? (width < 3 ? 2 : 5) : std::min(w, 8);
+        p1.setDrawWidth(w);
+        c.drawWay(i, nullptr);
+    });
+}
+
+void sheetCasingPass(DrawContext& c) {
+    if (c.d.bridgeList == kEmptyList) return;
+    platform::PictureBox& p1 = c.p1;
+    p1.setDrawStyle(platform::drawstyle::Solid);
+    p1.setDrawMode(kCopyPen);
+    c.forEachListedWay(c.lists.bridges, [&](Long i) {
+        const std::size_t way = static_cast<std::size_t>(i);
+        const basic::Integer style = c.d.wayLineStyle[way];
+        p1.setForeColor(style > 0 ? rgb(180, 180, 180) : rgb(50, 20, 75));
+        p1.setDrawWidth(deckWidth(c.d.wayWidth[way], style, c.g.viewZoom) + 4);
+        c.drawWay(i, nullptr);
+    });
+}
+
+void sheetGeneralPass(DrawContext& c) {
+    for (Long i = 1; i <= c.d.wayCount; ++i) {
+        c.yield();
+        generalWay(c, i);
+    }
+}
+
+void sheetDeckPass(DrawContext& c) {
+    platform::PictureBox& p1 = c.p1;
+    p1.setDrawMode(kCopyPen);
+    if (c.d.bridgeList == kEmptyList) return;
+    p1.setDrawStyle(platform::drawstyle::Solid);
+    c.forEachListedWay(c.lists.bridges, [&](Long i) {
+        const std::size_t way = static_cast<std::size_t>(i);
+        const basic::Integer style = c.d.wayLineStyle[way];
+        const int w = deckWidth(c.d.wayWidth[way], style, c.g.viewZoom, 1);
+        const bool railBridge = c.d.wayColour[way] == kRail;
+        c.forEachSegment(i, [&](std::size_t, Long a, Long b) {
+            p1.setDrawWidth(w);
+            p1.setForeColor(rgb(210, 210, 210));
+            p1.setDrawStyle(style);
+            c.line(a, b);
+            if (!railBridge) return;
+            p1.setForeColor(qbColor(kWhite));
+            p1.setDrawWidth(1);
+            c.line(a, b);
+        });
+    });
+}
+
+} // namespace render
