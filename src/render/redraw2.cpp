@@ -37,7 +37,7 @@ void drawSheet(DrawContext& c, SheetBrushes& brushes, bool repeated, const StepO
         p1.cls();
         sheetAreaPass(c, brushes, repeated);
     });
-    if (c.d.wayCount > 0) step("all ways", [&] { sheetAllWaysPass(c); });
+    step("all ways", [&] { sheetAllWaysPass(c); });
     step("waterways", [&] { sheetWaterwayPass(c); });
     step("bridge casings", [&] { sheetCasingPass(c); });
     step("general ways", [&] { sheetGeneralPass(c); });

@@ -1,7 +1,5 @@
 #include "canvas_test_support.h"
 #include "platform/canvas.h"
-#include "platform/gdibrush.h"
-#include "platform/gdiregion.h"
 #include "platform/pixels.h"
 
 #include <gtest/gtest.h>
@@ -111,50 +109,6 @@ TEST(CanvasPixels, WritesOnlyWhereArrayAndImageOverlap) {
     EXPECT_EQ(pixelAt(target.image(), 0, 0), 0);
     EXPECT_EQ(pixelAt(target.image(), 1, 0), 0);
     EXPECT_EQ(pixelAt(target.image(), 0, 1), 0x0000FF);
-}
-
-// The mask of a pattern tile, as the drawing builds it from these pieces.
-void makemask(const Canvas& source, Canvas& target) {
-    PixelArray pixels;
-    int depth = 0;
-    getBitmapPixels(source, pixels, depth);
-    const PixelTriple key = pixels.at(1, 1);
-    for (int y = 0; y < pixels.height(); ++y) {
-        for (int x = 0; x < pixels.width(); ++x) {
-            pixels.at(x, y) = pixels.at(x, y) == key ? PixelTriple{255, 255, 255} : PixelTriple{0, 0, 0};
-        }
-    }
-    setBitmapPixels(target, depth, pixels);
-    target.setPictureFromImage();
-}
-
-TEST(CanvasPixels, MaskPicturesAreAFewLines) {
-    Canvas tile(4, 4);
-    tile.setScaleMode(scalemode::Pixels);
-    tile.setBackColor(0x0080C0A0);
-    tile.pset(2, 2, 0x0081C0A0); // differs from the key colour in one component only
-    Canvas scratch(4, 4);
-    makemask(tile, scratch);
-    for (int y = 0; y < 4; ++y) {
-        for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(pixelAt(scratch.picture(), x, y), x == 2 && y == 2 ? 0 : 0xFFFFFF);
-    }
-
-    // The mask then tiles a region through a pattern brush.
-    Canvas sheet(8, 4);
-    sheet.setScaleMode(scalemode::Pixels);
-    const QPoint square[] = {{0, 0}, {8, 0}, {8, 4}, {0, 4}};
-    fillRegion(sheet, createPolygonRegion(square), Brush::pattern(scratch.picture()));
-    EXPECT_EQ(pixelAt(sheet.image(), 6, 2), 0);
-    EXPECT_EQ(pixelAt(sheet.image(), 5, 2), 0xFFFFFF);
-}
-
-TEST(CanvasPixels, SingleColourTileGivesAnAllWhiteMask) {
-    Canvas tile(5, 3);
-    tile.setBackColor(0x00123456);
-    Canvas scratch(5, 3);
-    makemask(tile, scratch);
-    EXPECT_EQ(canvastest::countColour(scratch.picture(), 0xFFFFFF), 15);
 }
 
 } // namespace

@@ -33,7 +33,15 @@ struct WayRecord {
     basic::Integer fillArg = 0;
     std::string user;
     std::string date;
+    std::string name;
+    Long nameNode = 0;
     std::optional<std::string> rawNodes; // W1 as written, instead of `nodes`
+};
+
+// What a node record carries beside its position.
+struct NodeText {
+    std::string info;
+    std::string name;
 };
 
 class DrawingTest : public core::testing::WindowTest {
@@ -53,14 +61,16 @@ protected:
     core::MapWindow& map() { return *map_; }
     platform::PictureBox& p1() { return map_->view.p1; }
 
-    Long node(double x, double y) {
+    Long node(double x, double y, NodeText text = {}) {
         nodes_.push_back({x, y});
+        nodeTexts_.push_back(std::move(text));
         return static_cast<Long>(nodes_.size());
     }
 
     // Starts a new map: no nodes, no ways, `data` fresh.
     void clearMap() {
         nodes_.clear();
+        nodeTexts_.clear();
         ways_.clear();
         data = {};
         data.fileSizeMB = 1;
@@ -84,6 +94,8 @@ protected:
         for (std::size_t n = 0; n < nodes_.size(); ++n) {
             d.nodeX[n + 1] = nodes_[n].first;
             d.nodeY[n + 1] = nodes_[n].second;
+            d.nodeInfo[n + 1] = nodeTexts_[n].info;
+            d.nodeName[n + 1] = nodeTexts_[n].name;
         }
         for (std::size_t i = 0; i < ways_.size(); ++i) {
             const WayRecord& w = ways_[i];
@@ -104,6 +116,8 @@ protected:
             d.wayFillArg[k] = w.fillArg;
             d.wayUser[k] = w.user;
             d.wayDate[k] = w.date;
+            d.wayName[k] = w.name;
+            d.wayNameNode[k] = w.nameNode;
         }
         basic::writeFileWhole(map_->g.parsedPath, osmimport::projectFileBytes(d, '"'));
     }
@@ -119,6 +133,7 @@ protected:
 private:
     core::MapWindow* map_ = nullptr;
     std::vector<std::pair<double, double>> nodes_;
+    std::vector<NodeText> nodeTexts_;
     std::vector<WayRecord> ways_;
 };
 
