@@ -15,10 +15,12 @@
 #include "poi/countpanel.h"
 #include "poi/problempanel.h"
 #include "poi/searches_connect.h"
+#include "prefs/helplinks.h"
 #include "render/displayoptions.h"
 #include "render/mapstyle.h"
 #include "render/redrawcalls.h"
 #include "routes/routelayer.h"
+#include "routes/webmap.h"
 #include "window/legend.h"
 
 #include <QApplication>
@@ -53,6 +55,8 @@ MapWindow::MapWindow() {
     poi::connectCategoryHandlers(*this);
     poi::connectProblemPanel(*this);
     poi::connectSearchPanels(*this);
+    routes::connectInternetMenu(*this);
+    prefs::connectHelpMenu(*this);
 
     render::setRedrawCalls({
         .showCategoryCells = [](MapWindow& map, basic::Integer poiMode) { poi::showicons(map, poiMode); },

@@ -4,12 +4,14 @@
 // install a scripted one, headless runs one that writes to stderr.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 class QImage;
+class QPrinter;
 
 namespace platform {
 
@@ -74,6 +76,10 @@ public:
     // on A4 when asked, whatever the user picked; false (nothing printed) when cancelled or when
     // the printer could not be opened.
     virtual bool printImage(const QImage& image, bool landscape, bool paperA4) = 0;
+
+    // Shows a print preview of a document that `print` paints onto the printer it is given,
+    // from which the user may print it.
+    virtual void printPreview(const std::function<void(QPrinter&)>& print) = 0;
 
 protected:
     // `title` is never empty here.

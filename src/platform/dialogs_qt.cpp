@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace platform {
@@ -122,6 +123,13 @@ bool QtDialogs::printImage(const QImage& image, bool landscape, bool paperA4) {
     printer.setPageOrientation(orientation);
     if (paperA4) printer.setPageSize(QPageSize(QPageSize::A4));
     return printImageOn(printer, image);
+}
+
+void QtDialogs::printPreview(const std::function<void(QPrinter&)>& print) {
+    QPrintPreviewDialog dialog(owner());
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&print](QPrinter* printer) { print(*printer); });
+    dialog.exec();
 }
 
 } // namespace platform

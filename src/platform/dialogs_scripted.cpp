@@ -72,4 +72,8 @@ bool ScriptedDialogs::printImage(const QImage& image, bool landscape, bool paper
                 std::to_string(image.width()) + "x" + std::to_string(image.height()));
 }
 
+void ScriptedDialogs::printPreview(const std::function<void(QPrinter&)>&) {
+    record(DialogKind::PrintPreview);
+}
+
 } // namespace platform

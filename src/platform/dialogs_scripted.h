@@ -11,7 +11,7 @@
 
 namespace platform {
 
-enum class DialogKind { MsgBox, OpenFile, SaveFile, Colour, Folder, Print };
+enum class DialogKind { MsgBox, OpenFile, SaveFile, Colour, Folder, Print, PrintPreview };
 
 // What one dialog showed; only the fields of its kind are set.
 struct ShownDialog {
@@ -46,6 +46,8 @@ public:
     std::optional<std::int32_t> chooseColour(std::int32_t initial) override;
     std::optional<std::string> chooseFolder(const std::string& start, const std::string& title) override;
     bool printImage(const QImage& image, bool landscape, bool paperA4) override;
+    // Recorded only: the document is not painted.
+    void printPreview(const std::function<void(QPrinter&)>& print) override;
 
 protected:
     int showMsgBox(std::string_view text, int style, std::string_view title) override;

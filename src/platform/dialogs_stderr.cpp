@@ -33,4 +33,8 @@ bool StderrDialogs::printImage(const QImage&, bool, bool) {
     return false;
 }
 
+void StderrDialogs::printPreview(const std::function<void(QPrinter&)>&) {
+    out_ << "print preview: not shown without a display\n";
+}
+
 } // namespace platform

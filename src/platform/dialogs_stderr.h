@@ -18,6 +18,7 @@ public:
     std::optional<std::int32_t> chooseColour(std::int32_t initial) override;
     std::optional<std::string> chooseFolder(const std::string& start, const std::string& title) override;
     bool printImage(const QImage& image, bool landscape, bool paperA4) override;
+    void printPreview(const std::function<void(QPrinter&)>& print) override;
 
 protected:
     int showMsgBox(std::string_view text, int style, std::string_view title) override;

@@ -27,7 +27,7 @@ bool answered(QNetworkReply::NetworkError error) {
 
 } // namespace
 
-HttpResult httpGet(const std::string& url, int timeoutMs) {
+HttpResult httpGet(const std::string& url, int timeoutMs, std::size_t maxBytes) {
     if (!QCoreApplication::instance()) return failure("no application event loop");
     if (timeoutMs <= 0) return failure("invalid time limit");
     QUrl address(toQString(url), QUrl::StrictMode);
@@ -54,6 +54,13 @@ HttpResult httpGet(const std::string& url, int timeoutMs) {
         timedOut = true;
         reply->abort();
     });
+    bool tooLarge = false;
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [&tooLarge, reply, maxBytes](qint64 received, qint64) {
+        if (received >= 0 && static_cast<std::uint64_t>(received) > maxBytes && !tooLarge) {
+            tooLarge = true;
+            reply->abort();
+        }
+    });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     limit.start(timeoutMs);
     if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
@@ -63,6 +70,8 @@ HttpResult httpGet(const std::string& url, int timeoutMs) {
     QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (timedOut) {
         result.error = "timed out";
+    } else if (tooLarge) {
+        result.error = "too large";
     } else if (status.isValid() && answered(reply->error())) {
         result.ok = true;
         result.status = status.toInt();

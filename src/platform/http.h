@@ -2,6 +2,8 @@
 // Fetching a small resource over HTTP on the GUI thread, with a time limit. The window waits
 // meanwhile: user input is held back until the transfer ends.
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,7 +24,8 @@ struct HttpResult {
 
 // GET `url` (http or https) directly, without a proxy and without caching the response. An
 // error page (404 and the like) is a response: ok with its status and body. No response within
-// `timeoutMs` aborts the transfer with the error "timed out".
-HttpResult httpGet(const std::string& url, int timeoutMs);
+// `timeoutMs` aborts the transfer with the error "timed out"; a body beyond `maxBytes` aborts it
+// with the error "too large".
+HttpResult httpGet(const std::string& url, int timeoutMs, std::size_t maxBytes = SIZE_MAX);
 
 } // namespace platform

@@ -109,6 +109,7 @@ void takeProject(core::MapWindow& map, ProjectData&& file) {
     core::MapData& d = map.d;
     const Long shopCount = d.shopCount;
     static_cast<ProjectData&>(d) = std::move(file);
+    d.mapRead = true;
     d.shopCount = shopCount;
     map.g.fileVersion = d.fileVersion;
     parseWayNodes(d);

@@ -48,6 +48,7 @@ struct Global {
     std::string settingsPath; // appPath & "/img.dat"
     std::string curFile;      // the opened OSM or project file
     std::string parsedPath;   // the project file the map is drawn from
+    std::string webPagePath;  // dataFolder & "/googmap.html" once the web-map page was written
     char quoteChar = '"';
 
     Integer penMode = 13;

@@ -51,6 +51,7 @@ struct MapData : osmimport::ProjectData {
     // Busy flags and the import's load estimate.
     bool drawBusy = false;
     bool mapLoading = false;
+    bool mapRead = false; // a project file was read whole since start (an import ends with one)
     bool formActivated = false;
     Single loadRate = 0;
     Long loadNodes = 0; // the node count of the import that runs

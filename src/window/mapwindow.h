@@ -22,6 +22,8 @@
 #include "window/toolbars.h"
 #include "window/viewport.h"
 
+#include <memory>
+
 namespace core {
 
 class MapWindow {
@@ -48,6 +50,9 @@ public:
     ProgressPanel progress{form};
     Markers markers{form, view, strips};
     PictureStores stores{form};
+
+    // The web-map window `google`, made on first use; it goes before the controls above.
+    std::unique_ptr<platform::Form> google;
 };
 
 } // namespace core

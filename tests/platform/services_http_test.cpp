@@ -1,57 +1,17 @@
 // HTTP against a server in this process on 127.0.0.1; nothing here reaches further.
 #include "platform/http.h"
+#include "support/cannedserver.h"
 
 #include <QElapsedTimer>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <gtest/gtest.h>
 #include <map>
 
 namespace platform {
 namespace {
 
-QByteArray response(const char* status, const QByteArray& body, const QByteArray& extraHeaders = {}) {
-    return QByteArray("HTTP/1.1 ") + status + "\r\nContent-Length: " + QByteArray::number(body.size()) +
-           "\r\nConnection: close\r\n" + extraHeaders + "\r\n" + body;
-}
+using testsupport::CannedServer;
+using testsupport::response;
 
-// Serves canned responses by path; a path it does not know gets no answer at all.
-class CannedServer {
-public:
-    CannedServer() {
-        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost));
-        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket* socket = server_.nextPendingConnection()) {
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { serve(socket); });
-            }
-        });
-    }
-
-    void answer(const QByteArray& path, QByteArray canned) { responses_[path] = std::move(canned); }
-    std::string url(const char* path) const {
-        return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + path;
-    }
-    const std::vector<QByteArray>& requests() const { return requests_; }
-
-private:
-    void serve(QTcpSocket* socket) {
-        QByteArray& pending = buffers_[socket];
-        pending += socket->readAll();
-        if (!pending.contains("\r\n\r\n")) return;
-        requests_.push_back(pending);
-        QByteArray path = pending.split(' ').value(1);
-        pending.clear();
-        auto found = responses_.find(path);
-        if (found == responses_.end()) return;
-        socket->write(found->second);
-        socket->disconnectFromHost();
-    }
-
-    QTcpServer server_;
-    std::map<QByteArray, QByteArray> responses_;
-    std::map<QTcpSocket*, QByteArray> buffers_;
-    std::vector<QByteArray> requests_;
-};
 
 TEST(ServicesHttp, OkResponseGivesTheBodyAndTheSystemsAgent) {
     CannedServer server;
@@ -77,6 +37,12 @@ TEST(ServicesHttp, LongBinaryBodyArrivesWholeAndInOrder) {
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(result.body.size(), static_cast<size_t>(body.size()));
     EXPECT_TRUE(result.body == body.toStdString());
+
+    // A body beyond the reader's limit ends the transfer instead of filling memory.
+    HttpResult capped = httpGet(server.url("/big"), 5000, 50000);
+    EXPECT_FALSE(capped.ok);
+    EXPECT_EQ(capped.error, "too large");
+    EXPECT_TRUE(capped.body.empty());
 }
 
 TEST(ServicesHttp, ErrorPageIsAResponseWithItsStatus) {

@@ -1,0 +1,100 @@
+#include "routes/webmap.h"
+
+#include "basic/format.h"
+#include "window/mapwindow.h"
+#include "window/webaddresses.h"
+#include "import/bounds.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
+#include "platform/screen.h"
+#include "platform/webbrowser.h"
+#include "routes/googlewindow.h"
+#include "routes/gpxwriter.h"
+
+namespace routes {
+namespace {
+
+using basic::Single;
+
+constexpr int kOpenStreetMap = 0;
+constexpr int kGoogleMap = 2;
+
+std::string quoted(char q, std::string_view value) {
+    std::string text(1, q);
+    text += value;
+    text += q;
+    return text;
+}
+
+// The window `google`, made on first use and kept by the main window.
+GoogleWindow& googleWindow(core::MapWindow& map) {
+    if (!map.google) map.google = std::make_unique<GoogleWindow>(map.form, map.g.webPagePath);
+    return static_cast<GoogleWindow&>(*map.google);
+}
+
+void showGoogleMap(core::MapWindow& map) {
+    if (!map.d.mapRead) {
+        platform::dialogs().msgBox("Please load OSM or Project file.", platform::msgbox::OkOnly);
+        return;
+    }
+    const platform::ScreenSize screen = platform::screenSize();
+    const int twipsPerPixel = platform::screenTwipsPerPixelX();
+    const std::string page = webMapPage(map.g.quoteChar, screen.widthTwips / twipsPerPixel,
+                                        screen.heightTwips / twipsPerPixel, webMapCentre(map));
+    map.g.webPagePath = map.g.dataFolder + "/googmap.html";
+    // An older page is never shown as this view's.
+    if (!Savetext(map.g.webPagePath, page)) return;
+
+    if (!platform::webBrowsersAvailable()) {
+        platform::desktop().open(map.g.webPagePath);
+        return;
+    }
+    if (map.google && map.google->visible()) map.google->unload();
+    GoogleWindow& window = googleWindow(map);
+    window.setPagePath(map.g.webPagePath);
+    window.show();
+}
+
+} // namespace
+
+WebMapCentre webMapCentre(const core::MapWindow& map) {
+    const core::Global& g = map.g;
+    const Single scale = static_cast<Single>(map.d.mapScale);
+    const Single k = osmimport::latStretch(map.d.mapLat0);
+    const Single halfWidth = Single(4000) / g.viewZoom;
+    WebMapCentre centre;
+    centre.lon = (halfWidth - Single(2200) + map.d.mapLon0 * scale - g.viewOffX / g.viewZoom) / scale;
+    centre.lat = (Single(2500) - halfWidth + map.d.mapLat0 * scale * k + g.viewOffY / g.viewZoom) / scale / k;
+    return centre;
+}
+
+std::string webMapPage(char q, int widthPx, int heightPx, WebMapCentre centre) {
+    std::string page = "<!DOCTYPE html PUBLIC " + quoted(q, "-//W3C//DTD XHTML 1.0 Strict//EN") + "  " +
+                       quoted(q, "http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd") +
+                       "><html xmlns=" + quoted(q, "http://www.w3.org/1999/xhtml") + ">";
+    page += "<html><body>";
+    page += "<iframe width=" + quoted(q, std::to_string(widthPx)) + " height=" + quoted(q, std::to_string(heightPx)) +
+            " frameborder=" + quoted(q, "0");
+    page += "scrolling=" + quoted(q, "yes") + " marginheight=" + quoted(q, "0") + " marginwidth=" + quoted(q, "0") +
+            "src=" + q;
+    page += "http://" + std::string(core::web::kGoogleMapsHost) + "/maps?hl=en&amp;ie=UTF8&amp;ll=" +
+            basic::format(centre.lat, ".0000") + "," + basic::format(centre.lon, ".0000") +
+            "&amp;z=13&amp;output=embed" + q;
+    page += "></iframe></body></html>";
+    return page;
+}
+
+void mint_Click(core::MapWindow& map, int index) {
+    if (index == kOpenStreetMap) {
+        if (map.d.mapLoading) return;
+        platform::desktop().open(std::string(core::web::kOpenStreetMapHome));
+    } else if (index == kGoogleMap) {
+        showGoogleMap(map);
+    }
+}
+
+void connectInternetMenu(core::MapWindow& map) {
+    map.menus.mint.onClick = [&map](int index) { mint_Click(map, index); };
+}
+
+} // namespace routes

@@ -1,0 +1,109 @@
+// The Internet menu: the web-map page, written whole for the current view, and the OpenStreetMap
+// home page. Web views are kept from starting here, so the page goes to the desktop's browser.
+#include "window/webaddresses.h"
+#include "core/window_fixture.h"
+#include "platform/desktop.h"
+#include "platform/webbrowser.h"
+#include "routes/webmap.h"
+
+#include <QFile>
+
+namespace routes::testing {
+namespace {
+
+constexpr int kGoogleMap = 2;
+
+class WebMapTest : public core::testing::WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        auto recording = std::make_unique<platform::RecordingDesktop>();
+        desktop_ = recording.get();
+        platform::setDesktop(std::move(recording));
+        platform::overrideWebViewsCanStart(false);
+    }
+    void TearDown() override {
+        platform::overrideWebViewsCanStart(std::nullopt);
+        platform::setDesktop(nullptr);
+        WindowTest::TearDown();
+    }
+
+    // The window after loading a file of that origin, at the view a load starts with.
+    core::MapWindow& mapAt(basic::Single lon0, basic::Single lat0) { return viewAt(load(), lon0, lat0); }
+    static core::MapWindow& viewAt(core::MapWindow& map, basic::Single lon0, basic::Single lat0) {
+        platform::injectScreenSize({1920 * 15, 1080 * 15});
+        map.g.viewZoom = 1.4f;
+        map.g.viewOffX = -1600;
+        map.g.viewOffY = -1320;
+        map.d.mapLon0 = lon0;
+        map.d.mapLat0 = lat0;
+        map.d.mapScale = 30000;
+        map.d.mapRead = true;
+        return map;
+    }
+
+    std::string page() const { return readFile(appPath() + "/files/googmap.html"); }
+    static std::string readFile(const std::string& path) {
+        QFile file(QString::fromStdString(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("(missing)");
+    }
+
+    platform::RecordingDesktop* desktop_ = nullptr;
+};
+
+TEST_F(WebMapTest, ThePageCentresTheViewInEitherQuote) {
+    core::MapWindow& map = mapAt(-0.1012f, 51.5f);
+    mint_Click(map, kGoogleMap);
+    EXPECT_EQ(page(),
+              "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"  "
+              "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\"><html xmlns=\"http://www.w3.org/1999/xhtml\">"
+              "<html><body><iframe width=\"1920\" height=\"1080\" frameborder=\"0\"scrolling=\"yes\" "
+              "marginheight=\"0\" marginwidth=\"0\"src=\"http://maps.google.com/maps?hl=en&amp;ie=UTF8&amp;"
+              "ll=51.4714,-.0412&amp;z=13&amp;output=embed\"></iframe></body></html>\r\n");
+    EXPECT_EQ(desktop_->targets(), std::vector<std::string>{appPath() + "/files/googmap.html"});
+
+    map.g.quoteChar = '\'';
+    mint_Click(map, kGoogleMap);
+    const std::string josm = page();
+    EXPECT_EQ(josm.find('"'), std::string::npos);
+    EXPECT_NE(josm.find("<iframe width='1920' height='1080' frameborder='0'scrolling='yes'"), std::string::npos);
+    EXPECT_TRUE(dialogs().shown().empty());
+}
+
+TEST_F(WebMapTest, AMapAtTheZeroMeridianAndEquatorHasItsPageToo) {
+    core::MapWindow& map = mapAt(0, 0);
+    mint_Click(map, kGoogleMap);
+    EXPECT_NE(page().find("ll=-.0433,.0600&amp;"), std::string::npos) << page();
+}
+
+TEST_F(WebMapTest, WithoutAMapNothingIsWrittenAndAnOlderPageIsReplacedWhole) {
+    core::MapWindow& map = load();
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+    mint_Click(map, kGoogleMap);
+    EXPECT_EQ(dialogs().shown().at(0).text, "Please load OSM or Project file.");
+    EXPECT_EQ(page(), "(missing)");
+    EXPECT_TRUE(desktop_->targets().empty());
+
+    QFile older(QString::fromStdString(appPath() + "/files/googmap.html"));
+    ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+    older.write(std::string(5000, 'x').c_str());
+    older.close();
+    mint_Click(viewAt(map, -0.1012f, 51.5f), kGoogleMap);
+    EXPECT_EQ(page().rfind("<!DOCTYPE", 0), 0u);
+    EXPECT_EQ(page().find("xxx"), std::string::npos); // no byte of the older file is left
+    EXPECT_EQ(page().substr(page().size() - 9), "</html>\r\n");
+}
+
+TEST_F(WebMapTest, OpenStreetMapOpensTheHomePageUnlessAFileLoads) {
+    core::MapWindow& map = load();
+    map.d.mapLoading = true;
+    mint_Click(map, 0);
+    EXPECT_TRUE(desktop_->targets().empty());
+    map.d.mapLoading = false;
+    mint_Click(map, 0);
+    mint_Click(map, 1); // the separator does nothing
+    EXPECT_EQ(desktop_->targets(), std::vector<std::string>{std::string(core::web::kOpenStreetMapHome)});
+}
+
+} // namespace
+} // namespace routes::testing
