@@ -26,7 +26,7 @@ GoogleWindow::GoogleWindow(platform::Form& mainWindow, std::string pagePath)
         pageShown_ = false;
         setWindowState(2);
     };
-    onActivate = [this] { activated(); };
+    onActivate = [this] { showPageOnce(); };
     onUnload = [this] {
         wb2stop();
         core::resumeNext([&] { mainWindow_.setWindowState(2); });
@@ -41,7 +41,7 @@ GoogleWindow::GoogleWindow(platform::Form& mainWindow, std::string pagePath)
     };
 }
 
-void GoogleWindow::activated() {
+void GoogleWindow::showPageOnce() {
     if (pageShown_) return;
     pageShown_ = true;
     const platform::ScreenSize screen = platform::screenSize();

@@ -21,6 +21,10 @@ public:
     GoogleWindow(platform::Form& mainWindow, std::string pagePath);
 
     void setPagePath(std::string pagePath) { pagePath_ = std::move(pagePath); }
+    // What the first activation after each loading does: place the browser and go to the page.
+    // Showing the window runs it too, so the page shows also where no window manager activates
+    // the window.
+    void showPageOnce();
     platform::WebBrowser& browser() { return *wb2; }
 
     std::unique_ptr<platform::WebBrowser> wb2;
@@ -29,7 +33,6 @@ public:
     platform::LabelControl Label2;
 
 private:
-    void activated();
     void wb2stop();
 
     platform::Form& mainWindow_;

@@ -53,6 +53,7 @@ void showGoogleMap(core::MapWindow& map) {
     GoogleWindow& window = googleWindow(map);
     window.setPagePath(map.g.webPagePath);
     window.show();
+    window.showPageOnce();
 }
 
 } // namespace

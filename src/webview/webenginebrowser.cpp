@@ -46,9 +46,13 @@ public:
         attachWidget(view_);
     }
 
+    // The view and its page go now, not at the next event loop run: a page that outlives the
+    // web engine's profile (at the program's end) takes the engine down with it.
     ~WebEngineBrowser() override {
-        if (view_) view_->stop();
-        releaseWidget();
+        view_->detachControl();
+        QObject::disconnect(view_, nullptr, nullptr, nullptr); // no more completions reach the control
+        view_->stop();
+        delete view_;
     }
 
     void navigate(const std::string& target) override {
@@ -78,7 +82,7 @@ public:
     bool busy() const override { return busy_; }
 
 private:
-    QWebEngineView* view_ = nullptr;
+    platform::Hooked<QWebEngineView>* view_ = nullptr;
     bool busy_ = false;
 };
 

@@ -3,8 +3,11 @@
 
 #include "core/filemenu.h"
 #include "core/recentfiles.h"
+#include "core/webaddresses.h"
 #include "core/window_fixture.h"
 #include "platform/hourglass.h"
+#include "prefs/updatecheck.h"
+#include "support/cannedserver.h"
 
 #include <QApplication>
 #include <QFile>
@@ -228,8 +231,12 @@ TEST_F(FileMenuTest, AboutAndUpdateShowTheirBoxesModally) {
         }
     });
     closer.start(10);
+    testsupport::CannedServer server;
+    server.answer("/version.txt", testsupport::response("200 OK", "1.971"));
+    prefs::setUpdateSource(server.url("/version.txt"), 5000);
     map.menus.mf.onClick(9);
     map.menus.mf.onClick(11);
+    prefs::setUpdateSource(std::string(web::kUpdateFile), prefs::kUpdateTimeLimitMs);
     EXPECT_EQ(shown, (std::vector<std::string>{"Information", "Updates"}));
 }
 

@@ -1,6 +1,9 @@
+#include "core/webaddresses.h"
 #include "prefs/infor.h"
 #include "prefs/preferences.h"
 #include "prefs/updat.h"
+#include "prefs/updatecheck.h"
+#include "support/cannedserver.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -16,6 +19,10 @@ struct ShellCase {
 };
 
 TEST(ShellsTest, EachShowsModallyWithItsCaptionUntilClosed) {
+    // The update dialog asks a server of the test while it loads.
+    testsupport::CannedServer server;
+    server.answer("/version.txt", testsupport::response("200 OK", "1.971"));
+    setUpdateSource(server.url("/version.txt"), 5000);
     ShellCase cases[] = {
         {std::make_unique<Infor>(), "Infor", "Information"},
         {std::make_unique<Updat>(), "updat", "Updates"},
@@ -25,15 +32,20 @@ TEST(ShellsTest, EachShowsModallyWithItsCaptionUntilClosed) {
         platform::Form& form = *c.form;
         EXPECT_EQ(form.name(), c.name);
         EXPECT_EQ(form.caption(), c.caption);
+        // Closes the window once it shows (the update dialog fetches its file first).
         bool shownWhileWaiting = false;
-        QTimer::singleShot(0, [&] {
-            shownWhileWaiting = form.visible();
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (!form.visible()) return;
+            shownWhileWaiting = true;
             form.unload();
         });
+        closer.start(5);
         form.show(true); // returns only once the window is gone
         EXPECT_TRUE(shownWhileWaiting) << c.name;
         EXPECT_FALSE(form.visible()) << c.name;
     }
+    setUpdateSource(std::string(core::web::kUpdateFile), kUpdateTimeLimitMs);
 }
 
 } // namespace
