@@ -11,7 +11,7 @@ src=${1:-$(cd "$(dirname "$0")/.." && pwd)/src}
 declare -A floor=(
   [basic]=1
   [platform]=2
-  [import]=3
+  [import]=3 [webview]=3
   [window]=4
   [render]=5
   [poi]=6 [routes]=6 [prefs]=6

@@ -3,7 +3,7 @@
 
 #include "core/filemenu.h"
 #include "core/recentfiles.h"
-#include "core/webaddresses.h"
+#include "window/webaddresses.h"
 #include "core/window_fixture.h"
 #include "platform/hourglass.h"
 #include "prefs/updatecheck.h"

@@ -1,4 +1,4 @@
-#include "core/webaddresses.h"
+#include "window/webaddresses.h"
 #include "prefs/infor.h"
 #include "prefs/preferences.h"
 #include "prefs/updat.h"
