@@ -12,7 +12,8 @@ void mhlp_Click(int index) {
     std::string address;
     if (index == 0) address = core::web::kManual;
     if (index == 1) address = core::web::kWebPage;
-    platform::desktop().open(address); // an empty address is not handed over
+    if (address.empty()) return;
+    platform::desktop().open(address);
 }
 
 void connectHelpMenu(core::MapWindow& map) {
