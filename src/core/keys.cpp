@@ -3,6 +3,7 @@
 #include "poi/fixmereport.h"
 #include "render/redraw.h"
 #include "render/snap.h"
+#include "routes/gpxmenu.h"
 #include "window/mapwindow.h"
 #include "window/resume.h"
 #include "window/viewwindow.h"
@@ -59,7 +60,10 @@ void Form_KeyDown(MapWindow& map, int& keyCode) {
 
 void Form_KeyPress(MapWindow& map, int& keyAscii) {
     if (busy(map)) return;
-    if (keyAscii == kLowerQ) map.g.showWaypoints = false;
+    if (keyAscii == kLowerQ) {
+        map.g.showWaypoints = false;
+        resumeNext([&] { routes::shwgpx(map); });
+    }
     if (keyAscii == kEnter) map.menus.mn[kPlanningSheet].setEnabled(true);
     if (keyAscii == kCtrlR) {
         resumeNext([&] { render::snap(map); });

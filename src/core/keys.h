@@ -11,8 +11,9 @@ class MapWindow;
 // and every key before a file is open, do nothing. The key code is left unchanged.
 void Form_KeyDown(MapWindow& map, int& keyCode);
 
-// "q" (113, lower case only) hides the GPX waypoints from the next drawing; Enter (13) enables
-// "Planning Sheet"; Ctrl+R (18) resets the view and redraws; Ctrl+F (6) appends the FIXME report.
+// "q" (113, lower case only) hides the GPX waypoints from the next drawing and unchecks "Show
+// Waypoints"; Enter (13) enables "Planning Sheet"; Ctrl+R (18) resets the view and redraws;
+// Ctrl+F (6) appends the FIXME report.
 // The character is left unchanged.
 void Form_KeyPress(MapWindow& map, int& keyAscii);
 

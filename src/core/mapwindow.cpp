@@ -19,6 +19,7 @@
 #include "render/displayoptions.h"
 #include "render/mapstyle.h"
 #include "render/redrawcalls.h"
+#include "routes/gpxmenu.h"
 #include "routes/routelayer.h"
 #include "routes/webmap.h"
 #include "window/legend.h"
@@ -57,6 +58,7 @@ MapWindow::MapWindow() {
     poi::connectSearchPanels(*this);
     routes::connectInternetMenu(*this);
     prefs::connectHelpMenu(*this);
+    routes::connectGpxMenu(*this);
 
     render::setRedrawCalls({
         .showCategoryCells = [](MapWindow& map, basic::Integer poiMode) { poi::showicons(map, poiMode); },

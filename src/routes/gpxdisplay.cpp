@@ -45,7 +45,8 @@ void plotgpx(core::MapWindow& map, basic::Long count, render::DrawErrors& errors
     core::MapData& d = map.d;
     const core::Global& g = map.g;
     core::Markers& m = map.markers;
-    const auto stored = static_cast<basic::Long>(std::min(d.routeLat.size(), d.routeLon.size())) - 1;
+    const auto stored =
+        static_cast<basic::Long>(std::min({d.routeLat.size(), d.routeLon.size(), d.pointName.size()})) - 1;
     const auto n = static_cast<size_t>(std::clamp<basic::Long>(count, 0, std::min(kGpxShown, stored)));
 
     // The map positions of the points, made for the file now loaded at every call: the map may
@@ -60,20 +61,17 @@ void plotgpx(core::MapWindow& map, basic::Long count, render::DrawErrors& errors
     }
     const std::vector<bool> named = namedPoints(d.gpxNamedPoints, n);
 
+    // The point drawn as the last track shape of this call, 0 when none yet.
+    size_t lastDrawn = 0;
     for (size_t i = 1; i <= n; ++i) {
         const auto sx = static_cast<Single>(g.viewZoom * worldX[i] + g.viewOffX);
         const auto sy = static_cast<Single>(g.viewZoom * worldY[i] + g.viewOffY);
-        // Every point has its marker, so that marker i is point i; only a shown waypoint or
-        // route point makes it visible.
-        errors.run([&] {
-            platform::ImageControl& marker = m.gps.load(d.gpsCount + 1);
-            ++d.gpsCount;
-            centreOn(marker, m.gps[0], sx, sy);
-        });
         if (named[i] && g.showWaypoints) {
             errors.run([&] {
-                platform::ImageControl& marker = m.gps[d.gpsCount];
-                const std::string& name = i < d.pointName.size() ? d.pointName[i] : std::string();
+                platform::ImageControl& marker = m.gps.load(d.gpsCount + 1);
+                ++d.gpsCount;
+                centreOn(marker, m.gps[0], sx, sy);
+                const std::string& name = d.pointName[i];
                 marker.setVisible(true);
                 marker.setToolTipText(name);
                 if (name.find('w') != std::string::npos) marker.setPicture(map.stores.Image5.picture());
@@ -82,14 +80,18 @@ void plotgpx(core::MapWindow& map, basic::Long count, render::DrawErrors& errors
                    g.showTracks) {
             errors.run([&] {
                 const int k = d.gptCount + 1;
-                centreOn(m.gpt.load(k), m.gpt[0], sx, sy);
+                platform::ShapeControl& dot = m.gpt.load(k);
                 d.gptCount = static_cast<basic::Integer>(k);
-                if (!(std::fabs(worldX[i] - worldX[i - 1]) < kTrackGap)) return;
+                centreOn(dot, m.gpt[0], sx, sy);
+                dot.setVisible(true);
+                // Joined only to the point just before, and only when that one has its shape:
+                // a track that leaves the window and comes back shows a gap, no line across.
+                const bool joined = lastDrawn == i - 1 && lastDrawn > 0;
+                lastDrawn = i;
+                if (!joined || !(std::fabs(worldX[i] - worldX[i - 1]) < kTrackGap)) return;
                 platform::LineControl& line = m.Lin2.load(k);
-                const platform::ShapeControl& from = m.gpt[k - 1];
-                line.setEnds(from.left(), from.top(), m.gpt[k].left(), m.gpt[k].top());
-                // The first track point has only the template before it.
-                line.setVisible(k >= 2);
+                line.setEnds(m.gpt[k - 1].left(), m.gpt[k - 1].top(), m.gpt[k].left(), m.gpt[k].top());
+                line.setVisible(true);
             });
         }
     }

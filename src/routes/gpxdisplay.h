@@ -18,12 +18,13 @@ namespace routes {
 // At most this many GPX points are shown.
 inline constexpr basic::Long kGpxShown = 10000;
 
-// Places points 1..count (capped at gpxCount's store, 10000) at the current view: one `gps`
-// marker per point; a waypoint or route point, while showWaypoints is set, centred on its place
-// with its name as tooltip (the second marker picture Image5 when the name holds "w"); a track
-// point inside 1500..7500 x 1500..6000 of p1, while showTracks is set, as a `gpt` shape, joined
-// to the previous track point by a `Lin2` line unless the two lie 50 map units or more apart.
-// The map positions are recomputed when trackDirty is set. Faults take the error path.
+// Places points 1..count (capped at the store, 10000) at the current view. A waypoint or route
+// point, while showWaypoints is set, gets a `gps` marker (gpsCount counts them) centred on its
+// place with its name as tooltip, the second marker picture Image5 when the name holds "w".
+// Any other point inside 1500..7500 x 1500..6000 of p1, while showTracks is set, becomes a `gpt`
+// shape k; Lin2(k) joins it to shape k - 1 when that is the point just before and the two lie
+// under 50 map units apart horizontally. The map positions are made for the loaded file at every
+// call. Faults take the error path.
 void plotgpx(core::MapWindow& map, basic::Long count, render::DrawErrors& errors);
 
 // The same outside a drawing (after an import): its own error path, one message at most.

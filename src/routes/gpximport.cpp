@@ -6,9 +6,11 @@
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/hourglass.h"
+#include "routes/drawingmode.h"
 #include "routes/gpxdisplay.h"
 #include "window/mapwindow.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace routes {
@@ -40,13 +42,13 @@ std::optional<std::string> readGpxFile(const std::string& path) {
 
 void storeGpxPoints(core::MapData& d, GpxPoints read) {
     // readGpx keeps at most kGpxPointLimit points, so every index fits the arrays.
-    const std::size_t n = read.points.size();
+    const std::size_t n = std::min(read.points.size(), kGpxPointLimit);
     std::string named = "#";
     for (std::size_t i = 0; i < n; ++i) {
         GpxPoint& point = read.points[i];
         d.routeLat[i + 1] = point.lat;
         d.routeLon[i + 1] = point.lon;
-        if (i + 1 < d.pointName.size()) d.pointName[i + 1] = std::move(point.name);
+        d.pointName[i + 1] = std::move(point.name);
         if (i < read.namedCount) {
             basic::appendDec(named, static_cast<basic::Long>(i + 1));
             named += '#';
@@ -76,12 +78,22 @@ void importgpx(core::MapWindow& map, const std::string& path) {
         return;
     }
 
-    storeGpxPoints(d, readGpx(*text));
+    GpxPoints read = readGpx(*text);
+    const bool overLimit = read.overLimit;
+    storeGpxPoints(d, std::move(read));
+    // The points take the place of any route being drawn: a redraw in drawing mode would leave
+    // them out, and the next click would write a route point over point 1.
+    endRouteDrawing(map);
     if (!map.g.curFile.empty()) {
         d.trackDirty = true;
         plotgpx(map, d.gpxCount);
     }
     map.menus.mfil.setEnabled(true);
+    if (overLimit) {
+        platform::hourglassOff();
+        platform::dialogs().msgBox("This GPX file holds more than 10000 points; only the first 10000 are shown.",
+                                   platform::msgbox::OkOnly);
+    }
 }
 
 } // namespace routes

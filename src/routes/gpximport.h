@@ -13,16 +13,17 @@ struct MapData;
 
 namespace routes {
 
-// Puts read points into the point list: routeLat/routeLon 1..n, pointName of each point up to
-// index 2000 (track points get the empty name), gpxNamedPoints "#1#2#...#m#" for the m waypoints
-// and route points, gpxCount n and gpxImportState 0.
+// Puts read points into the point list: routeLat/routeLon and pointName 1..n (track points get
+// the empty name), gpxNamedPoints "#1#2#...#m#" for the m waypoints and route points, gpxCount n
+// and gpxImportState 0.
 void storeGpxPoints(core::MapData& d, GpxPoints read);
 
 // Reads the file at path whole and stores its points, the File menu greyed meanwhile. The GPX
 // markers of the last import are unloaded first. A file that cannot be read shows the error's
 // description, then "Importing file aborted.", and leaves gpxCount 0; so does a Cancel pressed
-// while the file was read. With a map loaded the points are marked for the display
-// (trackDirty). The caller turns the hourglass off.
+// while the file was read. A successful import ends route drawing and, with a map loaded, draws
+// the points. A file of more than 10000 points keeps the first 10000 and says so once the import
+// has ended. The caller turns the hourglass off.
 void importgpx(core::MapWindow& map, const std::string& path);
 
 } // namespace routes

@@ -1,12 +1,72 @@
 #include "routes/gpxmenu.h"
 
+#include "platform/dialogs.h"
+#include "render/snap.h"
+#include "routes/drawingmode.h"
 #include "window/mapwindow.h"
 
 namespace routes {
+namespace {
+
+constexpr int kShowTracks = 4;
+constexpr int kShowWaypoints = 5;
+constexpr int kClearGpx = 7;
+
+bool busy(const core::MapWindow& map) {
+    return map.d.drawBusy || map.d.mapLoading;
+}
+
+// The import's markers and points go; the route's points, markers and segments stay.
+void clearGpx(core::MapWindow& map) {
+    core::MapData& d = map.d;
+    core::Markers& m = map.markers;
+    map.menus.mgpx.setEnabled(false);
+    m.gps.unloadLoaded(1, d.gpsCount);
+    d.gpsCount = 0;
+    m.gpt.unloadLoaded(1, d.gptCount);
+    m.Lin2.unloadLoaded(1, d.gptCount);
+    d.gptCount = 0;
+    m.plt[0].setVisible(false);
+    d.gpxCount = 0;
+}
+
+} // namespace
 
 void shwgpx(core::MapWindow& map) {
-    map.menus.mgp[4].setChecked(map.g.showTracks);
-    map.menus.mgp[5].setChecked(map.g.showWaypoints);
+    map.menus.mgp[kShowTracks].setChecked(map.g.showTracks);
+    map.menus.mgp[kShowWaypoints].setChecked(map.g.showWaypoints);
+}
+
+void mgp_Click(core::MapWindow& map, int index) {
+    if (busy(map)) return;
+    map.d.routeSel = -1;
+    switch (index) {
+    case kShowTracks:
+        map.g.showTracks = !map.g.showTracks;
+        break;
+    case kShowWaypoints:
+        map.g.showWaypoints = !map.g.showWaypoints;
+        break;
+    case kClearGpx:
+        if (platform::dialogs().msgBox("This will clear your GPX. Do you want to continue?",
+                                       platform::msgbox::OkCancel) != platform::msgbox::Ok)
+            return;
+        clearGpx(map);
+        break;
+    default:
+        return;
+    }
+    shwgpx(map);
+    render::redrawBehindSnap(map);
+}
+
+void gps_DblClick(core::MapWindow& map, int) {
+    if (!busy(map)) endRouteDrawing(map);
+}
+
+void connectGpxMenu(core::MapWindow& map) {
+    map.menus.mgp.onClick = [&map](int index) { mgp_Click(map, index); };
+    map.markers.gps.onDblClick = [&map](int index) { gps_DblClick(map, index); };
 }
 
 } // namespace routes

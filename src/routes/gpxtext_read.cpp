@@ -308,6 +308,7 @@ GpxPoints readGpx(std::string_view text) {
     std::vector<GpxPoint>* awaiting = nullptr;
     // Once no "</" follows a name, none follows any later one.
     bool closeMissing = false;
+    bool overLimit = false;
     std::size_t pos = 0;
     while ((pos = text.find('<', pos)) != npos) {
         if (hasAt(text, pos, "<!--") || hasAt(text, pos, "<![cdata[")) {
@@ -323,7 +324,9 @@ GpxPoints readGpx(std::string_view text) {
             awaiting = nullptr;
             std::vector<GpxPoint>& list = lists[kind->list];
             const std::optional<GpxPoint> point = pointOf(tag);
-            if (point && list.size() < kGpxPointLimit) {
+            if (point && list.size() == kGpxPointLimit) {
+                overLimit = true;
+            } else if (point) {
                 list.push_back(*point);
                 if (kind->named && !tag.empty) awaiting = &list;
             }
@@ -350,6 +353,7 @@ GpxPoints readGpx(std::string_view text) {
     std::size_t total = 0;
     for (const auto& list : lists)
         total += list.size();
+    result.overLimit = overLimit || total > kGpxPointLimit;
     result.points.reserve(std::min(total, kGpxPointLimit));
     for (std::size_t k = 0; k < lists.size(); ++k) {
         for (GpxPoint& point : lists[k]) {

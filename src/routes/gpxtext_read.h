@@ -17,7 +17,7 @@
 // - Lower case follows the case pairs of the Windows-1252 table, for characters written in UTF-8
 //   ("É" C3 89 becomes "é" C3 A9) and for bytes that are not UTF-8 alike; other letters stay.
 // - At most kGpxPointLimit points are kept, waypoints first, then route points, then track
-//   points; the rest are dropped.
+//   points; the rest are dropped, and the result says so.
 
 #include "basic/numbers.h"
 
@@ -43,6 +43,8 @@ struct GpxPoints {
     std::vector<GpxPoint> points;
     // points[0..namedCount) came from waypoints and route points.
     std::size_t namedCount = 0;
+    // The text held more than kGpxPointLimit points.
+    bool overLimit = false;
 };
 
 GpxPoints readGpx(std::string_view text);

@@ -28,7 +28,7 @@ struct MapData : osmimport::ProjectData {
     // The point store: the user's route (1..routeCount) and imported GPX points (1..gpxCount).
     std::vector<Single> routeLat = std::vector<Single>(kPointSlots);
     std::vector<Single> routeLon = std::vector<Single>(kPointSlots);
-    std::vector<std::string> pointName = std::vector<std::string>(2001);
+    std::vector<std::string> pointName = std::vector<std::string>(kPointSlots);
     Integer routeCount = 0;
     Integer gpxCount = 0;
     // The imported points that came from waypoints or route points: "#", then each index and "#".

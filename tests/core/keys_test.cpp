@@ -77,9 +77,12 @@ TEST_F(KeysTest, OnlyLowerCaseQHidesTheWaypoints) {
         Form_KeyPress(map, key);
         EXPECT_TRUE(map.g.showWaypoints) << key;
     }
+    EXPECT_TRUE(map.menus.mgp[5].checked());
     int q = 113;
     Form_KeyPress(map, q);
     EXPECT_FALSE(map.g.showWaypoints);
+    EXPECT_FALSE(map.menus.mgp[5].checked()) << "Show Waypoints";
+    EXPECT_TRUE(map.menus.mgp[4].checked()) << "Show Tracks";
     EXPECT_EQ(q, 113);
 }
 

@@ -197,13 +197,13 @@ TEST_F(LayerTest, GpxPointsOrTheRoute) {
     map.d.routeActive = true;
     map.view.sb1.setPanelText(2, "");
     run(map, routes::drawGpxOrRoute);
-    EXPECT_EQ(map.d.gpsCount, 10000);
+    EXPECT_EQ(map.d.gptCount, 10000);
     EXPECT_TRUE(map.view.sb1.panelText(2).empty());
 
     map.d.routeDrawing = true;
     map.d.routeCount = 0;
     run(map, routes::drawGpxOrRoute);
-    EXPECT_EQ(map.d.gpsCount, 10000);
+    EXPECT_EQ(map.d.gptCount, 10000);
     EXPECT_FALSE(map.view.sb1.panelText(2).empty());
 }
 

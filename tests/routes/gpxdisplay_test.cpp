@@ -59,44 +59,75 @@ TEST_F(GpxDisplayTest, WaypointsCentredWithTheirNames) {
     EXPECT_EQ(map.d.gptCount, 0);
 }
 
-TEST_F(GpxDisplayTest, WithWaypointsOffNamedPointsShowNoMarker) {
-    core::MapWindow& map = ready({{0.5f, 0.5f, "church", true}, {0.51f, 0.5f, "", false}});
-    map.g.showWaypoints = false;
+// Markers only for the named points shown: gpsCount counts them and track points get none.
+TEST_F(GpxDisplayTest, MarkersOnlyForShownNamedPoints) {
+    core::MapWindow& map = ready({{0.5f, 0.5f, "", false}, {0.6f, 0.5f, "gate", true}, {0.7f, 0.5f, "", false}});
     plotgpx(map, map.d.gpxCount);
-    EXPECT_EQ(map.d.gpsCount, 2);
-    EXPECT_FALSE(map.markers.gps[1].visible());
-    EXPECT_FALSE(map.markers.gps[2].visible());
-    // The named point is drawn as a track point then.
+    EXPECT_EQ(map.d.gpsCount, 1);
+    EXPECT_EQ(map.markers.gps.ubound(), 1);
+    EXPECT_EQ(map.markers.gps[1].toolTipText(), "gate");
     EXPECT_EQ(map.d.gptCount, 2);
 }
 
-// Consecutive track points closer than 50 map units are joined from the previous shape's corner
-// to this one's; a jump of 50 or more leaves a gap.
-TEST_F(GpxDisplayTest, TrackLinesStopAtJumps) {
-    core::MapWindow& map = ready({{0.0f, 0.0f, "", false},
-                                  {0.01f, 0.0f, "", false},
-                                  {0.06f, 0.0f, "", false},
-                                  {0.1f, 0.0f, "", false}});
+TEST_F(GpxDisplayTest, WithWaypointsOffNamedPointsBecomeDots) {
+    core::MapWindow& map = ready({{0.5f, 0.5f, "church", true}, {0.51f, 0.5f, "", false}});
+    map.g.showWaypoints = false;
+    plotgpx(map, map.d.gpxCount);
+    EXPECT_EQ(map.d.gpsCount, 0);
+    EXPECT_EQ(map.markers.gps.ubound(), 0);
+    ASSERT_EQ(map.d.gptCount, 2);
+    EXPECT_TRUE(map.markers.gpt[1].visible());
+    EXPECT_DOUBLE_EQ(map.markers.gpt[1].left() + map.markers.gpt[0].width() / 2, 3500);
+}
+
+// Consecutive track points under 50 map units apart horizontally are joined from the previous
+// shape's corner to this one's; 50 or more leaves a gap.
+TEST_F(GpxDisplayTest, TrackLinesJoinUnder50MapUnits) {
+    core::MapWindow& map = ready({{0.0f, 0.0f, "", false},    // x 3000
+                                 {0.049f, 0.0f, "", false},  // 3049
+                                 {0.099f, 0.0f, "", false}}); // 3099
     plotgpx(map, map.d.gpxCount);
     core::Markers& m = map.markers;
-    ASSERT_EQ(map.d.gptCount, 4);
-    EXPECT_FALSE(m.Lin2.exists(1)); // the point before the first is at map x 0
+    ASSERT_EQ(map.d.gptCount, 3);
+    EXPECT_FALSE(m.Lin2.exists(1)); // nothing before the first point
     ASSERT_TRUE(m.Lin2.exists(2));
     EXPECT_TRUE(m.Lin2[2].visible());
     EXPECT_DOUBLE_EQ(m.Lin2[2].x1(), m.gpt[1].left());
+    EXPECT_DOUBLE_EQ(m.Lin2[2].y1(), m.gpt[1].top());
     EXPECT_DOUBLE_EQ(m.Lin2[2].x2(), m.gpt[2].left());
-    EXPECT_FALSE(m.Lin2.exists(3)); // 3010 to 3060: 50 units
-    EXPECT_TRUE(m.Lin2.exists(4));  // 3060 to 3100
-    EXPECT_DOUBLE_EQ(m.gpt[3].left() + m.gpt[0].width() / 2, 3060);
+    EXPECT_DOUBLE_EQ(m.Lin2[2].y2(), m.gpt[2].top());
+    EXPECT_FALSE(m.Lin2.exists(3));
 }
 
-TEST_F(GpxDisplayTest, TrackPointsOnlyInsideTheWindowAndWhileShown) {
-    core::MapWindow& map = ready({{-1.6f, 0.0f, "", false},   // x 1400: left of the window
-                                  {4.5f, 1.0f, "", false},    // (7500, 1500): on its corner
-                                  {4.5f, -3.6f, "", false}}); // y 6100: below it
+// A track that leaves the window and comes back: no line from the last shape before it left.
+TEST_F(GpxDisplayTest, NoLineAcrossAPointNotDrawn) {
+    core::MapWindow& map = ready({{0.5f, 0.0f, "", false},    // A (3500, 2500)
+                                 {0.5f, -4.0f, "", false},   // B (3500, 6500): below the window
+                                 {0.5f, 0.01f, "", false}}); // C (3500, 2490)
     plotgpx(map, map.d.gpxCount);
-    EXPECT_EQ(map.d.gptCount, 1);
-    EXPECT_EQ(map.d.gpsCount, 3);
+    ASSERT_EQ(map.d.gptCount, 2);
+    EXPECT_FALSE(map.markers.Lin2.exists(1));
+    EXPECT_FALSE(map.markers.Lin2.exists(2));
+    EXPECT_TRUE(map.markers.gpt[2].visible());
+}
+
+// The window 1500..7500 x 1500..6000 of p1, its edges included.
+TEST_F(GpxDisplayTest, TrackPointsOnlyInsideTheWindowAndWhileShown) {
+    struct Case {
+        float lon;
+        float lat;
+        bool drawn;
+    } cases[] = {{-1.5f, 0.0f, true},    {4.5f, 0.0f, true},    // x 1500, 7500
+                 {0.0f, 1.0f, true},     {0.0f, -3.5f, true},   // y 1500, 6000
+                 {-1.501f, 0.0f, false}, {4.501f, 0.0f, false}, // x 1499, 7501
+                 {0.0f, 1.001f, false},  {0.0f, -3.501f, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.lon << " " << c.lat);
+        core::MapWindow& map = ready({{c.lon, c.lat, "", false}});
+        plotgpx(map, 1);
+        EXPECT_EQ(map.d.gptCount, c.drawn ? 1 : 0);
+        EXPECT_EQ(map.d.gpsCount, 0);
+    }
 
     core::MapWindow& hidden = ready({{0.5f, 0.5f, "", false}, {0.51f, 0.5f, "", false}});
     hidden.g.showTracks = false;
@@ -124,7 +155,8 @@ TEST_F(GpxDisplayTest, CountsBeyondTheStoreAreCapped) {
     plotgpx(map, -4);
     EXPECT_EQ(map.d.gpsCount, 0);
     plotgpx(map, 20000);
-    EXPECT_EQ(map.d.gpsCount, kGpxShown);
+    EXPECT_EQ(map.d.gpsCount, 1);
+    EXPECT_EQ(map.d.gptCount, kGpxShown - 1);
     EXPECT_TRUE(dialogs().shown().empty());
 }
 

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMetaObject>
+#include <algorithm>
 #include <vector>
 
 namespace routes::testing {
@@ -64,12 +65,80 @@ TEST_F(ImportGpxTest, TheWalkGivesWaypointsRoutePointsAndTrackPoints) {
 TEST_F(ImportGpxTest, WithAMapLoadedThePointsAreDrawnAtOnce) {
     core::MapWindow& map = make();
     map.g.curFile = appPath() + "/map.osm";
+    map.g.showWaypoints = true;
     importgpx(map, kWalk);
     EXPECT_EQ(map.d.gpxCount, 7);
-    // Every point has its marker, and the display is up to date.
-    EXPECT_EQ(map.d.gpsCount, 7);
-    EXPECT_TRUE(map.markers.gps.exists(7));
+    // Every waypoint and route point has its marker, and the display is up to date.
+    EXPECT_EQ(map.d.gpsCount, 4);
+    EXPECT_TRUE(map.markers.gps.exists(4));
     EXPECT_FALSE(map.d.trackDirty);
+}
+
+// The whole file is read, however many lines it has.
+TEST_F(ImportGpxTest, ATrackAfter12000LinesIsRead) {
+    core::MapWindow& map = make();
+    std::string text = "<?xml version=\"1.0\"?>\n<gpx>\n";
+    for (int i = 0; i < 11990; ++i)
+        text += "<!-- line -->\n";
+    text += "<trk><trkseg>\n<trkpt lat=\"51.25\" lon=\"-1.5\"/>\n<trkpt lat=\"51.5\" lon=\"-1.75\"/>\n"
+            "</trkseg></trk>\n</gpx>\n";
+    importgpx(map, write("long.gpx", text));
+    expectStored(map.d, {{51.25f, -1.5f, ""}, {51.5f, -1.75f, ""}});
+}
+
+std::string trackOf(int points) {
+    std::string text = "<gpx><trk><trkseg>\n";
+    for (int i = 1; i <= points; ++i)
+        text += "<trkpt lat=\"" + std::to_string(i % 80) + "\" lon=\"" + std::to_string(i / 80) + "\"/>\n";
+    return text + "</trkseg></trk></gpx>\n";
+}
+
+long overLimitMessages(const platform::ScriptedDialogs& dialogs) {
+    const auto& shown = dialogs.shown();
+    return std::count_if(shown.begin(), shown.end(), [](const platform::ShownDialog& d) {
+        return d.text == "This GPX file holds more than 10000 points; only the first 10000 are shown." &&
+               d.style == platform::msgbox::OkOnly;
+    });
+}
+
+TEST_F(ImportGpxTest, MoreThan10000PointsKeepTheFirstAndSaySoOnce) {
+    core::MapWindow& map = make();
+    map.g.curFile = appPath() + "/map.osm";
+    map.g.showTracks = true;
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+    importgpx(map, write("big.gpx", trackOf(10050)));
+    EXPECT_EQ(map.d.gpxCount, 10000);
+    EXPECT_EQ(map.d.routeLat[10000], 10000 % 80);
+    EXPECT_EQ(map.d.routeLon[10000], 10000 / 80);
+    EXPECT_EQ(overLimitMessages(dialogs()), 1);
+    EXPECT_EQ(dialogs().shown().size(), 1u);
+
+    importgpx(map, write("full.gpx", trackOf(10000)));
+    EXPECT_EQ(map.d.gpxCount, 10000);
+    importgpx(map, kWalk);
+    EXPECT_EQ(overLimitMessages(dialogs()), 1) << "no excess, no message";
+}
+
+TEST_F(ImportGpxTest, EveryWaypointKeepsItsName) {
+    core::MapWindow& map = make();
+    std::string text = "<gpx>\n";
+    for (int i = 1; i <= 2500; ++i)
+        text += "<wpt lat=\"1\" lon=\"2\"><name>P" + std::to_string(i) + "</name></wpt>\n";
+    importgpx(map, write("many.gpx", text + "</gpx>\n"));
+    ASSERT_EQ(map.d.gpxCount, 2500);
+    EXPECT_EQ(map.d.pointName[2001], "p2001");
+    EXPECT_EQ(map.d.pointName[2500], "p2500");
+    EXPECT_TRUE(map.d.gpxNamedPoints.ends_with("#2499#2500#"));
+}
+
+// The points replace the route being drawn: its mode ends with the import.
+TEST_F(ImportGpxTest, AnImportEndsRouteDrawing) {
+    core::MapWindow& map = make();
+    map.d.routeDrawing = true;
+    map.view.p1.setMousePointer(99);
+    importgpx(map, kWalk);
+    EXPECT_FALSE(map.d.routeDrawing);
+    EXPECT_EQ(map.view.p1.mousePointer(), platform::kDefaultPointer);
 }
 
 TEST_F(ImportGpxTest, TheMarkersOfTheLastImportAreUnloadedFirst) {
@@ -170,33 +239,25 @@ TEST_F(ImportGpxTest, TheFileIsOpenedByItsOwnPath) {
     EXPECT_EQ(map.d.gpxCount, 7);
 }
 
-TEST(StoreGpxPointsTest, NamesGoUpToIndex2000AndTrackPointsGetNone) {
+TEST(StoreGpxPointsTest, NamedPointsAndTrackPoints) {
     core::MapData d;
     d.pointName[2] = "old";
     GpxPoints read;
-    for (int i = 1; i <= 2001; ++i)
-        read.points.push_back({static_cast<basic::Single>(i % 90), 1.0f, "n" + std::to_string(i)});
-    read.namedCount = 2001;
-    read.points.push_back({-1.0f, -2.0f, ""});
+    read.points = {{1.0f, 1.0f, "n1"}, {2.0f, 1.0f, "n2"}, {-1.0f, -2.0f, ""}};
+    read.namedCount = 2;
     storeGpxPoints(d, read);
-    EXPECT_EQ(d.gpxCount, 2002);
-    EXPECT_EQ(d.pointName.size(), 2001u);
+    EXPECT_EQ(d.gpxCount, 3);
     EXPECT_EQ(d.pointName[2], "n2");
-    EXPECT_EQ(d.pointName[2000], "n2000");
-    EXPECT_EQ(d.routeLat[2001], 2001 % 90);
-    EXPECT_EQ(d.routeLat[2002], -1.0f);
-    EXPECT_EQ(d.routeLon[2002], -2.0f);
-    EXPECT_TRUE(d.gpxNamedPoints.starts_with("#1#2#3#"));
-    EXPECT_TRUE(d.gpxNamedPoints.ends_with("#2000#2001#"));
-    EXPECT_EQ(d.gpxNamedPoints.find("#2002#"), std::string::npos);
+    EXPECT_EQ(d.routeLat[3], -1.0f);
+    EXPECT_EQ(d.routeLon[3], -2.0f);
+    EXPECT_EQ(d.gpxNamedPoints, "#1#2#");
 
     GpxPoints track;
-    track.points = {{5.0f, 6.0f, ""}, {7.0f, 8.0f, ""}, {9.0f, 10.0f, ""}};
+    track.points = {{5.0f, 6.0f, ""}, {7.0f, 8.0f, ""}};
     storeGpxPoints(d, track);
-    EXPECT_EQ(d.gpxCount, 3);
+    EXPECT_EQ(d.gpxCount, 2);
     EXPECT_EQ(d.gpxNamedPoints, "#");
     EXPECT_EQ(d.pointName[2], "");
-    EXPECT_EQ(d.pointName[4], "n4"); // beyond the import: not read by anyone
 }
 
 } // namespace
