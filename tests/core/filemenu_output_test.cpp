@@ -178,6 +178,22 @@ TEST_F(FileOutputTest, ImportGpxClearsTheRouteAndEveryWaypointMarker) {
     EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
 }
 
+// The route goes once the question is answered OK, also when the file then cannot be read.
+TEST_F(FileOutputTest, ImportGpxClearsTheRouteEvenWhenTheFileFails) {
+    MapWindow& map = loadWithRoute();
+    dialogs().scriptOpenFile(path("gone.gpx"));
+    for (int i = 0; i < 3; ++i)
+        dialogs().scriptMsgBox(platform::msgbox::Ok);
+    importGpx(map);
+    ASSERT_EQ(dialogs().shown().size(), 4u);
+    EXPECT_EQ(dialogs().shown()[3].text, "Importing file aborted.");
+    EXPECT_EQ(map.d.routeCount, 0);
+    EXPECT_FALSE(map.d.routeActive);
+    EXPECT_EQ(map.markers.plt.ubound(), 0);
+    EXPECT_EQ(map.markers.Lin.ubound(), 0);
+    EXPECT_EQ(map.d.gpxCount, 0);
+}
+
 // The file is opened by its own name: this file system tells letter cases apart.
 TEST_F(FileOutputTest, ImportGpxReadsTheFileByItsRealPath) {
     MapWindow& map = load();

@@ -2,8 +2,11 @@
 // and the aborted import.
 
 #include "basic/wholefile.h"
+#include "core/filemenu_output.h"
+#include "core/navigation.h"
 #include "core/window_fixture.h"
 #include "platform/hourglass.h"
+#include "render/drawing_fixture.h"
 #include "routes/gpximport.h"
 
 #include <QCoreApplication>
@@ -131,38 +134,6 @@ TEST_F(ImportGpxTest, EveryWaypointKeepsItsName) {
     EXPECT_TRUE(map.d.gpxNamedPoints.ends_with("#2499#2500#"));
 }
 
-// The points replace the route being drawn: its mode ends with the import.
-TEST_F(ImportGpxTest, AnImportEndsRouteDrawing) {
-    core::MapWindow& map = make();
-    map.d.routeDrawing = true;
-    map.view.p1.setMousePointer(99);
-    importgpx(map, kWalk);
-    EXPECT_FALSE(map.d.routeDrawing);
-    EXPECT_EQ(map.view.p1.mousePointer(), platform::kDefaultPointer);
-}
-
-TEST_F(ImportGpxTest, TheMarkersOfTheLastImportAreUnloadedFirst) {
-    core::MapWindow& map = make();
-    core::Markers& m = map.markers;
-    for (int i = 1; i <= 3; ++i)
-        m.gps.load(i);
-    for (int i = 1; i <= 2; ++i) {
-        m.gpt.load(i);
-        m.Lin2.load(i);
-    }
-    map.d.gpsCount = 3;
-    map.d.gptCount = 3; // one more than loaded: an element already gone is passed over
-    importgpx(map, kWalk);
-    EXPECT_EQ(map.d.gpsCount, 0);
-    EXPECT_EQ(map.d.gptCount, 0);
-    for (int i = 1; i <= 3; ++i) {
-        EXPECT_FALSE(m.gps.exists(i)) << i;
-        EXPECT_FALSE(m.gpt.exists(i)) << i;
-        EXPECT_FALSE(m.Lin2.exists(i)) << i;
-    }
-    EXPECT_TRUE(m.gps.exists(0));
-}
-
 TEST_F(ImportGpxTest, AFileThatCannotBeReadAbortsTheImport) {
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(appPath() + "/folder.gpx")));
     const struct {
@@ -237,6 +208,35 @@ TEST_F(ImportGpxTest, TheFileIsOpenedByItsOwnPath) {
     const std::string file = write("Walk.GPX", basic::readFileBytes(kWalk));
     importgpx(map, file);
     EXPECT_EQ(map.d.gpxCount, 7);
+}
+
+// Drawing a route, the user imports a file: the mode ends, a click on the map adds no point
+// over GPX point 1, and the next redraw shows the track.
+class ImportDuringRouteDrawingTest : public render::testing::DrawingTest {};
+
+TEST_F(ImportDuringRouteDrawingTest, TheImportEndsItAndTheRedrawShowsTheTrack) {
+    data.mapScale = 1000;
+    draw();
+    core::MapWindow& m = map();
+    m.d.routeDrawing = true;
+    m.view.p1.setMousePointer(99);
+    const std::string file = appPath() + "/track.gpx";
+    basic::writeFileWhole(file, "<gpx><trk><trkseg><trkpt lat=\"0.5\" lon=\"0.5\"/>"
+                                "<trkpt lat=\"0.5\" lon=\"0.51\"/></trkseg></trk></gpx>");
+    dialogs().scriptOpenFile(file);
+    core::importGpx(m);
+    EXPECT_FALSE(m.d.routeDrawing);
+    EXPECT_EQ(m.view.p1.mousePointer(), platform::kDefaultPointer);
+
+    core::p1_MouseDown(m, platform::kLeftButton, 4000, 3000);
+    core::p1_MouseUp(m, platform::kLeftButton, 4000, 3000);
+    EXPECT_EQ(m.d.routeCount, 0);
+    EXPECT_EQ(m.d.routeLat[1], 0.5f);
+
+    draw();
+    EXPECT_EQ(m.d.gptCount, 2);
+    EXPECT_TRUE(m.markers.Lin2.exists(2));
+    EXPECT_TRUE(dialogs().shown().size() == 1u) << "only the open dialog";
 }
 
 TEST(StoreGpxPointsTest, NamedPointsAndTrackPoints) {
