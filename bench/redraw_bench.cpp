@@ -1,20 +1,26 @@
-// redraw_bench [--style N] [--zoom Z] [--names] PROJECT.vnk [OUT.png]: draws a project file
-// headless through the main window as opening it from the File menu does (view reset to zoom
-// 1.4, count captions read), then draws it again five times as a pan or zoom does. Prints the
+// redraw_bench [--style N] [--zoom Z] [--names] [--gpx TRACK.gpx] PROJECT.vnk [OUT.png]: draws a
+// project file headless through the main window as opening it from the File menu does (view reset
+// to zoom 1.4, count captions read), then draws it again five times as a pan or zoom does. Prints the
 // time of the reload and of every pass of the first drawing and the median of the later ones,
 // and saves the part of the map picture the viewport shows as OUT.png when asked. Messages go to
 // stderr. Exits 0 when the file was drawn.
 //
 // --style chooses the map style (0 "Show Errors", the default, 1 "Hide Errors", 2 "Planning
 // Sheet", whose passes are listed for both of its runs), --zoom the zoom about the picture
-// centre (1.4 by default), --names ticks the street-name option.
+// centre (1.4 by default), --names ticks the street-name option. --gpx imports the file's points
+// first, so that every drawing also makes the GPX layer ("GPX or route"), and prints the dots and
+// lines it made; bench/make_track.py writes a track inside the window where dots are drawn.
 
 #include "basic/clock.h"
+#include "basic/fault.h"
+#include "basic/wholefile.h"
 #include "platform/dialogs_stderr.h"
 #include "platform/paths.h"
 #include "platform/screen.h"
 #include "render/redraw.h"
 #include "render/snap.h"
+#include "routes/gpximport.h"
+#include "routes/gpxtext_read.h"
 #include "window/mapwindow.h"
 #include "window/view.h"
 #include "window/viewwindow.h"
@@ -73,6 +79,7 @@ struct Options {
     int style = 0;
     float zoom = 1.4f;
     bool names = false;
+    std::string gpx;
     std::vector<std::string> files;
 };
 
@@ -88,6 +95,8 @@ bool parse(int argc, char** argv, Options& options) {
             const std::string_view text = argv[++k];
             const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), options.zoom);
             if (error != std::errc() || end != text.data() + text.size() || !(options.zoom > 0)) return false;
+        } else if (arg == "--gpx" && hasValue) {
+            options.gpx = argv[++k];
         } else if (arg == "--names") {
             options.names = true;
         } else if (arg.rfind("--", 0) == 0) {
@@ -106,7 +115,7 @@ int main(int argc, char** argv) {
     // Read before Qt sees them: Qt takes --style for a widget style of its own.
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: redraw_bench [--style 0|1|2] [--zoom Z] [--names] PROJECT.vnk [OUT.png]\n");
+        std::fprintf(stderr, "usage: redraw_bench [--style 0|1|2] [--zoom Z] [--names] [--gpx TRACK.gpx] PROJECT.vnk [OUT.png]\n");
         return 2;
     }
     int qtArgc = 1;
@@ -126,6 +135,14 @@ int main(int argc, char** argv) {
     auto map = std::make_unique<core::MapWindow>();
     map->form.load();
 
+    if (!options.gpx.empty()) {
+        try {
+            routes::storeGpxPoints(map->d, routes::readGpx(basic::readFileBytes(options.gpx)));
+        } catch (const basic::RuntimeFault& fault) {
+            std::fprintf(stderr, "redraw_bench: %s: %s\n", options.gpx.c_str(), fault.description().c_str());
+            return 2;
+        }
+    }
     map->g.curFile = project;
     core::init(*map);
     map->g.parsedPath = project;
@@ -154,6 +171,10 @@ int main(int argc, char** argv) {
     for (const Lap& lap : first)
         printLap(lap.step, lap.seconds, later.contains(lap.step) ? median(later[lap.step]) : 0);
     printLap("total", total(first), median(totals));
+    if (!options.gpx.empty()) {
+        std::printf("  GPX: %d points, %d waypoint markers, %d track dots, %d track lines\n", map->d.gpxCount,
+                    map->d.gpsCount, map->d.gptCount, map->markers.Lin2.count() - 1);
+    }
 
     // Another style is measured against "Show Errors" in the same run.
     if (options.style != 0) {
