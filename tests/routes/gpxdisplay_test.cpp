@@ -44,11 +44,15 @@ protected:
     }
 };
 
+// Markers only for the named points: gpsCount counts them, the track point between gets none.
 TEST_F(GpxDisplayTest, WaypointsCentredWithTheirNames) {
-    core::MapWindow& map = ready({{0.5f, 0.5f, "church", true}, {1.0f, 0.5f, "wood", true}});
+    core::MapWindow& map =
+        ready({{0.5f, 0.5f, "church", true}, {0.6f, 0.5f, "", false}, {1.0f, 0.5f, "wood", true}});
     plotgpx(map, map.d.gpxCount);
     core::Markers& m = map.markers;
     ASSERT_EQ(map.d.gpsCount, 2);
+    EXPECT_EQ(m.gps.ubound(), 2);
+    EXPECT_EQ(map.d.gptCount, 1);
     EXPECT_TRUE(m.gps[1].visible());
     EXPECT_EQ(m.gps[1].toolTipText(), "church");
     EXPECT_DOUBLE_EQ(m.gps[1].left() + m.gps[0].width() / 2, 3500);
@@ -56,17 +60,6 @@ TEST_F(GpxDisplayTest, WaypointsCentredWithTheirNames) {
     EXPECT_EQ(m.gps[1].picture().cacheKey(), m.gps[0].picture().cacheKey());
     // A name holding "w" anywhere shows the second picture.
     EXPECT_EQ(m.gps[2].picture().cacheKey(), map.stores.Image5.picture().cacheKey());
-    EXPECT_EQ(map.d.gptCount, 0);
-}
-
-// Markers only for the named points shown: gpsCount counts them and track points get none.
-TEST_F(GpxDisplayTest, MarkersOnlyForShownNamedPoints) {
-    core::MapWindow& map = ready({{0.5f, 0.5f, "", false}, {0.6f, 0.5f, "gate", true}, {0.7f, 0.5f, "", false}});
-    plotgpx(map, map.d.gpxCount);
-    EXPECT_EQ(map.d.gpsCount, 1);
-    EXPECT_EQ(map.markers.gps.ubound(), 1);
-    EXPECT_EQ(map.markers.gps[1].toolTipText(), "gate");
-    EXPECT_EQ(map.d.gptCount, 2);
 }
 
 TEST_F(GpxDisplayTest, WithWaypointsOffNamedPointsBecomeDots) {
