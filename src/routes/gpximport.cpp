@@ -41,7 +41,7 @@ std::optional<std::string> readGpxFile(const std::string& path) {
 } // namespace
 
 void storeGpxPoints(core::MapData& d, GpxPoints read) {
-    // readGpx keeps at most kGpxPointLimit points, so every index fits the arrays.
+    // readGpx keeps at most kGpxPointLimit points; the cap holds any other list to the arrays.
     const std::size_t n = std::min(read.points.size(), kGpxPointLimit);
     std::string named = "#";
     for (std::size_t i = 0; i < n; ++i) {
