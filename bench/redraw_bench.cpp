@@ -115,7 +115,8 @@ int main(int argc, char** argv) {
     // Read before Qt sees them: Qt takes --style for a widget style of its own.
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: redraw_bench [--style 0|1|2] [--zoom Z] [--names] [--gpx TRACK.gpx] PROJECT.vnk [OUT.png]\n");
+        std::fprintf(stderr, "usage: redraw_bench [--style 0|1|2] [--zoom Z] [--names] [--gpx TRACK.gpx] "
+                             "PROJECT.vnk [OUT.png]\n");
         return 2;
     }
     int qtArgc = 1;

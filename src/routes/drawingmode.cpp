@@ -1,7 +1,7 @@
 #include "routes/drawingmode.h"
 
-#include "window/mapwindow.h"
 #include "platform/hourglass.h"
+#include "window/mapwindow.h"
 
 namespace routes {
 

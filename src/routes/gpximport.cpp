@@ -91,8 +91,9 @@ void importgpx(core::MapWindow& map, const std::string& path) {
     map.menus.mfil.setEnabled(true);
     if (overLimit) {
         platform::hourglassOff();
-        platform::dialogs().msgBox("This GPX file holds more than 10000 points; only the first 10000 are shown.",
-                                   platform::msgbox::OkOnly);
+        platform::dialogs().msgBox(
+            "This GPX file holds more than 10000 points; only the first 10000 are shown.",
+            platform::msgbox::OkOnly);
     }
 }
 

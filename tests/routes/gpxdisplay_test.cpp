@@ -76,9 +76,9 @@ TEST_F(GpxDisplayTest, WithWaypointsOffNamedPointsBecomeDots) {
 // Consecutive track points under 50 map units apart horizontally are joined from the previous
 // shape's corner to this one's; 50 or more leaves a gap.
 TEST_F(GpxDisplayTest, TrackLinesJoinUnder50MapUnits) {
-    core::MapWindow& map = ready({{0.0f, 0.0f, "", false},    // x 3000
-                                 {0.049f, 0.0f, "", false},  // 3049
-                                 {0.099f, 0.0f, "", false}}); // 3099
+    core::MapWindow& map = ready({{0.0f, 0.0f, "", false},     // x 3000
+                                  {0.049f, 0.0f, "", false},   // 3049
+                                  {0.099f, 0.0f, "", false}}); // 3099
     plotgpx(map, map.d.gpxCount);
     core::Markers& m = map.markers;
     ASSERT_EQ(map.d.gptCount, 3);
@@ -95,8 +95,8 @@ TEST_F(GpxDisplayTest, TrackLinesJoinUnder50MapUnits) {
 // A track that leaves the window and comes back: no line from the last shape before it left.
 TEST_F(GpxDisplayTest, NoLineAcrossAPointNotDrawn) {
     core::MapWindow& map = ready({{0.5f, 0.0f, "", false},    // A (3500, 2500)
-                                 {0.5f, -4.0f, "", false},   // B (3500, 6500): below the window
-                                 {0.5f, 0.01f, "", false}}); // C (3500, 2490)
+                                  {0.5f, -4.0f, "", false},   // B (3500, 6500): below the window
+                                  {0.5f, 0.01f, "", false}}); // C (3500, 2490)
     plotgpx(map, map.d.gpxCount);
     ASSERT_EQ(map.d.gptCount, 2);
     EXPECT_FALSE(map.markers.Lin2.exists(1));
