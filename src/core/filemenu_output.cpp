@@ -8,6 +8,7 @@
 #include "render/snap.h"
 #include "routes/gpximport.h"
 #include "routes/gpxwriter.h"
+#include "routes/route.h"
 #include "window/mapwindow.h"
 #include "window/resume.h"
 
@@ -34,21 +35,12 @@ void doEventsTwice() {
     platform::doEvents();
 }
 
-// Unloads the element when it is loaded.
-template <class Array> void unloadIfLoaded(Array& array, int index) {
-    if (array.exists(index)) array.unload(index);
-}
-
 // The route and every GPX waypoint marker leave the map.
 void clearRoute(MapWindow& map) {
     Markers& m = map.markers;
     MapData& d = map.d;
-    for (int i = 1; i <= d.routeCount; ++i) {
-        resumeNextWithMessage([&] { unloadIfLoaded(m.Lin, i); });
-        resumeNextWithMessage([&] { unloadIfLoaded(m.plt, i); });
-    }
-    for (int i = m.gps.ubound(); i >= 1; --i)
-        resumeNextWithMessage([&] { unloadIfLoaded(m.gps, i); });
+    resumeNextWithMessage([&] { routes::unloadRouteMarkers(map); });
+    resumeNextWithMessage([&] { m.gps.unloadLoaded(1, m.gps.ubound()); });
     d.routeCount = 0;
     d.routeActive = false;
     resumeNextWithMessage([&] { m.plt[0].setVisible(false); });

@@ -20,6 +20,7 @@
 #include "render/mapstyle.h"
 #include "render/redrawcalls.h"
 #include "routes/gpxmenu.h"
+#include "routes/routeconnect.h"
 #include "routes/routelayer.h"
 #include "routes/webmap.h"
 #include "window/legend.h"
@@ -28,6 +29,8 @@
 
 namespace core {
 namespace {
+
+constexpr int kSaveRouteEntry = 7; // File > "Save Route", also on a route point's pop-up menu
 
 void reportFault(const std::exception& fault) {
     const auto* runtime = dynamic_cast<const basic::RuntimeFault*>(&fault);
@@ -59,6 +62,7 @@ MapWindow::MapWindow() {
     routes::connectInternetMenu(*this);
     prefs::connectHelpMenu(*this);
     routes::connectGpxMenu(*this);
+    routes::connectRouteHandlers(*this, [](MapWindow& map) { mf_Click(map, kSaveRouteEntry); });
 
     render::setRedrawCalls({
         .showCategoryCells = [](MapWindow& map, basic::Integer poiMode) { poi::showicons(map, poiMode); },

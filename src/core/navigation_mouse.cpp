@@ -103,11 +103,7 @@ void zoomIntoBox(MapWindow& map) {
 // last point.
 void restoreRouteLine(MapWindow& map) {
     MapData& d = map.d;
-    Viewport& v = map.view;
-    resumeNext([&] {
-        v.p1.setMouseIcon(map.stores.Image8.picture());
-        v.p1.setMousePointer(kCustomPointer);
-    });
+    resumeNext([&] { routes::showRoutePointer(map); });
     if (d.routeCount <= 0 || d.routeCount > routes::kMaxRoutePoints) return;
     resumeNext([&] {
         const auto last = static_cast<size_t>(d.routeCount);

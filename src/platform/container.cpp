@@ -247,6 +247,7 @@ void Container::deliverClick(Control* child, bool doubleClick) {
 }
 
 void Container::deliverDrag(Control& source, Control* child, QPoint hostPixel, bool drop) {
+    if (ownsChildDrags_) child = nullptr;
     const bool runs = child ? child->runsWhileBusy() : ownRunsWhileBusy();
     const double x = unitsX(child, hostPixel);
     const double y = unitsY(child, hostPixel);
@@ -267,7 +268,10 @@ void Container::deliverDrag(Control& source, Control* child, QPoint hostPixel, b
 // never came (a pop-up menu or a modal form took it): a stale target or drag is forgotten.
 void Container::startPress(QMouseEvent& event, bool doubleClick) {
     if (press_ != Press::None && (event.buttons() & ~event.button()) != Qt::NoButton) return;
-    if (Control* stale = Control::dragSource()) stale->drag(kDragCancel);
+    if (Control* stale = Control::dragSource()) {
+        stale->drag(kDragCancel);
+        runUserEvent(stale->runsWhileBusy(), [stale] { stale->raiseDragCancel(); });
+    }
     pressChild_ = hitTest(event.position().toPoint());
     press_ = pressChild_ ? Press::Child : Press::Self;
     clickSuppressed_ = doubleClick;

@@ -69,6 +69,11 @@ public:
     QRect pixelRect(double left, double top, double width, double height) const;
     QPoint pixelPoint(double x, double y) const;
 
+    // DragOver and DragDrop over a lightweight child are raised on the container itself, in its
+    // units, as if the child were not there: a marker dropped on the map lands on the map also
+    // where an icon lies.
+    void setOwnsChildDrags(bool owns) { ownsChildDrags_ = owns; }
+
     // The front-most lightweight child under a host pixel that takes the mouse, or null.
     Lightweight* hitTest(QPoint hostPixel, const Control* except = nullptr) const;
 
@@ -138,6 +143,7 @@ private:
     Press press_ = Press::None;
     Control* pressChild_ = nullptr;
     bool clickSuppressed_ = false;
+    bool ownsChildDrags_ = false;
 };
 
 // The widget of a container: paints it and hands it the mouse.

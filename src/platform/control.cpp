@@ -156,6 +156,14 @@ void Control::raiseDragDrop(Control& source, double x, double y) {
     if (onDragDrop) runCopy(onDragDrop, source, x, y);
 }
 
+void Control::raiseDragCancel() {
+    if (array_) {
+        if (array_->onDragCancel) array_->onDragCancel(index_);
+    } else if (onDragCancel) {
+        runCopy(onDragCancel);
+    }
+}
+
 void Control::joinArray(const ArrayEvents* events, int index) {
     array_ = events;
     index_ = index;

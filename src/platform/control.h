@@ -24,7 +24,8 @@
 // starts a manual drag of it; while the button is held the mouse moves raise DragOver (state 2,
 // over) on the control under the cursor in that container (or the container itself), and the
 // release raises DragDrop there and ends the drag. drag(0) and drag(2) end it without a drop,
-// and so does the next press if the release never came.
+// and so does the next press if the release never came (a pop-up or another window took it):
+// that press raises DragCancel on the dragged control first, so that it can show itself again.
 
 #include <functional>
 #include <string>
@@ -60,6 +61,7 @@ struct ArrayEvents {
     IndexedMouseHandler onMouseMove;
     IndexedMouseHandler onMouseUp;
     std::function<void(int index, int& keyAscii)> onKeyPress;
+    std::function<void(int index)> onDragCancel;
 };
 
 class Control {
@@ -71,6 +73,7 @@ public:
     MouseHandler onMouseUp;
     std::function<void(Control& source, double x, double y, int state)> onDragOver;
     std::function<void(Control& source, double x, double y)> onDragDrop;
+    std::function<void()> onDragCancel;
 
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -122,6 +125,7 @@ public:
     void raiseMouseUp(int button, int shift, double x, double y);
     void raiseDragOver(Control& source, double x, double y, int state);
     void raiseDragDrop(Control& source, double x, double y);
+    void raiseDragCancel();
 
     // Makes the control element `index` of a control array whose handlers are `events`.
     void joinArray(const ArrayEvents* events, int index);

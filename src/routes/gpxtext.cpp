@@ -2,6 +2,7 @@
 
 #include "basic/digits.h"
 #include "basic/numtext.h"
+#include "routes/xmltext.h"
 #include "window/global.h"
 
 #include <algorithm>
@@ -103,7 +104,7 @@ std::string gpxText(std::span<const Single> lat, std::span<const Single> lon, st
     for (std::size_t i = 0; i < n; ++i)
         appendGpxPoint(out, "wpt", lat[i], lon[i], i + 1);
     out += "<rte><name>";
-    out += curFile;
+    appendXmlText(out, curFile);
     out += "</name>\r\n";
     for (std::size_t i = 0; i < n; ++i)
         appendGpxPoint(out, "rtept", lat[i], lon[i], i + 1);
@@ -120,7 +121,7 @@ std::string kmlText(std::span<const Single> lat, std::span<const Single> lon, st
     out += "<kml xmlns=";
     appendQuoted(out, kKmlNamespace);
     out += ">\r\n<Document><name>";
-    out += curFile;
+    appendXmlText(out, curFile);
     out += "</name>\r\n";
     out +=
         "<Style id=\"routeStyle\"><LineStyle><color>FFff0000</color><width>3</width></LineStyle></Style>\r\n";
@@ -133,7 +134,7 @@ std::string kmlText(std::span<const Single> lat, std::span<const Single> lon, st
         out += "</coordinates>\r\n</Point>\r\n</Placemark>\r\n";
     }
     out += "</Folder><Folder><name>Routes</name><Placemark><name>";
-    out += curFile;
+    appendXmlText(out, curFile);
     out += "</name>\r\n<styleUrl>#routeStyle</styleUrl><MultiGeometry><LineString><coordinates>";
     for (std::size_t i = 0; i < n; ++i) {
         appendLonLat(out, lat[i], lon[i]);

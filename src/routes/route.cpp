@@ -4,6 +4,7 @@
 #include "basic/format.h"
 #include "basic/numtext.h"
 #include "basic/val.h"
+#include "routes/drawingmode.h"
 #include "import/geodesy.h"
 #include "window/mapwindow.h"
 #include "window/resume.h"
@@ -21,6 +22,7 @@ using basic::Single;
 
 constexpr int kRouteWidth = 2;
 constexpr int kRouteColour = 9; // light blue
+constexpr int kCustomPointer = 99;
 
 struct PicturePoint {
     Single x = 0;
@@ -85,12 +87,39 @@ void plotroute(core::MapWindow& map) {
         }
     }
 
-    core::resumeNextWithMessage([&] {
-        std::string length = basic::dec(miles);
-        const std::string shown = core::fndec1(length);
-        map.view.sb1.setPanelText(
-            2, shown + " ml    " + fntim(static_cast<Single>(basic::val(shown)), map.g.settings.speedMph));
-    });
+    core::resumeNextWithMessage(
+        [&] { map.view.sb1.setPanelText(2, lengthAndTime(miles, map.g.settings.speedMph)); });
+}
+
+std::string lengthAndTime(Single miles, Single speedMph) {
+    std::string length = basic::dec(miles);
+    const std::string shown = core::fndec1(length);
+    // The time is that of the length as shown, two decimals.
+    return shown + " ml    " + fntim(static_cast<Single>(basic::val(shown)), speedMph);
+}
+
+void unloadRouteMarkers(core::MapWindow& map) {
+    const int count = std::clamp<int>(map.d.routeCount, 0, kMaxRoutePoints);
+    map.markers.Lin.unloadLoaded(1, count);
+    map.markers.plt.unloadLoaded(1, count);
+}
+
+void showRoutePointer(core::MapWindow& map) {
+    platform::PictureBox& p1 = map.view.p1;
+    p1.setMouseIcon(map.stores.Image8.picture());
+    p1.setMousePointer(kCustomPointer);
+}
+
+void noplot(core::MapWindow& map) {
+    core::MapData& d = map.d;
+    unloadRouteMarkers(map);
+    endRouteDrawing(map);
+    d.routeActive = false;
+    map.markers.plt[0].setVisible(false);
+    d.routeCount = 0;
+    d.pltCount = 0;
+    d.routeUnsaved = false;
+    map.view.sb1.setPanelText(2, "");
 }
 
 bool addRoutePoint(core::MapWindow& map, Single x, Single y) {

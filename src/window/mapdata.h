@@ -35,6 +35,9 @@ struct MapData : osmimport::ProjectData {
     std::string gpxNamedPoints = "#";
     Integer pltCount = 0;
     Integer routeSel = 0; // the selected route point, -1 none
+    // Where on p1 the drag of route point routeSel began: a drop there moves nothing.
+    Single routeDragX = 0;
+    Single routeDragY = 0;
     bool routeDrawing = false;
     bool routeUnsaved = false;
     bool routeActive = false;

@@ -95,15 +95,30 @@ TEST(GpxTextTest, PointNamesCarryTheNumberBehindWP0) {
     EXPECT_EQ(basic::count(gpx, "<name>WP0101<"), 0);
 }
 
-TEST(GpxTextTest, TheLoadedFileNamesTheRouteUnescaped) {
+TEST(GpxTextTest, TheRouteNameIsXmlTextInUtf8) {
     const Route route = onePoint();
-    const std::string file = "C:/maps/Tom & <Jerry>\".osm";
-    const std::string gpx = gpxText(route.lat, route.lon, file);
-    const std::string kml = kmlText(route.lat, route.lon, file);
-    EXPECT_EQ(basic::count(gpx, "<rte><name>" + file + "</name>\r\n"), 1);
-    EXPECT_EQ(basic::count(kml, "<Document><name>" + file + "</name>\r\n"), 1);
-    EXPECT_EQ(basic::count(kml, "<Placemark><name>" + file + "</name>\r\n"), 1);
-    EXPECT_EQ(basic::count(gpx + kml, "&amp;"), 0);
+    const struct {
+        std::string curFile;
+        std::string name;
+    } cases[] = {
+        {"/home/mapper/osm/Tom & Jerry <1>.osm", "/home/mapper/osm/Tom &amp; Jerry &lt;1&gt;.osm"},
+        {"C:/maps/\"quoted\" & 'single'.osm", "C:/maps/&quot;quoted&quot; &amp; 'single'.osm"},
+        {"Z\xC3\xBCrich.osm", "Z\xC3\xBCrich.osm"}, // UTF-8 as it is
+        {"Z\xFCrich.osm", "Z\xC3\xBCrich.osm"},     // Windows-1252 written in UTF-8
+        {"\x80 \x9F.osm", "\xE2\x82\xAC \xC5\xB8.osm"},
+        {"Z\xC3\xBCrich \xFC.osm", "Z\xC3\x83\xC2\xBCrich \xC3\xBC.osm"}, // not UTF-8 as a whole
+        {"a\x01" "b\x1E\x7F\tc\r\nd.osm", "ab\tc\r\nd.osm"},
+        {"a\xC2\x85" "b.osm", "ab.osm"}, // a control character of the second block, in UTF-8
+        {"\x81\x8D.osm", ".osm"},    // bytes Windows-1252 leaves undefined are such controls too
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.curFile);
+        const std::string gpx = gpxText(route.lat, route.lon, c.curFile);
+        const std::string kml = kmlText(route.lat, route.lon, c.curFile);
+        EXPECT_EQ(basic::count(gpx, "<rte><name>" + c.name + "</name>\r\n"), 1);
+        EXPECT_EQ(basic::count(kml, "<Document><name>" + c.name + "</name>\r\n"), 1);
+        EXPECT_EQ(basic::count(kml, "<Placemark><name>" + c.name + "</name>\r\n"), 1);
+    }
 }
 
 TEST(GpxTextTest, AnEmptyRouteStillGivesWholeDocuments) {
