@@ -115,6 +115,54 @@ TEST_F(PictureBoxTest, DraggedMarkerIsDroppedOnThePicture) {
     EXPECT_EQ(seen.substr(seen.size() - 5), "move ") << "after the drop the mouse is the picture's again";
 }
 
+TEST_F(PictureBoxTest, DragsOverChildrenGoToThePictureWhenItOwnsThem) {
+    ControlArray<ImageControl> plt("plt");
+    plt.addDesignElement(0, map).move(0, 0, 18, 18);
+    ImageControl& point = plt.load(1);
+    point.move(300, 300);
+    point.setVisible(true);
+    ImageControl icon(map, "pb");
+    icon.move(30, 30, 60, 60);
+    plt.onMouseDown = [&](int index, int, int, double, double) { plt[index].drag(kDragBegin); };
+    std::string seen;
+    icon.onDragDrop = [&](Control&, double, double) { seen += "icon "; };
+    map.onDragOver = [&](Control&, double x, double y, int) {
+        seen += "over " + std::to_string(int(x)) + "," + std::to_string(int(y)) + " ";
+    };
+    map.onDragDrop = [&](Control&, double x, double y) {
+        seen += "drop " + std::to_string(int(x)) + "," + std::to_string(int(y)) + " ";
+    };
+    for (bool owns : {false, true}) {
+        map.setOwnsChildDrags(owns);
+        testing::press(map.widget(), QPoint(102, 102));
+        testing::moveTo(map.widget(), QPoint(15, 15), Qt::LeftButton);
+        testing::release(map.widget(), QPoint(20, 20));
+    }
+    EXPECT_EQ(seen, "icon over 45,45 drop 60,60 ");
+}
+
+TEST_F(PictureBoxTest, APressAfterALostReleaseCancelsTheDragAndSaysSo) {
+    ControlArray<ImageControl> plt("plt");
+    plt.addDesignElement(0, map).move(0, 0, 18, 18);
+    ImageControl& point = plt.load(1);
+    point.move(300, 300);
+    point.setVisible(true);
+    std::string seen;
+    plt.onMouseDown = [&](int index, int, int, double, double) { plt[index].drag(kDragBegin); };
+    plt.onDragCancel = [&](int index) { seen += "cancel " + std::to_string(index) + " "; };
+    map.onDragDrop = [&](Control&, double, double) { seen += "drop "; };
+    map.onMouseDown = [&](int, int, double, double) { seen += "down "; };
+    testing::press(map.widget(), QPoint(102, 102));
+    testing::moveTo(map.widget(), QPoint(50, 50), Qt::LeftButton);
+    testing::press(map.widget(), QPoint(10, 10)); // the release went elsewhere
+    EXPECT_EQ(seen, "cancel 1 down ");
+    EXPECT_EQ(Control::dragSource(), nullptr);
+    testing::release(map.widget(), QPoint(10, 10));
+    plt[1].drag(kDragBegin);
+    plt[1].drag(kDragCancel);
+    EXPECT_EQ(seen, "cancel 1 down ") << "the program's own cancel raises nothing";
+}
+
 TEST_F(PictureBoxTest, UnloadingTheDraggedControlEndsTheDrag) {
     ControlArray<ImageControl> plt("plt");
     plt.addDesignElement(0, map);

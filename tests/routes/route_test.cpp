@@ -30,6 +30,24 @@ TEST(Route, TravelTimeInHoursAndMinutes) {
     }
 }
 
+TEST(Route, StatusTextOfLengthAndTime) {
+    struct Case {
+        float miles;
+        std::string expected;
+    };
+    for (const Case& c : {
+             Case{0, ".00 ml    0 hrs"},
+             Case{0.27f, ".27 ml    0 hrs 05 mins"},
+             Case{0.6909f, ".69 ml    0 hrs 13 mins"},
+             Case{1.65f, "1.65 ml    0 hrs 30 mins"},
+             Case{3.3f, "3.30 ml    1 hrs"},
+             Case{12.3456f, "12.34 ml    3 hrs 44 mins"},
+             Case{1e-6f, ".00 ml    0 hrs"},
+         }) {
+        EXPECT_EQ(routes::lengthAndTime(c.miles, 3.3f), c.expected) << c.miles;
+    }
+}
+
 class RouteTest : public WindowTest {
 protected:
     // A loaded window at the start view over a file whose origin is (-0.5, 52.5).
@@ -82,6 +100,22 @@ TEST_F(RouteTest, SegmentsRunFromPointToPointWithMarkersCentred) {
     // One degree of latitude: 69.09 miles at 3.3 mph.
     EXPECT_EQ(map.view.sb1.panelText(2), "69.09 ml    20 hrs 56 mins");
     EXPECT_EQ(map.view.p1.drawWidth(), 2);
+}
+
+TEST_F(RouteTest, AHundredthOfADegreeNorthAndAOnePointRoute) {
+    MapWindow& map = mapWithRoute(2);
+    map.d.routeLat[1] = 51.5f;
+    map.d.routeLat[2] = 51.51f;
+    loadElements(map, 2);
+    routes::plotroute(map);
+    EXPECT_EQ(map.view.sb1.panelText(2), ".69 ml    0 hrs 13 mins");
+
+    map.markers.Lin.unload(2);
+    map.markers.plt.unload(2);
+    map.d.routeCount = 1;
+    routes::plotroute(map);
+    EXPECT_EQ(map.view.sb1.panelText(2), ".00 ml    0 hrs");
+    EXPECT_TRUE(map.markers.plt[1].visible());
 }
 
 TEST_F(RouteTest, AShortRouteHasNoLeadingZero) {

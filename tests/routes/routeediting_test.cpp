@@ -1,0 +1,334 @@
+// Editing the route on the map: the pop-up's insert and delete with their lengths, dragging a
+// point (over the map, over an icon, off the map, cancelled, not moved), the tooltip, the double
+// click, and what the busy program and a point outside the route leave alone.
+
+#include "core/filemenu_output.h"
+#include "core/shutdown.h"
+#include "platform/controls_testing.h"
+#include "routes/route_fixture.h"
+#include "routes/routeediting.h"
+
+#include <QFile>
+#include <tuple>
+
+namespace routes::testing {
+namespace {
+
+constexpr int kBefore = 0;
+constexpr int kAfter = 1;
+constexpr int kLeft = platform::kLeftButton;
+
+const Point P1{51.50f, -0.10f};
+const Point P2{51.51f, -0.10f};
+const Point P3{51.51f, -0.08f};
+
+using Picture = std::pair<double, double>;
+
+class RouteEditingTest : public RouteWindowTest {
+protected:
+    // The p1 point at the middle of what the viewport shows.
+    static Picture shownCentre(const core::MapWindow& map) {
+        const platform::PictureBox& p1 = map.view.p1;
+        const platform::PictureBox& frame = map.view.Picture1;
+        using platform::scalemode::Twips;
+        using platform::scalemode::User;
+        return {p1.scaleX(frame.scaleWidth() / 2 - p1.left(), Twips, User),
+                p1.scaleY(frame.scaleHeight() / 2 - p1.top(), Twips, User)};
+    }
+
+    // A route of three points 300 units apart across the middle of the view.
+    static void routeAcrossTheView(core::MapWindow& map) {
+        const auto [x, y] = shownCentre(map);
+        std::vector<Point> points;
+        for (int i = -1; i <= 1; ++i) {
+            const core::LonLat at = *core::pictureToLonLat(map.g, map.d, x + 300 * i, y);
+            points.emplace_back(at.lat, at.lon);
+        }
+        setRoute(map, points);
+        map.d.routeUnsaved = false;
+    }
+
+    static Picture markerCentre(const core::MapWindow& map, int i) {
+        const platform::ImageControl& marker = map.markers.plt[i];
+        return {marker.left() + marker.width() / 2, marker.top() + marker.height() / 2};
+    }
+
+    // A left press on the middle of marker i, as the window hands it to the marker.
+    static void pressMarker(core::MapWindow& map, int i) {
+        const platform::ImageControl& marker = map.markers.plt[i];
+        plt_MouseDown(map, i, kLeft, 0, 0);
+        map.d.routeDragX = static_cast<Single>(marker.left());
+        map.d.routeDragY = static_cast<Single>(marker.top());
+    }
+
+    static QWidget* mapWidget(core::MapWindow& map) { return map.view.p1.host(); }
+    static QPoint pixelOf(const core::MapWindow& map, Picture at) {
+        return map.view.p1.pixelPoint(at.first, at.second);
+    }
+    static Picture unitsOf(const core::MapWindow& map, QPoint pixel) {
+        return {map.view.p1.fromClientPixelsX(pixel.x()), map.view.p1.fromClientPixelsY(pixel.y())};
+    }
+
+    static void expectPointAt(const core::MapWindow& map, int i, Picture at) {
+        const core::LonLat expected = *core::pictureToLonLat(map.g, map.d, at.first, at.second);
+        EXPECT_EQ(routePoint(map, i), Point(expected.lat, expected.lon));
+    }
+
+    // Marker i drawn on its point with both segments meeting there.
+    static void expectDrawnInPlace(const core::MapWindow& map, int i) {
+        const platform::ImageControl& marker = map.markers.plt[i];
+        EXPECT_TRUE(marker.visible());
+        const auto [x, y] = markerCentre(map, i);
+        const platform::LineControl& in = map.markers.Lin[i - 1];
+        const platform::LineControl& out = map.markers.Lin[i];
+        EXPECT_NEAR(in.x2(), x, 0.01);
+        EXPECT_NEAR(in.y2(), y, 0.01);
+        EXPECT_NEAR(out.x1(), x, 0.01);
+        EXPECT_NEAR(out.y1(), y, 0.01);
+    }
+};
+
+TEST_F(RouteEditingTest, InsertAndDeleteFromThePopUp) {
+    const struct {
+        int selected;
+        int entry; // 0, 1 insert before or after; -1 delete
+        std::vector<Point> expected;
+        const char* panel;
+    } cases[] = {
+        {3, kAfter, {P1, P2, P3, {51.51f, -0.07f}}, "1.98 ml    0 hrs 36 mins"},
+        {1, kBefore, {{51.49f, -0.10f}, P1, P2, P3}, "2.24 ml    0 hrs 41 mins"},
+        {1, kAfter, {P1, {51.505f, -0.10f}, P2, P3}, "1.55 ml    0 hrs 28 mins"},
+        {2, kBefore, {P1, {51.505f, -0.10f}, P2, P3}, "1.55 ml    0 hrs 28 mins"},
+        {3, kBefore, {P1, P2, {51.51f, -0.09f}, P3}, "1.55 ml    0 hrs 28 mins"},
+        {2, -1, {P1, P3}, "1.10 ml    0 hrs 20 mins"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.selected) + " " + std::to_string(c.entry));
+        core::MapWindow& map = loadedMap();
+        setRoute(map, {P1, P2, P3});
+        ASSERT_EQ(map.view.sb1.panelText(2), "1.55 ml    0 hrs 28 mins");
+        map.d.routeUnsaved = false;
+        map.d.routeSel = static_cast<basic::Integer>(c.selected);
+        if (c.entry < 0) {
+            mdel_Click(map);
+        } else {
+            madd_Click(map, c.entry);
+        }
+        ASSERT_EQ(map.d.routeCount, static_cast<int>(c.expected.size()));
+        for (std::size_t i = 0; i < c.expected.size(); ++i) {
+            EXPECT_NEAR(routePoint(map, int(i) + 1).first, c.expected[i].first, 1e-5) << i + 1;
+            EXPECT_NEAR(routePoint(map, int(i) + 1).second, c.expected[i].second, 1e-5) << i + 1;
+        }
+        EXPECT_EQ(map.view.sb1.panelText(2), c.panel);
+        EXPECT_TRUE(map.d.routeUnsaved) << "an edit after a save is not lost at exit";
+        expectElementsForEachPoint(map);
+        for (int i = 1; i <= map.d.routeCount; ++i)
+            EXPECT_TRUE(map.markers.plt[i].visible());
+    }
+}
+
+TEST_F(RouteEditingTest, OnePointRoutes) {
+    core::MapWindow& map = loadedMap();
+    setRoute(map, {P1});
+    EXPECT_EQ(map.view.sb1.panelText(2), ".00 ml    0 hrs");
+    map.d.routeSel = 1;
+    madd_Click(map, kAfter);
+    ASSERT_EQ(map.d.routeCount, 2);
+    EXPECT_EQ(routePoint(map, 1), P1);
+    EXPECT_NEAR(routePoint(map, 2).first, 51.501, 1e-5);
+    EXPECT_NEAR(routePoint(map, 2).second, -0.099, 1e-5);
+
+    map.d.routeSel = 1;
+    mdel_Click(map);
+    map.d.routeSel = 1;
+    mdel_Click(map);
+    EXPECT_EQ(map.d.routeCount, 0);
+    EXPECT_EQ(map.view.sb1.panelText(2), ".00 ml    0 hrs");
+    expectElementsForEachPoint(map);
+}
+
+TEST_F(RouteEditingTest, TenThousandPointsTakeNoInsert) {
+    core::MapWindow& map = loadedMap();
+    std::vector<Point> points(routes::kMaxRoutePoints, P1);
+    points.back() = P2;
+    setRoute(map, points);
+    map.d.routeUnsaved = false;
+    for (int entry : {kBefore, kAfter}) {
+        map.d.routeSel = routes::kMaxRoutePoints;
+        madd_Click(map, entry);
+    }
+    EXPECT_EQ(map.d.routeCount, routes::kMaxRoutePoints);
+    EXPECT_EQ(routePoint(map, routes::kMaxRoutePoints), P2);
+    EXPECT_FALSE(map.d.routeUnsaved);
+    expectElementsForEachPoint(map);
+}
+
+TEST_F(RouteEditingTest, PopUpAndDropActOnlyOnAPointOfTheRouteAndNotWhileBusy) {
+    core::MapWindow& map = loadedMap();
+    setRoute(map, {P1, P2, P3});
+    map.d.routeUnsaved = false;
+    const auto [x, y] = shownCentre(map);
+    const auto tryEverything = [&] {
+        madd_Click(map, kBefore);
+        madd_Click(map, kAfter);
+        mdel_Click(map);
+        mrt_Click(map, 1); // "Clear" would ask
+        mrt_Click(map, 2); // "Save Route" would show its dialog
+        p1_DragOver(map, x, y);
+        p1_DragDrop(map, map.markers.plt[1], x, y);
+    };
+    for (int selected : {-1, 0, 4}) {
+        map.d.routeSel = static_cast<basic::Integer>(selected);
+        tryEverything();
+    }
+    map.d.routeSel = 2;
+    for (bool* flag : {&map.d.drawBusy, &map.d.mapLoading}) {
+        *flag = true;
+        tryEverything();
+        plt_MouseDown(map, 1, kLeft, 0, 0);
+        EXPECT_TRUE(map.markers.plt[1].visible());
+        *flag = false;
+    }
+    EXPECT_TRUE(dialogs().shown().empty());
+    EXPECT_EQ(map.d.routeCount, 3);
+    EXPECT_EQ(routePoint(map, 1), P1);
+    EXPECT_EQ(routePoint(map, 2), P2);
+    EXPECT_EQ(routePoint(map, 3), P3);
+    EXPECT_FALSE(map.d.routeUnsaved);
+    expectDrawnInPlace(map, 2);
+}
+
+TEST_F(RouteEditingTest, ADraggedPointsSegmentsFollowTheCursorAndItLandsWhereDropped) {
+    for (const auto& [lon0, lat0] : {std::pair{-0.5f, 52.5f}, std::pair{18.0f, -33.5f}}) {
+        SCOPED_TRACE(lat0);
+        core::MapWindow& map = loadedMap(lon0, lat0);
+        routeAcrossTheView(map);
+        const Point first = routePoint(map, 1);
+        const auto [cx, cy] = shownCentre(map);
+        const Picture over{cx + 40, cy + 170};
+        pressMarker(map, 2);
+        EXPECT_FALSE(map.markers.plt[2].visible());
+        EXPECT_EQ(map.d.routeSel, 2);
+        p1_DragOver(map, over.first, over.second);
+        const platform::LineControl& in = map.markers.Lin[1];
+        const platform::LineControl& out = map.markers.Lin[2];
+        EXPECT_EQ(std::tuple(in.x2(), in.y2(), out.x1(), out.y1()),
+                  std::tuple(over.first, over.second, over.first, over.second));
+
+        const Picture drop{cx - 25.5, cy - 200};
+        p1_DragDrop(map, map.markers.plt[2], drop.first, drop.second);
+        expectPointAt(map, 2, drop);
+        EXPECT_EQ(routePoint(map, 1), first);
+        EXPECT_TRUE(map.d.routeUnsaved);
+        expectDrawnInPlace(map, 2);
+        EXPECT_NEAR(markerCentre(map, 2).first, drop.first, 0.05);
+        EXPECT_NEAR(markerCentre(map, 2).second, drop.second, 0.05);
+    }
+}
+
+TEST_F(RouteEditingTest, TheMouseDropsAPointOnAnIconAsOnTheMap) {
+    core::MapWindow& map = loadedMap();
+    routeAcrossTheView(map);
+    const auto [cx, cy] = shownCentre(map);
+    platform::ImageControl& pub = map.markers.pb.load(2);
+    pub.move(cx, cy + 300);
+    pub.setVisible(true);
+    const QPoint onIcon = pixelOf(map, {cx + 10, cy + 310});
+    ASSERT_EQ(map.view.p1.hitTest(onIcon), &pub);
+
+    QWidget* widget = mapWidget(map);
+    platform::testing::press(widget, pixelOf(map, markerCentre(map, 3)));
+    ASSERT_EQ(platform::Control::dragSource(), &map.markers.plt[3]);
+    platform::testing::moveTo(widget, onIcon, Qt::LeftButton);
+    platform::testing::release(widget, onIcon);
+    expectPointAt(map, 3, unitsOf(map, onIcon));
+    EXPECT_TRUE(map.markers.plt[3].visible());
+    EXPECT_TRUE(map.d.routeUnsaved);
+}
+
+TEST_F(RouteEditingTest, APointStaysWhenTheDragEndsOffTheMapIsCancelledOrNeverMoves) {
+    core::MapWindow& map = loadedMap();
+    routeAcrossTheView(map);
+    const Point before = routePoint(map, 2);
+    QWidget* widget = mapWidget(map);
+    const QPoint marker = pixelOf(map, markerCentre(map, 2));
+    const QPoint elsewhere = marker + QPoint(30, 40);
+
+    // Released beyond the viewport's right edge, where p1 still lies but is not shown.
+    const double hidden = map.view.p1.scaleX(map.view.Picture1.scaleWidth() - map.view.p1.left(),
+                                             platform::scalemode::Twips, platform::scalemode::User) + 30;
+    const QPoint offTheMap = pixelOf(map, {hidden, markerCentre(map, 2).second});
+    const std::vector<std::vector<QPoint>> gestures{
+        {marker, elsewhere, offTheMap},      // press, move, release off the shown map
+        {marker, elsewhere, QPoint(-5, 20)}, // released left of the map picture
+        {marker, marker},                    // a press and a release on the marker
+        {marker, elsewhere},                 // the release never comes: the next press cancels
+    };
+    for (const std::vector<QPoint>& gesture : gestures) {
+        platform::testing::press(widget, gesture[0]);
+        ASSERT_FALSE(map.markers.plt[2].visible());
+        if (gesture.size() == 3) platform::testing::moveTo(widget, gesture[1], Qt::LeftButton);
+        if (gesture.size() == 2 && gesture[1] == gesture[0]) {
+            platform::testing::release(widget, gesture[1]);
+        } else if (gesture.size() == 2) {
+            platform::testing::moveTo(widget, gesture[1], Qt::LeftButton);
+            platform::testing::press(widget, QPoint(2, 2), Qt::RightButton);
+            platform::testing::release(widget, QPoint(2, 2), Qt::RightButton);
+        } else {
+            platform::testing::release(widget, gesture[2]);
+        }
+        EXPECT_EQ(routePoint(map, 2), before);
+        EXPECT_FALSE(map.d.routeUnsaved);
+        expectDrawnInPlace(map, 2);
+        EXPECT_EQ(platform::Control::dragSource(), nullptr);
+    }
+}
+
+TEST_F(RouteEditingTest, TooltipDoubleClickAndThePopUp) {
+    core::MapWindow& map = loadedMap();
+    setRoute(map, {P1, P2, P3});
+    plt_MouseMove(map, 2);
+    EXPECT_EQ(map.markers.plt[2].toolTipText(), "Total : 1.55 ml    0 hrs 28 mins");
+
+    for (auto* markers : {&map.markers.plt, &map.markers.gps}) {
+        if (!markers->exists(1)) markers->load(1);
+        map.d.routeDrawing = true;
+        routes::setRoutePointer(map, true);
+        markers->onDblClick(1);
+        EXPECT_FALSE(map.d.routeDrawing);
+        EXPECT_EQ(map.view.p1.mousePointer(), 0);
+    }
+
+    // The right button shows the point's pop-up menu; its "Delete Waypoint" deletes that point.
+    QTimer::singleShot(0, [&] {
+        map.menus.mdel.action()->trigger();
+        map.menus.mroute.qmenu()->close();
+    });
+    plt_MouseDown(map, 2, platform::kRightButton, 0, 0);
+    EXPECT_EQ(map.d.routeSel, 2);
+    EXPECT_EQ(map.d.routeCount, 2);
+    EXPECT_EQ(routePoint(map, 2), P3);
+}
+
+TEST_F(RouteEditingTest, AnEditAfterASaveIsAskedAboutAtExit) {
+    core::MapWindow& map = loadedMap();
+    routeAcrossTheView(map);
+    map.d.routeUnsaved = true;
+    const std::string file = appPath() + "/walk.gpx";
+    dialogs().scriptSaveFile(file);
+    core::saveRoute(map);
+    ASSERT_TRUE(QFile::exists(QString::fromStdString(file)));
+    ASSERT_FALSE(map.d.routeUnsaved);
+
+    const auto [cx, cy] = shownCentre(map);
+    pressMarker(map, 1);
+    p1_DragDrop(map, map.markers.plt[1], cx - 100, cy + 100);
+    dialogs().scriptMsgBox(platform::msgbox::No);
+    bool cancel = false;
+    core::Form_QueryUnload(map, cancel);
+    EXPECT_TRUE(cancel);
+    EXPECT_EQ(dialogs().shown().back().text, "Your route has not been saved. Are you sure you want to exit?");
+}
+
+} // namespace
+} // namespace routes::testing
