@@ -2,8 +2,8 @@
 // A loaded main window showing a file, with a route of given points whose lines and markers are
 // loaded and drawn, as a user's clicks leave it.
 
-#include "core/view.h"
-#include "core/viewwindow.h"
+#include "window/view.h"
+#include "window/viewwindow.h"
 #include "core/window_fixture.h"
 #include "routes/route.h"
 
