@@ -102,22 +102,6 @@ TEST_F(RouteTest, SegmentsRunFromPointToPointWithMarkersCentred) {
     EXPECT_EQ(map.view.p1.drawWidth(), 2);
 }
 
-TEST_F(RouteTest, AHundredthOfADegreeNorthAndAOnePointRoute) {
-    MapWindow& map = mapWithRoute(2);
-    map.d.routeLat[1] = 51.5f;
-    map.d.routeLat[2] = 51.51f;
-    loadElements(map, 2);
-    routes::plotroute(map);
-    EXPECT_EQ(map.view.sb1.panelText(2), ".69 ml    0 hrs 13 mins");
-
-    map.markers.Lin.unload(2);
-    map.markers.plt.unload(2);
-    map.d.routeCount = 1;
-    routes::plotroute(map);
-    EXPECT_EQ(map.view.sb1.panelText(2), ".00 ml    0 hrs");
-    EXPECT_TRUE(map.markers.plt[1].visible());
-}
-
 TEST_F(RouteTest, AShortRouteHasNoLeadingZero) {
     MapWindow& map = mapWithRoute(2);
     map.d.routeLat[2] = 52.5f - 0.005f; // about a third of a mile

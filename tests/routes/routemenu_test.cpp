@@ -40,34 +40,36 @@ protected:
     static void showGpxWaypoints(core::MapWindow& map, int count) {
         for (int i = 1; i <= count; ++i)
             map.markers.gps.load(i).setVisible(true);
-        map.d.gpsCount = static_cast<basic::Integer>(count);
-        map.d.gpxCount = static_cast<basic::Integer>(count);
+        map.d.gpsCount = map.d.gpxCount = static_cast<basic::Integer>(count);
         map.d.gptCount = 0;
     }
 
     static void expectRouteKept(const core::MapWindow& map) {
         EXPECT_EQ(map.d.routeCount, 3);
-        EXPECT_TRUE(map.d.routeActive);
-        EXPECT_TRUE(map.d.routeUnsaved);
+        EXPECT_TRUE(map.d.routeActive && map.d.routeUnsaved);
         expectElementsForEachPoint(map);
         EXPECT_EQ(map.view.sb1.panelText(2), "1.55 ml    0 hrs 28 mins");
     }
 
-    std::vector<std::string> questions() {
+    // The texts of the message boxes shown since the last call.
+    std::vector<std::string> asked() {
         std::vector<std::string> texts;
-        for (const platform::ShownDialog& shown : dialogs().shown())
-            texts.push_back(shown.text);
+        for (std::size_t i = seen_; i < dialogs().shown().size(); ++i)
+            texts.push_back(dialogs().shown()[i].text);
+        seen_ = dialogs().shown().size();
         return texts;
     }
+    using Texts = std::vector<std::string>;
 
     const std::vector<std::string>& opened() const { return desktop_->targets(); }
 
 private:
     platform::RecordingDesktop* desktop_ = nullptr;
     std::unique_ptr<platform::Desktop> previous_;
+    std::size_t seen_ = 0;
 };
 
-TEST_F(RouteMenuTest, NothingHappensWithoutAFileOrWhileBusy) {
+TEST_F(RouteMenuTest, NothingHappensWithoutAFileOrWhileBusyAndDownloadOnlyShowsItsBorder) {
     core::MapWindow& map = loadedMap();
     setRoute(map, kRoute);
     map.g.curFile.clear();
@@ -76,53 +78,45 @@ TEST_F(RouteMenuTest, NothingHappensWithoutAFileOrWhileBusy) {
     map.g.curFile = "/home/mapper/osm/london.osm";
     for (bool* flag : {&map.d.drawBusy, &map.d.mapLoading}) {
         *flag = true;
-        map.d.routeSel = 2;
-        for (int index : {kNewRoute, kCancelRoute, kGoogleEarth}) {
-            mnewr_Click(map, index);
+        for (int index : {kNewRoute, kCancelRoute, kGoogleEarth})
             rout_MouseDown(map, index);
-        }
-        EXPECT_EQ(map.d.routeSel, 2);
         EXPECT_EQ(map.toolbars.rout[0].borderStyle(), 0);
         *flag = false;
     }
-    EXPECT_TRUE(dialogs().shown().empty());
+    rout_MouseDown(map, 1);
+    EXPECT_EQ(map.toolbars.rout[1].borderStyle(), 1);
+    rout_MouseUp(map, 1);
+    EXPECT_EQ(map.toolbars.rout[1].borderStyle(), 0);
+    EXPECT_TRUE(asked().empty());
     EXPECT_FALSE(map.d.routeDrawing);
     expectRouteKept(map);
     EXPECT_TRUE(opened().empty());
 }
 
-TEST_F(RouteMenuTest, NewRouteWithoutARouteStartsDrawingAtOnce) {
+TEST_F(RouteMenuTest, NewRouteClearsTheOldRouteOnlyOnOk) {
     core::MapWindow& map = loadedMap();
-    map.view.sb1.setPanelText(2, ".50 ml    0 hrs 09 mins");
-    mnewr_Click(map, kNewRoute);
-    EXPECT_TRUE(dialogs().shown().empty());
+    mnewr_Click(map, kNewRoute); // nothing to clear: no question
     EXPECT_TRUE(map.d.routeDrawing);
-    EXPECT_FALSE(map.d.routeActive);
     EXPECT_EQ(map.view.p1.mousePointer(), 99);
     EXPECT_EQ(map.view.p1.mouseIcon(), map.stores.Image8.picture());
-    EXPECT_EQ(map.view.sb1.panelText(2), "");
-}
 
-TEST_F(RouteMenuTest, NewRouteOverARouteClearsItOnlyOnOk) {
-    core::MapWindow& map = loadedMap();
+    map.d.routeDrawing = false;
     setRoute(map, kRoute);
-    map.toolbars.rout[0].setBorderStyle(1);
     dialogs().scriptMsgBox(Cancel);
-    mnewr_Click(map, kNewRoute);
-    EXPECT_EQ(questions(), std::vector<std::string>{
-                               "This will clear your route. Do you want to continue before saving route?"});
-    EXPECT_EQ(dialogs().shown().back().style, platform::msgbox::OkCancel);
+    rout_MouseDown(map, kNewRoute);
+    EXPECT_EQ(asked(), Texts{"This will clear your route. Do you want to continue before saving route?"});
     EXPECT_EQ(map.toolbars.rout[0].borderStyle(), 0);
     EXPECT_FALSE(map.d.routeDrawing);
     expectRouteKept(map);
 
     dialogs().scriptMsgBox(Ok);
     mnewr_Click(map, kNewRoute);
-    EXPECT_EQ(dialogs().shown().size(), 2u) << "one question for the route";
+    EXPECT_EQ(asked().size(), 1u);
     EXPECT_EQ(map.d.routeCount, 0);
     EXPECT_FALSE(map.d.routeActive);
     EXPECT_FALSE(map.d.routeUnsaved) << "the old route is given up, nothing to save at exit";
     EXPECT_TRUE(map.d.routeDrawing);
+    EXPECT_EQ(map.view.sb1.panelText(2), "");
     expectElementsForEachPoint(map);
 }
 
@@ -131,63 +125,52 @@ TEST_F(RouteMenuTest, NewRouteAsksAboutGpxPointsWheneverThereAreAny) {
     showGpxWaypoints(map, 3);
     dialogs().scriptMsgBox(No);
     mnewr_Click(map, kNewRoute);
-    EXPECT_EQ(questions(), std::vector<std::string>{"This will clear your gpx track. Are you sure?"});
-    EXPECT_EQ(dialogs().shown().back().style, platform::msgbox::YesNo);
+    EXPECT_EQ(asked(), Texts{"This will clear your gpx track. Are you sure?"});
     EXPECT_FALSE(map.d.routeDrawing);
-    EXPECT_EQ(map.d.gpxCount, 3);
-    EXPECT_EQ(map.d.gpsCount, 3);
-    EXPECT_TRUE(map.markers.gps[3].visible());
+    EXPECT_EQ(map.d.gpxCount + map.d.gpsCount + map.markers.gps.ubound(), 9);
 
     dialogs().scriptMsgBox(Yes);
     mnewr_Click(map, kNewRoute);
+    EXPECT_EQ(asked().size(), 1u);
     EXPECT_TRUE(map.d.routeDrawing);
-    EXPECT_EQ(map.d.gpxCount, 0);
-    EXPECT_EQ(map.d.gpsCount, 0);
-    EXPECT_EQ(map.markers.gps.ubound(), 0);
-}
+    EXPECT_EQ(map.d.gpxCount + map.d.gpsCount + map.markers.gps.ubound(), 0);
 
-TEST_F(RouteMenuTest, NewRouteAfterTheGpxQuestionClearsAnInactiveRouteWithItsMarkers) {
-    core::MapWindow& map = loadedMap();
+    // Points left without routeActive (no command leaves them so): after the GPX question they
+    // go with their markers, so that the next click does not trip over a loaded element.
     setRoute(map, kRoute);
-    map.d.routeActive = false; // points left, as no command of the route leaves them
+    map.d.routeActive = false;
     showGpxWaypoints(map, 1);
     dialogs().scriptMsgBox(Yes);
     mnewr_Click(map, kNewRoute);
-    EXPECT_EQ(dialogs().shown().size(), 1u) << "no second question once the GPX one was answered";
+    EXPECT_EQ(asked().size(), 1u);
     EXPECT_EQ(map.d.routeCount, 0);
-    expectElementsForEachPoint(map); // none left behind for the next click to trip over
+    expectElementsForEachPoint(map);
 
     setRoute(map, kRoute);
     map.d.routeActive = false;
     dialogs().scriptMsgBox(Cancel);
     mnewr_Click(map, kNewRoute);
-    EXPECT_EQ(dialogs().shown().back().text, "This will clear your route. Do you want to continue?");
-    EXPECT_TRUE(map.d.routeDrawing) << "drawing goes on, extending the route kept";
-    EXPECT_EQ(map.d.routeCount, 3);
+    EXPECT_EQ(asked(), Texts{"This will clear your route. Do you want to continue?"});
+    EXPECT_EQ(map.d.routeCount, 3) << "kept, and drawing goes on extending it";
 }
 
 TEST_F(RouteMenuTest, CancelRouteAsksBeforeClearing) {
     core::MapWindow& map = loadedMap();
     map.d.routeDrawing = true;
     mnewr_Click(map, kCancelRoute);
-    EXPECT_TRUE(dialogs().shown().empty()) << "without a route it only ends drawing";
+    EXPECT_TRUE(asked().empty()) << "without a route it only ends drawing";
     EXPECT_FALSE(map.d.routeDrawing);
-    EXPECT_EQ(map.view.p1.mousePointer(), 0);
 
     setRoute(map, kRoute);
-    map.d.routeDrawing = true;
     dialogs().scriptMsgBox(Cancel);
     mnewr_Click(map, kCancelRoute);
-    EXPECT_EQ(questions(), std::vector<std::string>{"Are you sure you want to clear your route?"});
-    EXPECT_TRUE(map.d.routeDrawing);
+    EXPECT_EQ(asked(), Texts{"Are you sure you want to clear your route?"});
     expectRouteKept(map);
 
     dialogs().scriptMsgBox(Ok);
     mnewr_Click(map, kCancelRoute);
     EXPECT_EQ(map.d.routeCount, 0);
-    EXPECT_FALSE(map.d.routeActive);
-    EXPECT_FALSE(map.d.routeUnsaved);
-    EXPECT_FALSE(map.d.routeDrawing);
+    EXPECT_FALSE(map.d.routeActive || map.d.routeUnsaved || map.d.routeDrawing);
     EXPECT_EQ(map.view.sb1.panelText(2), "");
     expectElementsForEachPoint(map);
 }
@@ -198,51 +181,27 @@ TEST_F(RouteMenuTest, GoogleEarthGetsTheRouteOnlyWhenItsFileWasWritten) {
     map.d.routeDrawing = true;
     dialogs().scriptMsgBox(Ok);
     mnewr_Click(map, kGoogleEarth);
-    EXPECT_EQ(questions(), std::vector<std::string>{"Finish route first by double clicking on map."});
-    EXPECT_EQ(dialogs().shown().back().style, platform::msgbox::OkOnly);
+    EXPECT_EQ(asked(), Texts{"Finish route first by double clicking on map."});
     EXPECT_FALSE(QFile::exists(QString::fromStdString(kml)));
 
     map.d.routeDrawing = false;
     dialogs().scriptMsgBox(Ok);
     mnewr_Click(map, kGoogleEarth);
-    EXPECT_EQ(dialogs().shown().back().text, "Draw a route first.");
-    EXPECT_TRUE(opened().empty());
+    EXPECT_EQ(asked(), Texts{"Draw a route first."});
 
     setRoute(map, kRoute);
-    map.d.routeDrawing = true;
-    dialogs().scriptMsgBox(Ok);
-    rout_MouseDown(map, kGoogleEarth); // still drawing: refused
-    map.d.routeDrawing = false;
-    rout_MouseDown(map, kGoogleEarth);
-    EXPECT_EQ(map.toolbars.rout[kGoogleEarth].borderStyle(), 1);
-    rout_MouseUp(map, kGoogleEarth);
-    EXPECT_EQ(map.toolbars.rout[kGoogleEarth].borderStyle(), 0);
-    EXPECT_EQ(opened(), std::vector<std::string>{kml});
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(kml)));
-    EXPECT_FALSE(map.d.routeDrawing);
-    EXPECT_EQ(dialogs().shown().size(), 3u);
-}
-
-TEST_F(RouteMenuTest, GoogleEarthOpensNothingAfterAFailedWrite) {
-    core::MapWindow& map = loadedMap();
-    setRoute(map, kRoute);
-    const std::string kml = map.g.dataFolder + "/temp.kml";
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(kml)));
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(kml))); // a folder where the file goes
     dialogs().scriptMsgBox(Ok);
     mnewr_Click(map, kGoogleEarth);
-    ASSERT_EQ(dialogs().shown().size(), 1u);
-    EXPECT_EQ(dialogs().shown().back().text, kml + " Path/File access error");
+    EXPECT_EQ(asked(), Texts{kml + " Path/File access error"});
     EXPECT_TRUE(opened().empty());
-}
 
-TEST_F(RouteMenuTest, TheDownloadPictureOnlyShowsItsPressedBorder) {
-    core::MapWindow& map = loadedMap();
-    rout_MouseDown(map, 1);
-    EXPECT_EQ(map.toolbars.rout[1].borderStyle(), 1);
-    rout_MouseUp(map, 1);
-    EXPECT_EQ(map.toolbars.rout[1].borderStyle(), 0);
+    ASSERT_TRUE(QDir().rmdir(QString::fromStdString(kml)));
+    rout_MouseDown(map, kGoogleEarth);
+    EXPECT_EQ(opened(), Texts{kml});
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(kml)));
     EXPECT_FALSE(map.d.routeDrawing);
-    EXPECT_TRUE(dialogs().shown().empty());
+    EXPECT_TRUE(asked().empty());
 }
 
 } // namespace
