@@ -5,8 +5,7 @@
 namespace core {
 namespace {
 
-// VS at 100 puts the top of p1 at the top of Picture1.
-constexpr double kVerticalOrigin = 100;
+constexpr double kVerticalOrigin = kVerticalScrollOrigin;
 
 } // namespace
 

@@ -13,7 +13,6 @@ using basic::Long;
 
 constexpr basic::Single kFloodZoom = 0.6f;
 constexpr int kCopyPen = 13;
-constexpr DrawWindow kSeedWindow{2000, 1000, 6200, 5000};
 constexpr int kAnnotationFontSize = 9;
 constexpr int kAnnotationColour = 1;
 
@@ -32,7 +31,7 @@ bool refld(DrawContext& c, Long wayIndex) {
         const float seedY = static_cast<float>(g.viewZoom * c.d.wayLabelY[way] + g.viewOffY);
         const Long sx = basic::clng(seedX);
         const Long sy = basic::clng(seedY);
-        if (!kSeedWindow.contains(static_cast<float>(sx), static_cast<float>(sy))) return;
+        if (!c.windows.floodSeeds.contains(static_cast<float>(sx), static_cast<float>(sy))) return;
         const Long px = basic::clng(p1.toPixelX(sx));
         const Long py = basic::clng(p1.toPixelY(sy));
         const int keptStyle = p1.fillStyle();

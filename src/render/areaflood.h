@@ -5,7 +5,7 @@
 // date printed there and the author noted in List1.
 //
 // Nothing is flooded or printed below zoom 0.6, after Cancel, with a pen mode other than copy
-// pen, for an area recorded in leakedAreas, or for a seed outside 2000..6200 x 1000..5000 of
+// pen, for an area recorded in leakedAreas, or for a seed outside the flood-seed window of
 // p1's units. Fill styles 6 and 7 flood hatched, every other style solid. Faults inside are
 // skipped silently.
 

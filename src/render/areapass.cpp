@@ -33,7 +33,7 @@ void drawPatternArea(DrawContext& c, Long i, const std::vector<QPoint>& corners)
     const std::size_t way = static_cast<std::size_t>(i);
     const float sx = c.screenX(c.d.wayLabelX[way]);
     const float sy = c.screenY(c.d.wayLabelY[way]);
-    if (!kAreaWindow.contains(sx, sy)) return;
+    if (!c.windows.areas.contains(sx, sy)) return;
     platform::PictureBox& p1 = c.p1;
     const double outline = c.d.wayDrawColour()[way];
     const bool patternFill = c.g.settings.patternFill != 0;
@@ -59,7 +59,7 @@ void drawPatternArea(DrawContext& c, Long i, const std::vector<QPoint>& corners)
 bool drawOutline(DrawContext& c, Long i) {
     bool inWindow = true;
     const bool valid = c.forEachSegment(i, [&](std::size_t, Long a, Long b) {
-        if (kAreaWindow.contains(c.x(a), c.y(a)))
+        if (c.windows.areas.contains(c.x(a), c.y(a)))
             c.line(a, b);
         else
             inWindow = false;

@@ -82,7 +82,7 @@ void detailWay(DrawContext& c, Long i) {
 
     const std::size_t middle = middleSegment(c.nodesOf(i).size());
     c.forEachSegment(i, [&](std::size_t j, Long a, Long b) {
-        if (!whole && !kWayWindow.contains(c.x(a), c.y(a))) return;
+        if (!whole && !c.windows.ways.contains(c.x(a), c.y(a))) return;
         c.line(a, b);
         if (j == middle) wayLabel(c, i);
     });

@@ -13,7 +13,7 @@ using basic::Long;
 
 DrawContext::DrawContext(core::MapWindow& window, DrawErrors& errorPath)
     : map(window), g(window.g), d(window.d), p1(window.view.p1), errors(errorPath),
-      authors(window.legendPanel.List1) {}
+      windows(drawWindows(window.view)), authors(window.legendPanel.List1) {}
 
 void DrawContext::prepare() {
     lists = readDrawingLists(d);

@@ -7,6 +7,7 @@
 #include "platform/canvas_flood.h"
 #include "render/authorlist.h"
 #include "render/drawerrors.h"
+#include "render/drawwindows.h"
 #include "render/waygeometry.h"
 
 #include <QPoint>
@@ -27,17 +28,6 @@ class PictureBox;
 
 namespace render {
 
-// A rectangle of p1's units, edges included.
-struct DrawWindow {
-    float left, top, right, bottom;
-    bool contains(float x, float y) const { return !(x < left || y < top || x > right || y > bottom); }
-};
-
-// Areas are drawn within this window; way segments, for large files, only when they start in
-// the second.
-inline constexpr DrawWindow kAreaWindow{1500, 1500, 7500, 6000};
-inline constexpr DrawWindow kWayWindow{1500, 1500, 6400, 6000};
-
 class DrawContext {
 public:
     DrawContext(core::MapWindow& map, DrawErrors& errors);
@@ -49,6 +39,8 @@ public:
     DrawErrors& errors;
 
     DrawingLists lists;
+    // The windows for what the viewport shows at this drawing.
+    DrawWindows windows;
     // True at the start of every redraw; the area pass clears it after a leaked flood fill.
     bool floodAllowed = true;
     // List1, the authors of the ways drawn.

@@ -6,6 +6,7 @@
 #include "basic/val.h"
 #include "import/tagtext.h"
 #include "render/drawerrors.h"
+#include "render/drawwindows.h"
 #include "render/iconpaint.h"
 #include "window/mapwindow.h"
 
@@ -263,7 +264,7 @@ void plot2(core::MapWindow& map, double x, double y, std::string_view code, std:
     // In single precision, as the view transform is.
     const auto sx = static_cast<Single>(x * g.viewZoom + g.viewOffX);
     const auto sy = static_cast<Single>(y * g.viewZoom + g.viewOffY);
-    if (!(sx >= kPoiLeft && sx <= kPoiRight && sy >= kPoiTop && sy <= kPoiBottom)) return;
+    if (!render::drawWindows(map.view).poiMarkers.contains(sx, sy)) return;
     if (!(g.viewZoom >= kPoiZoom)) return;
 
     // A "+" after the three letters counts as a blank; an "X" code keeps its number as icon text.

@@ -17,11 +17,7 @@ namespace render {
 
 class DrawErrors;
 
-// Markers are placed only in this window of p1 (bounds inclusive) and from this zoom on.
-inline constexpr float kPoiLeft = 2100;
-inline constexpr float kPoiRight = 6400;
-inline constexpr float kPoiTop = 1500;
-inline constexpr float kPoiBottom = 5000;
+// Markers are placed only in the POI window of p1 (render/drawwindows.h) and from this zoom on.
 inline constexpr float kPoiZoom = 1.4f;
 // A marker array holds elements up to this index; a kind that reaches it places no more.
 inline constexpr int kHighestMarker = 32767;

@@ -56,14 +56,14 @@ void drawArea(DrawContext& c, SheetBrushes& brushes, Long i, bool repeated) {
     c.p1.setForeColor(basic::clng(repeated ? fill : d.wayDrawColour()[way]));
     if (!isPattern(fill)) {
         c.forEachSegment(i, [&](std::size_t, Long a, Long b) {
-            if (kAreaWindow.contains(c.x(a), c.y(a))) c.line(a, b);
+            if (c.windows.areas.contains(c.x(a), c.y(a))) c.line(a, b);
         });
         return;
     }
     // A polygon needs three corners; the closing one repeats the first.
     const std::vector<QPoint> corners = areaCorners(c, i);
     if (corners.size() < 4) return;
-    if (!kAreaWindow.contains(c.screenX(d.wayLabelX[way]), c.screenY(d.wayLabelY[way]))) return;
+    if (!c.windows.areas.contains(c.screenX(d.wayLabelX[way]), c.screenY(d.wayLabelY[way]))) return;
     drawPolygon(c, brushes, i, corners);
 }
 

@@ -63,7 +63,7 @@ void generalWay(DrawContext& c, Long i) {
     const std::size_t middle = middleSegment(c.nodesOf(i).size());
     const bool labelled = c.g.authorOverlay < 0;
     c.forEachSegment(i, [&](std::size_t j, Long a, Long b) {
-        if (!whole && !kWayWindow.contains(c.x(a), c.y(a))) return;
+        if (!whole && !c.windows.ways.contains(c.x(a), c.y(a))) return;
         c.line(a, b);
         if (j == middle && labelled) authorLabel(c, i);
     });
@@ -109,7 +109,7 @@ void sheetAllWaysPass(DrawContext& c) {
         if (colour == qbColor(kWhite) || colour == rgb(255, 20, 20) || colour == qbColor(kMagenta)) continue;
         p1.setDrawWidth(sheetOuterWidth(d.wayWidth[way], d.wayLineStyle[way], c.g.viewZoom));
         p1.setForeColor(basic::clng(drawColour[way]));
-        c.drawWay(i, drawnWhole(p1.foreColor(), d.fileSizeMB, kWholeBelowMB) ? nullptr : &kWayWindow);
+        c.drawWay(i, drawnWhole(p1.foreColor(), d.fileSizeMB, kWholeBelowMB) ? nullptr : &c.windows.ways);
     }
 }
 

@@ -4,7 +4,7 @@
 // over them in its own colour with the author labels, and the bridge decks. The railway and
 // power-line lists are not drawn on the sheet; railways are drawn by the general pass, dashed
 // white. Segments are drawn where both nodes are valid; only files of 600 MB and more leave out
-// segments that start outside 1500..6400 x 1500..6000.
+// segments that start outside the way window.
 
 #include "basic/numbers.h"
 

@@ -18,7 +18,6 @@ using basic::Long;
 using basic::Single;
 
 constexpr Single kNamesFromZoom = 2;
-constexpr DrawWindow kNameWindow{2500, 2500, 5900, 4500};
 constexpr Single kAboveNode = 20;
 constexpr int kBold = 700;
 constexpr char kWaterwayMark = '\x1F';
@@ -38,7 +37,7 @@ void drawName(DrawContext& c, Long i, basic::Integer fontSize) {
     if (!c.isNode(n)) return;
     const Single x = c.x(n);
     const Single y = c.y(n);
-    if (!kNameWindow.contains(x, y)) return;
+    if (!c.windows.streetNames.contains(x, y)) return;
     const std::string& name = d.wayName[way];
     const bool waterway = !name.empty() && name.front() == kWaterwayMark;
     c.p1.setForeColor(waterway ? basic::rgb(0, 159, 222) : basic::rgb(82, 82, 82));

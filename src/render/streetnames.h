@@ -26,9 +26,9 @@ void drawrotatedtext(platform::Canvas& p1, std::string_view text, basic::Single 
                      std::string_view face, basic::Long height, basic::Long escapement);
 
 // The street names of list F, every piece of it that is not empty naming a way: only with
-// Check1 ticked and viewZoom above `fromZoom`; a name is printed at `fontSize` when its node lies within 2500..5900 x 2500..4500 of p1, 20 units above the
-// node, in RGB(0,159,222) when it begins with the character 31 (a waterway) and RGB(82,82,82)
-// otherwise. A list piece that names no way, or a way whose name node is no node, is passed
+// Check1 ticked and viewZoom above `fromZoom`; a name is printed at `fontSize` when its node lies
+// within the street-name window of p1, 20 units above the node, in RGB(0,159,222) when it begins
+// with the character 31 (a waterway) and RGB(82,82,82) otherwise. A list piece that names no way, or a way whose name node is no node, is passed
 // over; a fault takes the error path of that name.
 void drawStreetNames(DrawContext& c, basic::Single fromZoom, basic::Integer fontSize);
 

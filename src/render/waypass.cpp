@@ -45,7 +45,7 @@ void allWaysPass(DrawContext& c) {
         const int w = wayPenWidth(d.wayWidth[way], c.g.viewZoom, d.fileSizeMB);
         if (d.wayLineStyle[way] == 0) d.wayWidth[way] = static_cast<basic::Integer>(w);
         p1.setDrawWidth(w);
-        c.drawWay(i, drawnWhole(p1.foreColor(), d.fileSizeMB) ? nullptr : &kWayWindow);
+        c.drawWay(i, drawnWhole(p1.foreColor(), d.fileSizeMB) ? nullptr : &c.windows.ways);
     }
 }
 

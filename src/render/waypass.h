@@ -3,7 +3,7 @@
 // steps, construction and private ways) as a polyline in its main colour, with a pen width that
 // follows the zoom and the file size. A solid way keeps the width it was drawn with in wayWidth
 // for the later passes of the redraw. For files of 2 MB and more, segments that start outside
-// 1500..6400 x 1500..6000 are left out, except for black, magenta and water-coloured ways.
+// the way window are left out, except for black, magenta and water-coloured ways.
 
 #include "basic/numbers.h"
 

@@ -2,6 +2,7 @@
 
 #include "basic/text.h"
 #include "render/drawerrors.h"
+#include "render/drawwindows.h"
 #include "window/mapwindow.h"
 #include "window/view.h"
 
@@ -15,11 +16,6 @@ namespace {
 
 using basic::Single;
 
-// Track points are drawn only inside this part of the picture.
-constexpr Single kTrackLeft = 1500;
-constexpr Single kTrackRight = 7500;
-constexpr Single kTrackTop = 1500;
-constexpr Single kTrackBottom = 6000;
 // Consecutive track points at least this far apart (map units, horizontally) are not joined.
 constexpr double kTrackGap = 50;
 
@@ -60,6 +56,7 @@ void plotgpx(core::MapWindow& map, basic::Long count, render::DrawErrors& errors
         });
     }
     const std::vector<bool> named = namedPoints(d.gpxNamedPoints, n);
+    const render::DrawWindow tracks = render::drawWindows(map.view).tracks;
 
     // The point drawn as the last track shape of this call, 0 when none yet.
     size_t lastDrawn = 0;
@@ -76,8 +73,7 @@ void plotgpx(core::MapWindow& map, basic::Long count, render::DrawErrors& errors
                 marker.setToolTipText(name);
                 if (name.find('w') != std::string::npos) marker.setPicture(map.stores.Image5.picture());
             });
-        } else if (sx >= kTrackLeft && sx <= kTrackRight && sy >= kTrackTop && sy <= kTrackBottom &&
-                   g.showTracks) {
+        } else if (tracks.contains(sx, sy) && g.showTracks) {
             errors.run([&] {
                 const int k = d.gptCount + 1;
                 platform::ShapeControl& dot = m.gpt.load(k);

@@ -21,7 +21,7 @@ inline constexpr basic::Long kGpxShown = 10000;
 // Places points 1..count (capped at the store, 10000) at the current view. A waypoint or route
 // point, while showWaypoints is set, gets a `gps` marker (gpsCount counts them) centred on its
 // place with its name as tooltip, the second marker picture Image5 when the name holds "w".
-// Any other point inside 1500..7500 x 1500..6000 of p1, while showTracks is set, becomes a `gpt`
+// Any other point inside the track window of p1, while showTracks is set, becomes a `gpt`
 // shape k; Lin2(k) joins it to shape k - 1 when that is the point just before and the two lie
 // under 50 map units apart horizontally. The map positions are made for the loaded file at every
 // call. Faults take the error path.

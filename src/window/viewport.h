@@ -14,6 +14,8 @@
 namespace core {
 
 inline constexpr int kStatusPanels = 5;
+// The VS value that puts the top of p1 at the top of Picture1 (VS places it at 100 - value).
+inline constexpr double kVerticalScrollOrigin = 100;
 
 struct Viewport {
     explicit Viewport(platform::Form& form);

@@ -3,20 +3,43 @@
 #include "basic/numtext.h"
 #include "platform/canvasscale.h"
 #include "platform/dialogs.h"
+#include "platform/units.h"
 #include "window/mapwindow.h"
 #include "window/view.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace core {
 namespace {
 
 constexpr basic::Single kStartZoom = 1.4f;
-// The scroll ranges span three map pictures.
-constexpr double kScrollSpan = 3;
 // Where the map picture waits inside its container until the scroll bars place it.
 constexpr double kParkLeft = -800;
 constexpr double kParkTop = -1000;
 
+// A range of 0..2 x start within 16 bits, the start value in it; a viewport wider than the map
+// picture starts below 0. `start` is rounded to whole pixels from `origin`, so that still copies
+// of the viewport's part of p1 are exact.
+void startAt(platform::ScrollBar& bar, double start, double origin) {
+    const double pixels = std::round((start - origin) / platform::kTwipsPerPixel);
+    const basic::Integer value =
+        basic::cint(std::clamp(origin + pixels * platform::kTwipsPerPixel, -16383.0, 16383.0));
+    bar.setMin(std::min(0, 2 * value));
+    bar.setMax(std::max(0, 2 * value));
+    bar.setValue(value);
+}
+
 } // namespace
+
+void centreMapPicture(MapWindow& map) {
+    Viewport& v = map.view;
+    const double twipsPerUnitX = v.p1.width() / v.p1.scaleWidth();
+    const double twipsPerUnitY = v.p1.height() / v.p1.scaleHeight();
+    startAt(v.VS, kVerticalScrollOrigin + kZoomCentreY * twipsPerUnitY - v.Picture1.height() / 2,
+            kVerticalScrollOrigin);
+    startAt(v.hs, kZoomCentreX * twipsPerUnitX - v.Picture1.width() / 2, 0);
+}
 
 void init(MapWindow& map) {
     Global& g = map.g;
@@ -40,13 +63,10 @@ void init(MapWindow& map) {
     map.toolbars.Frame7[0].setEnabled(true);
     v.p1.setScaleMode(platform::scalemode::User);
     v.Picture1.setScaleMode(platform::scalemode::Twips);
-    v.hs.setMax(basic::cint(kScrollSpan * v.p1.scaleWidth()));
-    v.VS.setMax(basic::cint(kScrollSpan * v.p1.scaleHeight()));
     g.reloadTrailer = true;
     v.p1.move(kParkLeft, kParkTop);
-    // Each assignment runs the bar's change handler, which places the map picture.
-    v.VS.setValue(basic::cint(v.VS.max() / 2.0));
-    v.hs.setValue(basic::cint(v.hs.max() / 2.0));
+    // Each value assigned runs the bar's change handler, which places the map picture.
+    centreMapPicture(map);
     legend.Check2.setValue(0);
     legend.Check5.setValue(0);
     g.authorOverlay = 0;

@@ -9,10 +9,16 @@ namespace core {
 class MapWindow;
 
 // Resets the view for a newly opened file: scale 1, the author list emptied, the zoom buttons
-// enabled, the scroll ranges three times the map picture with the bars in their middles, and
-// zoom 1.4 about the picture centre (offsets -1600, -1320). Neither draws nor touches the data;
-// the caller draws afterwards.
+// enabled, the map picture placed with the zoom centre in the middle of the viewport, and zoom
+// 1.4 about the picture centre (offsets -1600, -1320). Neither draws nor touches the data; the
+// caller draws afterwards.
 void init(MapWindow& map);
+
+// Places the map picture so that the zoom centre lies in the middle of the viewport, through the
+// scroll bars (whose change handlers move it): each bar's range runs from 0 to twice its start
+// value, the start value in its middle as far as 16 bits reach, so the bars reach about as far
+// either way. The viewport's corner lands on a whole pixel of p1.
+void centreMapPicture(MapWindow& map);
 
 // Shows the map point (X, Y) as longitude "/" latitude, each with a blank before a non-negative
 // number. Nothing while the file has no scale.

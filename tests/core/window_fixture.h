@@ -8,6 +8,7 @@
 #include "platform/screen.h"
 #include "prefs/settingsfile.h"
 #include "window/mapwindow.h"
+#include "window/viewwindow.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -25,6 +26,11 @@ namespace core::testing {
 inline constexpr int kScreenWidth = 19200;
 inline constexpr int kScreenHeight = 14400;
 inline constexpr double kStatusTop = 13500;
+inline constexpr int kMenuBarTwips = 450;
+// Screens of 1024 x 768 and 1920 x 1080 pixels.
+inline constexpr platform::ScreenSize kSmallScreen{15360, 11520};
+inline constexpr platform::ScreenSize kWideScreen{28800, 16200};
+inline constexpr int kStatusBarTwips = 720;
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -67,6 +73,22 @@ protected:
         sizeClient(map, width, statusTop);
         map.form.load();
         return map;
+    }
+
+    // The window loaded as Form_Load lays it out on a screen of the given size in twips, its
+    // client area below a menu bar of 30 pixels.
+    MapWindow& loadOnScreen(platform::ScreenSize screen) {
+        platform::injectScreenSize(screen);
+        return load(screen.heightTwips - kMenuBarTwips - kStatusBarTwips, screen.widthTwips);
+    }
+
+    // Gives the viewport a size (2970 x 1590 units of p1) whose centred view lies within every
+    // drawing window as designed, and centres the map picture in it: every drawing window is
+    // then the designed one.
+    static void showDesignedView(MapWindow& map) {
+        map.view.Picture1.setWidth(14850);
+        map.view.Picture1.setHeight(7950);
+        centreMapPicture(map);
     }
 
     // Fixes the window's size so that its client area is `width` wide and the status bar's top

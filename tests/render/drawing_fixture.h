@@ -1,6 +1,7 @@
 #pragma once
 // A main window with a map made in the test: nodes and ways are given at zoom 1 with no offset,
 // so map units are p1 units (3 to a pixel); draw() writes them as the project file and redraws.
+// The viewport is the designed one, so the drawing windows are the designed ones.
 
 #include "basic/colour.h"
 #include "basic/wholefile.h"
@@ -48,15 +49,14 @@ class DrawingTest : public core::testing::WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        map_ = &load();
-        core::init(*map_);
-        map_->g.curFile = appPath() + "/test.osm";
-        map_->g.parsedPath = appPath() + "/test.vnk";
-        map_->g.viewZoom = 1;
-        map_->g.viewOffX = 0;
-        map_->g.viewOffY = 0;
+        start(load());
+        showDesignedView(*map_);
         data.fileSizeMB = 1;
     }
+
+    // A new window laid out on a screen of this size (twips), its viewport as a newly opened
+    // file leaves it.
+    void onScreen(platform::ScreenSize screen) { start(loadOnScreen(screen)); }
 
     core::MapWindow& map() { return *map_; }
     platform::PictureBox& p1() { return map_->view.p1; }
@@ -131,6 +131,16 @@ protected:
     osmimport::ProjectData data;
 
 private:
+    void start(core::MapWindow& map) {
+        map_ = &map;
+        core::init(map);
+        map.g.curFile = appPath() + "/test.osm";
+        map.g.parsedPath = appPath() + "/test.vnk";
+        map.g.viewZoom = 1;
+        map.g.viewOffX = 0;
+        map.g.viewOffY = 0;
+    }
+
     core::MapWindow* map_ = nullptr;
     std::vector<std::pair<double, double>> nodes_;
     std::vector<NodeText> nodeTexts_;

@@ -18,10 +18,23 @@ namespace core::testing {
 
 class LabelPassTest : public WindowTest {
 protected:
-    // The window at the given view, its map picture blank.
+    // The window at the given view, its map picture blank, its viewport the designed one.
     MapWindow& window(basic::Single zoom, basic::Single offX = 0, basic::Single offY = 0) {
         MapWindow& map = load();
         init(map);
+        showDesignedView(map);
+        return atView(map, zoom, offX, offY);
+    }
+
+    // The window laid out on a screen of this size (twips), its viewport as a newly opened file
+    // leaves it, at the given view.
+    MapWindow& windowOnScreen(platform::ScreenSize screen, basic::Single zoom) {
+        MapWindow& map = loadOnScreen(screen);
+        init(map);
+        return atView(map, zoom, 0, 0);
+    }
+
+    static MapWindow& atView(MapWindow& map, basic::Single zoom, basic::Single offX, basic::Single offY) {
         map.g.viewZoom = zoom;
         map.g.viewOffX = offX;
         map.g.viewOffY = offY;

@@ -3,7 +3,9 @@
 
 #include "core/window_fixture.h"
 #include "render/drawerrors.h"
+#include "render/drawwindows.h"
 #include "render/poimarkers.h"
+#include "window/viewwindow.h"
 
 #include <cmath>
 #include <limits>
@@ -21,8 +23,13 @@ const std::string kMarked = "\x1e";
 
 class Plot2Test : public WindowTest {
 protected:
-    core::MapWindow& ready() {
-        core::MapWindow& map = load();
+    // The viewport the designed one, or a wide screen's at the start view.
+    core::MapWindow& ready(bool wideScreen = false) {
+        core::MapWindow& map = wideScreen ? loadOnScreen(core::testing::kWideScreen) : load();
+        if (wideScreen)
+            core::init(map);
+        else
+            showDesignedView(map);
         map.g.viewZoom = 2;
         map.g.viewOffX = 0;
         map.g.viewOffY = 0;
@@ -72,6 +79,16 @@ TEST_F(Plot2Test, TheWindowIncludesItsEdges) {
         place(map, "FIR", "", "", c.x, c.y);
         EXPECT_EQ(map.d.fireCount - before, c.placed ? 1 : 0) << c.x << ", " << c.y;
     }
+}
+
+TEST_F(Plot2Test, OnAWideScreenMarkersReachTheViewportsRightAndBottomEdges) {
+    core::MapWindow& map = ready(true);
+    ASSERT_TRUE(render::visiblePart(map.view).contains(6750, 4700));
+    const basic::Integer before = map.d.fireCount;
+    // At zoom 2: the picture points (6700, 3000) and (3000, 4650).
+    place(map, "FIR", "", "", 3350, 1500);
+    place(map, "FIR", "", "", 1500, 2325);
+    EXPECT_EQ(map.d.fireCount - before, 2);
 }
 
 TEST_F(Plot2Test, BelowZoom1Point4NothingAtAll) {

@@ -12,8 +12,8 @@ class SnapTest : public WindowTest {
 protected:
     // A loaded window at the start view whose map picture holds a different colour in every
     // pixel, so that any misplaced copy shows.
-    MapWindow& patterned() {
-        MapWindow& map = load();
+    MapWindow& patterned(platform::ScreenSize screen = {kScreenWidth, kScreenHeight}) {
+        MapWindow& map = loadOnScreen(screen);
         init(map);
         QImage& image = map.view.p1.image();
         for (int y = 0; y < image.height(); ++y) {
@@ -24,20 +24,31 @@ protected:
         return map;
     }
 
+    // The pixel of p1 at the viewport's top-left corner.
+    static QPoint corner(const MapWindow& map) {
+        return {static_cast<int>(-map.view.p1.left() / 15), static_cast<int>(-map.view.p1.top() / 15)};
+    }
+
     // The part of p1's image at (left, top) the size of p2.
     static QImage region(const MapWindow& map, int left, int top) {
         return map.view.p1.image().copy(left, top, map.view.p2.pixelWidth(), map.view.p2.pixelHeight());
     }
 };
 
-TEST_F(SnapTest, AtTheRestPositionItCopiesFromTheFixedCorner) {
-    MapWindow& map = patterned();
-    ASSERT_EQ(map.view.p2.pixelWidth(), map.view.Picture1.pixelWidth());
-    render::snap(map);
-    EXPECT_TRUE(map.view.p2.visible());
-    EXPECT_FALSE(map.view.p2.autoRedraw());
-    // The corner (12010, 11910) in twips is the pixel (801, 794) of p1.
-    EXPECT_EQ(map.view.p2.image(), region(map, 801, 794));
+TEST_F(SnapTest, AtTheRestPositionItCopiesFromTheViewportsCorner) {
+    for (const platform::ScreenSize screen : {kSmallScreen, kWideScreen}) {
+        MapWindow& map = patterned(screen);
+        ASSERT_EQ(map.view.p2.pixelWidth(), map.view.Picture1.pixelWidth());
+        render::snap(map);
+        EXPECT_TRUE(map.view.p2.visible());
+        EXPECT_FALSE(map.view.p2.autoRedraw());
+        const QPoint at = corner(map);
+        EXPECT_EQ(map.view.p2.image(), region(map, at.x(), at.y())) << screen.widthTwips;
+        // The zoom centre, pixel (1333, 1100) of p1, is the copy's middle.
+        const QRgb middle = map.view.p2.image().pixel(map.view.p2.pixelWidth() / 2, map.view.p2.pixelHeight() / 2);
+        EXPECT_NEAR(qRed(middle) | (qBlue(middle) >> 4) << 8, 1333, 1) << screen.widthTwips;
+        EXPECT_NEAR(qGreen(middle) | (qBlue(middle) & 0xF) << 8, 1100, 1) << screen.widthTwips;
+    }
 }
 
 TEST_F(SnapTest, ItFollowsTheScrollBars) {
@@ -60,7 +71,8 @@ TEST_F(SnapTest, TheDragPreviewShiftsTheRegion) {
     MapWindow& map = patterned();
     // The cursor moved 30 units (10 pixels) right and 60 units (20 pixels) up of the press.
     render::paintShownMap(map, -30, 60);
-    EXPECT_EQ(map.view.p2.image().copy(10, 0, 100, 100), region(map, 801, 794 + 20).copy(0, 0, 100, 100));
+    const QPoint at = corner(map);
+    EXPECT_EQ(map.view.p2.image().copy(10, 0, 100, 100), region(map, at.x(), at.y() + 20).copy(0, 0, 100, 100));
 }
 
 TEST_F(SnapTest, HideSnapHidesAndClears) {

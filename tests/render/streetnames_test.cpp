@@ -3,6 +3,7 @@
 #include "basic/colour.h"
 #include "overlays_fixture.h"
 #include "platform/canvas_test_support.h"
+#include "render/drawwindows.h"
 #include "render/streetnames.h"
 
 namespace core::testing {
@@ -118,6 +119,19 @@ TEST_F(StreetNamePassTest, OnlyInsideTheNameWindowAboveZoom2WithTheOptionOn) {
         // The name stands 20 units above its node.
         EXPECT_EQ(inkNear(map, row.x, row.y - 20, kGrey) > 0, row.drawn)
             << row.zoom << " (" << row.x << ", " << row.y << ") option " << row.option;
+    }
+}
+
+TEST_F(StreetNamePassTest, OnAWideScreenNamesReachTheViewportsRightAndBottomEdges) {
+    for (const auto corner : {std::pair{6700.0, 3000.0}, std::pair{3000.0, 4650.0}}) {
+        MapWindow& map = windowOnScreen(kWideScreen, 4);
+        ASSERT_TRUE(render::visiblePart(map.view).contains(6750, 4700));
+        map.legendPanel.Check1.setValue(1);
+        placeNodes(map, {{corner.first / 4, corner.second / 4}});
+        nameWays(map, {"Main Street"}, {1});
+        map.d.streetNameList = "1#";
+        run(map, render::streetNamePass);
+        EXPECT_GT(inkNear(map, corner.first, corner.second - 20, kGrey), 0) << corner.first;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "drawing_fixture.h"
 #include "render/detailpass.h"
+#include "render/drawwindows.h"
 #include "render/linepasses.h"
 #include "render/waypass.h"
 
@@ -158,6 +159,17 @@ TEST_F(WayPassTest, LargeFilesDrawOnlySegmentsThatStartInTheWindow) {
         draw();
         EXPECT_EQ(at(5400, 3000), c.drawn ? c.colour : background());
     }
+}
+
+TEST_F(WayPassTest, OnAWideScreenLargeFilesAreDrawnToTheViewportsRightEdge) {
+    onScreen(core::testing::kWideScreen);
+    const render::DrawWindow visible = visiblePart(map().view);
+    ASSERT_GT(visible.right, 6700);
+    data.fileSizeMB = 2;
+    const Long red = rgb(200, 0, 0);
+    road(visible.right - 100, visible.right + 300, 3000, look(red, red, 1));
+    draw();
+    EXPECT_EQ(at(visible.right - 50, 3000), red);
 }
 
 TEST_F(WayPassTest, HideErrorsRecoloursTheInnerLines) {

@@ -21,6 +21,7 @@ class GpxDisplayTest : public WindowTest {
 protected:
     core::MapWindow& ready(std::initializer_list<Point> points) {
         core::MapWindow& map = load();
+        showDesignedView(map);
         map.g.viewZoom = 1;
         map.g.viewOffX = 0;
         map.g.viewOffY = 0;

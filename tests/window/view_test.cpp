@@ -136,13 +136,15 @@ TEST_F(ViewResetTest, InitStartsEveryFileAtZoom14AboutTheCentre) {
     EXPECT_TRUE(map.toolbars.Frame7[0].enabled());
     EXPECT_TRUE(map.toolbars.Frame7[1].enabled());
 
-    // The scroll bars span three map pictures and stand in their middles, placing p1.
-    EXPECT_EQ(map.view.hs.max(), 24030);
-    EXPECT_EQ(map.view.VS.max(), 24030);
-    EXPECT_EQ(map.view.hs.value(), 12015);
-    EXPECT_EQ(map.view.VS.value(), 12015);
-    EXPECT_EQ(map.view.p1.left(), -12015);
-    EXPECT_EQ(map.view.p1.top(), 100 - 12015);
+    // The scroll bars stand in the middles of their ranges and put the zoom centre (20000 and
+    // 16500 twips into p1) in the middle of the viewport.
+    const Viewport& v = map.view;
+    EXPECT_EQ(v.hs.min(), 0);
+    EXPECT_EQ(v.VS.min(), 0);
+    EXPECT_EQ(v.hs.max(), 2 * v.hs.value());
+    EXPECT_EQ(v.VS.max(), 2 * v.VS.value());
+    EXPECT_NEAR(v.p1.left() + 20000, v.Picture1.width() / 2, 7.5); // half a pixel
+    EXPECT_NEAR(v.p1.top() + 16500, v.Picture1.height() / 2, 7.5);
 
     init(map);
     EXPECT_TRUE(map.legendPanel.Check3.enabled());
