@@ -12,14 +12,12 @@ namespace {
 struct IdKey {
     bool numeric = false;
     std::int64_t value = 0;
-    std::string_view text;  // trimmed; empty for no id
-    std::size_t length = 0; // the length of its decimal text in an entry
+    std::string_view text; // trimmed; empty for no id
 };
 
 IdKey keyOf(std::string_view raw) {
     IdKey key;
     key.text = basic::trimView(raw);
-    key.length = key.text.size();
     std::string_view digits = key.text;
     if (!digits.empty() && digits.front() == '+') {
         digits.remove_prefix(1);
@@ -30,10 +28,15 @@ IdKey keyOf(std::string_view raw) {
     const auto [ptr, ec] = std::from_chars(digits.data(), end, key.value);
     if (ec != std::errc() || ptr != end) return key;
     key.numeric = true;
-    char buffer[24];
-    key.length =
-        static_cast<std::size_t>(std::to_chars(buffer, buffer + sizeof buffer, key.value).ptr - buffer);
     return key;
+}
+
+// The length of the id's text in an entry: a number is written out again, without the zeros
+// and the "+" it may have been given with.
+std::size_t entryLength(const IdKey& key) {
+    if (!key.numeric) return key.text.size();
+    char buffer[24];
+    return static_cast<std::size_t>(std::to_chars(buffer, buffer + sizeof buffer, key.value).ptr - buffer);
 }
 
 std::size_t decimalLength(Long n) {
@@ -61,7 +64,7 @@ void NodeIdIndex::add(std::string_view id, Long node) {
         ++chunk_;
         chunkLength_ = 1;
     }
-    chunkLength_ += key.length + 1 + decimalLength(node) + 1;
+    chunkLength_ += entryLength(key) + 1 + decimalLength(node) + 1;
     if (key.numeric) {
         const auto [it, isNew] = numbers_.try_emplace(key.value);
         file(it->second, isNew, node);
