@@ -213,7 +213,7 @@ void Canvas::print(std::string_view text, bool newline) {
 }
 
 double Canvas::textWidth(std::string_view text) const {
-    return scale_.scaleX(textWidthPx(currentFont(), toQString(text)), scalemode::Pixels, scalemode::User);
+    return scale_.scaleX(widths_.widthPx(currentFont(), text), scalemode::Pixels, scalemode::User);
 }
 
 double Canvas::textHeight(std::string_view) const {

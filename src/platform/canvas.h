@@ -19,6 +19,7 @@
 #include "platform/gdifont.h"
 #include "platform/gdipen.h"
 #include "platform/rasterops.h"
+#include "platform/textwidths.h"
 
 #include <QImage>
 #include <optional>
@@ -181,6 +182,7 @@ private:
     double currentX_ = 0;
     double currentY_ = 0;
     std::optional<LogFont> selectedFont_;
+    mutable TextWidths widths_;
 };
 
 } // namespace platform
