@@ -18,6 +18,7 @@ std::string faultDescription(int number) {
     case fault::BadFileMode: return "Bad file mode";
     case fault::DeviceIOError: return "Device I/O error";
     case fault::InputPastEndOfFile: return "Input past end of file";
+    case fault::DeviceUnavailable: return "Device unavailable";
     case fault::PermissionDenied: return "Permission denied";
     case fault::PathFileAccessError: return "Path/File access error";
     case fault::PathNotFound: return "Path not found";

@@ -31,6 +31,7 @@ inline constexpr int TypeMismatch = 13;
 inline constexpr int FileNotFound = 53;
 inline constexpr int BadFileMode = 54;
 inline constexpr int InputPastEndOfFile = 62;
+inline constexpr int DeviceUnavailable = 68;
 inline constexpr int PathFileAccessError = 75;
 inline constexpr int PathNotFound = 76;
 inline constexpr int PermissionDenied = 70;

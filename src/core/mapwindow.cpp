@@ -1,5 +1,6 @@
 #include "window/mapwindow.h"
 
+#include "core/editmenu.h"
 #include "core/filemenu.h"
 #include "core/keys.h"
 #include "core/navigation.h"
@@ -52,6 +53,7 @@ MapWindow::MapWindow() {
     connectScrollBars(*this);
     connectNavigation(*this);
     connectFileMenu(*this);
+    connectEditMenu(*this);
     connectKeys(*this);
     connectShutDown(*this);
     render::connectDisplayOptions(*this);

@@ -133,6 +133,12 @@ void Form::setBackColor(std::int32_t colour) {
     invalidateAll();
 }
 
+void Form::setFixedClientSize(double width, double height) {
+    host()->setFixedSize(static_cast<int>(lengthToPixelsX(width)), static_cast<int>(lengthToPixelsY(height)));
+    window_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    hostResized();
+}
+
 void Form::setIcon(const QImage& icon) {
     window_->setWindowIcon(QIcon(QPixmap::fromImage(icon)));
 }

@@ -70,6 +70,8 @@ public:
     std::int32_t backColor() const { return backColor_; }
     void setBackColor(std::int32_t colour);
     void setIcon(const QImage& icon);
+    // A dialog's fixed border: the client area is `width` by `height` twips and cannot be resized.
+    void setFixedClientSize(double width, double height);
     bool keyPreview() const { return keyPreview_; }
     void setKeyPreview(bool preview) { keyPreview_ = preview; }
 

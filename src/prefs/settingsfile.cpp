@@ -5,10 +5,10 @@
 #include "basic/linereader.h"
 #include "basic/linewriter.h"
 #include "basic/numbers.h"
-#include "basic/val.h"
 #include "basic/wholefile.h"
 #include "window/mapwindow.h"
 #include "window/resume.h"
+#include "prefs/numberline.h"
 
 #include <array>
 #include <optional>
@@ -20,8 +20,6 @@ namespace {
 constexpr std::size_t kLineCount = 34;
 constexpr basic::Double kLargestColour = 16777215; // RGB(255,255,255)
 constexpr int kFirstRecentFile = 15;               // mf(15..18)
-
-using Line = std::optional<std::string_view>;
 
 // The first 34 lines of the file as views into its bytes; fewer when the file is shorter.
 class SettingsLines {
@@ -42,51 +40,6 @@ private:
     std::array<std::string_view, kLineCount> lines_{};
     std::size_t count_ = 0;
 };
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::size_t skipDigits(std::string_view v, std::size_t i) {
-    while (i < v.size() && isDigit(v[i]))
-        ++i;
-    return i;
-}
-
-// A decimal number in full: sign, digits with at most one point, an exponent of E or D.
-bool isDecimal(std::string_view v) {
-    std::size_t end = (!v.empty() && (v[0] == '+' || v[0] == '-')) ? 1 : 0;
-    const std::size_t whole = end;
-    end = skipDigits(v, end);
-    std::size_t digits = end - whole;
-    if (end < v.size() && v[end] == '.') {
-        const std::size_t fraction = end + 1;
-        end = skipDigits(v, fraction);
-        digits += end - fraction;
-    }
-    if (digits == 0) return false;
-    if (end < v.size() && std::string_view("EeDd").find(v[end]) != std::string_view::npos) {
-        std::size_t exponent = end + 1;
-        if (exponent < v.size() && (v[exponent] == '+' || v[exponent] == '-')) ++exponent;
-        end = skipDigits(v, exponent);
-        if (end == exponent) return false;
-    }
-    return end == v.size();
-}
-
-// The first value of the line (as the list input reads it) when it is a number; nothing for a
-// missing line, an empty one or one whose value is no number.
-std::optional<double> numberOn(Line line) {
-    if (!line || line->empty()) return std::nullopt;
-    basic::LineReader reader(*line);
-    const std::string_view value = reader.input();
-    if (!isDecimal(value)) return std::nullopt;
-    try {
-        return basic::val(value);
-    } catch (const basic::RuntimeFault&) { // beyond the Double range
-        return std::nullopt;
-    }
-}
 
 // Stores the line's number converted to the target's type; a number outside the type leaves the
 // target as it was.

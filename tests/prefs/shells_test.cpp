@@ -1,6 +1,5 @@
 #include "window/webaddresses.h"
 #include "prefs/infor.h"
-#include "prefs/preferences.h"
 #include "prefs/updat.h"
 #include "prefs/updatecheck.h"
 #include "support/cannedserver.h"
@@ -26,7 +25,6 @@ TEST(ShellsTest, EachShowsModallyWithItsCaptionUntilClosed) {
     ShellCase cases[] = {
         {std::make_unique<Infor>(), "Infor", "Information"},
         {std::make_unique<Updat>(), "updat", "Updates"},
-        {std::make_unique<Preferences>(), "settings", "Settings"},
     };
     for (auto& c : cases) {
         platform::Form& form = *c.form;
