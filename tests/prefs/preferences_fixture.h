@@ -23,6 +23,21 @@ namespace prefs::testing {
 inline const std::vector<std::string> kScreenFonts = {"DejaVu Sans", "@MS Mincho", "0123", "Liberation Serif"};
 inline const std::vector<std::string> kListedFonts = {"DejaVu Sans", "0123", "Liberation Serif"};
 
+// Waits for the window system to report the shown window active (Activate then runs);
+// false when it never does.
+inline bool waitForActivation(Preferences& dialog) {
+    bool activated = false;
+    auto activate = dialog.onActivate;
+    dialog.onActivate = [&] {
+        activated = true;
+        activate();
+    };
+    for (int i = 0; i < 40 && !activated; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 25);
+    dialog.onActivate = activate;
+    return activated;
+}
+
 class PreferencesTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -58,21 +73,6 @@ protected:
     static void activate(Preferences& dialog) {
         QEvent event(QEvent::WindowActivate);
         QCoreApplication::sendEvent(dialog.window(), &event);
-    }
-
-    // Waits for the window system to report the shown window active (Activate then runs);
-    // false when it never does.
-    static bool waitForActivation(Preferences& dialog) {
-        bool activated = false;
-        auto activate = dialog.onActivate;
-        dialog.onActivate = [&] {
-            activated = true;
-            activate();
-        };
-        for (int i = 0; i < 40 && !activated; ++i)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 25);
-        dialog.onActivate = activate;
-        return activated;
     }
 
     // The message box texts shown so far.
