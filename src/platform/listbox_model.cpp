@@ -17,8 +17,9 @@ public:
         return parent.isValid() || !items_ ? 0 : static_cast<int>(items_->size());
     }
 
+    // An editable combo box takes the text of the entry picked from the edit role.
     QVariant data(const QModelIndex& index, int role) const override {
-        if (!items_ || role != Qt::DisplayRole || index.row() < 0 || index.row() >= rowCount({})) return {};
+        if (!items_ || (role != Qt::DisplayRole && role != Qt::EditRole) || index.row() < 0 || index.row() >= rowCount({})) return {};
         return toQString((*items_)[static_cast<size_t>(index.row())]);
     }
 

@@ -187,6 +187,8 @@ TEST_F(ListBoxTest, ComboBoxTextAndListIndex) {
     EXPECT_EQ(clicks, 2);
     emit box->activated(1);
     EXPECT_EQ(clicks, 3) << "picking the entry already chosen clicks again";
+    box->setCurrentIndex(2); // a pick from the drop-down shows the entry in the edit field
+    EXPECT_EQ(box->lineEdit()->text(), "ATMs");
     combo.clear();
     EXPECT_EQ(combo.listIndex(), -1);
     EXPECT_EQ(combo.text(), "Addresses") << "clearing the list keeps the text";
