@@ -1,12 +1,12 @@
 #include "core/editmenu.h"
 
 #include "basic/numbers.h"
-#include "window/layout.h"
-#include "window/mapwindow.h"
 #include "prefs/preferences.h"
 #include "prefs/settingsfile.h"
 #include "render/redraw.h"
 #include "render/snap.h"
+#include "window/layout.h"
+#include "window/mapwindow.h"
 
 namespace core {
 

@@ -37,7 +37,8 @@ std::vector<std::string> folderChain(const std::string& folder) {
 std::vector<std::string> subfoldersOf(const std::string& folder) {
     const QDir dir(toQString(folder));
     std::vector<std::string> paths;
-    for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+    for (const QString& name :
+         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
         paths.push_back(fromQString(dir.filePath(name)));
     return paths;
 }
@@ -66,9 +67,8 @@ DriveListBox::DriveListBox(Container& container, std::string name)
     auto* box = new Hooked<QComboBox>(*this, container.host());
     for (const std::string& place : places_)
         box->addItem(toQString(place));
-    QObject::connect(box, &QComboBox::activated, signalContext(), [this](int row) {
-        runUserEvent(runsWhileBusy(), [&] { choose(row); });
-    });
+    QObject::connect(box, &QComboBox::activated, signalContext(),
+                     [this](int row) { runUserEvent(runsWhileBusy(), [&] { choose(row); }); });
     attachWidget(box);
 }
 
@@ -107,13 +107,15 @@ DirListBox::DirListBox(Container& container, std::string name)
       subfolders_(subfoldersOf(chain_.back())) {
     auto* list = new HookedView<QListWidget>(*this, container.host());
     list->setSelectionMode(QAbstractItemView::SingleSelection);
-    QObject::connect(list, &QListWidget::itemDoubleClicked, signalContext(), [this, list](QListWidgetItem* item) {
-        const int row = list->row(item);
-        const int chainRows = static_cast<int>(chain_.size());
-        const std::string folder = row < chainRows ? chain_[static_cast<std::size_t>(row)]
-                                                   : subfolders_[static_cast<std::size_t>(row - chainRows)];
-        runFromEventLoop([&] { open(folder); });
-    });
+    QObject::connect(list, &QListWidget::itemDoubleClicked, signalContext(),
+                     [this, list](QListWidgetItem* item) {
+                         const int row = list->row(item);
+                         const int chainRows = static_cast<int>(chain_.size());
+                         const std::string folder =
+                             row < chainRows ? chain_[static_cast<std::size_t>(row)]
+                                             : subfolders_[static_cast<std::size_t>(row - chainRows)];
+                         runFromEventLoop([&] { open(folder); });
+                     });
     attachWidget(list);
     showFolders();
 }

@@ -24,7 +24,11 @@ std::vector<std::string> screenFonts() {
     return names;
 }
 
-void injectScreenFonts(std::vector<std::string> names) { injected() = std::move(names); }
-void clearInjectedScreenFonts() { injected().reset(); }
+void injectScreenFonts(std::vector<std::string> names) {
+    injected() = std::move(names);
+}
+void clearInjectedScreenFonts() {
+    injected().reset();
+}
 
 } // namespace platform

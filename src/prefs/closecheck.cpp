@@ -14,8 +14,8 @@ constexpr basic::Single kSlowestSpeed = 1.0f;
 
 // The leading number of the text as Val reads it (0 when there is none); nothing when it does
 // not fit the target type.
-template <typename Convert> auto leadingNumber(std::string_view text, Convert convert)
-    -> std::optional<decltype(convert(0.0))> {
+template <typename Convert>
+auto leadingNumber(std::string_view text, Convert convert) -> std::optional<decltype(convert(0.0))> {
     try {
         return convert(basic::val(text));
     } catch (const basic::RuntimeFault&) {
@@ -52,9 +52,8 @@ std::vector<std::string_view> closeCheck(const ClosingFields& fields, basic::Int
         messages.push_back(kFontSizeMessage);
 
     // A negative limit becomes 0, however far below 0 it lies.
-    const auto greenNodes = leadingNumber(fields.greenNodes, [](double v) {
-        return v < 0 ? basic::Integer{0} : basic::cint(v);
-    });
+    const auto greenNodes =
+        leadingNumber(fields.greenNodes, [](double v) { return v < 0 ? basic::Integer{0} : basic::cint(v); });
     if (greenNodes && startsWithNumber(fields.greenNodes)) {
         settings.maxGreenNodes = *greenNodes;
     } else {

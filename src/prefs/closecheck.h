@@ -22,10 +22,10 @@ inline constexpr std::string_view kGreenNodesMessage =
 
 // What the window's fields hold when it is closed.
 struct ClosingFields {
-    bool zoomLeft = true;      // "Zoom Left" ticked
-    std::string speed;         // txmil
-    std::string fontSize;      // Text2
-    std::string greenNodes;    // Text3
+    bool zoomLeft = true;           // "Zoom Left" ticked
+    std::string speed;              // txmil
+    std::string fontSize;           // Text2
+    std::string greenNodes;         // Text3
     basic::Integer patternFill = 1; // Check2
 };
 

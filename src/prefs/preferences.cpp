@@ -22,12 +22,21 @@ constexpr double kColourTop = 4620;
 constexpr double kNumberTop[3] = {5160, 5580, 6000};
 constexpr double kNumberWidth = 720;
 
-enum Caption { StreetFont, PlacesFont, LabelFont, RouteCalibration, MilesPerHour, MinimumFontSize, GreenNodes };
-constexpr const char* kCaptions[] = {"Street Font",       "Places Font",  "Label Font",
-                                     "Route Calibration", "miles / hour", "Minimum Font Size",
+enum Caption {
+    StreetFont,
+    PlacesFont,
+    LabelFont,
+    RouteCalibration,
+    MilesPerHour,
+    MinimumFontSize,
+    GreenNodes
+};
+constexpr const char* kCaptions[] = {"Street Font",          "Places Font",  "Label Font",
+                                     "Route Calibration",    "miles / hour", "Minimum Font Size",
                                      "Maximum 'Green' nodes"};
 
-platform::LabelControl& fieldCaption(Preferences& form, Caption which, double left, double top, double width) {
+platform::LabelControl& fieldCaption(Preferences& form, Caption which, double left, double top,
+                                     double width) {
     platform::LabelControl& label = form.Label1.addDesignElement(which, form);
     label.setCaption(kCaptions[which]);
     label.setBackStyle(0);
@@ -76,8 +85,8 @@ void Preferences::layOut() {
     button(Option2.addDesignElement(1, *this), "GPX", kMargin + 1020, kFolderTop, 900, 255);
     Label3.setBackStyle(0);
     Label3.move(kMargin + 2160, kFolderTop - 60, folderWidth - 2160, 480);
-    platform::TextBox& folder = textBox(Text1.addDesignElement(4, *this), "path", kMargin, kFolderTop + 480,
-                                        folderWidth - 540);
+    platform::TextBox& folder =
+        textBox(Text1.addDesignElement(4, *this), "path", kMargin, kFolderTop + 480, folderWidth - 540);
     folder.setEnabled(false);
     button(Command4.addDesignElement(6, *this), "...", kFormWidth - kMargin - 420, kFolderTop + 480, 420,
            kRowHeight);

@@ -9,7 +9,6 @@
 // other fields by the close check, which keeps the window open until speed and font size are
 // valid (prefs/closecheck.h).
 
-#include "window/global.h"
 #include "platform/controlarray.h"
 #include "platform/folderlists.h"
 #include "platform/form.h"
@@ -18,6 +17,7 @@
 #include "platform/listbox_combo.h"
 #include "platform/widgets_buttons.h"
 #include "platform/widgets_textbox.h"
+#include "window/global.h"
 
 namespace prefs {
 
@@ -28,22 +28,22 @@ class Preferences : public platform::Form {
 public:
     explicit Preferences(core::Global& g);
 
-    platform::ControlArray<platform::LabelControl> Label1{"Label1"}; // the fields' captions
-    platform::ControlArray<platform::ComboBox> Combo1{"Combo1"};     // street, places, label font
-    platform::ControlArray<platform::TextBox> Text1{"Text1"};       // 1..3 previews, 4 the folder
+    platform::ControlArray<platform::LabelControl> Label1{"Label1"};   // the fields' captions
+    platform::ControlArray<platform::ComboBox> Combo1{"Combo1"};       // street, places, label font
+    platform::ControlArray<platform::TextBox> Text1{"Text1"};          // 1..3 previews, 4 the folder
     platform::ControlArray<platform::OptionButton> Option2{"Option2"}; // "OSM", "GPX"
     platform::DriveListBox Drive1{*this, "Drive1"};
     platform::DirListBox Dir1{*this, "Dir1"};
     platform::ControlArray<platform::CommandButton> Command4{"Command4"}; // 1 "Set Folder", 6 "..."
     platform::LabelControl Label3{*this, "Label3"};
     platform::ControlArray<platform::CommandButton> Command2{"Command2"}; // the two colour buttons
-    platform::ShapeControl Shape3{*this, "Shape3"}; // the background colour
-    platform::ShapeControl Shape4{*this, "Shape4"}; // the default colour
-    platform::ControlArray<platform::CheckBox> Check1{"Check1"}; // "Zoom Left", "Zoom Right"
+    platform::ShapeControl Shape3{*this, "Shape3"};                       // the background colour
+    platform::ShapeControl Shape4{*this, "Shape4"};                       // the default colour
+    platform::ControlArray<platform::CheckBox> Check1{"Check1"};          // "Zoom Left", "Zoom Right"
     platform::TextBox txmil{*this, "txmil"};
     platform::TextBox Text2{*this, "Text2"};
     platform::TextBox Text3{*this, "Text3"};
-    platform::CheckBox Check2{*this, "Check2"}; // "Pattern Fill"
+    platform::CheckBox Check2{*this, "Check2"};          // "Pattern Fill"
     platform::CommandButton Command1{*this, "Command1"}; // "OK"
 
     // The folderPaths slot the folder list writes: 5 OSM, 4 GPX, 0 before either is chosen.

@@ -3,7 +3,6 @@
 
 #include "basic/colour.h"
 #include "basic/numtext.h"
-#include "window/resume.h"
 #include "platform/control_keys.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
@@ -12,6 +11,7 @@
 #include "prefs/closecheck.h"
 #include "prefs/fontlist.h"
 #include "prefs/preferences.h"
+#include "window/resume.h"
 
 #include <string>
 

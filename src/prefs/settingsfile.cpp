@@ -6,9 +6,9 @@
 #include "basic/linewriter.h"
 #include "basic/numbers.h"
 #include "basic/wholefile.h"
+#include "prefs/numberline.h"
 #include "window/mapwindow.h"
 #include "window/resume.h"
-#include "prefs/numberline.h"
 
 #include <array>
 #include <optional>

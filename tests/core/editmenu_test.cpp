@@ -6,7 +6,6 @@
 #include "prefs/preferences_fixture.h"
 #include "render/redrawcount_fixture.h"
 
-#include <QApplication>
 #include <QTimer>
 #include <cstdio>
 
@@ -63,11 +62,14 @@ TEST_F(EditMenuTest, OkSavesEverySettingAndMovesTheZoomButtons) {
     for (const platform::Frame& frame : map.toolbars.Frame7)
         EXPECT_EQ(frame.left(), testing::kScreenWidth - 1030);
     const Settings s = saved(map);
-    EXPECT_EQ((std::array{s.folderPaths[4], s.folderPaths[5]}), (std::array<std::string, 2>{"/maps/gpx", "/maps/osm"}));
+    EXPECT_EQ((std::array{s.folderPaths[4], s.folderPaths[5]}),
+              (std::array<std::string, 2>{"/maps/gpx", "/maps/osm"}));
     EXPECT_EQ(s.fontNames, (std::array<std::string, 3>{"Arial", "Arial", "0123"}));
-    EXPECT_EQ((std::tuple{s.maxGreenNodes, s.zoomLeft, s.speedMph, s.backColour, s.labelFontSize, s.patternFill}),
-              (std::tuple{Integer{75}, false, 4.5f, 0x102030, Integer{7}, Integer{0}}));
-    EXPECT_TRUE(basic::readFileBytes(map.g.settingsPath).ends_with(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"));
+    EXPECT_EQ(
+        (std::tuple{s.maxGreenNodes, s.zoomLeft, s.speedMph, s.backColour, s.labelFontSize, s.patternFill}),
+        (std::tuple{Integer{75}, false, 4.5f, 0x102030, Integer{7}, Integer{0}}));
+    EXPECT_TRUE(
+        basic::readFileBytes(map.g.settingsPath).ends_with(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"));
     EXPECT_EQ(redraws(), 1) << "the new colour";
 
     dialogs().scriptOpenFile(std::nullopt);
@@ -95,19 +97,6 @@ TEST_F(EditMenuTest, ANewSizeOrColourRedrawsOnceBehindTheStillCopyAndNoChangeNev
     runDialog(map, [](prefs::Preferences&) {});
     EXPECT_EQ(redraws(), 2);
     EXPECT_EQ(saved(map).backColour, 0x405060);
-}
-
-TEST_F(EditMenuTest, NothingOpensWhileAFileIsImported) {
-    MapWindow& map = opened();
-    map.d.mapLoading = true;
-    QTimer::singleShot(0, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            ADD_FAILURE() << "opened";
-            modal->hide();
-        }
-    });
-    med_Click(map, 0);
-    QCoreApplication::processEvents();
 }
 
 } // namespace

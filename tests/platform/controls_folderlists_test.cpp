@@ -43,8 +43,9 @@ TEST(FolderListsTest, TheFolderListShowsTheChainAndOpensFoldersOnDoubleClick) {
 
     folders.setPath(at("/maps/gamma/../"));
     EXPECT_EQ(folders.path(), at("/maps"));
-    EXPECT_EQ((std::vector{folders.list(-2), folders.list(-1), folders.list(0), folders.list(1), folders.list(2)}),
-              (std::vector{at(""), at("/maps"), at("/maps/Alpha"), at("/maps/beta"), at("/maps/gamma")}));
+    EXPECT_EQ(
+        (std::vector{folders.list(-2), folders.list(-1), folders.list(0), folders.list(1), folders.list(2)}),
+        (std::vector{at(""), at("/maps"), at("/maps/Alpha"), at("/maps/beta"), at("/maps/gamma")}));
     EXPECT_EQ(folders.listCount(), 3) << "hidden folders are left out";
     for (const std::string& bad : {at("/maps/none"), std::string()})
         EXPECT_EQ(faultOf([&] { folders.setPath(bad); }), basic::fault::PathNotFound) << bad;

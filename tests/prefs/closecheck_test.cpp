@@ -19,16 +19,19 @@ TEST(CloseCheckTest, EachFieldStoresWhatItCanAndRefusesWithItsMessage) {
         int fontSize, maxGreen;
         Messages shown;
     } cases[] = {
-        {"abc", "7", "50", 0.0f, 7, 50, {S}},     {"0.5", "16.5", "-5", 0.5f, 16, 0, {S}},
+        {"abc", "7", "50", 0.0f, 7, 50, {S}},      {"0.5", "16.5", "-5", 0.5f, 16, 0, {S}},
         {"1e40", "5.5", "12.5", 3.3f, 6, 12, {S}}, {"4", "17", "13.5", 4.0f, 17, 14, {F}},
         {"0", "20", "50", 0.0f, 20, 50, {S, F}},   {"4", "1e9", "100000", 4.0f, 7, 50, {F, G}},
         {"4", "9", "abc", 4.0f, 9, 50, {G}},       {"12.5 mph", "9", "-100000", 12.5f, 9, 0, {}},
     };
     for (const Case& c : cases) {
         core::Settings s;
-        const Messages shown = closeCheck(
-            {.zoomLeft = false, .speed = c.speed, .fontSize = c.size, .greenNodes = c.green, .patternFill = 0}, 7,
-            s);
+        const Messages shown = closeCheck({.zoomLeft = false,
+                                           .speed = c.speed,
+                                           .fontSize = c.size,
+                                           .greenNodes = c.green,
+                                           .patternFill = 0},
+                                          7, s);
         EXPECT_EQ(shown, c.shown) << c.speed << " " << c.size << " " << c.green;
         EXPECT_EQ((std::tuple{s.speedMph, int{s.labelFontSize}, int{s.maxGreenNodes}}),
                   (std::tuple{c.speedMph, c.fontSize, c.maxGreen}))

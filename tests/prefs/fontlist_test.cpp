@@ -37,7 +37,8 @@ TEST_F(PreferencesTest, AMissingListIsBuiltOnceWithoutAtThenLoadedSilently) {
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     Preferences& first = open();
     EXPECT_EQ(messages(), Names{"Font data not found: Compiling fonts."});
-    EXPECT_EQ(basic::readFileBytes(fontsPath()), " 1.971 \r\n 3 \r\nDejaVu Sans\r\n0123\r\nLiberation Serif\r\n");
+    EXPECT_EQ(basic::readFileBytes(fontsPath()),
+              " 1.971 \r\n 3 \r\nDejaVu Sans\r\n0123\r\nLiberation Serif\r\n");
     for (int chooser = 0; chooser < 3; ++chooser) {
         Names listed;
         for (int i = 0; i < first.Combo1[chooser].listCount(); ++i)

@@ -17,7 +17,8 @@
 
 namespace prefs::testing {
 
-inline const std::vector<std::string> kScreenFonts = {"DejaVu Sans", "@MS Mincho", "0123", "Liberation Serif"};
+inline const std::vector<std::string> kScreenFonts = {"DejaVu Sans", "@MS Mincho", "0123",
+                                                      "Liberation Serif"};
 inline const std::vector<std::string> kListedFonts = {"DejaVu Sans", "0123", "Liberation Serif"};
 
 // Waits until the window system reports the shown window active, which runs Activate.
@@ -49,7 +50,9 @@ protected:
     }
 
     std::string fontsPath() const { return g.dataFolder + "/fonts.dat"; }
-    platform::ScriptedDialogs& dialogs() { return static_cast<platform::ScriptedDialogs&>(platform::dialogs()); }
+    platform::ScriptedDialogs& dialogs() {
+        return static_cast<platform::ScriptedDialogs&>(platform::dialogs());
+    }
 
     // A new opening: the window made, shown and activated.
     Preferences& open() {

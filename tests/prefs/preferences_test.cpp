@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QListWidget>
-#include <QTimer>
 
 namespace prefs {
 namespace {
@@ -27,31 +26,26 @@ protected:
     }
 };
 
-TEST_F(DialogTest, ShownModallyItIsFilledAtOpeningAndAChosenFontTakesItsSlot) {
+TEST_F(DialogTest, TheFieldsAreFilledAtOpeningAndAChosenFontTakesItsSlot) {
     core::Settings& s = g.settings;
     s.fontNames = {"0123", "Ab", ""};
     s.zoomLeft = false;
     s.backColour = 0x1E140A;
     s.speedMph = 4.5f;
     s.patternFill = 0;
-    Preferences dialog(g);
-    QTimer::singleShot(0, [&] {
-        ASSERT_TRUE(testing::waitForActivation(dialog));
-        EXPECT_EQ(s.fontNames, (std::array<std::string, 3>{"0123", "Arial", "Arial"}));
-        EXPECT_EQ(dialog.Text1[2].font().name, "Arial");
-        EXPECT_EQ((Texts{dialog.txmil.text(), dialog.Text2.text(), dialog.Text3.text()}), (Texts{"4.5", "7", "50"}));
-        EXPECT_EQ((std::vector{dialog.Check1[0].value(), dialog.Check1[1].value(), dialog.Check2.value()}),
-                  (std::vector{0, 1, 0}));
-        EXPECT_EQ(dialog.Shape3.backColor(), 0x1E140A);
-        EXPECT_EQ(dialog.Shape4.backColor(), kDefaultColour);
-        EXPECT_FALSE(dialog.Dir1.enabled());
-        dialog.Combo1[1].setListIndex(1);
-        EXPECT_EQ((Texts{s.fontNames[1], dialog.Text1[2].text(), dialog.Text1[2].font().name}),
-                  (Texts{"0123", "0123", "0123"}));
-        dialog.Command1.raiseClick();
-    });
-    dialog.show(true);
-    EXPECT_FALSE(dialog.visible());
+    Preferences& dialog = open();
+    EXPECT_EQ(s.fontNames, (std::array<std::string, 3>{"0123", "Arial", "Arial"}));
+    EXPECT_EQ(dialog.Text1[2].font().name, "Arial");
+    EXPECT_EQ((Texts{dialog.txmil.text(), dialog.Text2.text(), dialog.Text3.text()}),
+              (Texts{"4.5", "7", "50"}));
+    EXPECT_EQ((std::vector{dialog.Check1[0].value(), dialog.Check1[1].value(), dialog.Check2.value()}),
+              (std::vector{0, 1, 0}));
+    EXPECT_EQ((std::vector{dialog.Shape3.backColor(), dialog.Shape4.backColor()}),
+              (std::vector{0x1E140A, kDefaultColour}));
+    EXPECT_FALSE(dialog.Dir1.enabled());
+    dialog.Combo1[1].setListIndex(1);
+    EXPECT_EQ((Texts{s.fontNames[1], dialog.Text1[2].text(), dialog.Text1[2].font().name}),
+              (Texts{"0123", "0123", "0123"}));
 }
 
 TEST_F(DialogTest, SetFolderAndAPressOnTheFolderListStoreTheChosenKindsFolder) {
