@@ -7,6 +7,7 @@
 #include "core/progress.h"
 #include "core/recentfiles.h"
 #include "core/startup.h"
+#include "import/loadbinary.h"
 #include "platform/dialogs.h"
 #include "platform/hourglass.h"
 #include "poi/chkfrm.h"
@@ -18,6 +19,7 @@
 #include "window/resume.h"
 #include "window/viewwindow.h"
 
+#include <optional>
 #include <string>
 
 namespace core {
@@ -36,12 +38,42 @@ constexpr int kExit = 20;
 constexpr int kOsmFolder = 5;
 constexpr const char* kNameGap = "     ";
 
-// Reads the OSM file and, when it gave a text, imports it.
-void importOsm(MapWindow& map, const std::string& path) {
+// What names the map on screen: the file, the recent files and the status bar's name panel.
+struct ShownFile {
+    std::string curFile;
+    RecentFiles recent;
+    std::string namePanel;
+
+    explicit ShownFile(const MapWindow& map) : curFile(map.g.curFile), namePanel(map.view.sb1.panelText(1)) {
+        for (int i = 0; i < kRecentFileCount; ++i)
+            recent[static_cast<size_t>(i)] = map.menus.mf[kFirstRecentFile + i].caption();
+    }
+
+    // An import that shows no new map (cancelled, stopped, or its project file not written)
+    // leaves the previous map on screen: its names come back with it.
+    void restore(MapWindow& map) const {
+        map.g.curFile = curFile;
+        for (int i = 0; i < kRecentFileCount; ++i)
+            map.menus.mf[kFirstRecentFile + i].setCaption(recent[static_cast<size_t>(i)]);
+        map.view.sb1.setPanelText(1, namePanel);
+    }
+};
+
+// The one message for an OSM file that gives nothing to import; true when there was one.
+bool refusedOsm(const std::string& path) {
+    const std::optional<std::string> why = osmimport::unreadableFile(path);
+    if (why) platform::dialogs().msgBox(*why);
+    return why.has_value();
+}
+
+// Reads the OSM file and, when it gave a text, imports it. True when the new map is shown.
+bool importOsm(MapWindow& map, const std::string& path) {
     std::string text = loadbinary(map, path);
-    if (text.empty()) return;
-    resumeNextWithMessage([&] { showmap(map, std::move(text)); });
+    if (text.empty()) return false;
+    bool shown = false;
+    resumeNextWithMessage([&] { shown = showmap(map, std::move(text)); });
     resumeNextWithMessage([&] { ablemenus(map, true); });
+    return shown;
 }
 
 // The name, the wheel timer and the status bar after a file was chosen.
@@ -61,8 +93,10 @@ void openFile(MapWindow& map, int index) {
         platform::dialogs()
             .openFile({.initDir = folder, .filter = pattern, .fileName = pattern, .title = ""})
             .value_or(pattern);
-    if (!isFile(name) || name.find('*') != std::string::npos) return;
+    if (name.find('*') != std::string::npos) return;
+    if (osm ? refusedOsm(name) : !isFile(name)) return;
 
+    const ShownFile before(map);
     map.g.curFile = name;
     resumeNextWithMessage([&] { poi::unloadpois(map); });
     announce(map, name);
@@ -72,7 +106,7 @@ void openFile(MapWindow& map, int index) {
     if (osm) {
         map.g.reloadTrailer = true;
         resumeNextWithMessage([&] { map.view.sb1.setPanelText(3, ""); });
-        importOsm(map, name);
+        if (!importOsm(map, name)) before.restore(map);
     } else {
         map.g.parsedPath = map.g.curFile;
         resumeNextWithMessage([&] { cleartxt(map); });
@@ -90,16 +124,24 @@ void openFile(MapWindow& map, int index) {
 void openRecentFile(MapWindow& map, int index) {
     const std::string name = map.menus.mf[index].caption();
     if (!name.empty()) {
-        if (!isFile(name)) {
+        const bool osm = basic::lcase(name).find(".osm") != std::string::npos;
+        if (!isFile(name) && !osm) {
             platform::dialogs().msgBox(name + " doesn't exist");
             return;
         }
+        if (osm && refusedOsm(name)) return;
+        const ShownFile before(map);
         map.g.curFile = name;
         resumeNextWithMessage([&] { init(map); });
         resumeNextWithMessage([&] { poi::unloadpois(map); });
         map.g.settings.poiMode = 1;
-        if (basic::lcase(name).find(".osm") != std::string::npos) {
-            importOsm(map, name);
+        if (osm) {
+            if (!importOsm(map, name)) {
+                before.restore(map);
+                map.d.drawBusy = false;
+                platform::hourglassOff();
+                return;
+            }
         } else {
             map.g.parsedPath = name;
             map.d.leakedAreas.clear();

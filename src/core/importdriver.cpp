@@ -20,6 +20,7 @@
 #include "window/resume.h"
 
 #include <optional>
+#include <string>
 #include <utility>
 
 namespace core {
@@ -99,23 +100,32 @@ void stopEarly(MapWindow& map, bool wheelTimer) {
     map.g.quoteChar = '"';
 }
 
-// The project file, whole or not at all, under the OSM file's title in the data folder. The
-// FIXME list stays escaped in memory, as the FIXME report reads it.
-void writeProjectFile(MapWindow& map, char quote) {
+// The project file, whole or not at all, under the OSM file's title in the data folder; only a
+// file written whole becomes parsedPath. The FIXME list stays escaped in memory, as the FIXME
+// report reads it. False, after its one message, when the file could not be written.
+bool writeProjectFile(MapWindow& map, char quote) {
     Global& g = map.g;
     MapData& d = map.d;
-    g.parsedPath = g.dataFolder + "/" + osmimport::ftrim(g.curFile) + ".vnk";
-    if (const auto failed = osmimport::saveProjectFile(g.parsedPath, d, quote))
+    const std::string path = g.dataFolder + "/" + osmimport::ftrim(g.curFile) + ".vnk";
+    if (const auto failed = osmimport::saveProjectFile(path, d, quote)) {
         platform::dialogs().msgBox(*failed);
-    else
-        g.fileVersion = d.fileVersion;
+        return false;
+    }
+    g.parsedPath = path;
+    g.fileVersion = d.fileVersion;
     d.fixmeList = osmimport::swap(d.fixmeList, osmimport::kEscape);
+    return true;
 }
 
+struct ImportOutcome {
+    double counted = 0;   // the counted features, for the POI display
+    bool written = false; // the project file was written: the new map is shown
+};
+
 // The whole import, then the project file. The OSM text and everything the import made from it
-// are gone when the import returns, before the drawing reads the project file back. The
-// counted features, for the POI display; none when the import stopped before its node loop.
-std::optional<double> importText(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
+// are gone when the import returns, before the drawing reads the project file back. None when
+// the import stopped before its node loop.
+std::optional<ImportOutcome> importText(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
     WindowImportListener listener(map, watch);
     const platform::PictureBox& p1 = map.view.p1;
     const osmimport::ImportSettings settings{map.g.progVersion, map.d.fileSizeMB, p1.scaleWidth(),
@@ -127,19 +137,20 @@ std::optional<double> importText(MapWindow& map, std::string osmText, const Phas
         result.end == ImportEnd::TooManyNodes)
         return std::nullopt;
     if (result.waysRead) resumeNext([&] { map.view.p1.setForeColor(0); });
-    double counted = 0;
+    ImportOutcome outcome;
     for (const basic::Long count : map.d.countCaptions)
-        counted += static_cast<double>(count);
+        outcome.counted += static_cast<double>(count);
     if (result.end == ImportEnd::Done) {
         watched(watch, "project file");
-        writeProjectFile(map, result.quote);
+        outcome.written = writeProjectFile(map, result.quote);
     }
-    if (map.g.cancelRequested) {
-        // Nothing of a cancelled import stays: the drawing brings back the previous file, if any.
+    if (!outcome.written) {
+        // Nothing of a cancelled or unwritten import stays: the drawing brings back the previous
+        // file, if any, and no FIXME report is made of what the user does not see.
         static_cast<osmimport::ProjectData&>(map.d) = osmimport::ProjectData{};
         map.g.cancelRequested = false;
     }
-    return counted;
+    return outcome;
 }
 
 void endSequence(MapWindow& map, double counted) {
@@ -172,25 +183,26 @@ void endSequence(MapWindow& map, double counted) {
 
 } // namespace
 
-void showmap(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
+bool showmap(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
     watched(watch, "set-up");
     const bool wheelTimer = map.view.tm2.enabled();
     setUp(map, osmText);
     if (osmText.empty()) {
         stopEarly(map, wheelTimer);
-        return;
+        return false;
     }
     map.progress.frm1.setVisible(true);
     resumeNext([&] { map.legendPanel.Check3.setValue(0); });
     letInputThrough();
 
-    const std::optional<double> counted = importText(map, std::move(osmText), watch);
-    if (!counted) {
+    const std::optional<ImportOutcome> outcome = importText(map, std::move(osmText), watch);
+    if (!outcome) {
         stopEarly(map, wheelTimer);
-        return;
+        return false;
     }
     watched(watch, "end sequence");
-    endSequence(map, *counted);
+    endSequence(map, outcome->counted);
+    return outcome->written;
 }
 
 } // namespace core

@@ -8,8 +8,9 @@
 // An import ends in one of three ways:
 // - normally: the project file is written whole to dataFolder & "/" & the file title of
 //   curFile & ".vnk" (which becomes parsedPath) and the end sequence draws it;
-// - cancelled: nothing is written, nothing of the import stays in the data model, and the end
-//   sequence draws the project file parsedPath named before, left byte for byte as it was;
+// - cancelled, or the project file could not be written (after its one message "Can't write
+//   '<path>'"): nothing of the import stays in the data model, no FIXME report is made, and the
+//   end sequence draws the project file parsedPath named before, left byte for byte as it was;
 // - stopped early, for an empty text, a file without bounds ("Can't find 'boundaries'") or one
 //   over the node limit: after its message the program is usable again (not busy, the map
 //   picture shown and enabled, the wheel timer as before, the display options enabled) and
@@ -31,7 +32,8 @@ class MapWindow;
 
 // `showmap`: imports osmText, the whole text of the OSM file named by curFile, as the loader
 // read it. `watch` hears each phase as it starts: "set-up", the captions above, "project file"
-// and "end sequence".
-void showmap(MapWindow& map, std::string osmText, const PhaseWatch& watch = {});
+// and "end sequence". True when the project file was written: the map on screen is then the
+// new one; otherwise it is still the one parsedPath named before.
+bool showmap(MapWindow& map, std::string osmText, const PhaseWatch& watch = {});
 
 } // namespace core

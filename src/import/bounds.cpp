@@ -11,21 +11,12 @@ namespace osmimport {
 
 namespace {
 
-// The number value of text as a Single, 0 when it holds none or one beyond the Single range.
-Single singleValue(std::string_view text) {
-    try {
-        return basic::csng(basic::val(text));
-    } catch (const basic::RuntimeFault&) {
-        return 0;
-    }
+Single latitude(std::string_view text) {
+    return static_cast<Single>(degreesValue(text, kMostLatitude));
 }
 
-double doubleValue(std::string_view text) {
-    try {
-        return basic::val(text);
-    } catch (const basic::RuntimeFault&) {
-        return 0;
-    }
+Single longitude(std::string_view text) {
+    return static_cast<Single>(degreesValue(text, kMostLongitude));
 }
 
 std::optional<Long> scaleOf(double scaleWidth, double west, double east) {
@@ -52,9 +43,9 @@ Bounds boundsForm(std::string_view header, std::size_t at, char quote, double sc
     const std::string_view rest = header.substr(std::min(header.size(), at + 8));
     Bounds b;
     b.form = BoundsForm::Bounds;
-    b.mapLat0 = singleValue(getval(rest, "maxlat", quote));
-    b.mapLon0 = singleValue(getval(rest, "minlon", quote));
-    b.mapScale = scaleOf(scaleWidth, b.mapLon0, doubleValue(getval(rest, "maxlon", quote)));
+    b.mapLat0 = latitude(getval(rest, "maxlat", quote));
+    b.mapLon0 = longitude(getval(rest, "minlon", quote));
+    b.mapScale = scaleOf(scaleWidth, b.mapLon0, degreesValue(getval(rest, "maxlon", quote), kMostLongitude));
     return b;
 }
 
@@ -64,14 +55,24 @@ Bounds boxForm(std::string_view header) {
         first = first.substr(std::min(first.size(), box + 5));
     Bounds b;
     b.form = BoundsForm::BoundBox;
-    b.mapLat0 = singleValue(first);
-    b.mapLon0 = singleValue(commaItem(header, 1));
-    if (b.mapLat0 == 0) b.mapLat0 = singleValue(commaItem(header, 2));
+    b.mapLat0 = latitude(first);
+    b.mapLon0 = longitude(commaItem(header, 1));
+    if (b.mapLat0 == 0) b.mapLat0 = latitude(commaItem(header, 2));
     b.mapScale = kBoxFormScale;
     return b;
 }
 
 } // namespace
+
+double degreesValue(std::string_view text, double most) {
+    double v = 0;
+    try {
+        v = basic::val(text);
+    } catch (const basic::RuntimeFault&) {
+        return 0;
+    }
+    return std::fabs(v) <= most ? v : 0; // NaN fails the test too
+}
 
 Bounds readBounds(std::string_view header, char quote, double scaleWidth) {
     if (const std::size_t at = header.find("<bounds"); at != std::string_view::npos)

@@ -36,11 +36,20 @@ struct Bounds {
     std::optional<Long> mapScale;
 };
 
+// The greatest latitude and longitude there are, in degrees.
+inline constexpr double kMostLatitude = 90;
+inline constexpr double kMostLongitude = 180;
+
+// The number value of a latitude or longitude text: a value that is not a finite number within
+// -most..most (a garbled digit can make 1E+200 of it) reads as a missing one does, as 0.
+double degreesValue(std::string_view text, double most);
+
 // The bounds in the file header (the text before the first "<node"). The "<bounds" form gives
 // the north edge maxlat, the west edge minlon and the scale scaleWidth / |maxlon - minlon| / 4,
 // rounded halves to even; minlat is not read. The "<bound" form takes the first two numbers
 // after "box=" and its quote as latitude and longitude (the third number when the first is 0)
-// and the fixed scale 4800. A value that is missing, or that no Single holds, reads as 0.
+// and the fixed scale 4800. A value that is missing, or that is no latitude or longitude
+// (degreesValue), reads as 0.
 Bounds readBounds(std::string_view header, char quote, double scaleWidth);
 
 // 1 + |mapLat0| / 100 as a Single: 1.515 for 51.5 and 1.339 for -33.9.

@@ -48,11 +48,34 @@ private:
     Single maxY_ = 0;
 };
 
+// The candidates of one search: counted against kMostLabelCandidates, with the cancel asked
+// every kLabelCandidatesPerAsk of them.
+class Budget {
+public:
+    explicit Budget(const CancelCheck& cancelled) : cancelled_(cancelled) {}
+
+    // False once the search must stop: the budget is spent or the import was cancelled.
+    bool take() {
+        if (stopped()) return false;
+        ++spent_;
+        if (cancelled_ && spent_ % kLabelCandidatesPerAsk == 0 && cancelled_()) cancelledSeen_ = true;
+        return !cancelledSeen_;
+    }
+    bool stopped() const noexcept { return spent_ >= kMostLabelCandidates || cancelledSeen_; }
+    bool cancelled() const noexcept { return cancelledSeen_; }
+
+private:
+    const CancelCheck& cancelled_;
+    int spent_ = 0;
+    bool cancelledSeen_ = false;
+};
+
 // Runs tryValue(v) for v = from, from + step, ... while v does not pass to, as a loop over a
-// Single counter does, until tryValue accepts. A counter too large to grow by step ends the
-// loop instead of spinning.
-template <typename Try> bool forSingle(Single from, Single to, Single step, Try&& tryValue) {
+// Single counter does, until tryValue accepts or the budget ends the search. A counter too
+// large to grow by step ends the loop instead of spinning.
+template <typename Try> bool forSingle(Single from, Single to, Single step, Budget& budget, Try&& tryValue) {
     for (Single v = from; v <= to;) {
+        if (!budget.take()) return false;
         if (tryValue(v)) return true;
         const Single next = v + step;
         if (next == v) break;
@@ -74,17 +97,24 @@ bool labelCentroid(std::span<const PolyPoint> corners, Single& cx, Single& cy) {
     return true;
 }
 
-LabelSearch searchLabelPoint(std::span<const PolyPoint> corners, const LabelBox& box) {
+LabelSearch searchLabelPoint(std::span<const PolyPoint> corners, const LabelBox& box,
+                             const CancelCheck& cancelled) {
     LabelSearch s;
     labelCentroid(corners, s.cx, s.cy);
     if (s.cx < 1 || s.cy < 1) return s;
     s.searched = true;
 
     const Candidates candidates(corners);
+    Budget budget(cancelled);
     const auto found = [&](int pass) {
         s.found = true;
         s.pass = pass;
         return s;
+    };
+    // A stopped search keeps the last point it tried.
+    const auto stopped = [&] {
+        s.cancelled = budget.cancelled();
+        return budget.stopped();
     };
 
     if (candidates.passes(s.cx, s.cy, 1)) return found(1);
@@ -95,42 +125,48 @@ LabelSearch searchLabelPoint(std::span<const PolyPoint> corners, const LabelBox&
     const Single middleY = box.minY + rangeY / 2;
 
     s.cy = middleY;
-    if (forSingle(box.minX, box.maxX, 4, [&](Single x) {
+    if (forSingle(box.minX, box.maxX, 4, budget, [&](Single x) {
             s.cx = x;
             return candidates.passes(s.cx, s.cy, 4);
         })) {
         return found(2);
     }
+    if (stopped()) return s;
 
     s.cy = middleY;
-    if (forSingle(rangeX / 2, box.maxX / 2, 4, [&](Single t) {
+    if (forSingle(rangeX / 2, box.maxX / 2, 4, budget, [&](Single t) {
             s.cx = box.minX + t;
             return candidates.passes(s.cx, s.cy, 4);
         })) {
         return found(3);
     }
+    if (stopped()) return s;
 
     s.cx = middleX;
-    if (forSingle(rangeY / 2, box.maxY / 2, 4, [&](Single t) {
+    if (forSingle(rangeY / 2, box.maxY / 2, 4, budget, [&](Single t) {
             s.cy = box.minY + t;
             return candidates.passes(s.cx, s.cy, 3);
         })) {
         return found(4);
     }
+    if (stopped()) return s;
 
     // A box without width has no diagonal to walk (and t / 0 has no value).
-    if (rangeX != 0 && forSingle(0, rangeX, 1, [&](Single t) {
+    if (rangeX != 0 && forSingle(0, rangeX, 1, budget, [&](Single t) {
             s.cx = box.minX + t;
             s.cy = box.maxY - t / rangeX * rangeY;
             return candidates.passes(s.cx, s.cy, 2);
         })) {
         return found(5);
     }
+    stopped();
     return s;
 }
 
 Long streetNameAngle(Single ax, Single ay, Single bx, Single by) {
     const Single angle = GetAngle(ax, ay, bx, by, ax, by);
+    // A node beyond every range has no direction to it (the angle has no value): level.
+    if (!std::isfinite(angle)) return 0;
     // Whole degrees as the "0" format writes them: halves away from zero.
     auto degrees = static_cast<Long>(std::round(angle / kPolygonPi * 180));
     if (degrees < 0) degrees += 360;

@@ -33,7 +33,19 @@ struct LabelSearch {
     // False when the search never started: the centre was below 1 in either coordinate (an
     // area of 0 has the centre 0, 0). Then no label is recorded at the last point tried.
     bool searched = false;
+    // The user cancelled the import while the search ran; nothing else of it counts.
+    bool cancelled = false;
 };
+
+// The candidates one search tries at most. A sliver (a corner read far from the rest) spans a
+// box so wide that walking it unit by unit would freeze the import; a label needs far fewer.
+inline constexpr int kMostLabelCandidates = 4096;
+// The search asks whether the import was cancelled every this many candidates (which also lets
+// waiting window events through).
+inline constexpr int kLabelCandidatesPerAsk = 256;
+
+// Asked during a long search: true when the import was cancelled.
+using CancelCheck = std::function<bool()>;
 
 // FindCentroid with each coordinate written as decimal text and read back (7 significant
 // digits): the label point of a pattern area, and the first candidate of the search. False,
@@ -48,8 +60,11 @@ bool labelCentroid(std::span<const PolyPoint> corners, Single& cx, Single& cy);
 //   3  on the middle row, x = minX + t for t from half the width up to maxX / 2, step 4, d 4;
 //   4  on the middle column, y = minY + t for t from half the height up to maxY / 2, step 4, d 3;
 //   5  along the diagonal from bottom-left to top-right, x in steps of 1, d 2.
-// A centre below 1 in either coordinate ends the search before pass 1 (searched false).
-LabelSearch searchLabelPoint(std::span<const PolyPoint> corners, const LabelBox& box);
+// A centre below 1 in either coordinate ends the search before pass 1 (searched false). After
+// kMostLabelCandidates candidates in all the search gives up (not found, at the last point
+// tried); so wherever the full walk finds a point early, the result is the same.
+LabelSearch searchLabelPoint(std::span<const PolyPoint> corners, const LabelBox& box,
+                             const CancelCheck& cancelled = {});
 
 // The street-name direction in whole degrees 0..359 for the segment from a to b, where a is the
 // left node (ax <= bx): the angle at b between the direction to a and the horizontal towards

@@ -66,7 +66,20 @@ basic::Single fileSizeMB(std::int64_t size) {
     return static_cast<basic::Single>(static_cast<double>(size) / 1024 / 1024);
 }
 
+std::optional<std::string> unreadableFile(const std::string& path) {
+    if (path.empty()) return std::nullopt;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return path + " doesn't exist";
+    if (!S_ISREG(info.st_mode)) return path + " is not a file";
+    if (info.st_size == 0) return path + " is empty";
+    return std::nullopt;
+}
+
 LoadedText loadbinary(const std::string& path, LoadClient& client) {
+    if (const auto why = unreadableFile(path)) {
+        client.message(*why);
+        return {};
+    }
     if (!regularFileSize(path)) return {};
     client.hourglassOn();
     for (int i = 0; i < 3; ++i)
@@ -105,7 +118,10 @@ LoadedText loadbinary(const std::string& path, LoadClient& client) {
         }
         client.doEvents();
     }
-    if (loaded.text.empty()) client.hourglassOff();
+    if (loaded.text.empty()) {
+        client.message(path + " is empty"); // it was emptied while the loader started
+        return nothing(client, sizeMB);
+    }
     return loaded;
 }
 

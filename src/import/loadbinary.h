@@ -47,10 +47,16 @@ struct LoadedText {
     std::optional<basic::Single> sizeMB; // set once the length was accepted
 };
 
-// The text of the file at `path`. Empty, with no message, for an empty path, a path that names
-// no regular file, or an empty file. Empty after a message for a file that vanishes while the
-// loader starts (path & " doesn't exist"), a refused size, and a file that cannot be opened or
-// read to its end (the runtime's description of the fault): nothing half-read is imported.
+// Why the file at `path` gives nothing to import, before it is read: path & " doesn't exist",
+// path & " is not a file" (a folder, a pipe, a device) or path & " is empty". None for an empty
+// path (nothing was chosen) and for a regular file with bytes in it.
+std::optional<std::string> unreadableFile(const std::string& path);
+
+// The text of the file at `path`. Empty, with no message, for an empty path. Empty after one
+// message for a file unreadableFile refuses, a file that vanishes or is emptied while the
+// loader starts (path & " doesn't exist", path & " is empty"), a refused size, and a file that
+// cannot be opened or read to its end (the runtime's description of the fault): nothing
+// half-read is imported.
 // The hourglass goes on at the start and stays on when a text comes back (the import turns it
 // off); it is off again whenever the text is empty.
 LoadedText loadbinary(const std::string& path, LoadClient& client);

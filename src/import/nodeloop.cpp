@@ -1,9 +1,8 @@
 #include "import/nodeloop.h"
 
 #include "basic/case.h"
-#include "basic/fault.h"
 #include "basic/numtext.h"
-#include "basic/val.h"
+#include "import/bounds.h"
 #include "import/tagtext.h"
 
 #include <algorithm>
@@ -13,14 +12,6 @@
 namespace osmimport {
 
 namespace {
-
-double numberValue(std::string_view text) {
-    try {
-        return basic::val(text);
-    } catch (const basic::RuntimeFault&) {
-        return 0;
-    }
-}
 
 bool fitsSingle(double v) {
     return std::fabs(v) <= std::numeric_limits<Single>::max();
@@ -67,8 +58,8 @@ bool readNodes(const NodePieces& pieces, char quote, const Projection& projectio
         if (client.cancelRequested()) return false;
         const std::string_view whole = pieces.piece(i);
         node.index = i;
-        node.lat = numberValue(getval(whole, "lat", quote));
-        node.lon = numberValue(getval(whole, "lon", quote));
+        node.lat = degreesValue(getval(whole, "lat", quote), kMostLatitude);
+        node.lon = degreesValue(getval(whole, "lon", quote), kMostLongitude);
         data.nodeY[i] = node.lat;
         data.nodeX[i] = node.lon;
         ids.add(getval(whole, "id", quote), i);

@@ -9,6 +9,7 @@
 #include "import/tagtext.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <initializer_list>
 #include <vector>
@@ -30,6 +31,13 @@ template <typename T> void requireSlots(const std::vector<T>& v, Long count, std
 // Markers 2..count have their texts at 0..count - 2; a count of 1 or less has none.
 void requireTexts(const std::vector<std::string>& texts, Long count) {
     if (count > 1) requireSlots(texts, count - 1, 0);
+}
+
+// A floating item as the file may hold it: a file with an infinity or a NaN in it could not be
+// read back, so such a value is fault 6 "Overflow" and the file is not written.
+template <typename T> T finite(T v) {
+    if (!std::isfinite(v)) basic::raise(basic::fault::Overflow);
+    return v;
 }
 
 std::string escaped(std::string_view text) {
@@ -71,11 +79,11 @@ void checkCounts(const ProjectData& d) {
 }
 
 void writeHeader(LineWriter& w, const ProjectData& d) {
-    w.number(d.fileVersion, kNoBlank);
-    w.number(d.mapLon0, kNoBlank);
-    w.number(d.mapLat0, kNoBlank);
+    w.number(finite(d.fileVersion), kNoBlank);
+    w.number(finite(d.mapLon0), kNoBlank);
+    w.number(finite(d.mapLat0), kNoBlank);
     w.number(d.mapScale, kNoBlank);
-    w.number(d.fileSizeMB, kNoBlank);
+    w.number(finite(d.fileSizeMB), kNoBlank);
     w.number(d.amenityTotal, kNoBlank);
     w.number(d.lab2Count, kNoBlank);
     w.number(d.shopCount, kNoBlank);
@@ -93,8 +101,8 @@ void writeHeader(LineWriter& w, const ProjectData& d) {
 void writeNodes(LineWriter& w, const ProjectData& d) {
     std::string name;
     for (Long i = 1; i <= d.nodeCount; ++i) {
-        w.number(d.nodeX[i], kNoBlank);
-        w.number(d.nodeY[i], kNoBlank);
+        w.number(finite(d.nodeX[i]), kNoBlank);
+        w.number(finite(d.nodeY[i]), kNoBlank);
         w.text(escaped(d.nodeInfo[i]));
         name = escaped(d.nodeName[i]);
         name += ' ';
@@ -107,19 +115,19 @@ void writeWays(LineWriter& w, const ProjectData& d) {
         w.text(d.wayNodes[i]);
         w.number(d.wayWidth[i], kNoBlank);
         w.number(d.wayLineStyle[i], kNoBlank);
-        w.number(d.wayColour[i], kNoBlank);
+        w.number(finite(d.wayColour[i]), kNoBlank);
         if (d.wayExtraColour[i])
-            w.number(*d.wayExtraColour[i], kNoBlank);
+            w.number(finite(*d.wayExtraColour[i]), kNoBlank);
         else
             w.text("");
         w.number(d.wayLayer[i], kNoBlank);
-        w.number(d.wayLineStyleColour[i], kNoBlank);
+        w.number(finite(d.wayLineStyleColour[i]), kNoBlank);
         w.number(d.wayNameAngle[i], kNoBlank);
         w.number(d.wayNameNode[i], kNoBlank);
-        w.number(d.wayMaxSegment[i], kNoBlank);
-        w.number(d.wayLabelX[i], kNoBlank);
-        w.number(d.wayLabelY[i], kNoBlank);
-        w.number(d.wayFill[i], kNoBlank);
+        w.number(finite(d.wayMaxSegment[i]), kNoBlank);
+        w.number(finite(d.wayLabelX[i]), kNoBlank);
+        w.number(finite(d.wayLabelY[i]), kNoBlank);
+        w.number(finite(d.wayFill[i]), kNoBlank);
         w.number(d.wayFillArg[i], kNoBlank);
         w.text(escaped(d.wayName[i]));
         w.text(escaped(d.wayUser[i]));
@@ -131,9 +139,9 @@ void writeLabels(LineWriter& w, const ProjectData& d) {
     for (Long k = 1; k <= d.lab2Count; ++k) {
         const LabelRecord& label = d.labels[static_cast<std::size_t>(k - 1)];
         w.text(escaped(label.caption));
-        w.plain(label.x);
-        w.plain(label.y);
-        w.plain(label.width);
+        w.plain(finite(label.x));
+        w.plain(finite(label.y));
+        w.plain(finite(label.width));
     }
 }
 

@@ -15,7 +15,8 @@ namespace osmimport {
 // The bytes of the project file. quote is the import's quote character, which the Other Nodes
 // text (T15) loses. The quest texts decide the AREA list (T11) and, when there is any quest
 // marker, the area records (T16). A count larger than its array is fault 9 "Subscript out of
-// range".
+// range"; a floating value that is not finite (no reader could take it back) is fault 6
+// "Overflow".
 std::string projectFileBytes(const ProjectData& data, char quote);
 
 // Writes the project file whole or not at all. Returns the message "Can't write '" & path & "'"

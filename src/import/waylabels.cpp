@@ -59,7 +59,12 @@ void WayPhase::placeLabel() {
         data.wayLabelY[i] = cy;
         data.wayFill[i] = look_.wayFill;
     } else if (look_.isArea) {
-        const LabelSearch search = searchLabelPoint(way_.polygon, box_);
+        const LabelSearch search =
+            searchLabelPoint(way_.polygon, box_, [this] { return client_.cancelRequested(); });
+        if (search.cancelled) {
+            cancelled_ = true;
+            return;
+        }
         bool found = search.found;
         cx = search.cx;
         cy = search.cy;

@@ -96,7 +96,7 @@ WayPhaseEnd WayPhase::run(ProjectData& data) {
             client_.progress(
                 static_cast<int>(basic::roundHalfEven(static_cast<double>(i) / count * 64 + 36)));
         readWay(i);
-        if (client_.cancelRequested()) return WayPhaseEnd::Cancelled;
+        if (cancelled_ || client_.cancelRequested()) return WayPhaseEnd::Cancelled;
     }
     return WayPhaseEnd::Done;
 }

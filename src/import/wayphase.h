@@ -135,6 +135,7 @@ private:
     LabelBox box_; // kept from way to way: only ways without a line colour reset it
     std::string unclosedIndexList_ = ",";
     std::string platformPosList_;
+    bool cancelled_ = false; // seen inside a way, by the label search
 };
 
 } // namespace osmimport

@@ -161,21 +161,21 @@ TEST_F(FileMenuTest, EmptyRecentEntryLoadsNothingButMovesUp) {
     EXPECT_TRUE(dialogs().shown().empty());
 }
 
-// ".osm" in any letter case is an OSM file for the loader (an empty one imports nothing);
-// anything else is drawn as a project file.
+// ".osm" in any letter case is an OSM file for the loader (an empty one is refused with its
+// message and changes nothing); anything else is drawn as a project file.
 TEST_F(FileMenuTest, RecentFileKindFollowsItsName) {
     MapWindow& map = load();
     const std::string osm = write("LEEDS.OSM", "");
     const std::string project = copyData("import/pretty-double.vnk", "york.vnk");
     setRecentFiles(map, {"a", "b", osm, project});
 
-    map.d.fileSizeMB = 7;
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
     mf_Click(map, 17);
-    EXPECT_EQ(map.g.curFile, osm);
-    EXPECT_EQ(map.d.fileSizeMB, 0) << "read by the OSM loader";
+    ASSERT_EQ(dialogs().shown().size(), 1u);
+    EXPECT_EQ(dialogs().shown()[0].text, osm + " is empty") << "the OSM loader's refusal";
+    EXPECT_EQ(map.g.curFile, "");
     EXPECT_EQ(map.g.parsedPath, "") << "not taken for a project file";
-    EXPECT_EQ(map.g.viewZoom, 1.4f);
-    EXPECT_EQ(recentFiles(map), (RecentFiles{osm, "a", "b", project}));
+    EXPECT_EQ(recentFiles(map), (RecentFiles{"a", "b", osm, project}));
 
     map.d.leakedAreas = "4#";
     mf_Click(map, 18);
@@ -183,7 +183,7 @@ TEST_F(FileMenuTest, RecentFileKindFollowsItsName) {
     EXPECT_EQ(map.g.parsedPath, project);
     EXPECT_EQ(map.d.leakedAreas, "");
     EXPECT_FALSE(map.d.drawBusy);
-    EXPECT_EQ(recentFiles(map), (RecentFiles{project, osm, "a", "b"}));
+    EXPECT_EQ(recentFiles(map), (RecentFiles{project, "a", "b", osm}));
     EXPECT_EQ(map.view.sb1.panelText(1), project + "     ");
     EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace osmimport {
@@ -90,24 +91,25 @@ TEST(LoadBinaryRulesTest, FileSizeInMegabytesOfSinglePrecision) {
     EXPECT_EQ(fileSizeMB(kChunkBytes), static_cast<float>(48'673'404.0 / 1048576));
 }
 
-TEST_F(LoadBinaryTest, NothingToLoadGivesNoMessageAndLeavesThePointer) {
+// Nothing chosen gives nothing, silently; a file that gives nothing to import says why, once,
+// before the pointer changes.
+TEST_F(LoadBinaryTest, NothingToLoadSaysWhyAndLeavesThePointer) {
     ASSERT_EQ(::mkdir(path("folder.osm").c_str(), 0755), 0);
-    for (const std::string& where : {std::string(), path("missing.osm"), path("folder.osm")}) {
+    const std::string empty = write("empty.osm", "");
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"", {}},
+        {path("missing.osm"), {path("missing.osm") + " doesn't exist"}},
+        {path("folder.osm"), {path("folder.osm") + " is not a file"}},
+        {empty, {empty + " is empty"}},
+    };
+    for (const auto& [where, messages] : cases) {
+        client_.messages.clear();
         const LoadedText loaded = loadbinary(where, client_);
         EXPECT_TRUE(loaded.text.empty()) << where;
         EXPECT_FALSE(loaded.sizeMB) << where;
+        EXPECT_EQ(client_.messages, messages);
     }
-    EXPECT_TRUE(client_.messages.empty());
     EXPECT_FALSE(client_.everOn);
-}
-
-TEST_F(LoadBinaryTest, EmptyFileGivesTheEmptyTextWithoutMessage) {
-    const LoadedText loaded = loadbinary(write("empty.osm", ""), client_);
-    EXPECT_TRUE(loaded.text.empty());
-    EXPECT_EQ(loaded.sizeMB, 0.0f);
-    EXPECT_TRUE(client_.messages.empty());
-    EXPECT_TRUE(client_.everOn);
-    EXPECT_FALSE(client_.hourglass);
 }
 
 TEST_F(LoadBinaryTest, BytesArriveUndecodedAndTheHourglassStaysOn) {
