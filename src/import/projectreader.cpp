@@ -12,6 +12,11 @@ namespace osmimport {
 
 namespace {
 
+constexpr double kMostColour = 0xFFFFFF;
+// Solid .. inside solid, the pen styles the picture takes.
+constexpr Integer kFirstLineStyle = 0;
+constexpr Integer kLastLineStyle = 6;
+
 // The values a text can hold at most: every one ends at a comma, a line feed or the end.
 long long valuesIn(std::string_view bytes) {
     return static_cast<long long>(
@@ -47,6 +52,26 @@ bool isNumber(std::string_view s) {
     return end == s.size();
 }
 
+// An index list as the drawing reads it: pieces between "#", each empty or a whole number
+// (blanks before it allowed). Any other piece means the file was damaged: fault 13.
+void checkIndexList(std::string_view list) {
+    std::size_t from = 0;
+    for (std::size_t hash = list.find('#'); hash != std::string_view::npos; hash = list.find('#', from)) {
+        std::string_view piece = list.substr(from, hash - from);
+        from = hash + 1;
+        piece.remove_prefix(std::min(piece.find_first_not_of(' '), piece.size()));
+        if (!piece.empty() && piece.front() == '-') piece.remove_prefix(1);
+        if (piece.size() > 10 || !std::all_of(piece.begin(), piece.end(), isDigit))
+            basic::raise(basic::fault::TypeMismatch);
+    }
+}
+
+// A colour item the drawing hands to the picture, which takes RGB values 0..&HFFFFFF only.
+double checkedColour(double colour) {
+    if (!(colour >= 0 && colour <= kMostColour)) basic::raise(basic::fault::InvalidPropertyValue);
+    return colour;
+}
+
 class ItemReader {
 public:
     explicit ItemReader(std::string_view bytes) : in_(bytes), capacity_(valuesIn(bytes)) {}
@@ -56,6 +81,11 @@ public:
         return in_.input();
     }
     std::string text() { return std::string(raw()); }
+    std::string indexList() {
+        const std::string_view list = raw();
+        checkIndexList(list);
+        return std::string(list);
+    }
     std::string unescaped() { return swap(raw(), kUnescape); }
     void skip() { raw(); }
 
@@ -108,11 +138,11 @@ void readHeader(ItemReader& in, ProjectData& d) {
     d.shopCount = in.whole();
     in.whole(); // reserved
     d.buildingCount = in.whole();
-    d.areaList = in.text();
-    d.bridgeList = in.text();
-    d.waterwayList = in.text();
-    d.tramList = in.text();
-    d.boundaryList = in.text();
+    d.areaList = in.indexList();
+    d.bridgeList = in.indexList();
+    d.waterwayList = in.indexList();
+    d.tramList = in.indexList();
+    d.boundaryList = in.indexList();
     const Long nodes = in.count();
     const Long ways = in.count();
     in.expect(kNodeValues * nodes + kWayValues * ways + kLabelValues * d.lab2Count + kTrailerValues);
@@ -132,19 +162,24 @@ void readNodes(ItemReader& in, ProjectData& d) {
 
 void readWays(ItemReader& in, ProjectData& d) {
     for (Long i = 1; i <= d.wayCount; ++i) {
-        d.wayNodes[i] = in.text();
+        d.wayNodes[i] = in.indexList();
         d.wayWidth[i] = in.integer();
         d.wayLineStyle[i] = in.integer();
-        d.wayColour[i] = in.number();
+        if (d.wayLineStyle[i] < kFirstLineStyle || d.wayLineStyle[i] > kLastLineStyle)
+            basic::raise(basic::fault::InvalidPropertyValue);
+        d.wayColour[i] = checkedColour(in.number());
         d.wayExtraColour[i] = in.variant();
+        if (d.wayExtraColour[i]) checkedColour(*d.wayExtraColour[i]);
         d.wayLayer[i] = in.integer();
-        d.wayLineStyleColour[i] = in.number();
+        d.wayLineStyleColour[i] = in.number(); // 0 or less: no casing, never handed to the picture
+        if (d.wayLineStyleColour[i] > kMostColour) basic::raise(basic::fault::InvalidPropertyValue);
         d.wayNameAngle[i] = in.whole();
         d.wayNameNode[i] = in.whole();
         d.wayMaxSegment[i] = in.single();
         d.wayLabelX[i] = in.single();
         d.wayLabelY[i] = in.single();
-        d.wayFill[i] = in.number();
+        d.wayFill[i] = in.number(); // 0 or less: no fill
+        if (d.wayFill[i] > kMostColour) basic::raise(basic::fault::InvalidPropertyValue);
         d.wayFillArg[i] = in.integer();
         d.wayName[i] = in.unescaped();
         d.wayUser[i] = in.unescaped();

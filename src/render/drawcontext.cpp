@@ -58,10 +58,9 @@ float DrawContext::screenY(double mapY) const {
 }
 
 void DrawContext::line(Long a, Long b) {
-    if (placeable(a) && placeable(b))
-        p1.linePixels(pixel(a), pixel(b), x(b), y(b));
-    else
-        errors.run([] { basic::raise(basic::fault::Overflow); });
+    // A node no pixel can hold lies far off any view: its segments are left out, as a node
+    // index the file does not hold is.
+    if (placeable(a) && placeable(b)) p1.linePixels(pixel(a), pixel(b), x(b), y(b));
 }
 
 void DrawContext::drawWay(Long i, const DrawWindow* window) {

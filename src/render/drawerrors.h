@@ -2,7 +2,8 @@
 // The one error path of a drawing: the first fault of a call shows its description, and no
 // second message is shown in the same call. In the normal drawing every fault skips only its own
 // statement; a drawing that ends at its first fault (the Planning Sheet) leaves the statement
-// with DrawingEnded, which no statement of the drawing catches.
+// with DrawingEnded, which no statement of the drawing catches. A drawing of a file whose fault
+// was shown already is quiet: it shows none (see redraw).
 
 #include "basic/fault.h"
 #include "platform/dialogs.h"
@@ -19,7 +20,11 @@ class DrawErrors {
 public:
     enum class OnFault { SkipStatement, EndDrawing };
 
-    explicit DrawErrors(OnFault onFault = OnFault::SkipStatement) : onFault_(onFault) {}
+    explicit DrawErrors(OnFault onFault = OnFault::SkipStatement, bool quiet = false)
+        : onFault_(onFault), shown_(quiet) {}
+
+    // Whether a message was shown, or would have been but for quiet.
+    bool shown() const noexcept { return shown_; }
 
     template <class F> void run(F&& statement) {
         try {

@@ -105,11 +105,13 @@ void redraw(core::MapWindow& map, const StepObserver& observer) {
     }
 
     setUp(map);
-    DrawErrors errors;
+    const std::string file = projectFileIdentity(g.parsedPath);
+    DrawErrors errors(DrawErrors::OnFault::SkipStatement, g.faultShownFor == file);
     errors.run([&] { map.markers.lab2[0].setFontName(g.settings.fontNames[2]); });
     if (observer) observer("reload");
     errors.run([&] { reloadProject(map); });
     drawPasses(map, errors, observer);
+    if (errors.shown()) g.faultShownFor = file;
     finish(map);
     if (observer) observer("end");
 }

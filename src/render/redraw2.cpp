@@ -113,11 +113,14 @@ void redraw2(core::MapWindow& map, const StepObserver& observer) {
     platform::hourglassOn();
     map.d.drawBusy = true;
     g.reloadTrailer = true;
-    DrawErrors errors(DrawErrors::OnFault::EndDrawing);
+    const std::string file = projectFileIdentity(g.parsedPath);
+    DrawErrors errors(DrawErrors::OnFault::EndDrawing, g.faultShownFor == file);
     try {
         errors.run([&] { drawAll(map, errors, observer); });
     } catch (const DrawingEnded&) {
-        // The fault has been shown; the window is made usable below.
+        // The fault has been shown (now or in an earlier drawing of the file); the window is
+        // made usable below.
+        g.faultShownFor = file;
     }
     finish(map);
     if (observer) observer("end");

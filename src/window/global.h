@@ -49,6 +49,9 @@ struct Global {
     std::string curFile;      // the opened OSM or project file
     std::string parsedPath;   // the project file the map is drawn from
     std::string webPagePath;  // dataFolder & "/googmap.html" once the web-map page was written
+    // The project file (path, size and time of writing) whose drawing has shown its fault
+    // message: a damaged file says so once, not on every pan and zoom.
+    std::string faultShownFor;
     char quoteChar = '"';
 
     Integer penMode = 13;

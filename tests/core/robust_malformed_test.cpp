@@ -44,3 +44,4 @@ TEST_F(RobustMalformedWaysTest, WaysWithoutReferencesAndOddIdsAreStoredAsTheyRes
 
 } // namespace
 } // namespace core::testing
+

@@ -2,12 +2,16 @@
 // headless (nodes and their classification) and damaged project files read back.
 
 #include "../basic/fault_of.h"
+#include "basic/clock.h"
 #include "basic/text.h"
 #include "import/projectreader.h"
 #include "import/projectwriter.h"
 #include "projectsample.h"
 #include "robust_import.h"
+#include "wayphase_fixture.h"
 
+#include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace osmimport::testing {
@@ -213,6 +217,156 @@ TEST(RobustMalformedTest, AbsurdCountsAreRefused) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(faultOf([&] { readProjectFile(withLine(c.line, c.count)); }), c.fault) << c.what;
+}
+
+
+// A corner read far from the rest (a missing or garbled longitude) makes an area a sliver whose
+// box the label search would walk for minutes. The search tries at most a few thousand
+// candidates, so it ends at once; where the full walk finds a place early, it finds the same.
+TEST(RobustMalformedTest, TheLabelSearchOverASliverIsBounded) {
+    // 64 corners, at most 2 units high: no point has room around it.
+    std::vector<PolyPoint> sliver;
+    for (Long k = 0; k < 62; ++k)
+        sliver.push_back({3000 + k * 2, 3000});
+    sliver.push_back({3'000'000, 3001});
+    sliver.push_back({3000, 3002});
+    const LabelBox box{3000, 3000, 3'000'000, 3002};
+    const basic::Stopwatch clock;
+    const LabelSearch none = searchLabelPoint(sliver, box);
+    EXPECT_LT(clock.seconds(), 0.5);
+    EXPECT_TRUE(none.searched);
+    EXPECT_FALSE(none.found);
+
+    // A block at the left end: the middle row's fourth unit from the left is the first point
+    // well inside, as a walk without end finds it.
+    const std::vector<PolyPoint> block = {{3000, 3000}, {3400, 3000}, {3400, 3199}, {3'000'000, 3200},
+                                          {3400, 3201}, {3400, 3400}, {3000, 3400}};
+    const LabelSearch early = searchLabelPoint(block, LabelBox{3000, 3000, 3'000'000, 3400});
+    ASSERT_TRUE(early.found);
+    EXPECT_EQ(early.pass, 2);
+    EXPECT_EQ(early.cx, 3004);
+    EXPECT_EQ(early.cy, 3200);
+
+    int asked = 0;
+    const LabelSearch cancelled = searchLabelPoint(sliver, box, [&] { return ++asked == 1; });
+    EXPECT_TRUE(cancelled.cancelled);
+    EXPECT_FALSE(cancelled.found);
+    EXPECT_EQ(asked, 1);
+}
+
+class RobustMalformedWaysTest : public WayPhaseTest {
+protected:
+    // Buildings of 64 corners: 63 on a small ring, one without a position (so far off the map).
+    std::string slivers(int count) {
+        std::string text = "<osm version=\"0.6\">\n <bounds minlat=\"51.4\" minlon=\"-1.6\" maxlat=\"51.5\" "
+                           "maxlon=\"-1.5\"/>\n";
+        for (int k = 1; k <= 63; ++k) {
+            const double a = k * 2 * 3.14159265 / 63;
+            text += " <node id=\"" + std::to_string(k) + "\" lat=\"" + std::to_string(51.45 + 0.0005 * std::sin(a)) +
+                    "\" lon=\"" + std::to_string(-1.55 + 0.001 * std::cos(a)) + "\"/>\n";
+        }
+        text += " <node id=\"64\"/>\n";
+        for (int w = 1; w <= count; ++w) {
+            std::vector<std::string> refs;
+            for (int k = 1; k <= 64; ++k)
+                refs.push_back(std::to_string(k));
+            refs.push_back("1");
+            text += way(std::to_string(w), refs, {{"building", "yes"}, {"name", "Shed"}});
+        }
+        return text + "</osm>\n";
+    }
+};
+
+TEST_F(RobustMalformedWaysTest, SliversImportAtOnceAndACancelInTheirSearchEndsTheImport) {
+    const basic::Stopwatch clock;
+    ASSERT_EQ(read(slivers(3)), WayPhaseEnd::Done);
+    EXPECT_LT(clock.seconds(), 1.0);
+    EXPECT_EQ(data.wayCount, 3);
+
+    // Asked once per node; the next question comes from the first sliver's search.
+    client = RecordingClient{};
+    client.cancelAt = 65;
+    data = ProjectData{};
+    EXPECT_EQ(read(slivers(3)), WayPhaseEnd::Cancelled);
+    EXPECT_EQ(client.asked, 65);
+    EXPECT_EQ(data.wayLabelX[1], 0);
+    EXPECT_EQ(data.wayNodes[2], "");
+}
+
+// A coordinate that is no finite latitude or longitude (one flipped byte makes 9.51E+238 of a
+// longitude) is read as a missing one; the project file made from it reads back whole, with
+// every value within its type.
+TEST_F(RobustMalformedWaysTest, CoordinatesBeyondTheGlobeGiveAFileThatReadsBack) {
+    const std::vector<OsmNode> nodes = {
+        {"1", "1e200", "51.45"}, {"2", "-1.55", "51.46"}, {"3", "-1.56", "1e308"}, {"4", "9.51E+238", "-1E+39"}};
+    const std::string ways = way("1", {"1", "2"}, {{"highway", "residential"}, {"name", "High Rd"}}) +
+                             way("2", {"3", "2", "4"}, {{"highway", "primary"}, {"name", "Low Rd"}});
+    ASSERT_EQ(read(osmText(nodes, ways)), WayPhaseEnd::Done);
+    EXPECT_EQ(data.nodeX[1], mapX(0));
+    EXPECT_EQ(data.nodeY[3], mapY(0));
+    EXPECT_EQ(data.nodeX[4], mapX(0));
+    EXPECT_EQ(data.nodeY[4], mapY(0));
+    for (Long i : {1, 2}) {
+        EXPECT_GE(data.wayNameAngle[i], 0) << i;
+        EXPECT_LE(data.wayNameAngle[i], 359) << i;
+        EXPECT_TRUE(std::isfinite(data.wayMaxSegment[i])) << i;
+    }
+    ProjectData back;
+    ASSERT_EQ(faultOf([&] { back = readProjectFile(projectFileBytes(data, '"')); }), 0);
+    EXPECT_EQ(back.wayNameAngle, data.wayNameAngle);
+}
+
+// Whatever reaches the data, the writer prints no infinity and no NaN: such a file is not
+// written at all.
+TEST(RobustMalformedTest, TheWriterRefusesAValueThatIsNotFinite) {
+    for (const double bad : {HUGE_VAL, -HUGE_VAL, std::nan("")}) {
+        ProjectData d = sampleProject();
+        d.nodeX[2] = bad;
+        EXPECT_EQ(faultOf([&] { projectFileBytes(d, '"'); }), fault::Overflow);
+        d = sampleProject();
+        d.wayMaxSegment[1] = static_cast<Single>(bad);
+        EXPECT_EQ(faultOf([&] { projectFileBytes(d, '"'); }), fault::Overflow);
+    }
+}
+
+// Values inside the items that no drawing can use mark a damaged file: the reader refuses it
+// with one fault. Far-off positions and indices the file does not hold are read: the drawing
+// passes over them.
+TEST(RobustMalformedTest, DamagedValuesInAProjectFileAreRefused) {
+    struct Case {
+        const char* what;
+        std::function<void(ProjectData&)> damage;
+        int fault;
+    };
+    const Case cases[] = {
+        {"a node list entry that is no number", [](ProjectData& d) { d.wayNodes[1] = "1#abc#"; }, fault::TypeMismatch},
+        {"an area list entry that is no number", [](ProjectData& d) { d.areaList = "2#x#"; }, fault::TypeMismatch},
+        {"a bridge list entry that is no number", [](ProjectData& d) { d.bridgeList = "#1.5#"; }, fault::TypeMismatch},
+        {"a negative line style", [](ProjectData& d) { d.wayLineStyle[2] = -1; }, fault::InvalidPropertyValue},
+        {"a line style beyond the pens", [](ProjectData& d) { d.wayLineStyle[1] = 7; }, fault::InvalidPropertyValue},
+        {"a negative line colour", [](ProjectData& d) { d.wayColour[2] = -7; }, fault::InvalidPropertyValue},
+        {"a line colour beyond RGB", [](ProjectData& d) { d.wayColour[1] = 16777216; }, fault::InvalidPropertyValue},
+        {"a bridge colour beyond RGB", [](ProjectData& d) { d.wayExtraColour[1] = 1E+30; }, fault::InvalidPropertyValue},
+        {"a casing colour beyond RGB", [](ProjectData& d) { d.wayLineStyleColour[1] = 1E+10; }, fault::InvalidPropertyValue},
+        {"a fill beyond RGB", [](ProjectData& d) { d.wayFill[2] = 1E+20; }, fault::InvalidPropertyValue},
+        {"no fill", [](ProjectData& d) { d.wayFill[2] = -5; }, 0},
+        {"a node far off the map", [](ProjectData& d) { d.nodeX[1] = 1E+10; }, 0},
+        {"a node index the file does not hold", [](ProjectData& d) { d.wayNodes[1] = "1#77#"; }, 0},
+        {"marker and street-name entries the file does not hold",
+         [](ProjectData& d) {
+             d.questList = "999999#";
+             d.chainList = "abc#";
+             d.streetNameList = "x#99#";
+         },
+         0},
+        {"no casing", [](ProjectData& d) { d.wayLineStyleColour[2] = -1; }, 0},
+        {"the last pen style", [](ProjectData& d) { d.wayLineStyle[2] = 6; }, 0},
+    };
+    for (const Case& c : cases) {
+        ProjectData d = sampleProject();
+        c.damage(d);
+        EXPECT_EQ(faultOf([&] { readProjectFile(projectFileBytes(d, '"')); }), c.fault) << c.what;
+    }
 }
 
 } // namespace
