@@ -1,7 +1,15 @@
 // Malformed ways and ids imported through the main window: each has the one outcome the import
 // defines for it, and the project file drawn afterwards holds it.
 
+#include "core/filemenu.h"
 #include "core/importdriver_fixture.h"
+#include "core/recentfiles.h"
+#include "import/projectsample.h"
+#include "import/projectwriter.h"
+#include "render/redraw.h"
+
+#include <QDir>
+#include <functional>
 
 namespace core::testing {
 namespace {
@@ -40,6 +48,117 @@ TEST_F(RobustMalformedWaysTest, WaysWithoutReferencesAndOddIdsAreStoredAsTheyRes
     EXPECT_EQ(d.wayDate[1], "07/03/2011");
     EXPECT_NE(d.wayName[3].find("A" + emoji + "\x01"), std::string::npos) << d.wayName[3];
     expectUsable();
+}
+
+constexpr int kOpenOsm = 0;
+
+// A project file whose values the drawing cannot use says so once, however often it is drawn
+// (the reader refuses it, or a layer meets what it cannot place); the way passes pass over a
+// node far off the map without a word.
+TEST_F(RobustMalformedWaysTest, ADamagedProjectFileSaysSoOnceAtMost) {
+    struct Case {
+        const char* what;
+        std::function<void(osmimport::ProjectData&)> damage;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {"a negative way style", [](osmimport::ProjectData& d) { d.wayLineStyle[2] = -1; }, {"Invalid property value"}},
+        {"a node list entry that is no number", [](osmimport::ProjectData& d) { d.wayNodes[1] = "1#abc#"; },
+         {"Type mismatch"}},
+        {"a way through a node at X 1E+10",
+         [](osmimport::ProjectData& d) {
+             d.nodeX[2] = 1E+10;
+             d.questList.clear(); // the markers at node 2
+             d.questCount = 1;
+             d.questTexts.clear();
+             d.onewayArrowList.clear();
+         },
+         {}},
+        {"markers at a node at X 1E+10, which no pixel holds",
+         [](osmimport::ProjectData& d) { d.nodeX[2] = 1E+10; },
+         {"Overflow"}},
+    };
+    MapWindow& m = map();
+    m.g.curFile = appPath() + "/osm/damaged.osm";
+    m.g.parsedPath = appPath() + "/damaged.vnk";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        osmimport::ProjectData d = osmimport::sampleProject();
+        c.damage(d);
+        basic::writeFileWhole(m.g.parsedPath, osmimport::projectFileBytes(d, '"'));
+        const std::size_t before = messages().size();
+        for (std::size_t k = 0; k < c.messages.size(); ++k)
+            dialogs().scriptMsgBox(platform::msgbox::Ok);
+        for (float zoom : {1.4f, 2.8f, 0.7f, 5.6f, 1.4f, 2.0f}) {
+            m.g.viewZoom = zoom;
+            render::redraw(m);
+        }
+        const std::vector<std::string> shown = messages();
+        EXPECT_EQ(std::vector<std::string>(shown.begin() + static_cast<long>(before), shown.end()), c.messages);
+        expectUsable();
+    }
+}
+
+// With the data folder full, a second import under the same title cannot write its project
+// file: one message, and the map on screen stays the previous one with everything that names
+// and counts it, the project file and the FIXME report byte for byte.
+TEST_F(RobustMalformedWaysTest, AFailedWriteKeepsTheMapOnScreen) {
+    MapWindow& m = map();
+    QDir().mkpath(QString::fromStdString(appPath() + "/first"));
+    QDir().mkpath(QString::fromStdString(appPath() + "/second"));
+    const std::string first = appPath() + "/first/map.osm";
+    const std::string second = appPath() + "/second/map.osm";
+    basic::writeFileWhole(first, importCase("pretty-double"));
+    basic::writeFileWhole(second, importCase("compact-josm"));
+    dialogs().scriptOpenFile(first);
+    mf_Click(m, kOpenOsm);
+    ASSERT_EQ(messages(), std::vector<std::string>{});
+    const std::string project = basic::readFileBytes(projectPath("map"));
+    const std::string fixmeReport = basic::readFileBytes(m.g.dataFolder + "/fixme.txt");
+    const long nodes = m.d.nodeCount;
+    const std::string caption = m.legendStrip.numb[0].caption();
+    const std::string panel = m.view.sb1.panelText(1);
+
+    // The temporary file the write goes through cannot be made.
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(projectPath("map") + ".part")));
+    dialogs().scriptOpenFile(second);
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+    mf_Click(m, kOpenOsm);
+    EXPECT_EQ(messages(), std::vector<std::string>{"Can't write '" + projectPath("map") + "'"});
+    EXPECT_EQ(basic::readFileBytes(projectPath("map")), project);
+    EXPECT_EQ(basic::readFileBytes(m.g.dataFolder + "/fixme.txt"), fixmeReport);
+    EXPECT_EQ(m.g.parsedPath, projectPath("map"));
+    EXPECT_EQ(m.g.curFile, first);
+    EXPECT_EQ(m.menus.mf[kFirstRecentFile].caption(), first);
+    EXPECT_EQ(m.view.sb1.panelText(1), panel);
+    EXPECT_EQ(m.d.nodeCount, nodes);
+    EXPECT_EQ(m.legendStrip.numb[0].caption(), caption);
+    expectUsable();
+}
+
+// File > "Open OSM" on a file that gives nothing to import: one message that says why, and
+// nothing else changes.
+TEST_F(RobustMalformedWaysTest, AnEmptyMissingOrFolderFileSaysWhy) {
+    MapWindow& m = map();
+    const std::string empty = appPath() + "/empty.osm";
+    const std::string folder = appPath() + "/folder.osm";
+    const std::string gone = appPath() + "/gone.osm";
+    basic::writeFileWhole(empty, "");
+    QDir().mkpath(QString::fromStdString(folder));
+    const std::pair<std::string, std::string> cases[] = {
+        {empty, empty + " is empty"}, {gone, gone + " doesn't exist"}, {folder, folder + " is not a file"}};
+    for (const auto& [file, message] : cases) {
+        const std::size_t before = messages().size();
+        dialogs().scriptOpenFile(file);
+        dialogs().scriptMsgBox(platform::msgbox::Ok);
+        mf_Click(m, kOpenOsm);
+        const std::vector<std::string> shown = messages();
+        EXPECT_EQ(std::vector<std::string>(shown.begin() + static_cast<long>(before), shown.end()),
+                  std::vector<std::string>{message});
+        EXPECT_EQ(m.g.curFile, "");
+        EXPECT_EQ(m.menus.mf[kFirstRecentFile].caption(), "");
+    }
+    EXPECT_FALSE(m.d.mapLoading);
 }
 
 } // namespace
