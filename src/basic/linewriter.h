@@ -36,6 +36,8 @@ public:
     void text(std::string_view s);
 
     const std::string& bytes() const& noexcept { return bytes_; }
+    // Forgets the bytes so far (handed on by the caller), keeping the buffer for the next ones.
+    void clear() noexcept { bytes_.clear(); }
     std::string take() && noexcept { return std::move(bytes_); }
 
 private:

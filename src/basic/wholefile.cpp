@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace basic {
 
@@ -55,21 +56,42 @@ std::string readFileBytes(const std::string& path) {
     return bytes;
 }
 
-void writeFileWhole(const std::string& path, std::string_view bytes) {
-    const std::string temporary = path + ".part";
-    FileHandle file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (file.get() < 0) raiseFileFault(errno, false);
-    const bool written = writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
-    const int writeError = errno;
-    if (!file.close() || !written) {
-        ::unlink(temporary.c_str());
-        raiseFileFault(written ? errno : writeError, false);
+WholeFileWriter::WholeFileWriter(std::string path) : path_(std::move(path)), temporary_(path_ + ".part") {
+    fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd_ < 0) raiseFileFault(errno, false);
+}
+
+WholeFileWriter::~WholeFileWriter() {
+    if (fd_ < 0) return;
+    ::close(fd_);
+    ::unlink(temporary_.c_str());
+}
+
+void WholeFileWriter::append(std::string_view bytes) {
+    if (!writeAll(fd_, bytes)) raiseFileFault(errno, false);
+}
+
+void WholeFileWriter::commit() {
+    const bool synced = ::fsync(fd_) == 0;
+    const int syncError = errno;
+    const int fd = std::exchange(fd_, -1);
+    const bool closed = ::close(fd) == 0;
+    if (!synced || !closed) {
+        const int error = synced ? errno : syncError;
+        ::unlink(temporary_.c_str());
+        raiseFileFault(error, false);
     }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (::rename(temporary_.c_str(), path_.c_str()) != 0) {
         const int renameError = errno;
-        ::unlink(temporary.c_str());
+        ::unlink(temporary_.c_str());
         raiseFileFault(renameError, false);
     }
+}
+
+void writeFileWhole(const std::string& path, std::string_view bytes) {
+    WholeFileWriter file(path);
+    file.append(bytes);
+    file.commit();
 }
 
 } // namespace basic

@@ -18,4 +18,23 @@ std::string readFileBytes(const std::string& path);
 // over path. On failure the temporary file is removed and the target is left as it was.
 void writeFileWhole(const std::string& path, std::string_view bytes);
 
+// The same for a file written piece by piece, so that its bytes need not be held at once:
+// appended to the temporary file, which commit flushes and renames over path. Without a
+// commit (a fault on the way) the temporary file is removed and the target stays as it was.
+class WholeFileWriter {
+public:
+    explicit WholeFileWriter(std::string path);
+    WholeFileWriter(const WholeFileWriter&) = delete;
+    WholeFileWriter& operator=(const WholeFileWriter&) = delete;
+    ~WholeFileWriter();
+
+    void append(std::string_view bytes);
+    void commit();
+
+private:
+    std::string path_;
+    std::string temporary_;
+    int fd_ = -1;
+};
+
 } // namespace basic

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -21,6 +22,34 @@ namespace {
 using basic::LineWriter;
 
 constexpr bool kNoBlank = false;
+// The bytes gathered before they are handed on: a file is never held whole in memory.
+constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
+
+using Out = std::function<void(std::string_view)>;
+
+// The lines gathered in a LineWriter, handed on once they reach kPieceBytes; a long text line
+// goes straight out instead of through the writer's buffer.
+class Pieces {
+public:
+    Pieces(LineWriter& w, const Out& out) : w_(w), out_(out) {}
+
+    void maybeHandOn() {
+        if (w_.bytes().size() >= kPieceBytes) handOn();
+    }
+    void longLine(std::string_view text) {
+        handOn();
+        out_(text);
+        out_("\r\n");
+    }
+    void handOn() {
+        out_(w_.bytes());
+        w_.clear();
+    }
+
+private:
+    LineWriter& w_;
+    const Out& out_;
+};
 
 // A record count must not be negative nor pass the end of its array (slot 0 unused).
 template <typename T> void requireSlots(const std::vector<T>& v, Long count, std::size_t unused = 1) {
@@ -98,9 +127,10 @@ void writeHeader(LineWriter& w, const ProjectData& d) {
     w.number(d.wayCount, kNoBlank);
 }
 
-void writeNodes(LineWriter& w, const ProjectData& d) {
+void writeNodes(LineWriter& w, const ProjectData& d, Pieces& pieces) {
     std::string name;
     for (Long i = 1; i <= d.nodeCount; ++i) {
+        pieces.maybeHandOn();
         w.number(finite(d.nodeX[i]), kNoBlank);
         w.number(finite(d.nodeY[i]), kNoBlank);
         w.text(escaped(d.nodeInfo[i]));
@@ -110,8 +140,9 @@ void writeNodes(LineWriter& w, const ProjectData& d) {
     }
 }
 
-void writeWays(LineWriter& w, const ProjectData& d) {
+void writeWays(LineWriter& w, const ProjectData& d, Pieces& pieces) {
     for (Long i = 1; i <= d.wayCount; ++i) {
+        pieces.maybeHandOn();
         w.text(d.wayNodes[i]);
         w.number(d.wayWidth[i], kNoBlank);
         w.number(d.wayLineStyle[i], kNoBlank);
@@ -135,8 +166,9 @@ void writeWays(LineWriter& w, const ProjectData& d) {
     }
 }
 
-void writeLabels(LineWriter& w, const ProjectData& d) {
+void writeLabels(LineWriter& w, const ProjectData& d, Pieces& pieces) {
     for (Long k = 1; k <= d.lab2Count; ++k) {
+        pieces.maybeHandOn();
         const LabelRecord& label = d.labels[static_cast<std::size_t>(k - 1)];
         w.text(escaped(label.caption));
         w.plain(finite(label.x));
@@ -167,7 +199,7 @@ QuestLists writeQuestTexts(LineWriter& w, const ProjectData& d) {
     return lists;
 }
 
-void writeTrailer(LineWriter& w, const ProjectData& d, char quote) {
+void writeTrailer(LineWriter& w, const ProjectData& d, char quote, Pieces& pieces) {
     w.text(d.quotList);
     w.text(d.questList);
     w.text(d.chainList);
@@ -184,40 +216,48 @@ void writeTrailer(LineWriter& w, const ProjectData& d, char quote) {
         w.text(withoutAll(escaped(d.quotTexts[static_cast<std::size_t>(k - 2)]),
                           {"</node>", ">", "<", "tag", "/"}));
     const QuestLists quest = writeQuestTexts(w, d);
-    w.text(escaped(quest.areaList));
-    w.text(escaped(d.fixmeList));
-    w.text(escaped(d.amenityList));
-    w.text(escaped(d.trailerText));
-    w.text(withoutAll(escaped(d.otherNodesList), {"k=", "v=", std::string_view(&quote, 1), "<tag", "/>"}));
-    w.text(escaped(quest.areaRecords));
+    pieces.longLine(escaped(quest.areaList));
+    pieces.longLine(escaped(d.fixmeList));
+    pieces.longLine(escaped(d.amenityList));
+    pieces.longLine(escaped(d.trailerText));
+    pieces.longLine(withoutAll(escaped(d.otherNodesList), {"k=", "v=", std::string_view(&quote, 1), "<tag", "/>"}));
+    pieces.longLine(escaped(quest.areaRecords));
     w.text("");
-    w.text(withoutAll(escaped(d.unclosedAreaList), {"</way>", "/>"}));
+    pieces.longLine(withoutAll(escaped(d.unclosedAreaList), {"</way>", "/>"}));
     w.text("");
     w.number(d.fixmeCount, kNoBlank);
-    w.text(escaped(d.noteList));
+    pieces.longLine(escaped(d.noteList));
     w.number(d.noteCount, kNoBlank);
-    w.text(escaped(d.placeList));
+    pieces.longLine(escaped(d.placeList));
     for (Long caption : d.countCaptions)
         w.plain(caption);
 }
 
 } // namespace
 
-std::string projectFileBytes(const ProjectData& d, char quote) {
+void writeProjectFile(const ProjectData& d, char quote, const Out& out) {
     checkCounts(d);
-    LineWriter w(static_cast<std::size_t>(d.nodeCount) * 48 + static_cast<std::size_t>(d.wayCount) * 160 +
-                 4096);
+    LineWriter w(kPieceBytes + kPieceBytes / 4);
+    Pieces pieces(w, out);
     writeHeader(w, d);
-    writeNodes(w, d);
-    writeWays(w, d);
-    writeLabels(w, d);
-    writeTrailer(w, d, quote);
-    return std::move(w).take();
+    writeNodes(w, d, pieces);
+    writeWays(w, d, pieces);
+    writeLabels(w, d, pieces);
+    writeTrailer(w, d, quote, pieces);
+    pieces.handOn();
+}
+
+std::string projectFileBytes(const ProjectData& d, char quote) {
+    std::string bytes;
+    writeProjectFile(d, quote, [&](std::string_view piece) { bytes.append(piece); });
+    return bytes;
 }
 
 std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote) {
     try {
-        basic::writeFileWhole(path, projectFileBytes(data, quote));
+        basic::WholeFileWriter file(path);
+        writeProjectFile(data, quote, [&](std::string_view piece) { file.append(piece); });
+        file.commit();
     } catch (const basic::RuntimeFault&) {
         return "Can't write '" + path + "'";
     }

@@ -6,6 +6,7 @@
 
 #include "import/projectdata.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +20,11 @@ namespace osmimport {
 // "Overflow".
 std::string projectFileBytes(const ProjectData& data, char quote);
 
-// Writes the project file whole or not at all. Returns the message "Can't write '" & path & "'"
+// The same bytes handed to out in pieces of about a megabyte (a long text item in one piece),
+// so that the whole file is never held in memory.
+void writeProjectFile(const ProjectData& data, char quote, const std::function<void(std::string_view)>& out);
+
+// Writes the project file whole or not at all, piece by piece. Returns the message "Can't write '" & path & "'"
 // when it could not be written; the file that was there stays as it was.
 std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote);
 

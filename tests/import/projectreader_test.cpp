@@ -5,6 +5,7 @@
 #include "projectsample.h"
 
 #include <filesystem>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <string>
@@ -164,6 +165,19 @@ TEST_F(ProjectFileOnDiskTest, AFailedWriteSaysSoAndKeepsTheOldFile) {
     spoiled.nodeCount = 99; // refused while the bytes are made
     EXPECT_EQ(saveProjectFile(path, spoiled, '"'), "Can't write '" + path + "'");
     EXPECT_EQ(basic::readFileBytes(path), "old project");
+
+    // A file of several pieces, refused at its last way after the first pieces went to disk.
+    ProjectData big = sampleProject();
+    big.sizeNodes(30000);
+    for (Long i = 1; i <= big.nodeCount; ++i)
+        big.nodeInfo[static_cast<std::size_t>(i)] = std::string(100, 'n');
+    ASSERT_EQ(saveProjectFile(path, big, '"'), std::nullopt);
+    EXPECT_EQ(basic::readFileBytes(path), projectFileBytes(big, '"'));
+    const std::string whole = basic::readFileBytes(path);
+    ASSERT_GT(whole.size(), 3u << 20);
+    big.wayMaxSegment[2] = HUGE_VALF;
+    EXPECT_EQ(saveProjectFile(path, big, '"'), "Can't write '" + path + "'");
+    EXPECT_EQ(basic::readFileBytes(path), whole);
 
     const std::string missing = (folder_ / "no-such-folder" / "map.vnk").string();
     EXPECT_EQ(saveProjectFile(missing, sampleProject(), '"'), "Can't write '" + missing + "'");
