@@ -254,32 +254,17 @@ TEST(RobustMalformedTest, TheLabelSearchOverASliverIsBounded) {
     EXPECT_EQ(asked, 1);
 }
 
-class RobustMalformedWaysTest : public WayPhaseTest {
-protected:
-    // Buildings of 64 corners: 63 on a small ring, one without a position (so far off the map).
-    std::string slivers(int count) {
-        std::string text = "<osm version=\"0.6\">\n <bounds minlat=\"51.4\" minlon=\"-1.6\" maxlat=\"51.5\" "
-                           "maxlon=\"-1.5\"/>\n";
-        for (int k = 1; k <= 63; ++k) {
-            const double a = k * 2 * 3.14159265 / 63;
-            text += " <node id=\"" + std::to_string(k) + "\" lat=\"" + std::to_string(51.45 + 0.0005 * std::sin(a)) +
-                    "\" lon=\"" + std::to_string(-1.55 + 0.001 * std::cos(a)) + "\"/>\n";
-        }
-        text += " <node id=\"64\"/>\n";
-        for (int w = 1; w <= count; ++w) {
-            std::vector<std::string> refs;
-            for (int k = 1; k <= 64; ++k)
-                refs.push_back(std::to_string(k));
-            refs.push_back("1");
-            text += way(std::to_string(w), refs, {{"building", "yes"}, {"name", "Shed"}});
-        }
-        return text + "</osm>\n";
-    }
-};
+using RobustMalformedWaysTest = WayPhaseTest;
 
+// The hostile inputs of the fuzz seeds.
+std::string seed(const std::string& name) {
+    return testData("fuzz/" + name);
+}
+
+// Three buildings of 64 corners: 63 on a small ring, one without a position (so far off the map).
 TEST_F(RobustMalformedWaysTest, SliversImportAtOnceAndACancelInTheirSearchEndsTheImport) {
     const basic::Stopwatch clock;
-    ASSERT_EQ(read(slivers(3)), WayPhaseEnd::Done);
+    ASSERT_EQ(read(seed("import-sliver-buildings.osm")), WayPhaseEnd::Done);
     EXPECT_LT(clock.seconds(), 1.0);
     EXPECT_EQ(data.wayCount, 3);
 
@@ -287,7 +272,7 @@ TEST_F(RobustMalformedWaysTest, SliversImportAtOnceAndACancelInTheirSearchEndsTh
     client = RecordingClient{};
     client.cancelAt = 65;
     data = ProjectData{};
-    EXPECT_EQ(read(slivers(3)), WayPhaseEnd::Cancelled);
+    EXPECT_EQ(read(seed("import-sliver-buildings.osm")), WayPhaseEnd::Cancelled);
     EXPECT_EQ(client.asked, 65);
     EXPECT_EQ(data.wayLabelX[1], 0);
     EXPECT_EQ(data.wayNodes[2], "");
@@ -297,11 +282,7 @@ TEST_F(RobustMalformedWaysTest, SliversImportAtOnceAndACancelInTheirSearchEndsTh
 // longitude) is read as a missing one; the project file made from it reads back whole, with
 // every value within its type.
 TEST_F(RobustMalformedWaysTest, CoordinatesBeyondTheGlobeGiveAFileThatReadsBack) {
-    const std::vector<OsmNode> nodes = {
-        {"1", "1e200", "51.45"}, {"2", "-1.55", "51.46"}, {"3", "-1.56", "1e308"}, {"4", "9.51E+238", "-1E+39"}};
-    const std::string ways = way("1", {"1", "2"}, {{"highway", "residential"}, {"name", "High Rd"}}) +
-                             way("2", {"3", "2", "4"}, {{"highway", "primary"}, {"name", "Low Rd"}});
-    ASSERT_EQ(read(osmText(nodes, ways)), WayPhaseEnd::Done);
+    ASSERT_EQ(read(seed("import-coordinates-beyond-the-globe.osm")), WayPhaseEnd::Done);
     EXPECT_EQ(data.nodeX[1], mapX(0));
     EXPECT_EQ(data.nodeY[3], mapY(0));
     EXPECT_EQ(data.nodeX[4], mapX(0));
@@ -316,19 +297,6 @@ TEST_F(RobustMalformedWaysTest, CoordinatesBeyondTheGlobeGiveAFileThatReadsBack)
     EXPECT_EQ(back.wayNameAngle, data.wayNameAngle);
 }
 
-// Whatever reaches the data, the writer prints no infinity and no NaN: such a file is not
-// written at all.
-TEST(RobustMalformedTest, TheWriterRefusesAValueThatIsNotFinite) {
-    for (const double bad : {HUGE_VAL, -HUGE_VAL, std::nan("")}) {
-        ProjectData d = sampleProject();
-        d.nodeX[2] = bad;
-        EXPECT_EQ(faultOf([&] { projectFileBytes(d, '"'); }), fault::Overflow);
-        d = sampleProject();
-        d.wayMaxSegment[1] = static_cast<Single>(bad);
-        EXPECT_EQ(faultOf([&] { projectFileBytes(d, '"'); }), fault::Overflow);
-    }
-}
-
 // Values inside the items that no drawing can use mark a damaged file: the reader refuses it
 // with one fault. Far-off positions and indices the file does not hold are read: the drawing
 // passes over them.
@@ -341,11 +309,8 @@ TEST(RobustMalformedTest, DamagedValuesInAProjectFileAreRefused) {
     const Case cases[] = {
         {"a node list entry that is no number", [](ProjectData& d) { d.wayNodes[1] = "1#abc#"; }, fault::TypeMismatch},
         {"an area list entry that is no number", [](ProjectData& d) { d.areaList = "2#x#"; }, fault::TypeMismatch},
-        {"a bridge list entry that is no number", [](ProjectData& d) { d.bridgeList = "#1.5#"; }, fault::TypeMismatch},
         {"a negative line style", [](ProjectData& d) { d.wayLineStyle[2] = -1; }, fault::InvalidPropertyValue},
-        {"a line style beyond the pens", [](ProjectData& d) { d.wayLineStyle[1] = 7; }, fault::InvalidPropertyValue},
         {"a negative line colour", [](ProjectData& d) { d.wayColour[2] = -7; }, fault::InvalidPropertyValue},
-        {"a line colour beyond RGB", [](ProjectData& d) { d.wayColour[1] = 16777216; }, fault::InvalidPropertyValue},
         {"a bridge colour beyond RGB", [](ProjectData& d) { d.wayExtraColour[1] = 1E+30; }, fault::InvalidPropertyValue},
         {"a casing colour beyond RGB", [](ProjectData& d) { d.wayLineStyleColour[1] = 1E+10; }, fault::InvalidPropertyValue},
         {"a fill beyond RGB", [](ProjectData& d) { d.wayFill[2] = 1E+20; }, fault::InvalidPropertyValue},
