@@ -26,7 +26,7 @@ void wayAndFinalPhases(const OsmImport& import, const ImportSettings& settings,
     ways.scaleHeight = settings.scaleHeight;
     ways.backColour = settings.backColour;
     ways.lastNodeDescription = classification.lastDescription();
-    WayPhase phase(import.waySection(), ways, import.nodeIds(), listener, listener);
+    WayPhase phase(import.text(), ways, import.nodeIds(), listener, listener);
     if (phase.run(data) == WayPhaseEnd::Cancelled) {
         result.end = ImportEnd::Cancelled;
         return;

@@ -15,13 +15,6 @@ void OsmImport::releaseText() {
     std::string().swap(text_);
 }
 
-std::string_view OsmImport::waySection() const noexcept {
-    constexpr std::string_view kNode = "<node";
-    const std::string_view text = text_;
-    const std::size_t last = text.rfind(kNode);
-    return last == std::string_view::npos ? text : text.substr(last + kNode.size());
-}
-
 bool OsmImport::acceptBounds(const Bounds& bounds) {
     if (bounds.form == BoundsForm::None) {
         client_.message(kNoBoundsMessage);

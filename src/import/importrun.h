@@ -46,7 +46,7 @@ public:
 
     // Frees the text, its node pieces and the node-id index once the phases that read them are
     // over; the quote character, the flags and the projection stay. Views taken from the text
-    // (the way section, its pieces) must not be used afterwards.
+    // (the way pieces) must not be used afterwards.
     void releaseText();
 
     char quoteChar() const noexcept { return quote_; }
@@ -57,9 +57,6 @@ public:
     std::string_view text() const noexcept { return text_; }
     const NodePieces& nodePieces() const { return *pieces_; }
     const NodeIdIndex& nodeIds() const noexcept { return ids_; }
-    // The text after the last "<node" (the whole text when it has none): the last node, the
-    // ways and whatever follows them, which the way phase reads.
-    std::string_view waySection() const noexcept;
 
 private:
     // Shows the bounds messages; false when the import stops for want of bounds.

@@ -1,6 +1,7 @@
 #include "import/nodepieces.h"
 
 #include "basic/text.h"
+#include "import/elementends.h"
 
 #include <algorithm>
 
@@ -9,14 +10,6 @@ namespace osmimport {
 namespace {
 
 constexpr std::string_view kNode = "<node";
-
-// Where the last node's piece ends: at the first of the texts that open what follows the nodes.
-std::size_t endOfLastNode(std::string_view text, std::size_t from) {
-    std::size_t end = text.size();
-    for (std::string_view closer : {"<way ", "<relation", "</osm"})
-        end = std::min(end, text.find(closer, from));
-    return end;
-}
 
 } // namespace
 
@@ -41,7 +34,10 @@ NodePieces::NodePieces(std::string_view text) : text_(text) {
     for (std::size_t at = text.find(kNode); at != std::string_view::npos;
          at = text.find(kNode, at + kNode.size()))
         starts_.push_back(at + kNode.size());
-    if (!starts_.empty()) lastEnd_ = endOfLastNode(text, starts_.back());
+    ElementEnds ends(text);
+    ends_.reserve(starts_.size());
+    for (const std::size_t start : starts_)
+        ends_.push_back(ends.after(start));
 }
 
 std::size_t NodePieces::headerEnd() const noexcept {
@@ -51,8 +47,7 @@ std::size_t NodePieces::headerEnd() const noexcept {
 std::string_view NodePieces::piece(Long i) const {
     const auto k = static_cast<std::size_t>(i - 1);
     const std::size_t begin = starts_.at(k);
-    const std::size_t end = k + 1 < starts_.size() ? starts_[k + 1] - kNode.size() : lastEnd_;
-    return text_.substr(begin, end - begin);
+    return text_.substr(begin, ends_.at(k) - begin);
 }
 
 } // namespace osmimport

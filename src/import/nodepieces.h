@@ -1,8 +1,8 @@
 #pragma once
 // The OSM text cut at every "<node" (case-sensitive), as views into the text: piece 0 is the
 // file header, piece i (1..count) the text of node i from just after its "<node" up to the
-// next one. The last piece ends at the first "<way ", "<relation" or "</osm" after it, so that
-// it holds its node alone and is read like every other node.
+// next "<node", "<way ", "<relation" or "</osm", so that it holds its node alone wherever the
+// ways stand.
 
 #include "basic/numbers.h"
 
@@ -37,7 +37,7 @@ private:
 
     std::string_view text_;
     std::vector<std::size_t> starts_; // where each piece begins, just after its "<node"
-    std::size_t lastEnd_ = 0;
+    std::vector<std::size_t> ends_;
 };
 
 } // namespace osmimport

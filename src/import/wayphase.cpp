@@ -14,7 +14,6 @@ namespace osmimport {
 
 namespace {
 
-constexpr std::string_view kWayStart = "<way ";
 constexpr std::string_view kReference = "<nd ref=";
 
 int daysInMonth(int year, int month) {
@@ -64,25 +63,10 @@ std::string_view referenceId(std::string_view piece, char quote) {
     return piece.substr(1, last - 1);
 }
 
-WayPhase::WayPhase(std::string_view waySection, const WayPhaseSettings& settings, const NodeIdIndex& ids,
+WayPhase::WayPhase(std::string_view osmText, const WayPhaseSettings& settings, const NodeIdIndex& ids,
                    ImportClient& client, WayPhaseSink& sink)
     : settings_(settings), ids_(ids), client_(client), sink_(sink), rules_(settings.quote),
-      pieces_(basic::splitView(waySection, kWayStart)) {
-    if (pieces_.size() < 2) return;
-    // The last way ends after the "<" of its closing tag; relations and the end of the file
-    // follow it.
-    std::string_view& last = pieces_.back();
-    const std::string_view relationText = last;
-    if (const std::size_t close = last.find("</wa"); close != std::string_view::npos) {
-        afterLastWay_ = last.substr(close + 1);
-        last = last.substr(0, close + 1);
-    }
-    std::vector<std::string_view> wayIds;
-    wayIds.reserve(pieces_.size() - 2);
-    for (std::size_t i = 1; i + 1 < pieces_.size(); ++i)
-        wayIds.push_back(getval(pieces_[i], "id", settings_.quote));
-    members_.emplace(relationText, wayIds);
-}
+      pieces_(splitWays(osmText)), members_(osmText) {}
 
 WayPhaseEnd WayPhase::run(ProjectData& data) {
     data_ = &data;
@@ -124,7 +108,7 @@ void WayPhase::readWay(Long i) {
         way_.residentialBefore = lists_.residentialList.size();
         rules_.classify(WayText{i, way_.raw, way_.lower}, look_, lists_, data);
         data.wayName[at] = look_.wayName;
-        way_.relationMember = isRelationMember(i, getval(way_.raw, "id", settings_.quote));
+        way_.relationMember = members_.isMember(getval(way_.raw, "id", settings_.quote));
         checkLook();
         resolveReferences(refs);
         std::string& list = data.wayNodes[at];
@@ -152,13 +136,6 @@ void WayPhase::readAuthorship(Long i) {
     const auto at = static_cast<std::size_t>(i);
     data_->wayUser[at] = getval(way_.raw, "user", settings_.quote);
     data_->wayDate[at] = wayDate(getval(way_.raw, "timestamp", settings_.quote));
-}
-
-// The last way is tested against what follows it: its own text would always hold its id.
-bool WayPhase::isRelationMember(Long i, std::string_view id) const {
-    if (static_cast<std::size_t>(i) + 1 == pieces_.size())
-        return id.empty() ? !afterLastWay_.empty() : afterLastWay_.find(id) != std::string_view::npos;
-    return members_->occurs(id);
 }
 
 void WayPhase::prepareProjectFile(ProjectData& data) const {

@@ -1,6 +1,6 @@
 #pragma once
-// The way phase of the import ("parsing highways..."): the text after the last node cut into one
-// piece per way, and for each way its author and date, its classification, the checks that
+// The way phase of the import ("parsing highways..."): the way elements of the text, one piece
+// per way in file order, and for each way its author and date, its classification, the checks that
 // refine its look and report its problems, its node references resolved into node indices,
 // its street-name position and its label point. The way pieces and the platform positions stay
 // reachable for the final statistics; the area lists and the unclosed areas go into the data
@@ -15,8 +15,8 @@
 #include "import/waylook.h"
 #include "import/wayphase_markers.h"
 #include "import/wayphase_members.h"
+#include "import/waysplit.h"
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -51,8 +51,8 @@ std::string_view referenceId(std::string_view piece, char quote);
 
 class WayPhase {
 public:
-    // waySection is the text after the last "<node"; it must outlive the phase, and so must ids.
-    WayPhase(std::string_view waySection, const WayPhaseSettings& settings, const NodeIdIndex& ids,
+    // osmText is the whole text; it must outlive the phase, and so must ids.
+    WayPhase(std::string_view osmText, const WayPhaseSettings& settings, const NodeIdIndex& ids,
              ImportClient& client, WayPhaseSink& sink);
     WayPhase(const WayPhase&) = delete;
     WayPhase& operator=(const WayPhase&) = delete;
@@ -96,7 +96,6 @@ private:
 
     void readWay(Long i);
     void readAuthorship(Long i);
-    bool isRelationMember(Long i, std::string_view id) const;
     // The checks before the references, up to the bounding-box reset.
     void checkLook();
     void checkBridge();
@@ -125,8 +124,7 @@ private:
     WayPhaseSink& sink_;
     WayClassifierRules rules_;
     std::vector<std::string_view> pieces_;
-    std::string_view afterLastWay_; // what follows the last way's cut
-    std::optional<RelationMembers> members_;
+    RelationMembers members_;
 
     ProjectData* data_ = nullptr;
     Way way_;

@@ -145,7 +145,6 @@ TEST(ImportRunTest, ReleasingTheTextKeepsWhatTheProjectFileNeeds) {
     ASSERT_EQ(import.nodeIds().find("7", false), 1);
     import.releaseText();
     EXPECT_TRUE(import.text().empty());
-    EXPECT_TRUE(import.waySection().empty());
     EXPECT_EQ(import.nodeIds().find("7", false), 0);
     EXPECT_EQ(import.quoteChar(), '\'');
     EXPECT_EQ(data.nodeCount, 1);

@@ -113,23 +113,29 @@ TEST_F(WayCheckTest, AnUntaggedOpenRelationMemberIsAnUnknownHighway) {
     EXPECT_EQ(data.questAreaCount, 0);
 }
 
-TEST_F(WayCheckTest, AnUntaggedWayOutsideRelationsIsNoMember) {
-    // The test is by substring: id 1 occurs in the last way's reference to node 1, id 77 nowhere.
-    ASSERT_EQ(
-        readWays(way("1", {"1", "2", "3", "4", "1"}, {}) + way("2", {"1", "6"}, {{"highway", "service"}})),
-        WayPhaseEnd::Done);
-    EXPECT_EQ(phase->lists().unstyledAreaList, "#1#");
-    data = ProjectData{};
-    ASSERT_EQ(
-        readWays(way("77", {"1", "2", "3", "4", "1"}, {}) + way("2", {"1", "6"}, {{"highway", "service"}})),
-        WayPhaseEnd::Done);
+TEST_F(WayCheckTest, OnlyAWayMemberOfARelationIsAMember) {
+    // Id 1 occurs in the next way's reference to node 1, id 77 in the relation's id 5770 and in
+    // a node member: neither makes a member.
+    const std::string relation5770 = " <relation id=\"5770\"><member type=\"node\" ref=\"77\" role=\"\"/>"
+                                     "<member type=\"way\" ref=\"2\" role=\"\"/></relation>\n";
+    ASSERT_EQ(readWays(way("1", {"1", "2", "3", "4", "1"}, {}) + way("2", {"1", "6"}, {{"highway", "service"}})),
+              WayPhaseEnd::Done);
     EXPECT_EQ(phase->lists().unstyledAreaList, "#");
-    // Being the last way, its own id counts only when something after it names it.
+    data = ProjectData{};
+    ASSERT_EQ(readWays(way("77", {"1", "2", "3", "4", "1"}, {}) + relation5770), WayPhaseEnd::Done);
+    EXPECT_EQ(phase->lists().unstyledAreaList, "#");
     data = ProjectData{};
     ASSERT_EQ(readWays(way("10", {"1", "2", "3", "4", "1"}, {})), WayPhaseEnd::Done);
     EXPECT_EQ(phase->lists().unstyledAreaList, "#");
+    // A way member counts wherever its relation stands, and for any way, not only the last.
     data = ProjectData{};
-    ASSERT_EQ(readWays(way("10", {"1", "2", "3", "4", "1"}, {}) + kMemberOf10), WayPhaseEnd::Done);
+    ASSERT_EQ(readWays(way("10", {"1", "2", "3", "4", "1"}, {}) + way("2", {"1", "6"}, {{"highway", "service"}}) +
+                       kMemberOf10),
+              WayPhaseEnd::Done);
+    EXPECT_EQ(phase->lists().unstyledAreaList, "#1#");
+    data = ProjectData{};
+    ASSERT_EQ(read(osmText(kSquare, std::string(kMemberOf10) + way("10", {"1", "2", "3", "4", "1"}, {}))),
+              WayPhaseEnd::Done);
     EXPECT_EQ(phase->lists().unstyledAreaList, "#1#");
 }
 

@@ -77,7 +77,7 @@ protected:
         EXPECT_EQ(import->run(data), ImportEnd::NodesRead);
         settings.quote = import->quoteChar();
         settings.hasAuthorship = import->hasAuthorship();
-        phase = std::make_unique<WayPhase>(import->waySection(), settings, import->nodeIds(), client, sink);
+        phase = std::make_unique<WayPhase>(import->text(), settings, import->nodeIds(), client, sink);
         return phase->run(data);
     }
 

@@ -1,5 +1,6 @@
 // The way loop: the way pieces, authors and dates, node references, progress and cancel.
 
+#include "import/projectwriter.h"
 #include "wayphase_fixture.h"
 
 #include <algorithm>
@@ -43,6 +44,40 @@ TEST_F(WayLoopTest, TheLastWayIsCutClearOfWhatFollowsIt) {
     EXPECT_EQ(pieces[2].find("relation"), std::string_view::npos);
     EXPECT_EQ(data.wayNodes[1], "1#2#");
     EXPECT_EQ(data.wayNodes[2], "2#3#");
+}
+
+// Some writers put ways (and relations) before or between the nodes: every way is read, and
+// the project file is that of the same data with the nodes first.
+TEST_F(WayLoopTest, WaysBeforeAndBetweenTheNodesAreRead) {
+    const std::string relation = " <relation id=\"9\"><member type=\"way\" ref=\"30\"/></relation>\n";
+    const std::string ways = way("10", {"1", "2", "3"}, {{"highway", "residential"}, {"name", "A"}}) +
+                             way("20", {"3", "4", "1"}, {{"fixme", "b b  "}, {"leisure", "park"}}) +
+                             way("30", {"1", "2", "3", "4", "1"}, {});
+    const auto projectFile = [&](const std::string& text) {
+        data = ProjectData{};
+        EXPECT_EQ(read(text), WayPhaseEnd::Done);
+        phase->prepareProjectFile(data);
+        return projectFileBytes(data, '"');
+    };
+    const std::string nodesFirst = projectFile(osmText(kSquare, ways + relation));
+    ASSERT_EQ(data.wayCount, 3);
+    EXPECT_EQ(data.fixmeCount, 1); // the unclosed park only: no node takes a way's fixme tag
+    EXPECT_EQ(phase->lists().unstyledAreaList, "#3#");
+
+    std::string waysFirst = "<osm version=\"0.6\">\n <bounds minlat=\"51.4\" minlon=\"-1.6\" "
+                            "maxlat=\"51.5\" maxlon=\"-1.5\"/>\n" +
+                            relation + ways;
+    std::string between = waysFirst.substr(0, waysFirst.find(" <way id=\"20\""));
+    for (const OsmNode& n : kSquare) {
+        const std::string node =
+            " <node id=\"" + std::string(n.id) + "\" lat=\"" + n.lat + "\" lon=\"" + n.lon + "\"/>\n";
+        waysFirst += node;
+        between += node;
+        if (std::string(n.id) == "2") between += way("20", {"3", "4", "1"}, {{"fixme", "b b  "}, {"leisure", "park"}});
+    }
+    between += way("30", {"1", "2", "3", "4", "1"}, {}) + "</osm>\n";
+    EXPECT_EQ(projectFile(waysFirst + "</osm>\n"), nodesFirst);
+    EXPECT_EQ(projectFile(between), nodesFirst);
 }
 
 TEST_F(WayLoopTest, AFileWithoutWaysHasNone) {
