@@ -124,7 +124,9 @@ void WayPhase::listPlatform() {
 void WayPhase::placeOnewayArrow() {
     const std::size_t p = way_.raw.find(quoted(settings_.quote, "oneway"));
     if (p == std::string_view::npos || data_->wayLineStyle[static_cast<std::size_t>(way_.index)] != 0) return;
-    const std::string_view from = way_.raw.substr(p);
+    // Only the oneway tag decides: its text from the key to the tag's end.
+    const std::string_view rest = way_.raw.substr(p);
+    const std::string_view from = rest.substr(0, rest.find("/>"));
     const std::size_t n = way_.nodes.size();
     std::size_t a = 0;
     std::size_t b = 1;

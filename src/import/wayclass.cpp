@@ -18,19 +18,23 @@ void appendIndex(std::string& list, Long index) {
     list += '#';
 }
 
-// A way whose first node reference comes back later in its text is a closed ring. The first
-// reference is piece 1 of the raw text split at " <nd ref=" (it runs up to the next reference);
-// it counts again when found at least six characters after its first occurrence. A way whose
-// references have no blank before them has no piece 1: it is taken as a ring.
+// The id a "<nd ref=" names: the text between the quote character that opens it and the next
+// one; empty when it is not quoted.
+std::string_view refId(std::string_view raw, std::size_t at) {
+    if (at >= raw.size() || (raw[at] != '"' && raw[at] != '\'')) return {};
+    const std::size_t close = raw.find(raw[at], at + 1);
+    return close == std::string_view::npos ? std::string_view() : raw.substr(at + 1, close - at - 1);
+}
+
+// A way whose last node reference names its first node is a closed ring, whatever precedes the
+// references (blanks, tabs or nothing).
 bool isRing(std::string_view raw) {
-    constexpr std::string_view kRef = " <nd ref=";
+    constexpr std::string_view kRef = "<nd ref=";
     const std::size_t first = raw.find(kRef);
-    if (first == std::string_view::npos) return true;
-    const std::size_t start = first + kRef.size();
-    const std::size_t next = raw.find(kRef, start);
-    const std::string_view piece = raw.substr(start, next == std::string_view::npos ? next : next - start);
-    const std::size_t p = raw.find(piece);
-    return raw.find(piece, p + 6) != std::string_view::npos;
+    const std::size_t last = raw.rfind(kRef);
+    if (first == last) return false; // none, or one
+    const std::string_view id = refId(raw, first + kRef.size());
+    return !id.empty() && id == refId(raw, last + kRef.size());
 }
 
 } // namespace

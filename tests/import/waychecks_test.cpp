@@ -212,6 +212,15 @@ TEST_F(WayCheckTest, OneWayArrows) {
                   WayPhaseEnd::Done);
         EXPECT_EQ(data.onewayArrowList, c.arrows);
     }
+    // Only the oneway tag's own value decides, whatever the tags after it hold.
+    for (const auto& later : std::vector<std::pair<std::string, std::string>>{
+             {"lit", "yes"}, {"lanes", "1"}, {"bridge", "true"}, {"layer", "-1"}}) {
+        SCOPED_TRACE(later.first);
+        data = ProjectData{};
+        ASSERT_EQ(readWays(way("1", {"1", "5", "2"}, {{"highway", "residential"}, {"oneway", "no"}, later})),
+                  WayPhaseEnd::Done);
+        EXPECT_EQ(data.onewayArrowList, "");
+    }
 }
 
 TEST_F(WayCheckTest, AnUnknownLanduseIsAnAreaMarker) {

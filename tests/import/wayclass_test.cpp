@@ -576,14 +576,27 @@ TEST(WayClassTest, AddressInterpolation) {
 TEST(WayClassTest, RingTestAndTheEndMark) {
     for (const char q : kQuotes) {
         const std::string ctx = std::string("quote ") + q;
-        // References without a blank before them: taken as a ring, no area.
-        std::string tight = wayPiece(q, {{"highway", "proposed"}}, Shape::Open);
-        for (std::size_t at = tight.find("  <nd"); at != std::string::npos; at = tight.find("  <nd", at))
-            tight.replace(at, 2, "\t");
-        const Outcome noBlank = classifyText(q, tight);
-        EXPECT_EQ(noBlank.lists.buildingList, "#7#") << ctx;
-        EXPECT_FALSE(noBlank.look.isArea) << ctx;
-        EXPECT_TRUE(noBlank.look.endMark) << ctx;
+        // Tabs or nothing before the references classify as blanks do: an open way is no ring.
+        for (const char* indent : {"\t", ""}) {
+            for (const Shape shape : {Shape::Open, Shape::Closed}) {
+                std::string tight = wayPiece(q, {{"highway", "proposed"}}, shape);
+                for (std::size_t at = tight.find("  <nd"); at != std::string::npos;
+                     at = tight.find("  <nd", at))
+                    tight.replace(at, 2, indent);
+                const Outcome got = classifyText(q, tight);
+                const Outcome blanks = classify(q, {{"highway", "proposed"}}, shape);
+                const std::string what = ctx + (shape == Shape::Open ? " open" : " closed") + " indent '" +
+                                         indent + "'";
+                EXPECT_EQ(got.lists.buildingList, shape == Shape::Closed ? "#7#" : "#") << what;
+                EXPECT_EQ(got.lists.buildingList, blanks.lists.buildingList) << what;
+                EXPECT_FALSE(got.look.isArea) << what;
+                EXPECT_TRUE(got.look.endMark) << what;
+            }
+        }
+        // An open way that passes its first node again on the way is no ring either.
+        const std::string loop = "id=" + std::string(1, q) + "7" + q + "><nd ref=" + q + "101" + q + "/><nd ref=" +
+                                 q + "101" + q + "/><nd ref=" + q + "102" + q + "/></way>";
+        EXPECT_EQ(classifyText(q, loop).lists.buildingList, "#") << ctx;
 
         // The ring test sets the mark; a highway rule leaves the carried mark alone; the power
         // head clears it and a power word sets it again.
