@@ -71,7 +71,9 @@ bool InsidePolygon(Single x, Single y, std::span<const PolyPoint> corners) {
     for (std::size_t i = 0; i + 1 < corners.size(); ++i) {
         total = static_cast<Single>(total + angleAt(corners[i], corners[i + 1]));
     }
-    return std::fabs(total) > 0.000001f;
+    // Outside, the angles sum to about 0; inside, to about 2 pi (either sign). Half way between
+    // is a margin that rounding over many edges cannot cross.
+    return std::fabs(total) > static_cast<Single>(kPolygonPi / 2);
 }
 
 Single SignedArea(std::span<const PolyPoint> corners) {

@@ -40,9 +40,9 @@ Single DotProd(Single ax, Single ay, Single bx, Single by, Single cx, Single cy)
 // The signed angle at B from BA to BC: ATan2(cpl, DotProd).
 Single GetAngle(Single ax, Single ay, Single bx, Single by, Single cx, Single cy);
 
-// The summed-angle test: the angles the edges subtend at (x, y), summed in Singles, are above
-// 0.000001 in magnitude for a point inside (2 pi) and about 0 outside; a point on an edge or a
-// corner counts as inside. An empty polygon has no inside.
+// The summed-angle test: the angles the edges subtend at (x, y), summed in Singles, come to
+// about 2 pi in magnitude for a point inside and about 0 outside; above pi / 2 counts as inside
+// (a point on an edge sums to about pi and counts as inside). An empty polygon has no inside.
 bool InsidePolygon(Single x, Single y, std::span<const PolyPoint> corners);
 
 // The shoelace sum of (Y(i) + Y(i+1)) (X(i+1) - X(i)) / 2 over the edges, summed exactly in

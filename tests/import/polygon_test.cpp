@@ -3,6 +3,8 @@
 #include "import/polygon.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace osmimport {
@@ -111,6 +113,59 @@ TEST(InsidePolygon, SumsTheEdgeAnglesAroundThePoint) {
     EXPECT_FALSE(InsidePolygon(20, 15, c));
     EXPECT_TRUE(InsidePolygon(5, 15, c));
     EXPECT_TRUE(InsidePolygon(20, 5, c));
+}
+
+// Even-odd ray test in double, and the distance to the nearest edge: the reference the summed
+// angles are checked against, away from the edges where rounding may decide either way.
+bool evenOdd(double x, double y, const std::vector<PolyPoint>& corners) {
+    bool inside = false;
+    for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+        const double xi = corners[i].X, yi = corners[i].Y, xj = corners[j].X, yj = corners[j].Y;
+        if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) inside = !inside;
+    }
+    return inside;
+}
+
+double edgeDistance(double x, double y, const std::vector<PolyPoint>& corners) {
+    double nearest = 1e300;
+    for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+        const double ax = corners[j].X, ay = corners[j].Y, dx = corners[i].X - ax, dy = corners[i].Y - ay;
+        const double t = std::clamp(((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+        nearest = std::min(nearest, std::hypot(x - ax - t * dx, y - ay - t * dy));
+    }
+    return nearest;
+}
+
+// Many-cornered shapes: a star of 240 corners and a C made of two arcs of 120 corners each.
+TEST(InsidePolygon, AgreesWithTheEvenOddTestOnManyCorneredShapes) {
+    std::vector<PolyPoint> star;
+    for (int k = 0; k < 240; ++k) {
+        const double r = k % 2 ? 1500 : 3000, a = k * 2 * kPolygonPi / 240;
+        star.push_back({static_cast<Long>(4000 + r * std::cos(a)), static_cast<Long>(4000 + r * std::sin(a))});
+    }
+    std::vector<PolyPoint> c;
+    for (int k = 0; k <= 120; ++k) { // the outer arc, leaving the notch open to the right
+        const double a = 0.6 + k * (2 * kPolygonPi - 1.2) / 120;
+        c.push_back({static_cast<Long>(4000 + 3000 * std::cos(a)), static_cast<Long>(4000 + 3000 * std::sin(a))});
+    }
+    for (int k = 120; k >= 0; --k) {
+        const double a = 0.6 + k * (2 * kPolygonPi - 1.2) / 120;
+        c.push_back({static_cast<Long>(4000 + 1800 * std::cos(a)), static_cast<Long>(4000 + 1800 * std::sin(a))});
+    }
+    for (const auto* shape : {&star, &c}) {
+        int checked = 0;
+        int wrong = 0;
+        for (int y = 900; y <= 7100; y += 37) {
+            for (int x = 900; x <= 7100; x += 37) {
+                if (edgeDistance(x, y, *shape) < 1) continue;
+                ++checked;
+                if (InsidePolygon(static_cast<Single>(x), static_cast<Single>(y), *shape) != evenOdd(x, y, *shape))
+                    ++wrong;
+            }
+        }
+        EXPECT_GT(checked, 20000);
+        EXPECT_EQ(wrong, 0) << shape->size() << " corners";
+    }
 }
 
 TEST(Fnlength, IsTheEuclideanLength) {
