@@ -25,7 +25,6 @@ void wayAndFinalPhases(const OsmImport& import, const ImportSettings& settings,
     ways.scaleWidth = settings.scaleWidth;
     ways.scaleHeight = settings.scaleHeight;
     ways.backColour = settings.backColour;
-    ways.lastNodeDescription = classification.lastDescription();
     WayPhase phase(import.text(), ways, import.nodeIds(), listener, listener);
     if (phase.run(data) == WayPhaseEnd::Cancelled) {
         result.end = ImportEnd::Cancelled;

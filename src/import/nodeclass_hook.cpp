@@ -14,8 +14,7 @@ bool PoiClassification::takeNode(NodeInHand& node, ProjectData& data) {
     }
     NodeClass cls = rules_->classify(node.piece, node.tagText);
     applyNodeClass(cls, node, data, stations_, sink_);
-    std::string description = recordNode(cls, node, rules_->quote(), *describer_, data);
-    if (!cls.code.empty()) lastDescription_ = std::move(description);
+    recordNode(cls, node, rules_->quote(), *describer_, data);
     return true;
 }
 

@@ -9,7 +9,6 @@
 #include "import/poidesc.h"
 
 #include <optional>
-#include <string>
 
 namespace osmimport {
 
@@ -22,8 +21,6 @@ public:
 
     // The stations met so far, for the final statistics.
     const StationLists& stations() const noexcept { return stations_; }
-    // The description of the last node that had a code (the way phase quotes its FIXME text).
-    const std::string& lastDescription() const noexcept { return lastDescription_; }
 
 private:
     const OsmImport& import_;
@@ -31,7 +28,6 @@ private:
     std::optional<NodeClassifierRules> rules_;
     std::optional<PoiDescriber> describer_;
     StationLists stations_;
-    std::string lastDescription_;
 };
 
 } // namespace osmimport

@@ -2,6 +2,7 @@
 // an area (also the seed of its flood fill) with its label record, and the report of an area
 // that is not closed.
 
+#include "basic/case.h"
 #include "basic/numtext.h"
 #include "basic/text.h"
 #include "import/tagtext.h"
@@ -22,6 +23,14 @@ bool contains(std::string_view text, std::string_view needle) {
 bool listed(std::string_view list, std::size_t from, Long index) {
     const std::string entry = "#" + basic::dec(index) + "#";
     return list.find(entry, from == 0 ? 0 : from - 1) != std::string_view::npos;
+}
+
+// The way's own text from its FIXME (in any case) to the end of that tag; empty when it has none.
+std::string_view fixmeQuote(std::string_view raw) {
+    const std::size_t fixme = basic::lcase(raw).find("fixme");
+    if (fixme == std::string::npos) return {};
+    const std::string_view from = raw.substr(fixme);
+    return from.substr(0, from.find("/>"));
 }
 
 } // namespace
@@ -89,7 +98,9 @@ void WayPhase::placeLabel() {
         return;
     }
     if (cx > 0 || look_.wayFill < 30) {
-        fld(data, cx, cy, way_.lower, way_.raw, q, width);
+        // Only a place found makes a record here: a label that found none has its record at the
+        // last point tried already, and an area of 0 has no place for one.
+        if (cx > 0) fld(data, cx, cy, way_.lower, way_.raw, q, width);
         if (!listed(lists_.landAreaList, way_.landAreaBefore, way_.index) &&
             !listed(lists_.residentialList, way_.residentialBefore, way_.index)) {
             basic::appendDec(data.areaList, way_.index);
@@ -122,11 +133,9 @@ bool WayPhase::reportUnclosedArea() {
     data.unclosedAreaList.append("$").append(entry).append("\r\n");
 
     if (contains(saved, "b b  ")) {
-        const std::string& source = settings_.lastNodeDescription;
-        const std::size_t fixme = source.find("FIXME");
         basic::appendDec(data.fixmeList, data.chainCount);
         data.fixmeList += '$';
-        if (fixme != std::string::npos) data.fixmeList.append(source, fixme);
+        data.fixmeList += fixmeQuote(way_.raw);
         data.fixmeList += "\r\n";
         ++data.fixmeCount;
     }

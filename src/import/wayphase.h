@@ -31,9 +31,6 @@ struct WayPhaseSettings {
     double scaleWidth = 0;     // of the map picture: a lined way resets the label box to 10 times these
     double scaleHeight = 0;
     Double backColour = 0; // the map's background: closed untagged relation members are filled with it
-    // The describing text of the last node the node phase described: the FIXME entry of an
-    // unclosed area takes its text from its first "FIXME" on.
-    std::string lastNodeDescription;
 };
 
 enum class WayPhaseEnd {
