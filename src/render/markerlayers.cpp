@@ -9,9 +9,11 @@
 #include "render/iconpaint.h"
 #include "render/poimarkers.h"
 #include "window/mapwindow.h"
+#include "window/view.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,20 +30,10 @@ constexpr double kBarbAngle = 45 * kPi / 180;
 constexpr int kArrowColour = 3; // cyan
 constexpr int kArrowWidth = 2;
 
-struct ScreenPoint {
-    Single x;
-    Single y;
-};
+using ScreenPoint = core::PicturePoint;
 
-// The screen point of node n; a node the arrays do not hold is fault 9.
-ScreenPoint nodePoint(const core::MapWindow& map, double n) {
-    const core::MapData& d = map.d;
-    if (!(n >= 0 && n < static_cast<double>(std::min(d.nodeX.size(), d.nodeY.size()))))
-        basic::raise(basic::fault::SubscriptOutOfRange);
-    const auto i = static_cast<size_t>(n);
-    const core::Global& g = map.g;
-    return {static_cast<Single>(g.viewZoom * d.nodeX[i] + g.viewOffX),
-            static_cast<Single>(g.viewZoom * d.nodeY[i] + g.viewOffY)};
+std::optional<ScreenPoint> nodePoint(const core::MapWindow& map, double n) {
+    return core::nodePicturePoint(map.g, map.d, n);
 }
 
 // A list piece as a node or label number: a piece that is not a number reads as 0.
@@ -86,9 +78,10 @@ void placeUnnamedMarkers(core::MapWindow& map, DrawErrors& errors) {
     for (size_t k = 0; k < count; ++k) {
         const int index = static_cast<int>(k + 1);
         errors.run([&] {
-            const ScreenPoint at = nodePoint(map, pieceNumber(pieces[k]));
+            const auto at = nodePoint(map, pieceNumber(pieces[k]));
+            if (!at) return;
             platform::ImageControl& marker = nonn.load(index);
-            marker.move(at.x - nonn[0].width() / 2, at.y - nonn[0].height() / 2);
+            marker.move(at->x - nonn[0].width() / 2, at->y - nonn[0].height() / 2);
         });
         // A marker beyond the digits has no flag: it gets no orange icon.
         if (k >= d.noNameFlags.size() || d.noNameFlags[k] == '0' || !nonn.exists(index)) continue;
@@ -130,10 +123,11 @@ void placeSearchArrows(core::MapWindow& map, DrawErrors& errors) {
     forEachPiece(nodeHits, '#', [&](std::string_view piece) {
         ++arrow;
         errors.run([&] {
-            const ScreenPoint at = nodePoint(map, pieceNumber(piece));
-            placeArrow(map, arrow, at.x, at.y);
+            const auto at = nodePoint(map, pieceNumber(piece));
+            if (!at) return;
+            placeArrow(map, arrow, at->x, at->y);
             if (unnamed.find("#" + std::string(piece) + "#") != std::string::npos)
-                paintOrange(map, at, errors);
+                paintOrange(map, *at, errors);
         });
     });
     forEachPiece(labelHits, '$', [&](std::string_view piece) {
@@ -164,12 +158,13 @@ void drawOnewayArrows(core::MapWindow& map, DrawErrors& errors) {
             const std::string_view entry = entries[k];
             const size_t hash = entry.find('#');
             if (hash == std::string_view::npos) basic::raise(basic::fault::SubscriptOutOfRange);
-            const ScreenPoint at = nodePoint(map, pieceNumber(entry.substr(0, hash)));
+            const auto at = nodePoint(map, pieceNumber(entry.substr(0, hash)));
+            if (!at) return;
             const std::string_view direction = entry.substr(hash + 1);
             const double a = basic::val(direction.substr(0, direction.find('#')));
             for (const double barb : {a + kBarbAngle, a - kBarbAngle})
-                p1.line(at.x, at.y, at.x - kBarbLength * std::cos(barb), at.y - kBarbLength * std::sin(barb));
-            p1.line(at.x, at.y, at.x - kShaftLength * std::cos(a), at.y - kShaftLength * std::sin(a));
+                p1.line(at->x, at->y, at->x - kBarbLength * std::cos(barb), at->y - kBarbLength * std::sin(barb));
+            p1.line(at->x, at->y, at->x - kShaftLength * std::cos(a), at->y - kShaftLength * std::sin(a));
         });
     }
 }

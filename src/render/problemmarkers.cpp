@@ -8,7 +8,9 @@
 #include "render/drawerrors.h"
 #include "render/iconpaint.h"
 #include "window/mapwindow.h"
+#include "window/view.h"
 
+#include <optional>
 #include <vector>
 
 namespace render {
@@ -24,24 +26,14 @@ constexpr int kAreaMask = 119;
 constexpr int kHighwayMask = 120;
 constexpr std::string_view kCrlf = "\r\n";
 
-struct ScreenPoint {
-    float x;
-    float y;
-};
-
 // Piece `k` of a marker list as a node index: its leading number rounded; not a number reads 0.
 long long nodeOf(std::string_view piece) {
     return static_cast<long long>(basic::roundHalfEven(basic::val(piece)));
 }
 
-// The screen point of node n; a node the arrays do not hold is fault 9.
-ScreenPoint screenPoint(const MapWindow& map, long long n) {
-    const core::MapData& d = map.d;
-    if (n < 0 || n >= static_cast<long long>(d.nodeX.size()) || n >= static_cast<long long>(d.nodeY.size()))
-        basic::raise(basic::fault::SubscriptOutOfRange);
-    const core::Global& g = map.g;
-    return {static_cast<float>(g.viewZoom * d.nodeX[static_cast<size_t>(n)] + g.viewOffX),
-            static_cast<float>(g.viewZoom * d.nodeY[static_cast<size_t>(n)] + g.viewOffY)};
+// Node n on the picture; none for an index outside 1..nodeCount, whose entry is passed over.
+std::optional<core::PicturePoint> screenPoint(const MapWindow& map, long long n) {
+    return core::nodePicturePoint(map.g, map.d, static_cast<double>(n));
 }
 
 // The marker's picture on p1 through `mask`: the mask whitens where the picture is opaque, the
@@ -84,10 +76,11 @@ void placeEmptyTagMarkers(MapWindow& map, DrawErrors& errors) {
         // marker for its extra entries: they are passed over.
         if (!quot.exists(static_cast<int>(k) + kFirstMarker)) continue;
         errors.run([&] {
-            const ScreenPoint at = screenPoint(map, nodeOf(pieces[k]));
+            const auto at = screenPoint(map, nodeOf(pieces[k]));
+            if (!at) return;
             const ImageControl& model = template0(quot);
             ImageControl& marker = quot[static_cast<int>(k) + kFirstMarker];
-            marker.move(at.x - model.width(), at.y - 1.4 * model.height());
+            marker.move(at->x - model.width(), at->y - 1.4 * model.height());
             marker.setVisible(true);
             int style = kEmptyTagStyle;
             ploticon(map, marker.picture(), style, marker.left(), marker.top(), errors);
@@ -103,10 +96,11 @@ void placeQuestMarkers(MapWindow& map, DrawErrors& errors) {
     for (long long k = 0; k <= d.questCount - kFirstMarker; ++k) {
         errors.run([&] {
             if (k >= static_cast<long long>(pieces.size())) basic::raise(basic::fault::SubscriptOutOfRange);
-            const ScreenPoint at = screenPoint(map, nodeOf(pieces[static_cast<size_t>(k)]));
+            const auto at = screenPoint(map, nodeOf(pieces[static_cast<size_t>(k)]));
+            if (!at) return;
             const ImageControl& model = template0(quest);
             ImageControl& marker = quest[static_cast<int>(k) + kFirstMarker];
-            marker.move(at.x - model.width() / 2, at.y - model.height());
+            marker.move(at->x - model.width() / 2, at->y - model.height());
             int mask = kHighwayMask;
             if (has(marker.tag(), "AREA")) {
                 marker.setPicture(map.stores.que.picture());
@@ -128,11 +122,12 @@ void placeChainMarkers(MapWindow& map, DrawErrors& errors) {
     const std::vector<std::string_view> pieces = basic::splitView(d.chainList, "#");
     for (size_t k = 0; k + 1 < pieces.size(); ++k) {
         errors.run([&] {
-            const ScreenPoint at = screenPoint(map, nodeOf(pieces[k]));
+            const auto at = screenPoint(map, nodeOf(pieces[k]));
+            if (!at) return;
             const ImageControl& model = template0(chain);
             const int element = static_cast<int>(k) + kFirstMarker;
             ImageControl& marker = chain[element];
-            marker.move(at.x - model.width(), at.y - model.height());
+            marker.move(at->x - model.width(), at->y - model.height());
             ++d.chainExtraCount;
             marker.setVisible(true);
             maskedPaint(map, marker, mask);

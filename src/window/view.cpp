@@ -2,6 +2,7 @@
 
 #include "window/global.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace core {
@@ -24,6 +25,15 @@ basic::Single pictureX(const Global& g, double mapX) {
 
 basic::Single pictureY(const Global& g, double mapY) {
     return basic::csng(g.viewZoom * mapY + g.viewOffY);
+}
+
+std::optional<PicturePoint> nodePicturePoint(const Global& g, const osmimport::ProjectData& file, double n) {
+    const double held = static_cast<double>(std::min({static_cast<std::size_t>(std::max<basic::Long>(file.nodeCount, 0)) + 1,
+                                                     file.nodeX.size(), file.nodeY.size()}));
+    if (!(n >= 1 && n < held)) return std::nullopt;
+    const auto i = static_cast<std::size_t>(n);
+    return PicturePoint{static_cast<basic::Single>(g.viewZoom * file.nodeX[i] + g.viewOffX),
+                        static_cast<basic::Single>(g.viewZoom * file.nodeY[i] + g.viewOffY)};
 }
 
 std::optional<LonLat> pictureToLonLat(const Global& g, const osmimport::ProjectData& file, double x,

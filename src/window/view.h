@@ -33,6 +33,16 @@ double mapY(const osmimport::ProjectData& file, double lat);
 basic::Single pictureX(const Global& g, double mapX);
 basic::Single pictureY(const Global& g, double mapY);
 
+struct PicturePoint {
+    basic::Single x;
+    basic::Single y;
+};
+
+// Node n of the file on the picture, each coordinate rounded to single precision; none for an
+// index outside 1..nodeCount (marker lists of a damaged project file may name such nodes, and
+// node 0 is no node): the marker layers pass those entries over.
+std::optional<PicturePoint> nodePicturePoint(const Global& g, const osmimport::ProjectData& file, double n);
+
 struct LonLat {
     basic::Single lon;
     basic::Single lat;

@@ -3,6 +3,7 @@
 
 #include "core/window_fixture.h"
 #include "platform/canvascolour.h"
+#include "render/problemmarkers.h"
 #include "render/drawerrors.h"
 #include "render/markerlayers.h"
 #include "routes/routelayer.h"
@@ -186,6 +187,49 @@ TEST_F(LayerTest, OneWayListsWithoutEntries) {
     run(map, drawOnewayArrows);
     ASSERT_EQ(dialogs().shown().size(), 1u);
     EXPECT_EQ(dialogs().shown()[0].text, "Subscript out of range");
+}
+
+// Every marker list of a damaged project file may name node 0 or a node beyond nodeCount: each
+// layer passes such an entry over without a message, and nothing is drawn at node 0.
+TEST_F(LayerTest, EveryLayerPassesOverNodesOutsideTheFile) {
+    core::MapWindow& map = ready();
+    core::Markers& m = map.markers;
+    core::MapData& d = map.d;
+    d.nodeX[0] = 600; // where node 0 would be drawn
+    d.nodeY[0] = 600;
+    d.fileSizeMB = 0;
+    const QImage before = map.view.p1.image().copy();
+    for (int i = 1; i <= 2; ++i)
+        m.pointr.load(i);
+    for (core::ImageArray* array : {&m.quot, &m.quest, &m.chain})
+        for (int i = 2; i <= 3; ++i)
+            array->load(i).setTag("AREA: x");
+    d.noNameList = "0#4#";
+    d.nonnCount = 2;
+    d.noNameFlags = "11";
+    d.pointrList = "#0#4#";
+    d.onewayArrowList = "0#0$4#0$";
+    d.quotList = "0#4#";
+    d.questList = "0#4#";
+    d.questCount = 3;
+    d.chainList = "0#4#";
+    d.chainCount = 3;
+    DrawErrors errors;
+    placeUnnamedMarkers(map, errors);
+    placeSearchArrows(map, errors);
+    drawOnewayArrows(map, errors);
+    placeProblemMarkers(map, errors);
+
+    EXPECT_TRUE(dialogs().shown().empty());
+    EXPECT_EQ(m.nonn.count(), 1);
+    for (int i = 1; i <= 2; ++i)
+        EXPECT_FALSE(m.pointr[i].visible()) << i;
+    for (const core::ImageArray* array : {&m.quot, &m.quest, &m.chain})
+        for (int i = 2; i <= 3; ++i)
+            EXPECT_FALSE((*array)[i].visible()) << i;
+    EXPECT_EQ(d.questAreaCount, 0);
+    EXPECT_EQ(d.unjoinedWayList, "");
+    EXPECT_EQ(map.view.p1.image(), before);
 }
 
 // Imported points are shown, capped at 10000, while no route is being drawn; then the route
