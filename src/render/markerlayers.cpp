@@ -41,6 +41,19 @@ double pieceNumber(std::string_view piece) {
     return basic::roundHalfEven(basic::val(piece));
 }
 
+// Area label m (1..) at its point of List2(0) and List2(1) under the current view; a label the
+// lists do not hold is fault 340.
+ScreenPoint labelPoint(const core::MapWindow& map, double m) {
+    const auto& xs = map.markers.List2[0];
+    const auto& ys = map.markers.List2[1];
+    if (!(m >= 1 && m <= std::min(xs.listCount(), ys.listCount())))
+        basic::raise(basic::fault::ControlArrayElementMissing);
+    const int item = static_cast<int>(m) - 1;
+    const core::Global& g = map.g;
+    return {static_cast<Single>(basic::val(xs.list(item)) * g.viewZoom + g.viewOffX),
+            static_cast<Single>(basic::val(ys.list(item)) * g.viewZoom + g.viewOffY)};
+}
+
 // The orange icon centred on a point, by the size of the unnamed markers' template.
 void paintOrange(core::MapWindow& map, ScreenPoint at, DrawErrors& errors) {
     errors.run([&] {
@@ -133,10 +146,8 @@ void placeSearchArrows(core::MapWindow& map, DrawErrors& errors) {
     forEachPiece(labelHits, '$', [&](std::string_view piece) {
         ++arrow;
         errors.run([&] {
-            const double m = pieceNumber(piece);
-            if (!(m >= 0 && m <= kHighestMarker)) basic::raise(basic::fault::ControlArrayElementMissing);
-            const platform::LabelControl& label = map.markers.lab2[static_cast<int>(m)];
-            placeArrow(map, arrow, label.left(), label.top());
+            const ScreenPoint at = labelPoint(map, pieceNumber(piece));
+            placeArrow(map, arrow, at.x, at.y);
         });
     });
 }

@@ -23,9 +23,10 @@ void placeUnnamedMarkers(core::MapWindow& map, DrawErrors& errors);
 void placePoiMarkers(core::MapWindow& map, DrawErrors& errors);
 
 // The arrows pointr(1..N) of the search hits in pointrList, beside their nodes (pieces before
-// "$") and then beside their area labels lab2 (pieces after "$"), the orange icon under a node
-// hit that is an unnamed POI. An empty piece is no arrow; an arrow that is not loaded takes the
-// error path.
+// "$") and then beside their area labels (pieces after "$", label m at item m - 1 of List2(0)
+// and List2(1) under the current view), the orange icon under a node hit that is an unnamed POI.
+// An empty piece, or a node outside 1..nodeCount, is no arrow; an arrow that is not loaded, or a
+// label the lists do not hold, takes the error path.
 void placeSearchArrows(core::MapWindow& map, DrawErrors& errors);
 
 // The arrow heads of onewayArrowList ("node#radians" entries joined by "$") when the list has an

@@ -63,6 +63,31 @@ TEST_F(NameSearchTest, ArrowsMarkEveryHitAndTheRedrawPlacesThemAtTheRestoredZoom
     }
 }
 
+// A hit on an area label has its arrow at the label's point, and every later redraw keeps it
+// there under the view of the moment.
+TEST_F(NameSearchTest, AnAreaLabelHitsArrowStaysAtTheLabelThroughRedraws) {
+    core::MapWindow& map = opened();
+    type(map, "green park");
+    gosearch(map, true);
+    ASSERT_EQ(map.d.pointrList, "#$2$");
+    const platform::ImageControl& model = map.markers.pointr[0];
+    const platform::ImageControl& arrow = map.markers.pointr[1];
+    const auto expectAtLabel = [&](const char* when) {
+        SCOPED_TRACE(when);
+        EXPECT_NEAR(arrow.left(), 1600 * map.g.viewZoom + map.g.viewOffX + model.width() / 5, 0.01);
+        EXPECT_NEAR(arrow.top(), 2600 * map.g.viewZoom + map.g.viewOffY - 1.2 * model.height(), 0.01);
+        EXPECT_TRUE(arrow.visible());
+    };
+    expectAtLabel("after the search");
+    render::redraw(map);
+    expectAtLabel("redrawn");
+    map.g.viewOffX += 300;
+    map.g.viewZoom = 2;
+    render::redraw(map);
+    expectAtLabel("panned and zoomed");
+    EXPECT_EQ(messages(), 0u);
+}
+
 TEST_F(NameSearchTest, ATwoLetterTextListsNoNodeButStillMarksIt) {
     core::MapWindow& map = opened();
     type(map, "ba");

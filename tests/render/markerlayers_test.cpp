@@ -114,7 +114,10 @@ TEST_F(LayerTest, SearchArrowsNumberNodeHitsThenLabelHits) {
     core::Markers& m = map.markers;
     for (int i = 1; i <= 3; ++i)
         m.pointr.load(i);
-    m.lab2.load(4).move(1200, 1500);
+    for (const char* x : {"0", "0", "0", "1200"})
+        m.List2[0].addItem(x);
+    for (const char* y : {"0", "0", "0", "1500"})
+        m.List2[1].addItem(y);
     map.d.pointrList = "#1##3#$4$";
     map.d.noNameList = "3#";
     run(map, placeSearchArrows);
