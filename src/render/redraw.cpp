@@ -109,8 +109,14 @@ void redraw(core::MapWindow& map, const StepObserver& observer) {
     DrawErrors errors(DrawErrors::OnFault::SkipStatement, g.faultShownFor == file);
     errors.run([&] { map.markers.lab2[0].setFontName(g.settings.fontNames[2]); });
     if (observer) observer("reload");
-    errors.run([&] { reloadProject(map); });
-    drawPasses(map, errors, observer);
+    // A file that cannot be read leaves the last drawing as it was, markers and all: drawing the
+    // data still in memory would show the previous file's markers again.
+    bool reloaded = false;
+    errors.run([&] {
+        reloadProject(map);
+        reloaded = true;
+    });
+    if (reloaded) drawPasses(map, errors, observer);
     if (errors.shown()) g.faultShownFor = file;
     finish(map);
     if (observer) observer("end");

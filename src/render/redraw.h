@@ -18,7 +18,9 @@ namespace render {
 // drawing runs, or when no project file is named yet; "Can't find '" & path & "'" when the
 // project file is missing or its path holds "*". Clears cancelRequested first. While it draws,
 // drawBusy is set, p1 takes no mouse input, the wheel timer `tm2` is off and the hourglass on;
-// the end undoes all of them, so the wheel timer runs again.
+// the end undoes all of them, so the wheel timer runs again. A project file that cannot be read
+// shows its one message and draws nothing: the picture and its markers stay as the last
+// drawing left them.
 //
 // An observer, when given, is told the name of each step as it starts ("reload", then each
 // pass, then "end" once the drawing is done); the benchmark times the steps with it.

@@ -261,5 +261,37 @@ TEST_F(ReloadTest, TheDrawingOfARefusedFileShowsOneMessage) {
     EXPECT_FALSE(map().d.drawBusy);
 }
 
+// Failed redraws neither show the previous drawing's markers a second time nor add any: the
+// map stays as the last good drawing left it, one message each time.
+TEST_F(ReloadTest, RepeatedFailedDrawingsAddNoMarkers) {
+    ProjectData d = osmimport::sampleProject();
+    writeProject(d);
+    map().g.viewZoom = 2;
+    redraw(map());
+    map().g.settings.poiMode = 1; // the pub's icon shown
+    map().d.catShown[1] = basic::vbTrue;
+    redraw(map());
+    const auto loaded = [&] {
+        const core::Markers& m = map().markers;
+        std::vector<int> counts;
+        for (const core::ImageArray* array : {&m.pb, &m.amen, &m.nonn, &m.quest, &m.quot, &m.chain, &m.shape1, &m.pointr})
+            counts.push_back(array->count());
+        counts.push_back(m.lab2.count());
+        return counts;
+    };
+    const std::vector<int> before = loaded();
+    const QImage picture = map().view.p1.image().copy();
+    const std::string good = projectFileBytes(d, '"');
+    basic::writeFileWhole(map().g.parsedPath, good.substr(0, good.size() / 2));
+    for (int k = 1; k <= 3; ++k) {
+        dialogs().scriptMsgBox(platform::msgbox::Ok);
+        map().g.viewOffX += 50; // a pan asks for the drawing again
+        redraw(map());
+        ASSERT_EQ(dialogs().shown().size(), static_cast<size_t>(k));
+        EXPECT_EQ(loaded(), before) << k;
+        EXPECT_EQ(map().view.p1.image(), picture) << k;
+    }
+}
+
 } // namespace
 } // namespace render
