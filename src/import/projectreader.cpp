@@ -125,9 +125,15 @@ constexpr long long kHeaderValues = 17;
 constexpr long long kNodeValues = 4;
 constexpr long long kWayValues = 17;
 constexpr long long kLabelValues = 4;
-constexpr long long kTrailerValues = 10 + 13 + kCountCaptions;
+constexpr long long kMarkerListValues = 10; // the trailer up to the street-name list
+constexpr long long kTrailerValues = kMarkerListValues + 13 + kCountCaptions;
 
-void readHeader(ItemReader& in, ProjectData& d) {
+// The values a file must still hold after the records: the marker lists, or the whole trailer.
+long long trailerValues(ProjectExtent extent) {
+    return extent == ProjectExtent::Whole ? kTrailerValues : kMarkerListValues;
+}
+
+void readHeader(ItemReader& in, ProjectData& d, ProjectExtent extent) {
     d.fileVersion = in.single();
     d.mapLon0 = in.single();
     d.mapLat0 = in.single();
@@ -145,7 +151,7 @@ void readHeader(ItemReader& in, ProjectData& d) {
     d.boundaryList = in.indexList();
     const Long nodes = in.count();
     const Long ways = in.count();
-    in.expect(kNodeValues * nodes + kWayValues * ways + kLabelValues * d.lab2Count + kTrailerValues);
+    in.expect(kNodeValues * nodes + kWayValues * ways + kLabelValues * d.lab2Count + trailerValues(extent));
     d.sizeNodes(nodes);
     d.sizeWays(ways);
     d.labels.resize(static_cast<std::size_t>(d.lab2Count));
@@ -207,7 +213,8 @@ void readMarkerTexts(ItemReader& in, std::vector<std::string>& texts, Long count
         t = in.unescaped();
 }
 
-void readTrailer(ItemReader& in, ProjectData& d) {
+// The trailer up to the street-name list: the marker lists and counts.
+void readMarkerLists(ItemReader& in, ProjectData& d) {
     d.quotList = in.text();
     d.questList = in.text();
     d.chainList = in.text();
@@ -216,11 +223,16 @@ void readTrailer(ItemReader& in, ProjectData& d) {
     d.questCount = in.whole();
     d.quotCount = in.whole();
     d.chainCount = in.whole();
-    in.expect(static_cast<long long>(markerTexts(d.questCount) + markerTexts(d.quotCount) +
-                                     markerTexts(d.chainCount)) +
-              kTrailerValues - 8);
+    in.expect(2);
     d.onewayArrowList = in.text();
     d.streetNameList = in.text();
+}
+
+// The rest of the trailer: the marker texts, the problem texts and the count captions.
+void readProblemTexts(ItemReader& in, ProjectData& d) {
+    in.expect(static_cast<long long>(markerTexts(d.questCount) + markerTexts(d.quotCount) +
+                                     markerTexts(d.chainCount)) +
+              kTrailerValues - kMarkerListValues);
     readMarkerTexts(in, d.chainTexts, d.chainCount);
     readMarkerTexts(in, d.quotTexts, d.quotCount);
     readMarkerTexts(in, d.questTexts, d.questCount);
@@ -243,15 +255,16 @@ void readTrailer(ItemReader& in, ProjectData& d) {
 
 } // namespace
 
-ProjectData readProjectFile(std::string_view bytes) {
+ProjectData readProjectFile(std::string_view bytes, ProjectExtent extent) {
     ItemReader in(bytes);
     in.expect(kHeaderValues);
     ProjectData d;
-    readHeader(in, d);
+    readHeader(in, d, extent);
     readNodes(in, d);
     readWays(in, d);
     readLabels(in, d);
-    readTrailer(in, d);
+    readMarkerLists(in, d);
+    if (extent == ProjectExtent::Whole) readProblemTexts(in, d);
     return d;
 }
 

@@ -18,6 +18,11 @@
 
 namespace osmimport {
 
-ProjectData readProjectFile(std::string_view bytes);
+enum class ProjectExtent {
+    Whole,
+    ThroughStreetNames, // what a name search needs: the rest is neither read nor checked
+};
+
+ProjectData readProjectFile(std::string_view bytes, ProjectExtent extent = ProjectExtent::Whole);
 
 } // namespace osmimport

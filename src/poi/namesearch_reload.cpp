@@ -61,7 +61,8 @@ void listLabels(core::Markers& m, const std::vector<osmimport::LabelRecord>& lab
 bool reloadForSearch(core::MapWindow& map) {
     ProjectData file;
     try {
-        file = osmimport::readProjectFile(basic::readFileBytes(map.g.parsedPath));
+        file = osmimport::readProjectFile(basic::readFileBytes(map.g.parsedPath),
+                                          osmimport::ProjectExtent::ThroughStreetNames);
     } catch (const basic::RuntimeFault& fault) {
         platform::dialogs().msgBox(fault.description());
         return false;

@@ -199,6 +199,27 @@ TEST_F(NameSearchTest, AnUnreadableFileShowsOneMessageAndKeepsTheHits) {
     EXPECT_FALSE(map.d.drawBusy);
 }
 
+// The search reads the file only up to its street-name list: what follows may be cut off or
+// damaged without stopping it (only the drawing that shows the hits, which reads the whole
+// file, says the file is damaged, once).
+TEST_F(NameSearchTest, DamageAfterTheStreetNamesDoesNotStopASearch) {
+    core::MapWindow& map = opened();
+    const std::string good = osmimport::projectFileBytes(searchProject(), '"');
+    const std::size_t streets = good.find("\r\n1#2#3#\r\n");
+    ASSERT_NE(streets, std::string::npos);
+    const std::string upToStreets = good.substr(0, streets + 10);
+    size_t shown = 0;
+    for (const std::string& bytes : {upToStreets, upToStreets + " 5\r\n", upToStreets + "x,y,z\r\n"}) {
+        basic::writeFileWhole(map.g.parsedPath, bytes);
+        dialogs().scriptMsgBox(platform::msgbox::Ok);
+        type(map, "bar");
+        gosearch(map, true);
+        EXPECT_EQ(messages(), ++shown);
+        EXPECT_EQ(map.d.pointrList, "#1#2#4#7#11#10#$1$");
+        EXPECT_EQ(hits(map).size(), 7u);
+    }
+}
+
 TEST_F(NameSearchTest, ARepeatedSearchCentresItsLastHitAtZoom6) {
     core::MapWindow& map = opened();
     type(map, "bar");
