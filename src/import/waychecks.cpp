@@ -208,7 +208,7 @@ void WayPhase::checkMiddleNode(std::size_t k) {
     const Long node = way_.nodes[k + 1];
     if (closed() && way_.nodes.size() > 2) {
         placeQuestMarker(data, node, fntag("AREA:" + tag, way_.allRefsFound, settings_.quote));
-        if (data.questAreaCount < std::numeric_limits<Integer>::max()) ++data.questAreaCount;
+        ++data.questAreaCount;
         sink_.caption(kQuestAreaCaption, data.questAreaCount);
     } else {
         placeQuestMarker(data, node,

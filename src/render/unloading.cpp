@@ -63,10 +63,12 @@ void unload_(core::MapWindow& map, basic::Integer) {
     for (basic::Long* counter : {&d.questCount, &d.quotCount, &d.shopCount, &d.chainCount})
         *counter = 1;
     for (basic::Integer* counter :
-         {&d.labCount, &d.pylonCount, &d.nonnCount, &d.fireCount, &d.amenFlagLen, &d.questAreaCount,
-          &d.chainExtraCount, &d.gpsCount, &d.gptCount, &d.addrCount})
+         {&d.labCount, &d.pylonCount, &d.nonnCount, &d.fireCount, &d.amenFlagLen, &d.gpsCount, &d.gptCount,
+          &d.addrCount})
         *counter = 0;
-    for (basic::Long* counter : {&d.amenityTotal, &d.lab2Count, &d.fixmeCount, &d.buildingCount})
+    // So are the counts of placed markers, which no control array bounds.
+    for (basic::Long* counter : {&d.amenityTotal, &d.lab2Count, &d.fixmeCount, &d.buildingCount, &d.questAreaCount,
+                                 &d.chainExtraCount})
         *counter = 0;
     d.trailerText.clear();
 }

@@ -107,7 +107,7 @@ struct MapData : osmimport::ProjectData {
     Integer pointrCount = 0;
     // Per-file totals the count panel reads.
     Integer amenFlagLen = 0;
-    Integer chainExtraCount = 0;
+    Long chainExtraCount = 0;
 
     // Drawing working data that every reload of the project file makes anew from the way
     // records (render/waygeometry.h): the node indices of way i are

@@ -234,6 +234,18 @@ TEST_F(WayCheckTest, AnUnknownLanduseIsAnAreaMarker) {
     EXPECT_EQ(sink.captions.count(kQuestCaption), 0u);
 }
 
+// The count of area markers is a 32-bit count: it goes on past 32767.
+TEST_F(WayCheckTest, TheAreaMarkerCountGoesOnPast32767) {
+    import = std::make_unique<OsmImport>(osmText(kSquare, way("1", {"1", "2", "3", "4", "1"}, {{"landuse", "xyzzy"}})),
+                                         ImportSettings{1.971f, 0, 8010}, client);
+    ASSERT_EQ(import->run(data), ImportEnd::NodesRead);
+    data.questAreaCount = 32767;
+    phase = std::make_unique<WayPhase>(import->text(), settings, import->nodeIds(), client, sink);
+    ASSERT_EQ(phase->run(data), WayPhaseEnd::Done);
+    EXPECT_EQ(data.questAreaCount, 32768);
+    EXPECT_EQ(sink.captions[kQuestAreaCaption], 32768);
+}
+
 TEST_F(WayCheckTest, AnUnknownHighwayIsMarkedWithItsTags) {
     ASSERT_EQ(readWays(way("1", {"1", "5", "2"}, {{"highway", "proposed"}})), WayPhaseEnd::Done);
     ASSERT_EQ(data.questCount, 2);
