@@ -1,5 +1,7 @@
 #include "platform/qtext.h"
 
+#include "basic/utf8.h"
+
 #include <array>
 
 namespace platform {
@@ -10,42 +12,6 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-// Well-formed UTF-8 only: overlong forms, surrogates and code points above U+10FFFF do not
-// count, since Qt would show them as replacement characters.
-bool isUtf8(std::string_view s) {
-    size_t i = 0;
-    while (i < s.size()) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        size_t n;
-        unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
-        if (c >= 0xC2 && c <= 0xDF) {
-            n = 1;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            n = 2;
-            if (c == 0xE0) low = 0xA0;
-            if (c == 0xED) high = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            n = 3;
-            if (c == 0xF0) low = 0x90;
-            if (c == 0xF4) high = 0x8F;
-        } else {
-            return false;
-        }
-        if (s.size() - i <= n) return false;
-        unsigned char second = static_cast<unsigned char>(s[i + 1]);
-        if (second < low || second > high) return false;
-        for (size_t k = 2; k <= n; ++k) {
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += n + 1;
-    }
-    return true;
-}
 
 // The marker characters the data puts inside names and descriptions.
 constexpr std::string_view kMarkers = "\x1E\x1F";
@@ -86,7 +52,7 @@ std::string toCp1252(const QString& text) {
 }
 
 QString toQString(std::string_view bytes) {
-    QString shown = isUtf8(bytes) ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
+    QString shown = basic::isUtf8(bytes) ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
                                   : fromCp1252(bytes);
     if (bytes.find_first_of(kMarkers) != std::string_view::npos) {
         shown.remove(QChar(kMarkers[0]));
@@ -96,11 +62,11 @@ QString toQString(std::string_view bytes) {
 }
 
 std::string_view leftCharacters(std::string_view bytes, std::size_t count) {
-    if (bytes.size() <= count || !isUtf8(bytes)) return bytes.substr(0, count);
+    if (bytes.size() <= count || !basic::isUtf8(bytes)) return bytes.substr(0, count);
     std::size_t end = 0;
     for (std::size_t characters = 0; end < bytes.size() && characters < count; ++characters) {
         ++end;
-        while (end < bytes.size() && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80)
+        while (end < bytes.size() && basic::isUtf8Continuation(static_cast<unsigned char>(bytes[end])))
             ++end;
     }
     return bytes.substr(0, end);

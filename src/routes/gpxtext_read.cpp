@@ -2,6 +2,7 @@
 
 #include "basic/case.h"
 #include "basic/fault.h"
+#include "basic/utf8.h"
 #include "basic/val.h"
 
 #include <algorithm>
@@ -143,37 +144,6 @@ std::optional<GpxPoint> pointOf(const StartTag& tag) {
 
 // ---- Names ----
 
-bool isContinuation(unsigned char c) {
-    return (c & 0xC0) == 0x80;
-}
-
-// The length of the valid UTF-8 multi-byte character at s[i], 0 when there is none.
-std::size_t utf8Length(std::string_view s, std::size_t i) {
-    const auto at = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
-    const unsigned char c = at(0);
-    std::size_t len = 0;
-    unsigned char low = 0x80;  // the range of the second byte, narrowed against overlong forms,
-    unsigned char high = 0xBF; // surrogates and code points beyond U+10FFFF
-    if (c >= 0xC2 && c <= 0xDF) {
-        len = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        len = 3;
-        if (c == 0xE0) low = 0xA0;
-        if (c == 0xED) high = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        len = 4;
-        if (c == 0xF0) low = 0x90;
-        if (c == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (s.size() - i < len || at(1) < low || at(1) > high) return 0;
-    for (std::size_t k = 2; k < len; ++k) {
-        if (!isContinuation(at(k))) return 0;
-    }
-    return len;
-}
-
 // The lower-case partner of a two-byte UTF-8 letter that the Windows-1252 table pairs:
 // U+00C0..U+00DE (not U+00D7), Š, Œ, Ž and Ÿ (whose partner ÿ is U+00FF).
 void lowerPair(char& lead, char& trail) {
@@ -194,7 +164,7 @@ void lowerPair(char& lead, char& trail) {
 void lowerInPlace(std::string& s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
-        const std::size_t len = c < 0x80 ? 0 : utf8Length(s, i);
+        const std::size_t len = c < 0x80 ? 0 : basic::utf8SequenceAt(s, i);
         if (len == 0) {
             s[i] = static_cast<char>(basic::lowerByte(c));
             ++i;
@@ -290,7 +260,7 @@ std::string nameText(std::string_view raw) {
     if (name.size() > kGpxNameBytes) {
         std::size_t cut = kGpxNameBytes;
         // A cut inside a UTF-8 character moves back to its first byte.
-        for (int k = 0; k < 3 && cut > 0 && isContinuation(static_cast<unsigned char>(name[cut])); ++k)
+        for (int k = 0; k < 3 && cut > 0 && basic::isUtf8Continuation(static_cast<unsigned char>(name[cut])); ++k)
             --cut;
         name.resize(cut);
     }
