@@ -95,7 +95,7 @@ struct ProjectData {
     Long questCount = 1;
     Long quotCount = 1;
     Long chainCount = 1;
-    Long questAreaCount = 0; // the "?" markers of areas among questCount; not stored
+    Long questAreaCount = 0;     // the "?" markers of areas among questCount; not stored
     std::string onewayArrowList; // the arrow entries, without the blank the file puts first
     std::string streetNameList;
     std::vector<std::string> chainTexts;

@@ -52,8 +52,9 @@ std::string toCp1252(const QString& text) {
 }
 
 QString toQString(std::string_view bytes) {
-    QString shown = basic::isUtf8(bytes) ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
-                                  : fromCp1252(bytes);
+    QString shown = basic::isUtf8(bytes)
+                        ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                        : fromCp1252(bytes);
     if (bytes.find_first_of(kMarkers) != std::string_view::npos) {
         shown.remove(QChar(kMarkers[0]));
         shown.remove(QChar(kMarkers[1]));

@@ -174,7 +174,8 @@ void drawOnewayArrows(core::MapWindow& map, DrawErrors& errors) {
             const std::string_view direction = entry.substr(hash + 1);
             const double a = basic::val(direction.substr(0, direction.find('#')));
             for (const double barb : {a + kBarbAngle, a - kBarbAngle})
-                p1.line(at->x, at->y, at->x - kBarbLength * std::cos(barb), at->y - kBarbLength * std::sin(barb));
+                p1.line(at->x, at->y, at->x - kBarbLength * std::cos(barb),
+                        at->y - kBarbLength * std::sin(barb));
             p1.line(at->x, at->y, at->x - kShaftLength * std::cos(a), at->y - kShaftLength * std::sin(a));
         });
     }

@@ -67,8 +67,8 @@ void unload_(core::MapWindow& map, basic::Integer) {
           &d.addrCount})
         *counter = 0;
     // So are the counts of placed markers, which no control array bounds.
-    for (basic::Long* counter : {&d.amenityTotal, &d.lab2Count, &d.fixmeCount, &d.buildingCount, &d.questAreaCount,
-                                 &d.chainExtraCount})
+    for (basic::Long* counter :
+         {&d.amenityTotal, &d.lab2Count, &d.fixmeCount, &d.buildingCount, &d.questAreaCount, &d.chainExtraCount})
         *counter = 0;
     d.trailerText.clear();
 }

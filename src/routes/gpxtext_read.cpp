@@ -260,7 +260,8 @@ std::string nameText(std::string_view raw) {
     if (name.size() > kGpxNameBytes) {
         std::size_t cut = kGpxNameBytes;
         // A cut inside a UTF-8 character moves back to its first byte.
-        for (int k = 0; k < 3 && cut > 0 && basic::isUtf8Continuation(static_cast<unsigned char>(name[cut])); ++k)
+        for (int k = 0; k < 3 && cut > 0 && basic::isUtf8Continuation(static_cast<unsigned char>(name[cut]));
+             ++k)
             --cut;
         name.resize(cut);
     }

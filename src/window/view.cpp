@@ -28,8 +28,9 @@ basic::Single pictureY(const Global& g, double mapY) {
 }
 
 std::optional<PicturePoint> nodePicturePoint(const Global& g, const osmimport::ProjectData& file, double n) {
-    const double held = static_cast<double>(std::min({static_cast<std::size_t>(std::max<basic::Long>(file.nodeCount, 0)) + 1,
-                                                     file.nodeX.size(), file.nodeY.size()}));
+    const double held =
+        static_cast<double>(std::min({static_cast<std::size_t>(std::max<basic::Long>(file.nodeCount, 0)) + 1,
+                                      file.nodeX.size(), file.nodeY.size()}));
     if (!(n >= 1 && n < held)) return std::nullopt;
     const auto i = static_cast<std::size_t>(n);
     return PicturePoint{static_cast<basic::Single>(g.viewZoom * file.nodeX[i] + g.viewOffX),

@@ -2,9 +2,9 @@
 #include "basic/fault.h"
 #include "import/polygon.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace osmimport {
@@ -141,16 +141,19 @@ TEST(InsidePolygon, AgreesWithTheEvenOddTestOnManyCorneredShapes) {
     std::vector<PolyPoint> star;
     for (int k = 0; k < 240; ++k) {
         const double r = k % 2 ? 1500 : 3000, a = k * 2 * kPolygonPi / 240;
-        star.push_back({static_cast<Long>(4000 + r * std::cos(a)), static_cast<Long>(4000 + r * std::sin(a))});
+        star.push_back(
+            {static_cast<Long>(4000 + r * std::cos(a)), static_cast<Long>(4000 + r * std::sin(a))});
     }
     std::vector<PolyPoint> c;
     for (int k = 0; k <= 120; ++k) { // the outer arc, leaving the notch open to the right
         const double a = 0.6 + k * (2 * kPolygonPi - 1.2) / 120;
-        c.push_back({static_cast<Long>(4000 + 3000 * std::cos(a)), static_cast<Long>(4000 + 3000 * std::sin(a))});
+        c.push_back(
+            {static_cast<Long>(4000 + 3000 * std::cos(a)), static_cast<Long>(4000 + 3000 * std::sin(a))});
     }
     for (int k = 120; k >= 0; --k) {
         const double a = 0.6 + k * (2 * kPolygonPi - 1.2) / 120;
-        c.push_back({static_cast<Long>(4000 + 1800 * std::cos(a)), static_cast<Long>(4000 + 1800 * std::sin(a))});
+        c.push_back(
+            {static_cast<Long>(4000 + 1800 * std::cos(a)), static_cast<Long>(4000 + 1800 * std::sin(a))});
     }
     for (const auto* shape : {&star, &c}) {
         int checked = 0;
@@ -159,7 +162,8 @@ TEST(InsidePolygon, AgreesWithTheEvenOddTestOnManyCorneredShapes) {
             for (int x = 900; x <= 7100; x += 37) {
                 if (edgeDistance(x, y, *shape) < 1) continue;
                 ++checked;
-                if (InsidePolygon(static_cast<Single>(x), static_cast<Single>(y), *shape) != evenOdd(x, y, *shape))
+                if (InsidePolygon(static_cast<Single>(x), static_cast<Single>(y), *shape) !=
+                    evenOdd(x, y, *shape))
                     ++wrong;
             }
         }

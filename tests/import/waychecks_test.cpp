@@ -118,8 +118,9 @@ TEST_F(WayCheckTest, OnlyAWayMemberOfARelationIsAMember) {
     // a node member: neither makes a member.
     const std::string relation5770 = " <relation id=\"5770\"><member type=\"node\" ref=\"77\" role=\"\"/>"
                                      "<member type=\"way\" ref=\"2\" role=\"\"/></relation>\n";
-    ASSERT_EQ(readWays(way("1", {"1", "2", "3", "4", "1"}, {}) + way("2", {"1", "6"}, {{"highway", "service"}})),
-              WayPhaseEnd::Done);
+    ASSERT_EQ(
+        readWays(way("1", {"1", "2", "3", "4", "1"}, {}) + way("2", {"1", "6"}, {{"highway", "service"}})),
+        WayPhaseEnd::Done);
     EXPECT_EQ(phase->lists().unstyledAreaList, "#");
     data = ProjectData{};
     ASSERT_EQ(readWays(way("77", {"1", "2", "3", "4", "1"}, {}) + relation5770), WayPhaseEnd::Done);
@@ -129,8 +130,8 @@ TEST_F(WayCheckTest, OnlyAWayMemberOfARelationIsAMember) {
     EXPECT_EQ(phase->lists().unstyledAreaList, "#");
     // A way member counts wherever its relation stands, and for any way, not only the last.
     data = ProjectData{};
-    ASSERT_EQ(readWays(way("10", {"1", "2", "3", "4", "1"}, {}) + way("2", {"1", "6"}, {{"highway", "service"}}) +
-                       kMemberOf10),
+    ASSERT_EQ(readWays(way("10", {"1", "2", "3", "4", "1"}, {}) +
+                       way("2", {"1", "6"}, {{"highway", "service"}}) + kMemberOf10),
               WayPhaseEnd::Done);
     EXPECT_EQ(phase->lists().unstyledAreaList, "#1#");
     data = ProjectData{};
@@ -236,7 +237,9 @@ TEST_F(WayCheckTest, AnUnknownLanduseIsAnAreaMarker) {
 
 // The count of area markers is a 32-bit count: it goes on past 32767.
 TEST_F(WayCheckTest, TheAreaMarkerCountGoesOnPast32767) {
-    import = std::make_unique<OsmImport>(osmText(kSquare, way("1", {"1", "2", "3", "4", "1"}, {{"landuse", "xyzzy"}})),
+    import = std::make_unique<OsmImport>(osmText(kSquare, way("1", {"1", "2", "3", "4", "1"},
+                                                              {{ "landuse",
+                                                                 "xyzzy" }})),
                                          ImportSettings{1.971f, 0, 8010}, client);
     ASSERT_EQ(import->run(data), ImportEnd::NodesRead);
     data.questAreaCount = 32767;

@@ -585,8 +585,8 @@ TEST(WayClassTest, RingTestAndTheEndMark) {
                     tight.replace(at, 2, indent);
                 const Outcome got = classifyText(q, tight);
                 const Outcome blanks = classify(q, {{"highway", "proposed"}}, shape);
-                const std::string what = ctx + (shape == Shape::Open ? " open" : " closed") + " indent '" +
-                                         indent + "'";
+                const std::string what =
+                    ctx + (shape == Shape::Open ? " open" : " closed") + " indent '" + indent + "'";
                 EXPECT_EQ(got.lists.buildingList, shape == Shape::Closed ? "#7#" : "#") << what;
                 EXPECT_EQ(got.lists.buildingList, blanks.lists.buildingList) << what;
                 EXPECT_FALSE(got.look.isArea) << what;
@@ -594,8 +594,8 @@ TEST(WayClassTest, RingTestAndTheEndMark) {
             }
         }
         // An open way that passes its first node again on the way is no ring either.
-        const std::string loop = "id=" + std::string(1, q) + "7" + q + "><nd ref=" + q + "101" + q + "/><nd ref=" +
-                                 q + "101" + q + "/><nd ref=" + q + "102" + q + "/></way>";
+        const std::string loop = "id=" + std::string(1, q) + "7" + q + "><nd ref=" + q + "101" + q +
+                                 "/><nd ref=" + q + "101" + q + "/><nd ref=" + q + "102" + q + "/></way>";
         EXPECT_EQ(classifyText(q, loop).lists.buildingList, "#") << ctx;
 
         // The ring test sets the mark; a highway rule leaves the carried mark alone; the power

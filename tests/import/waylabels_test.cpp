@@ -95,10 +95,12 @@ TEST_F(WayLabelTest, ALabelWithoutAPlaceGetsNoRecordAtTheLeftEdge) {
     // An area without a style of its own: a closed untagged relation member on a black map (a
     // tab after "tag" hides its name tag from the member test).
     settings.backColour = 0;
-    ASSERT_EQ(read(osmText(nodes, std::string(" <way id=\"10\"><nd ref=\"1\"/><nd ref=\"7\"/><nd ref=\"2\"/><nd ref=\"1\"/>"
-                                  "<tag\tk=\"name\" v=\"Mill\"/></way>\n") +
-                                      " <relation id=\"9\"><member type=\"way\" ref=\"10\"/></relation>\n")),
-              WayPhaseEnd::Done);
+    ASSERT_EQ(
+        read(osmText(
+            nodes, std::string(" <way id=\"10\"><nd ref=\"1\"/><nd ref=\"7\"/><nd ref=\"2\"/><nd ref=\"1\"/>"
+                               "<tag\tk=\"name\" v=\"Mill\"/></way>\n") +
+                       " <relation id=\"9\"><member type=\"way\" ref=\"10\"/></relation>\n")),
+        WayPhaseEnd::Done);
     ASSERT_EQ(data.labels.size(), 1u);
     EXPECT_EQ(data.labels[0].caption, "Mill");
     EXPECT_GT(data.labels[0].x, 0);
@@ -106,10 +108,12 @@ TEST_F(WayLabelTest, ALabelWithoutAPlaceGetsNoRecordAtTheLeftEdge) {
     EXPECT_EQ(data.areaList, "1#");
 
     // Pattern areas of 0: there and back, and all on one row.
-    for (const std::vector<std::string>& refs : {std::vector<std::string>{"1", "2", "1"}, {"1", "5", "2", "1"}}) {
+    for (const std::vector<std::string>& refs :
+         {std::vector<std::string>{"1", "2", "1"}, {"1", "5", "2", "1"}}) {
         SCOPED_TRACE(refs.size());
         data = ProjectData{};
-        ASSERT_EQ(readWays(way("1", refs, {{"leisure", "nature_reserve"}, {"name", "Heath"}})), WayPhaseEnd::Done);
+        ASSERT_EQ(readWays(way("1", refs, {{"leisure", "nature_reserve"}, {"name", "Heath"}})),
+                  WayPhaseEnd::Done);
         EXPECT_EQ(data.wayFill[1], 10);
         EXPECT_TRUE(data.labels.empty());
         EXPECT_EQ(data.lab2Count, 0);
@@ -139,12 +143,12 @@ TEST_F(WayLabelTest, AnAreaNotClosedGetsAChainArrowAtItsFirstNode) {
 // An unclosed area whose text holds "b b  " adds a FIXME entry under its chain number, quoting
 // its own text from its FIXME to the end of that tag, whatever node the node phase read last.
 TEST_F(WayLabelTest, AnUnclosedAreaMarkedForFixingQuotesItsOwnFixme) {
-    const std::vector<OsmNode> nodes = {{"1", "-1.59", "51.49"}, {"2", "-1.58", "51.49"}, {"3", "-1.58", "51.48"},
-                                        {"4", "-1.59", "51.48"}};
+    const std::vector<OsmNode> nodes = {
+        {"1", "-1.59", "51.49"}, {"2", "-1.58", "51.49"}, {"3", "-1.58", "51.48"}, {"4", "-1.59", "51.48"}};
     const std::string pub = " <node id=\"9\" lat=\"51.45\" lon=\"-1.55\"><tag k=\"amenity\" v=\"pub\"/>"
                             "<tag k=\"FIXME\" v=\"check the door\"/></node>\n";
     ASSERT_EQ(read(osmText(nodes, pub + way("1", {"2", "3", "4", "1"},
-                                           {{"building", "yes"}, {"note", "b b  "}, {"FIXME", "shape"}}))),
+                                            {{"building", "yes"}, {"note", "b b  "}, {"FIXME", "shape"}}))),
               WayPhaseEnd::Done);
     EXPECT_EQ(data.fixmeList.substr(data.fixmeList.find("2$")), "2$FIXME\" v=\"shape\"\r\n");
 

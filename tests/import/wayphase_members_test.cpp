@@ -23,8 +23,7 @@ TEST(RelationMembers, OnlyTheRefOfAWayMemberCounts) {
         bool member;
     };
     const Case cases[] = {
-        {"5771", true}, {"0077", true}, {"16", true},
-        {"77", false},   // inside another id
+        {"5771", true},  {"0077", true}, {"16", true}, {"77", false}, // inside another id
         {"577", false},  // inside a relation's own id and a member's
         {"5770", false}, // the relation's own id
         {"88", false},   // a node member

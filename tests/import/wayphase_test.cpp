@@ -73,7 +73,8 @@ TEST_F(WayLoopTest, WaysBeforeAndBetweenTheNodesAreRead) {
             " <node id=\"" + std::string(n.id) + "\" lat=\"" + n.lat + "\" lon=\"" + n.lon + "\"/>\n";
         waysFirst += node;
         between += node;
-        if (std::string(n.id) == "2") between += way("20", {"3", "4", "1"}, {{"fixme", "b b  "}, {"leisure", "park"}});
+        if (std::string(n.id) == "2")
+            between += way("20", {"3", "4", "1"}, {{"fixme", "b b  "}, {"leisure", "park"}});
     }
     between += way("30", {"1", "2", "3", "4", "1"}, {}) + "</osm>\n";
     EXPECT_EQ(projectFile(waysFirst + "</osm>\n"), nodesFirst);

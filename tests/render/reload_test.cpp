@@ -274,7 +274,8 @@ TEST_F(ReloadTest, RepeatedFailedDrawingsAddNoMarkers) {
     const auto loaded = [&] {
         const core::Markers& m = map().markers;
         std::vector<int> counts;
-        for (const core::ImageArray* array : {&m.pb, &m.amen, &m.nonn, &m.quest, &m.quot, &m.chain, &m.shape1, &m.pointr})
+        for (const core::ImageArray* array :
+             {&m.pb, &m.amen, &m.nonn, &m.quest, &m.quot, &m.chain, &m.shape1, &m.pointr})
             counts.push_back(array->count());
         counts.push_back(m.lab2.count());
         return counts;

@@ -146,7 +146,8 @@ TEST_F(WindowTest, UnloadsEveryLoadedElementAndRestsTheCounters) {
     // The route's point markers and the search arrows are not unload_'s.
     loadRange(m.plt, 1, 2);
     loadRange(m.pointr, 1, 2);
-    for (basic::Long* total : {&d.amenityTotal, &d.fixmeCount, &d.buildingCount, &d.questAreaCount, &d.chainExtraCount})
+    for (basic::Long* total :
+         {&d.amenityTotal, &d.fixmeCount, &d.buildingCount, &d.questAreaCount, &d.chainExtraCount})
         *total = 9;
     d.amenFlagLen = 9;
     for (int i = 0; i < 3; ++i)
