@@ -284,11 +284,11 @@ TEST_F(ReloadTest, RepeatedFailedDrawingsAddNoMarkers) {
     const QImage picture = map().view.p1.image().copy();
     const std::string good = projectFileBytes(d, '"');
     basic::writeFileWhole(map().g.parsedPath, good.substr(0, good.size() / 2));
+    dialogs().scriptMsgBox(platform::msgbox::Ok); // one message for the damaged file, not one a drawing
     for (int k = 1; k <= 3; ++k) {
-        dialogs().scriptMsgBox(platform::msgbox::Ok);
         map().g.viewOffX += 50; // a pan asks for the drawing again
         redraw(map());
-        ASSERT_EQ(dialogs().shown().size(), static_cast<size_t>(k));
+        ASSERT_EQ(dialogs().shown().size(), 1u);
         EXPECT_EQ(loaded(), before) << k;
         EXPECT_EQ(map().view.p1.image(), picture) << k;
     }
