@@ -1,12 +1,12 @@
 // What a click on a problem marker explains, and the chain arrows an import adds.
 
 #include "core/window_fixture.h"
+#include "render/marker_fixture.h"
 #include "poi/problemadvice.h"
 
 namespace poi::testing {
 namespace {
 
-using core::testing::WindowTest;
 
 const std::string kPrefix = "Area not shown in Mapnik.\r\n\r\n";
 
@@ -75,29 +75,7 @@ TEST(MarkerTextTest, EmptyTagsAndNodes) {
     EXPECT_EQ(nodeMarkerText("", '"'), "");
 }
 
-class MarkerTest : public WindowTest {
-protected:
-    // Nodes 1..5 at (100n, 50n), zoom 2, offsets (10, 20): node n on screen at (200n + 10, 100n + 20).
-    core::MapWindow& withNodes() {
-        core::MapWindow& map = load();
-        core::MapData& d = map.d;
-        d.sizeNodes(5);
-        for (int n = 1; n <= 5; ++n) {
-            d.nodeX[static_cast<size_t>(n)] = 100 * n;
-            d.nodeY[static_cast<size_t>(n)] = 50 * n;
-        }
-        map.g.viewZoom = 2;
-        map.g.viewOffX = 10;
-        map.g.viewOffY = 20;
-        return map;
-    }
-
-    static void loadMarkers(core::ImageArray& markers, std::initializer_list<const char*> tags) {
-        int i = 2;
-        for (const char* tag : tags)
-            markers.load(i++).setTag(tag);
-    }
-};
+using render::testing::MarkerTest;
 
 TEST_F(MarkerTest, ClicksExplainTheMarkers) {
     core::MapWindow& map = withNodes();
