@@ -15,6 +15,7 @@ Infor::Infor()
     : platform::Form("Infor"), Picture1(*this, "Picture1"), Label1(*this, "Label1"), Label6(*this, "Label6"),
       Label10(*this, "Label10"), Command1(*this, "Command1") {
     setCaption("Information");
+    setFixedClientSize(5775, 2040);
     Picture1.setPicture(platform::picture("about/Picture1"));
     Picture1.move(240, 240, 960, 960);
     Label1.move(1440, 300, 4200, 255);

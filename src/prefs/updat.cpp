@@ -16,6 +16,7 @@ Updat::Updat()
     : platform::Form("updat"), Label2(*this, "Label2"), Label1(*this, "Label1"), Command1(*this, "Command1"),
       Command2(*this, "Command2") {
     setCaption("Updates");
+    setFixedClientSize(4680, 1860);
     Label2.setAlignment(2);
     Label2.setFontBold(true);
     Label2.move(240, 240, 4200, 300);
