@@ -19,10 +19,6 @@ constexpr double kPatternTiles = 30; // pattern styles are 1..29
 constexpr Long kLightenOutline = 0x303030;
 constexpr int kLeakProbe = 10;
 
-bool isPattern(double fill) {
-    return fill > 0 && fill < kPatternTiles;
-}
-
 int outlineWidth(const DrawContext& c) {
     return c.floodAllowed ? 1 : 3;
 }
@@ -82,7 +78,7 @@ bool drawArea(DrawContext& c, Long i) {
     const std::size_t way = static_cast<std::size_t>(i);
     const double fill = c.d.wayFill[way];
     c.errors.run([&] { c.p1.setForeColor(basic::clng(c.floodAllowed ? c.d.wayDrawColour()[way] : fill)); });
-    if (isPattern(fill)) {
+    if (isPatternFill(fill)) {
         // A pattern area draws no outline of its own; with fewer than three corners it draws
         // nothing, as there is no outline to flood either.
         const std::vector<QPoint> corners = areaCorners(c, i);
@@ -123,6 +119,10 @@ bool drawAreas(DrawContext& c) {
 }
 
 } // namespace
+
+bool isPatternFill(double fill) {
+    return fill > 0 && fill < kPatternTiles;
+}
 
 std::vector<QPoint> areaCorners(DrawContext& c, Long i) {
     std::vector<QPoint> corners;

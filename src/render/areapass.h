@@ -17,6 +17,9 @@ class DrawContext;
 
 void areaPass(DrawContext& c);
 
+// Whether an area's fill value is a pattern tile (1..29) rather than a colour.
+bool isPatternFill(double fill);
+
 // The corners of a polygon area in device pixels: the start of every segment whose start node
 // is valid, then the first corner again. A vertex whose node is invalid is left out.
 std::vector<QPoint> areaCorners(DrawContext& c, basic::Long i);

@@ -80,20 +80,25 @@ void detailWay(DrawContext& c, Long i) {
     const bool whole = drawnWhole(pen, d.fileSizeMB);
     if (pen == 0) p1.setDrawWidth(2);
 
+    drawPlainWay(c, i, whole, isRail, [&] { wayLabel(c, i); });
+}
+
+} // namespace
+
+void drawPlainWay(DrawContext& c, Long i, bool whole, bool rail, const std::function<void()>& middleDrawn) {
     const std::size_t middle = middleSegment(c.nodesOf(i).size());
     c.forEachSegment(i, [&](std::size_t j, Long a, Long b) {
         if (!whole && !c.windows.ways.contains(c.x(a), c.y(a))) return;
         c.line(a, b);
-        if (j == middle) wayLabel(c, i);
+        if (j == middle) middleDrawn();
     });
-    if (!isRail) return;
+    if (!rail) return;
+    platform::PictureBox& p1 = c.p1;
     p1.setDrawWidth(1);
     p1.setForeColor(qbColor(kWhite));
     p1.setDrawStyle(platform::drawstyle::Dash);
     c.drawWay(i, nullptr);
 }
-
-} // namespace
 
 std::size_t middleSegment(std::size_t nodes) {
     return nodes < 2 ? 0 : std::min(nodes / 2, nodes - 2);

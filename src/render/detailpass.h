@@ -9,6 +9,7 @@
 #include "basic/numbers.h"
 
 #include <cstddef>
+#include <functional>
 
 namespace render {
 
@@ -17,6 +18,11 @@ class DrawContext;
 // The segment of a way of `nodes` nodes that carries its label: the middle one, and the only
 // one of a way of two nodes.
 std::size_t middleSegment(std::size_t nodes);
+
+// Way i segment by segment in p1's pen, leaving out segments that start outside the way window
+// unless `whole`; middleDrawn() runs after the middle segment, where the label goes. A railway
+// is then drawn again as white dashes 1 pixel wide.
+void drawPlainWay(DrawContext& c, basic::Long i, bool whole, bool rail, const std::function<void()>& middleDrawn);
 
 void detailPass(DrawContext& c);
 

@@ -26,28 +26,42 @@ int deckWidth(basic::Integer wayWidth, basic::Integer lineStyle, basic::Single v
     return w;
 }
 
-void waterwayPass(DrawContext& c) {
+void drawWaterways(DrawContext& c, const std::function<int(basic::Integer wayWidth)>& penWidth) {
     if (c.d.waterwayList == kEmptyList) return;
     platform::PictureBox& p1 = c.p1;
     p1.setForeColor(rgb(181, 208, 208));
     c.forEachListedWay(c.lists.waterways, [&](Long i) {
         p1.setDrawStyle(platform::drawstyle::Solid);
         p1.setDrawMode(kCopyPen);
-        const int w = std::max(c.d.wayWidth[static_cast<std::size_t>(i)] - 2, 2);
-        if (c.g.viewZoom < 2.5f && w < 3) return;
+        const int w = penWidth(c.d.wayWidth[static_cast<std::size_t>(i)]);
+        if (w == 0) return;
         p1.setDrawWidth(w);
         c.drawWay(i, nullptr);
     });
 }
 
-void casingPass(DrawContext& c) {
-    if (!(c.g.viewZoom > 1.5f) || c.d.bridgeList == kEmptyList) return;
+void forEachBridge(DrawContext& c, const std::function<void(Long i, std::size_t way, basic::Integer style)>& draw) {
+    if (c.d.bridgeList == kEmptyList) return;
     platform::PictureBox& p1 = c.p1;
     p1.setDrawStyle(platform::drawstyle::Solid);
     p1.setDrawMode(kCopyPen);
     c.forEachListedWay(c.lists.bridges, [&](Long i) {
         const std::size_t way = static_cast<std::size_t>(i);
-        const basic::Integer style = c.d.wayLineStyle[way];
+        draw(i, way, c.d.wayLineStyle[way]);
+    });
+}
+
+void waterwayPass(DrawContext& c) {
+    drawWaterways(c, [&](basic::Integer wayWidth) {
+        const int w = std::max(wayWidth - 2, 2);
+        return c.g.viewZoom < 2.5f && w < 3 ? 0 : w;
+    });
+}
+
+void casingPass(DrawContext& c) {
+    if (!(c.g.viewZoom > 1.5f)) return;
+    platform::PictureBox& p1 = c.p1;
+    forEachBridge(c, [&](Long i, std::size_t way, basic::Integer style) {
         int w = deckWidth(c.d.wayWidth[way], style, c.g.viewZoom);
         if (c.g.viewZoom > 1.2f) w += 6;
         p1.setForeColor(style < 1 ? rgb(100, 100, 100) : rgb(239, 239, 153));
@@ -76,14 +90,10 @@ void powerLinePass(DrawContext& c) {
 }
 
 void deckPass(DrawContext& c) {
-    if (!(c.g.viewZoom > 2) || c.d.bridgeList == kEmptyList) return;
+    if (!(c.g.viewZoom > 2)) return;
     platform::PictureBox& p1 = c.p1;
-    p1.setDrawStyle(platform::drawstyle::Solid);
-    p1.setDrawMode(kCopyPen);
     const Long railGrey = rgb(117, 117, 117);
-    c.forEachListedWay(c.lists.bridges, [&](Long i) {
-        const std::size_t way = static_cast<std::size_t>(i);
-        const basic::Integer style = c.d.wayLineStyle[way];
+    forEachBridge(c, [&](Long i, std::size_t way, basic::Integer style) {
         const int w = deckWidth(c.d.wayWidth[way], style, c.g.viewZoom);
         const Long deck = c.d.wayExtraColour[way] ? basic::clng(*c.d.wayExtraColour[way]) : 0;
         const bool railBridge = c.d.wayColour[way] == railGrey;

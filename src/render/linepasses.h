@@ -6,9 +6,19 @@
 
 #include "basic/numbers.h"
 
+#include <cstddef>
+#include <functional>
+
 namespace render {
 
 class DrawContext;
+
+// The ways of list C in water blue, solid, each penWidth(its wayWidth) pixels wide; a way whose
+// width is 0 is left out.
+void drawWaterways(DrawContext& c, const std::function<int(basic::Integer wayWidth)>& penWidth);
+
+// Calls draw(i, way, line style) for each bridge of list B, after setting a solid copy pen.
+void forEachBridge(DrawContext& c, const std::function<void(basic::Long i, std::size_t way, basic::Integer style)>& draw);
 
 // Waterways in water blue, wayWidth - 2 wide (at least 2); below zoom 2.5 those of width 2 are
 // left out.

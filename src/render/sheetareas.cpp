@@ -16,16 +16,11 @@ namespace {
 
 using basic::Long;
 
-constexpr double kPatternTiles = 30; // pattern styles are 1..29
 constexpr int kPlainTile = 6;
 constexpr int kBuildingTile = 22;
 // Below this a colour value is too dark to be the area's own: the outline's grey is taken.
 constexpr double kDarkestFillColour = 30;
 constexpr int kPolygonOutline = 2;
-
-bool isPattern(double fill) {
-    return fill > 0 && fill < kPatternTiles;
-}
 
 void drawPolygon(DrawContext& c, SheetBrushes& brushes, Long i, const std::vector<QPoint>& corners) {
     const std::size_t way = static_cast<std::size_t>(i);
@@ -54,7 +49,7 @@ void drawArea(DrawContext& c, SheetBrushes& brushes, Long i, bool repeated) {
     double& fill = d.wayFill[way];
     if (fill == basic::rgb(188, 169, 169)) fill = kBuildingTile;
     c.p1.setForeColor(basic::clng(repeated ? fill : d.wayDrawColour()[way]));
-    if (!isPattern(fill)) {
+    if (!isPatternFill(fill)) {
         c.forEachSegment(i, [&](std::size_t, Long a, Long b) {
             if (c.windows.areas.contains(c.x(a), c.y(a))) c.line(a, b);
         });
@@ -89,16 +84,10 @@ void sheetAreaPass(DrawContext& c, SheetBrushes& brushes, bool repeated) {
     p1.setDrawStyle(platform::drawstyle::Solid);
     p1.setDrawMode(c.g.penMode);
     p1.setDrawWidth(outline);
-    for (const Long i : c.lists.areas) {
-        c.yield();
-        if (i == kNotANumber) {
-            c.notANumber();
-            continue;
-        }
-        if (!c.isWay(i)) continue;
+    c.forEachListedWay(c.lists.areas, [&](Long i) {
         drawArea(c, brushes, i, repeated);
         p1.setDrawWidth(outline);
-    }
+    });
 }
 
 } // namespace render

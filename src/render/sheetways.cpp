@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <string_view>
 
 namespace render {
 
@@ -25,12 +24,9 @@ constexpr int kWhite = 15;
 constexpr int kMagenta = 13;
 constexpr int kLabelColour = 9;
 constexpr double kLabelFontSize = 7;
-constexpr int kFirstOwnPassLayer = 10;
 constexpr int kMaxStyle = 7;
 constexpr basic::Single kWholeBelowMB = 600;
-constexpr std::string_view kEmptyList = "#";
 
-const Long kWater = rgb(181, 208, 208);
 const Long kRail = rgb(117, 117, 117);
 const Long kTrack = rgb(201, 161, 81);
 
@@ -60,18 +56,10 @@ void generalWay(DrawContext& c, Long i) {
     const Long pen = p1.foreColor();
     // A dashed railway is drawn black, yet culled like any colour.
     const bool whole = rail && pen == 0 ? d.fileSizeMB < kWholeBelowMB : drawnWhole(pen, d.fileSizeMB, kWholeBelowMB);
-    const std::size_t middle = middleSegment(c.nodesOf(i).size());
     const bool labelled = c.g.authorOverlay < 0;
-    c.forEachSegment(i, [&](std::size_t j, Long a, Long b) {
-        if (!whole && !c.windows.ways.contains(c.x(a), c.y(a))) return;
-        c.line(a, b);
-        if (j == middle && labelled) authorLabel(c, i);
+    drawPlainWay(c, i, whole, rail, [&] {
+        if (labelled) authorLabel(c, i);
     });
-    if (!rail) return;
-    p1.setDrawWidth(1);
-    p1.setForeColor(qbColor(kWhite));
-    p1.setDrawStyle(platform::drawstyle::Dash);
-    c.drawWay(i, nullptr);
 }
 
 } // namespace
@@ -100,42 +88,25 @@ void sheetAllWaysPass(DrawContext& c) {
     core::MapData& d = c.d;
     platform::PictureBox& p1 = c.p1;
     const auto& drawColour = d.wayDrawColour();
-    p1.setDrawStyle(platform::drawstyle::Solid);
-    for (Long i = 1; i <= d.wayCount; ++i) {
-        c.yield();
-        const std::size_t way = static_cast<std::size_t>(i);
-        if (d.wayLabelX[way] != 0 || d.wayLayer[way] <= 0 || d.wayLayer[way] >= kFirstOwnPassLayer) continue;
+    drawClassWays(c, kWholeBelowMB, [&](std::size_t way) {
         const double colour = d.wayColour[way];
-        if (colour == qbColor(kWhite) || colour == rgb(255, 20, 20) || colour == qbColor(kMagenta)) continue;
+        if (colour == qbColor(kWhite) || colour == rgb(255, 20, 20) || colour == qbColor(kMagenta)) return false;
         p1.setDrawWidth(sheetOuterWidth(d.wayWidth[way], d.wayLineStyle[way], c.g.viewZoom));
         p1.setForeColor(basic::clng(drawColour[way]));
-        c.drawWay(i, drawnWhole(p1.foreColor(), d.fileSizeMB, kWholeBelowMB) ? nullptr : &c.windows.ways);
-    }
+        return true;
+    });
 }
 
 void sheetWaterwayPass(DrawContext& c) {
-    if (c.d.waterwayList == kEmptyList) return;
-    platform::PictureBox& p1 = c.p1;
-    p1.setForeColor(kWater);
-    c.forEachListedWay(c.lists.waterways, [&](Long i) {
-        const basic::Integer width = c.d.wayWidth[static_cast<std::size_t>(i)];
-        p1.setDrawStyle(platform::drawstyle::Solid);
-        p1.setDrawMode(kCopyPen);
-        int w = basic::clng(static_cast<double>(width) * c.g.viewZoom * 0.3);
-        w = w < 5 ? (width < 3 ? 2 : 5) : std::min(w, 8);
-        p1.setDrawWidth(w);
-        c.drawWay(i, nullptr);
+    drawWaterways(c, [&](basic::Integer wayWidth) {
+        const int w = basic::clng(static_cast<double>(wayWidth) * c.g.viewZoom * 0.3);
+        return w < 5 ? (wayWidth < 3 ? 2 : 5) : std::min(w, 8);
     });
 }
 
 void sheetCasingPass(DrawContext& c) {
-    if (c.d.bridgeList == kEmptyList) return;
     platform::PictureBox& p1 = c.p1;
-    p1.setDrawStyle(platform::drawstyle::Solid);
-    p1.setDrawMode(kCopyPen);
-    c.forEachListedWay(c.lists.bridges, [&](Long i) {
-        const std::size_t way = static_cast<std::size_t>(i);
-        const basic::Integer style = c.d.wayLineStyle[way];
+    forEachBridge(c, [&](Long i, std::size_t way, basic::Integer style) {
         p1.setForeColor(style > 0 ? rgb(180, 180, 180) : rgb(50, 20, 75));
         p1.setDrawWidth(deckWidth(c.d.wayWidth[way], style, c.g.viewZoom) + 4);
         c.drawWay(i, nullptr);
@@ -151,12 +122,8 @@ void sheetGeneralPass(DrawContext& c) {
 
 void sheetDeckPass(DrawContext& c) {
     platform::PictureBox& p1 = c.p1;
-    p1.setDrawMode(kCopyPen);
-    if (c.d.bridgeList == kEmptyList) return;
-    p1.setDrawStyle(platform::drawstyle::Solid);
-    c.forEachListedWay(c.lists.bridges, [&](Long i) {
-        const std::size_t way = static_cast<std::size_t>(i);
-        const basic::Integer style = c.d.wayLineStyle[way];
+    p1.setDrawMode(kCopyPen); // even with no bridges
+    forEachBridge(c, [&](Long i, std::size_t way, basic::Integer style) {
         const int w = deckWidth(c.d.wayWidth[way], style, c.g.viewZoom, 1);
         const bool railBridge = c.d.wayColour[way] == kRail;
         c.forEachSegment(i, [&](std::size_t, Long a, Long b) {

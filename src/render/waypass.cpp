@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kFirstOwnPassLayer = 10;
 constexpr int kMagenta = 13;
+constexpr basic::Single kWholeBelowMB = 2;
 
 } // namespace
 
@@ -30,23 +31,31 @@ bool drawnWhole(Long penColour, basic::Single fileSizeMB, basic::Single wholeBel
            penColour == basic::rgb(181, 208, 208) || fileSizeMB < wholeBelowMB;
 }
 
-void allWaysPass(DrawContext& c) {
+void drawClassWays(DrawContext& c, basic::Single wholeBelowMB, const std::function<bool(std::size_t)>& pen) {
     core::MapData& d = c.d;
     platform::PictureBox& p1 = c.p1;
-    const auto& drawColour = d.wayDrawColour();
     p1.setDrawStyle(platform::drawstyle::Solid);
     for (Long i = 1; i <= d.wayCount; ++i) {
         c.yield();
         const std::size_t way = static_cast<std::size_t>(i);
-        if (drawColour[way] <= 0 || d.wayLabelX[way] != 0 || d.wayLayer[way] >= kFirstOwnPassLayer ||
-            d.wayLayer[way] <= 0)
-            continue;
+        if (d.wayLabelX[way] != 0 || d.wayLayer[way] <= 0 || d.wayLayer[way] >= kFirstOwnPassLayer) continue;
+        if (!pen(way)) continue;
+        c.drawWay(i, drawnWhole(p1.foreColor(), d.fileSizeMB, wholeBelowMB) ? nullptr : &c.windows.ways);
+    }
+}
+
+void allWaysPass(DrawContext& c) {
+    core::MapData& d = c.d;
+    platform::PictureBox& p1 = c.p1;
+    const auto& drawColour = d.wayDrawColour();
+    drawClassWays(c, kWholeBelowMB, [&](std::size_t way) {
+        if (drawColour[way] <= 0) return false;
         c.errors.run([&] { p1.setForeColor(basic::clng(drawColour[way])); });
         const int w = wayPenWidth(d.wayWidth[way], c.g.viewZoom, d.fileSizeMB);
         if (d.wayLineStyle[way] == 0) d.wayWidth[way] = static_cast<basic::Integer>(w);
         p1.setDrawWidth(w);
-        c.drawWay(i, drawnWhole(p1.foreColor(), d.fileSizeMB) ? nullptr : &c.windows.ways);
-    }
+        return true;
+    });
 }
 
 } // namespace render
