@@ -1,8 +1,8 @@
 // The Help menu hands the maker's manual and web page to the desktop, also while a file loads;
 // the Internet menu's "OpenStreetMap" waits until the load has ended.
 #include "core/window_fixture.h"
-#include "platform/desktop.h"
 #include "prefs/helplinks.h"
+#include "support/desktoprecording.h"
 #include "window/webaddresses.h"
 
 #include <QAction>
@@ -14,9 +14,7 @@ using HelpLinksTest = core::testing::WindowTest;
 
 TEST_F(HelpLinksTest, HelpOpensTheManualAndTheWebPageWhileAFileLoads) {
     core::MapWindow& map = load();
-    auto recording = std::make_unique<platform::RecordingDesktop>();
-    platform::RecordingDesktop& desktop = *recording;
-    platform::setDesktop(std::move(recording));
+    const testsupport::DesktopRecording desktop;
 
     map.d.mapLoading = true;
     map.menus.mhlp[0].action()->trigger();
@@ -25,7 +23,6 @@ TEST_F(HelpLinksTest, HelpOpensTheManualAndTheWebPageWhileAFileLoads) {
     mhlp_Click(2); // no such entry: no address, nothing handed over
     EXPECT_EQ(desktop.targets(),
               (std::vector<std::string>{std::string(core::web::kManual), std::string(core::web::kWebPage)}));
-    platform::setDesktop(nullptr);
 }
 
 } // namespace

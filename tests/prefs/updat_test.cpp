@@ -1,12 +1,12 @@
 // The update dialog against a server of the test on 127.0.0.1, and the about box.
 #include "platform/container.h"
-#include "platform/desktop.h"
 #include "platform/dialogs_scripted.h"
 #include "prefs/infor.h"
 #include "prefs/updat.h"
 #include "window/webaddresses.h"
 #include "prefs/updatecheck.h"
 #include "support/cannedserver.h"
+#include "support/desktoprecording.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -24,14 +24,10 @@ protected:
         auto scripted = std::make_unique<platform::ScriptedDialogs>();
         dialogs_ = scripted.get();
         platform::setDialogs(std::move(scripted));
-        auto recording = std::make_unique<platform::RecordingDesktop>();
-        desktop_ = recording.get();
-        platform::setDesktop(std::move(recording));
     }
     void TearDown() override {
         setUpdateSource(std::string(core::web::kUpdateFile), kUpdateTimeLimitMs);
         platform::setDialogs(nullptr);
-        platform::setDesktop(nullptr);
     }
 
     // The result line of a dialog loaded against `url`.
@@ -50,7 +46,7 @@ protected:
     }
 
     platform::ScriptedDialogs* dialogs_ = nullptr;
-    platform::RecordingDesktop* desktop_ = nullptr;
+    testsupport::DesktopRecording desktop_;
 };
 
 TEST_F(UpdatTest, TheFirstLinesLeadingNumberAgainstTheVersion) {
@@ -108,7 +104,7 @@ TEST_F(UpdatTest, TheLinksHandOverTheirPagesAndCloseTheDialog) {
     dialog.load();
     platform::raiseMouse(dialog.Label1, platform::MouseAction::Down, platform::kLeftButton, 0, 10, 10);
     EXPECT_FALSE(dialog.loaded());
-    EXPECT_EQ(desktop_->targets(),
+    EXPECT_EQ(desktop_.targets(),
               (std::vector<std::string>{std::string(core::web::kDownloadPage), std::string(core::web::kWebPage)}));
 }
 

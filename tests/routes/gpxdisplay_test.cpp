@@ -3,6 +3,8 @@
 #include "core/window_fixture.h"
 #include "routes/gpxdisplay.h"
 
+#include <tuple>
+
 namespace routes::testing {
 namespace {
 
@@ -75,34 +77,35 @@ TEST_F(GpxDisplayTest, WithWaypointsOffNamedPointsBecomeDots) {
 }
 
 // Consecutive track points under 50 map units apart horizontally are joined from the previous
-// shape's corner to this one's; 50 or more leaves a gap.
-TEST_F(GpxDisplayTest, TrackLinesJoinUnder50MapUnits) {
-    core::MapWindow& map = ready({{0.0f, 0.0f, "", false},     // x 3000
-                                  {0.049f, 0.0f, "", false},   // 3049
-                                  {0.099f, 0.0f, "", false}}); // 3099
-    plotgpx(map, map.d.gpxCount);
-    core::Markers& m = map.markers;
-    ASSERT_EQ(map.d.gptCount, 3);
-    EXPECT_FALSE(m.Lin2.exists(1)); // nothing before the first point
-    ASSERT_TRUE(m.Lin2.exists(2));
-    EXPECT_TRUE(m.Lin2[2].visible());
-    EXPECT_DOUBLE_EQ(m.Lin2[2].x1(), m.gpt[1].left());
-    EXPECT_DOUBLE_EQ(m.Lin2[2].y1(), m.gpt[1].top());
-    EXPECT_DOUBLE_EQ(m.Lin2[2].x2(), m.gpt[2].left());
-    EXPECT_DOUBLE_EQ(m.Lin2[2].y2(), m.gpt[2].top());
-    EXPECT_FALSE(m.Lin2.exists(3));
-}
-
-// A track that leaves the window and comes back: no line from the last shape before it left.
-TEST_F(GpxDisplayTest, NoLineAcrossAPointNotDrawn) {
-    core::MapWindow& map = ready({{0.5f, 0.0f, "", false},    // A (3500, 2500)
-                                  {0.5f, -4.0f, "", false},   // B (3500, 6500): below the window
-                                  {0.5f, 0.01f, "", false}}); // C (3500, 2490)
-    plotgpx(map, map.d.gpxCount);
-    ASSERT_EQ(map.d.gptCount, 2);
-    EXPECT_FALSE(map.markers.Lin2.exists(1));
-    EXPECT_FALSE(map.markers.Lin2.exists(2));
-    EXPECT_TRUE(map.markers.gpt[2].visible());
+// shape's corner to this one's; 50 or more leaves a gap, and a track that leaves the window and
+// comes back gets no line from the last shape before it left.
+TEST_F(GpxDisplayTest, TrackLinesJoinDrawnNeighboursUnder50MapUnits) {
+    const struct {
+        const char* name;
+        std::initializer_list<Point> points;
+        int shapes;
+        std::vector<bool> joined; // Lin2(1..3)
+    } cases[] = {
+        {"3000, 3049, 3099 across", {{0.0f, 0.0f, "", false}, {0.049f, 0.0f, "", false}, {0.099f, 0.0f, "", false}},
+         3, {false, true, false}},
+        {"A (3500, 2500), B (3500, 6500) below the window, C (3500, 2490)",
+         {{0.5f, 0.0f, "", false}, {0.5f, -4.0f, "", false}, {0.5f, 0.01f, "", false}}, 2, {false, false, false}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        core::MapWindow& map = ready(c.points);
+        plotgpx(map, map.d.gpxCount);
+        core::Markers& m = map.markers;
+        ASSERT_EQ(map.d.gptCount, c.shapes);
+        EXPECT_TRUE(m.gpt[c.shapes].visible());
+        for (int k = 1; k <= 3; ++k) {
+            ASSERT_EQ(m.Lin2.exists(k), c.joined[static_cast<std::size_t>(k - 1)]) << k;
+            if (!m.Lin2.exists(k)) continue;
+            EXPECT_TRUE(m.Lin2[k].visible());
+            EXPECT_EQ(std::tuple(m.Lin2[k].x1(), m.Lin2[k].y1(), m.Lin2[k].x2(), m.Lin2[k].y2()),
+                      std::tuple(m.gpt[k - 1].left(), m.gpt[k - 1].top(), m.gpt[k].left(), m.gpt[k].top()));
+        }
+    }
 }
 
 // The window 1500..7500 x 1500..6000 of p1, its edges included.

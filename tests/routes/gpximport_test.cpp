@@ -158,12 +158,17 @@ TEST_F(ImportGpxTest, CancelPressedWhileTheFileWasReadAbortsTheImport) {
     EXPECT_TRUE(map.menus.mfil.enabled());
 }
 
-TEST_F(ImportGpxTest, AStaleCancelDoesNotStopTheImport) {
-    core::MapWindow& map = make();
-    map.g.cancelRequested = true;
-    importgpx(map, kWalk);
-    EXPECT_EQ(map.d.gpxCount, 7);
-    EXPECT_FALSE(map.g.cancelRequested);
+// A cancel left from before the import does not stop it, and a file is opened by its own path,
+// whatever the case of its name.
+TEST_F(ImportGpxTest, AStaleCancelOrACapitalisedNameStillImportsTheWalk) {
+    for (const bool staleCancel : {true, false}) {
+        SCOPED_TRACE(staleCancel ? "stale cancel" : "Walk.GPX");
+        core::MapWindow& map = make();
+        map.g.cancelRequested = staleCancel;
+        importgpx(map, staleCancel ? kWalk : write("Walk.GPX", basic::readFileBytes(kWalk)));
+        EXPECT_EQ(map.d.gpxCount, 7);
+        EXPECT_FALSE(map.g.cancelRequested);
+    }
 }
 
 TEST_F(ImportGpxTest, AFileWithoutPointsEmptiesThePointList) {
@@ -183,13 +188,6 @@ TEST_F(ImportGpxTest, AFileWithoutPointsEmptiesThePointList) {
         EXPECT_EQ(map.d.gpxNamedPoints, "#");
         EXPECT_TRUE(dialogs().shown().empty());
     }
-}
-
-TEST_F(ImportGpxTest, TheFileIsOpenedByItsOwnPath) {
-    core::MapWindow& map = make();
-    const std::string file = write("Walk.GPX", basic::readFileBytes(kWalk));
-    importgpx(map, file);
-    EXPECT_EQ(map.d.gpxCount, 7);
 }
 
 // Drawing a route, the user imports a file: the mode ends, a click on the map adds no point

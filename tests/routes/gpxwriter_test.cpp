@@ -37,6 +37,7 @@ protected:
     static bool exists(const std::string& file) { return QFile::exists(QString::fromStdString(file)); }
 };
 
+// Each file replaces whole a longer one left where it goes.
 TEST_F(SaveGpxTest, WritesTheGoldenFiles) {
     const struct {
         int count;
@@ -51,54 +52,40 @@ TEST_F(SaveGpxTest, WritesTheGoldenFiles) {
         SCOPED_TRACE(c.golden);
         core::MapWindow& map = withRoute(c.count);
         const std::string file = path("saved");
+        basic::writeFileWhole(file, std::string(10000, 'x'));
         EXPECT_EQ(savegpx(map, file, c.kind), basic::vbTrue);
         EXPECT_EQ(basic::readFileBytes(file), basic::readFileBytes(kFolder + c.golden));
         EXPECT_TRUE(dialogs().shown().empty());
     }
 }
 
-TEST_F(SaveGpxTest, AnEmptyRouteWritesNothing) {
-    for (basic::Integer kind : {kGpxKind, kKmlKind}) {
-        core::MapWindow& map = withRoute(0);
-        dialogs().scriptMsgBox(platform::msgbox::Ok);
-        const std::string file = path("temp.kml");
-        EXPECT_EQ(savegpx(map, file, kind), basic::vbFalse);
-        EXPECT_FALSE(exists(file));
-        ASSERT_FALSE(dialogs().shown().empty());
-        EXPECT_EQ(dialogs().shown().back().text, "Draw a route first.");
-        EXPECT_EQ(dialogs().shown().back().style, platform::msgbox::OkOnly);
-    }
-    EXPECT_EQ(dialogs().shown().size(), 2u);
-}
-
-TEST_F(SaveGpxTest, AnExistingFileIsReplacedWhole) {
-    core::MapWindow& map = withRoute(1);
-    const std::string file = path("route.gpx");
-    basic::writeFileWhole(file, std::string(10000, 'x'));
-    EXPECT_EQ(savegpx(map, file, kGpxKind), basic::vbTrue);
-    EXPECT_EQ(basic::readFileBytes(file), basic::readFileBytes(kFolder + "one-point.gpx"));
-}
-
-TEST_F(SaveGpxTest, AFailedWriteShowsThePathAndTheErrorAndIsNoSave) {
+// An empty route and a write that fails: no file, a message of the path and the error, no save.
+TEST_F(SaveGpxTest, AnEmptyRouteOrAFailedWriteSaysSoAndWritesNothing) {
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path("folder"))));
     const struct {
+        int count;
+        basic::Integer kind;
         std::string file;
         std::string message;
     } cases[] = {
-        {path("missing/route.gpx"), path("missing/route.gpx") + " Path not found"},
-        {path("folder"), path("folder") + " Path/File access error"},
+        {0, kGpxKind, path("temp.kml"), "Draw a route first."},
+        {0, kKmlKind, path("temp.kml"), "Draw a route first."},
+        {4, kGpxKind, path("missing/route.gpx"), path("missing/route.gpx") + " Path not found"},
+        {4, kGpxKind, path("folder"), path("folder") + " Path/File access error"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
-        core::MapWindow& map = withRoute();
+        SCOPED_TRACE(c.file + " " + std::to_string(c.kind));
+        core::MapWindow& map = withRoute(c.count);
         dialogs().scriptMsgBox(platform::msgbox::Ok);
-        EXPECT_EQ(savegpx(map, c.file, kGpxKind), basic::vbFalse);
+        EXPECT_EQ(savegpx(map, c.file, c.kind), basic::vbFalse);
         ASSERT_FALSE(dialogs().shown().empty());
         EXPECT_EQ(dialogs().shown().back().kind, DialogKind::MsgBox);
         EXPECT_EQ(dialogs().shown().back().text, c.message);
         EXPECT_EQ(dialogs().shown().back().style, platform::msgbox::OkOnly);
+        EXPECT_FALSE(QFileInfo(QString::fromStdString(c.file)).isFile());
         EXPECT_FALSE(exists(c.file + ".part"));
     }
+    EXPECT_EQ(dialogs().shown().size(), 4u);
     EXPECT_TRUE(QFileInfo(QString::fromStdString(path("folder"))).isDir());
 }
 

@@ -79,35 +79,37 @@ protected:
     }
 };
 
-TEST_F(RouteTest, SegmentsRunFromPointToPointWithMarkersCentred) {
-    MapWindow& map = mapWithRoute(2);
-    loadElements(map, 2);
-    routes::plotroute(map);
+TEST_F(RouteTest, SegmentsRunFromPointToPointWithMarkersCentredAndTheLengthShown) {
+    const struct {
+        Single secondLat;
+        const char* shown;
+    } cases[] = {
+        {51.5f, "69.09 ml    20 hrs 56 mins"},          // one degree of latitude at 3.3 mph
+        {52.5f - 0.005f, ".34 ml    0 hrs 06 mins"}, // about a third of a mile: no leading zero
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        MapWindow& map = mapWithRoute(2);
+        map.d.routeLat[2] = c.secondLat;
+        loadElements(map, 2);
+        routes::plotroute(map);
 
-    const auto [x1, y1] = pictureOf(map, 1);
-    const auto [x2, y2] = pictureOf(map, 2);
-    const platform::LineControl& first = map.markers.Lin[1];
-    EXPECT_EQ(std::tuple(first.x1(), first.y1(), first.x2(), first.y2()), std::tuple(x1, y1, x2, y2));
-    const platform::LineControl& last = map.markers.Lin[2];
-    EXPECT_EQ(std::tuple(last.x1(), last.y1(), last.x2(), last.y2()), std::tuple(x2, y2, x2, y2));
-    const platform::ImageControl& model = map.markers.plt[0];
-    EXPECT_FLOAT_EQ(map.markers.plt[2].left() + model.width() / 2, x2);
-    EXPECT_FLOAT_EQ(map.markers.plt[2].top() + model.height() / 2, y2);
-    for (int i = 1; i <= 2; ++i) {
-        EXPECT_TRUE(map.markers.Lin[i].visible());
-        EXPECT_TRUE(map.markers.plt[i].visible());
+        const auto [x1, y1] = pictureOf(map, 1);
+        const auto [x2, y2] = pictureOf(map, 2);
+        const platform::LineControl& first = map.markers.Lin[1];
+        EXPECT_EQ(std::tuple(first.x1(), first.y1(), first.x2(), first.y2()), std::tuple(x1, y1, x2, y2));
+        const platform::LineControl& last = map.markers.Lin[2];
+        EXPECT_EQ(std::tuple(last.x1(), last.y1(), last.x2(), last.y2()), std::tuple(x2, y2, x2, y2));
+        const platform::ImageControl& model = map.markers.plt[0];
+        EXPECT_FLOAT_EQ(map.markers.plt[2].left() + model.width() / 2, x2);
+        EXPECT_FLOAT_EQ(map.markers.plt[2].top() + model.height() / 2, y2);
+        for (int i = 1; i <= 2; ++i) {
+            EXPECT_TRUE(map.markers.Lin[i].visible());
+            EXPECT_TRUE(map.markers.plt[i].visible());
+        }
+        EXPECT_EQ(map.view.sb1.panelText(2), c.shown);
+        EXPECT_EQ(map.view.p1.drawWidth(), 2);
     }
-    // One degree of latitude: 69.09 miles at 3.3 mph.
-    EXPECT_EQ(map.view.sb1.panelText(2), "69.09 ml    20 hrs 56 mins");
-    EXPECT_EQ(map.view.p1.drawWidth(), 2);
-}
-
-TEST_F(RouteTest, AShortRouteHasNoLeadingZero) {
-    MapWindow& map = mapWithRoute(2);
-    map.d.routeLat[2] = 52.5f - 0.005f; // about a third of a mile
-    loadElements(map, 2);
-    routes::plotroute(map);
-    EXPECT_EQ(map.view.sb1.panelText(2), ".34 ml    0 hrs 06 mins");
 }
 
 TEST_F(RouteTest, AMissingElementIsReportedAndTheRestStillDrawn) {

@@ -1,13 +1,12 @@
 // The Routes menu and the route toolbar: the questions of "New Route" and "Cancel Route", what
 // each answer keeps or clears, and the route handed to Google Earth only when its file was written.
 
-#include "platform/desktop.h"
 #include "routes/route_fixture.h"
 #include "routes/routemenu.h"
+#include "support/desktoprecording.h"
 
 #include <QDir>
 #include <QFile>
-#include <memory>
 
 namespace routes::testing {
 namespace {
@@ -25,17 +24,6 @@ const std::vector<Point> kRoute{{51.50f, -0.10f}, {51.51f, -0.10f}, {51.51f, -0.
 
 class RouteMenuTest : public RouteWindowTest {
 protected:
-    void SetUp() override {
-        RouteWindowTest::SetUp();
-        auto desktop = std::make_unique<platform::RecordingDesktop>();
-        desktop_ = desktop.get();
-        previous_ = platform::setDesktop(std::move(desktop));
-    }
-    void TearDown() override {
-        platform::setDesktop(std::move(previous_));
-        RouteWindowTest::TearDown();
-    }
-
     // GPX waypoints only: their markers, no track point in view.
     static void showGpxWaypoints(core::MapWindow& map, int count) {
         for (int i = 1; i <= count; ++i)
@@ -61,11 +49,10 @@ protected:
     }
     using Texts = std::vector<std::string>;
 
-    const std::vector<std::string>& opened() const { return desktop_->targets(); }
+    const std::vector<std::string>& opened() const { return desktop_.targets(); }
 
 private:
-    platform::RecordingDesktop* desktop_ = nullptr;
-    std::unique_ptr<platform::Desktop> previous_;
+    testsupport::DesktopRecording desktop_;
     std::size_t seen_ = 0;
 };
 

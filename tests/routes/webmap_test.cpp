@@ -2,9 +2,9 @@
 // home page. Web views are kept from starting here, so the page goes to the desktop's browser.
 #include "window/webaddresses.h"
 #include "core/window_fixture.h"
-#include "platform/desktop.h"
 #include "platform/webbrowser.h"
 #include "routes/webmap.h"
+#include "support/desktoprecording.h"
 
 #include <QFile>
 
@@ -17,14 +17,10 @@ class WebMapTest : public core::testing::WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        auto recording = std::make_unique<platform::RecordingDesktop>();
-        desktop_ = recording.get();
-        platform::setDesktop(std::move(recording));
         platform::overrideWebViewsCanStart(false);
     }
     void TearDown() override {
         platform::overrideWebViewsCanStart(std::nullopt);
-        platform::setDesktop(nullptr);
         WindowTest::TearDown();
     }
 
@@ -48,7 +44,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("(missing)");
     }
 
-    platform::RecordingDesktop* desktop_ = nullptr;
+    testsupport::DesktopRecording desktop_;
 };
 
 TEST_F(WebMapTest, ThePageCentresTheViewInEitherQuote) {
@@ -60,7 +56,7 @@ TEST_F(WebMapTest, ThePageCentresTheViewInEitherQuote) {
               "<html><body><iframe width=\"1920\" height=\"1080\" frameborder=\"0\"scrolling=\"yes\" "
               "marginheight=\"0\" marginwidth=\"0\"src=\"http://maps.google.com/maps?hl=en&amp;ie=UTF8&amp;"
               "ll=51.4714,-.0412&amp;z=13&amp;output=embed\"></iframe></body></html>\r\n");
-    EXPECT_EQ(desktop_->targets(), std::vector<std::string>{appPath() + "/files/googmap.html"});
+    EXPECT_EQ(desktop_.targets(), std::vector<std::string>{appPath() + "/files/googmap.html"});
 
     map.g.quoteChar = '\'';
     mint_Click(map, kGoogleMap);
@@ -82,7 +78,7 @@ TEST_F(WebMapTest, WithoutAMapNothingIsWrittenAndAnOlderPageIsReplacedWhole) {
     mint_Click(map, kGoogleMap);
     EXPECT_EQ(dialogs().shown().at(0).text, "Please load OSM or Project file.");
     EXPECT_EQ(page(), "(missing)");
-    EXPECT_TRUE(desktop_->targets().empty());
+    EXPECT_TRUE(desktop_.targets().empty());
 
     QFile older(QString::fromStdString(appPath() + "/files/googmap.html"));
     ASSERT_TRUE(older.open(QIODevice::WriteOnly));
@@ -98,11 +94,11 @@ TEST_F(WebMapTest, OpenStreetMapOpensTheHomePageUnlessAFileLoads) {
     core::MapWindow& map = load();
     map.d.mapLoading = true;
     mint_Click(map, 0);
-    EXPECT_TRUE(desktop_->targets().empty());
+    EXPECT_TRUE(desktop_.targets().empty());
     map.d.mapLoading = false;
     mint_Click(map, 0);
     mint_Click(map, 1); // the separator does nothing
-    EXPECT_EQ(desktop_->targets(), std::vector<std::string>{std::string(core::web::kOpenStreetMapHome)});
+    EXPECT_EQ(desktop_.targets(), std::vector<std::string>{std::string(core::web::kOpenStreetMapHome)});
 }
 
 } // namespace
