@@ -15,11 +15,12 @@ using platform::canvastest::PixelCanvas;
 const basic::Long kGrey = basic::rgb(82, 82, 82);
 const basic::Long kWaterBlue = basic::rgb(0, 159, 222);
 
-TEST(StreetNames, LabelSizeGrowsWithZoomHalvesToEvenAndStopsAt16) {
+TEST(StreetNames, LabelSizeGrowsWithZoomHalvesToEvenAndStopsAtTheLargest) {
     struct Row {
         basic::Integer labelFontSize;
         basic::Single zoom;
         basic::Integer size;
+        basic::Integer largest = 16;
     };
     const Row rows[] = {
         {7, 1.4f, 8},  // 7.84
@@ -30,10 +31,12 @@ TEST(StreetNames, LabelSizeGrowsWithZoomHalvesToEvenAndStopsAt16) {
         {7, 16, 16},   // 16.6, held at 16
         {12, 20, 16},  // 24
         {0, 0, 0},
+        {7, 1.6f, 8, 20},    // 7.96; the Planning Sheet's names stop at 20
+        {16, 11.2f, 20, 20}, // 22.72, held at 20
     };
     for (const Row& row : rows)
-        EXPECT_EQ(render::drawFontSize(row.labelFontSize, row.zoom), row.size)
-            << row.labelFontSize << " at " << row.zoom;
+        EXPECT_EQ(render::drawFontSize(row.labelFontSize, row.zoom, row.largest), row.size)
+            << row.labelFontSize << " at " << row.zoom << " up to " << row.largest;
 }
 
 // The ink of one rotated label printed from (100, 200) of a white picture in pixels.
