@@ -38,13 +38,16 @@ constexpr int kExit = 20;
 constexpr int kOsmFolder = 5;
 constexpr const char* kNameGap = "     ";
 
-// What names the map on screen: the file, the recent files and the status bar's name panel.
+// What names the map on screen: the file, the recent files, the status bar's name panel and the
+// caption.
 struct ShownFile {
     std::string curFile;
     RecentFiles recent;
     std::string namePanel;
+    std::string caption;
 
-    explicit ShownFile(const MapWindow& map) : curFile(map.g.curFile), namePanel(map.view.sb1.panelText(1)) {
+    explicit ShownFile(const MapWindow& map)
+        : curFile(map.g.curFile), namePanel(map.view.sb1.panelText(1)), caption(map.form.caption()) {
         for (int i = 0; i < kRecentFileCount; ++i)
             recent[static_cast<size_t>(i)] = map.menus.mf[kFirstRecentFile + i].caption();
     }
@@ -56,6 +59,8 @@ struct ShownFile {
         for (int i = 0; i < kRecentFileCount; ++i)
             map.menus.mf[kFirstRecentFile + i].setCaption(recent[static_cast<size_t>(i)]);
         map.view.sb1.setPanelText(1, namePanel);
+        // The drawing of the previous map named the chosen file, still current while it ran.
+        map.form.setCaption(caption);
     }
 };
 

@@ -192,6 +192,8 @@ bool showmap(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
         return false;
     }
     map.progress.frm1.setVisible(true);
+    // Hidden since start-up or the end of the last import: the bar grows with this one.
+    barvis(map, true);
     resumeNext([&] { map.legendPanel.Check3.setValue(0); });
     letInputThrough();
 

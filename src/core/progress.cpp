@@ -61,10 +61,6 @@ void progr(MapWindow& map, double percent) {
     resumeNextWithMessage([&] { map.view.sb1.setPanelText(3, texts->totalTime); });
 }
 
-void barvis(MapWindow& map, bool visible) {
-    map.progress.progimage.setVisible(visible);
-}
-
 void ablemenus(MapWindow& map, bool enabled) {
     Menus& m = map.menus;
     for (platform::Menu* menu : {&m.mfil, &m.medi, &m.mrout, &m.mv, &m.mhelp, &m.mintt})

@@ -28,8 +28,6 @@ std::optional<ProgressTexts> progressTexts(double percent, double elapsed, basic
 // Processes pending events once, then shows the progress of `percent` (0..100) measured from
 // `loadStart` on the monotonic clock; percent 0 empties the remaining time and leaves the bar.
 void progr(MapWindow& map, double percent);
-// Shows or hides the bar `progimage`.
-void barvis(MapWindow& map, bool visible);
 // Enables or greys "File", "Edit", "Routes", "Map", "Help" and "Internet".
 void ablemenus(MapWindow& map, bool enabled);
 // "Cancel": asks the running loop to stop.

@@ -116,7 +116,10 @@ void redraw(core::MapWindow& map, const StepObserver& observer) {
         reloadProject(map);
         reloaded = true;
     });
-    if (reloaded) drawPasses(map, errors, observer);
+    if (reloaded) {
+        core::barvis(map, true);
+        drawPasses(map, errors, observer);
+    }
     if (errors.shown()) g.faultShownFor = file;
     finish(map);
     if (observer) observer("end");

@@ -61,7 +61,7 @@ void drawAll(core::MapWindow& map, DrawErrors& errors, const StepObserver& obser
     map.markers.lab2[0].setFontName(g.settings.fontNames[2]);
     if (observer) observer("reload");
     reloadProjectForSheet(map);
-    map.progress.progimage.setVisible(true); // barvis True, as after every reading of the file
+    core::barvis(map, true);
 
     DrawContext c(map, errors);
     c.prepare();

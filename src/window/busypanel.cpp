@@ -2,6 +2,7 @@
 
 #include "basic/colour.h"
 #include "platform/artwork.h"
+#include "window/mapwindow.h"
 
 namespace core {
 
@@ -25,6 +26,10 @@ ProgressPanel::ProgressPanel(platform::Form& form)
     Command2.setCaption("Cancel");
     Command2.setRunsWhileBusy(true);
     Command2.move(570, 1005, 975, 375);
+}
+
+void barvis(MapWindow& map, bool visible) {
+    map.progress.progimage.setVisible(visible);
 }
 
 } // namespace core

@@ -12,6 +12,8 @@
 
 namespace core {
 
+class MapWindow;
+
 struct ProgressPanel {
     explicit ProgressPanel(platform::Form& form);
 
@@ -22,5 +24,9 @@ struct ProgressPanel {
     platform::LabelControl Label6;
     platform::CommandButton Command2;
 };
+
+// Shows or hides the bar `progimage`: the import shows it at its start and hides it at its end,
+// every drawing shows it again after reading the project file.
+void barvis(MapWindow& map, bool visible);
 
 } // namespace core

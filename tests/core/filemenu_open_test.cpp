@@ -5,6 +5,7 @@
 #include "core/recentfiles.h"
 #include "window/webaddresses.h"
 #include "core/window_fixture.h"
+#include "platform/controls_testing.h"
 #include "platform/hourglass.h"
 #include "prefs/updatecheck.h"
 #include "support/cannedserver.h"
@@ -47,6 +48,13 @@ protected:
         for (int i = 0; i < kRecentFileCount; ++i)
             names[static_cast<size_t>(i)] = map.menus.mf[kFirstRecentFile + i].caption();
         return names;
+    }
+
+    static std::vector<std::string> countCaptions(const MapWindow& map) {
+        std::vector<std::string> captions;
+        for (int i = 0; i < kCountLabels; ++i)
+            captions.push_back(map.legendStrip.numb[i].caption());
+        return captions;
     }
 
     // A view away from the one a file open gives.
@@ -129,6 +137,78 @@ TEST_F(FileMenuTest, OpenOsmImportsTheFile) {
     EXPECT_FALSE(map.d.drawBusy);
     EXPECT_EQ(dialogs().shown().size(), 1u) << "no message";
     EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
+    // The import hid the bar at its end; the drawing shows it again.
+    EXPECT_TRUE(map.progress.progimage.visible());
+}
+
+// The bar shows through the import and grows with its percentage: 15 once the names are read,
+// all of it after the last way.
+TEST_F(FileMenuTest, TheProgressBarFillsDuringAnImport) {
+    MapWindow& map = load();
+    dialogs().scriptOpenFile(copyData("import/pretty-double.osm", "Leeds.osm"));
+    struct Sample {
+        std::string phase;
+        bool shown;
+        double fraction;
+    };
+    std::vector<Sample> samples;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        const ProgressPanel& panel = map.progress;
+        // While the panel tells the remaining time: from the first percentage to the end sequence.
+        if (panel.frm1.visible() && !panel.Label6.caption().empty())
+            samples.push_back({panel.Label9.caption(), panel.progimage.visible(),
+                               panel.progimage.width() / panel.backprog.width()});
+    });
+    poll.start(0);
+    mf_Click(map, kOpenOsm);
+    poll.stop();
+
+    ASSERT_FALSE(samples.empty());
+    for (size_t i = 0; i < samples.size(); ++i) {
+        SCOPED_TRACE(samples[i].phase);
+        EXPECT_TRUE(samples[i].shown);
+        if (i > 0) EXPECT_GE(samples[i].fraction, samples[i - 1].fraction);
+        if (samples[i].phase == "parsing nodes...") EXPECT_NEAR(samples[i].fraction, 0.15, 1e-9);
+    }
+    EXPECT_NEAR(samples.back().fraction, 1.0, 1e-9);
+}
+
+// Cancel, clicked on screen while a second file loads: the window goes on naming and counting
+// the file it still shows.
+TEST_F(FileMenuTest, AfterCancelTheWindowNamesTheFileItShows) {
+    MapWindow& map = load();
+    const std::string first = copyData("import/pretty-double.osm", "Leeds.osm");
+    dialogs().scriptOpenFile(first);
+    mf_Click(map, kOpenOsm);
+    const std::string drawn = map.g.parsedPath;
+    const std::string caption = map.form.caption();
+    const std::vector<std::string> counts = countCaptions(map);
+    ASSERT_NE(caption.find(first), std::string::npos) << caption;
+
+    const std::string second = copyData("import/compact-josm.osm", "York.osm");
+    dialogs().scriptOpenFile(second);
+    bool clicked = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (clicked || map.progress.Label9.caption() != "parsing highways...") return;
+        clicked = true;
+        EXPECT_NE(countCaptions(map), counts) << "the import counts the second file";
+        QWidget* button = map.progress.Command2.widget();
+        platform::testing::click(button, button->rect().center());
+    });
+    poll.start(0);
+    mf_Click(map, kOpenOsm);
+    poll.stop();
+
+    ASSERT_TRUE(clicked);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(map.g.dataFolder + "/York.vnk")));
+    EXPECT_EQ(map.g.parsedPath, drawn);
+    EXPECT_EQ(map.g.curFile, first);
+    EXPECT_EQ(map.form.caption(), caption);
+    EXPECT_EQ(map.view.sb1.panelText(1), first + "     ");
+    EXPECT_EQ(countCaptions(map), counts);
+    EXPECT_FALSE(map.d.mapLoading);
 }
 
 // The entry is gone from the disk: the reader's message, and nothing else changes.
