@@ -69,7 +69,7 @@ QByteArray bmpBytes(const QImage& image) {
 
 void saveBmp(const QImage& image, std::string_view path) {
     if (image.isNull()) basic::raise(basic::fault::InvalidPropertyValue);
-    const QString name = toQString(path);
+    const QString name = bytesToQString(path);
     if (name.isEmpty() || !QFileInfo(name).absoluteDir().exists()) basic::raise(basic::fault::PathNotFound);
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly)) basic::raise(basic::fault::PermissionDenied);

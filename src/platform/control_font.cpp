@@ -13,7 +13,7 @@ void checkFontSize(double points) {
 }
 
 QFont toQFont(const FontSpec& font) {
-    QFont qfont(toQString(font.name));
+    QFont qfont(bytesToQString(font.name));
     qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0))));
     qfont.setBold(font.bold);
     return qfont;

@@ -26,7 +26,7 @@ bool isAddress(const QString& target) {
 
 QUrl desktopUrl(const std::string& target) {
     if (target.empty()) return {};
-    QString text = toQString(target);
+    QString text = bytesToQString(target);
     if (isAddress(text)) return QUrl(text);
     return QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
 }

@@ -32,7 +32,7 @@ QString withoutPatternGroup(const QString& description) {
 
 QString qtNameFilter(std::string_view classic) {
     if (classic.empty()) return {};
-    const QStringList parts = toQString(classic).split(u'|');
+    const QStringList parts = bytesToQString(classic).split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i < parts.size(); i += 2) {
         const QString rawDescription = parts[i].trimmed();

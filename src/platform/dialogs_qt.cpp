@@ -63,7 +63,7 @@ int answer(int pressed) {
 }
 
 std::optional<std::string> runFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(owner(), toQString(request.title), toQString(request.initDir));
+    QFileDialog dialog(owner(), toQString(request.title), bytesToQString(request.initDir));
     dialog.setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen) {
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -74,7 +74,7 @@ std::optional<std::string> runFileDialog(const FileDialogRequest& request, QFile
     dialog.setNameFilter(qtNameFilter(request.filter));
     // A proposed pattern such as "*.osm" only repeats the filter; a proposed name is typed in.
     if (request.fileName.find_first_of("*?") == std::string::npos) {
-        dialog.selectFile(toQString(request.fileName));
+        dialog.selectFile(bytesToQString(request.fileName));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return fromQString(dialog.selectedFiles().constFirst());
@@ -108,7 +108,7 @@ std::optional<std::int32_t> QtDialogs::chooseColour(std::int32_t initial) {
 }
 
 std::optional<std::string> QtDialogs::chooseFolder(const std::string& start, const std::string& title) {
-    QString folder = QFileDialog::getExistingDirectory(owner(), toQString(title), toQString(start));
+    QString folder = QFileDialog::getExistingDirectory(owner(), toQString(title), bytesToQString(start));
     if (folder.isEmpty()) return std::nullopt;
     return fromQString(QDir::cleanPath(folder));
 }

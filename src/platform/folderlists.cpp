@@ -35,7 +35,7 @@ std::vector<std::string> folderChain(const std::string& folder) {
 }
 
 std::vector<std::string> subfoldersOf(const std::string& folder) {
-    const QDir dir(toQString(folder));
+    const QDir dir(bytesToQString(folder));
     std::vector<std::string> paths;
     for (const QString& name :
          dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
@@ -66,7 +66,7 @@ DriveListBox::DriveListBox(Container& container, std::string name)
       places_(driveEntries(fromQString(QDir::homePath()), mountedVolumes())) {
     auto* box = new Hooked<QComboBox>(*this, container.host());
     for (const std::string& place : places_)
-        box->addItem(toQString(place));
+        box->addItem(bytesToQString(place));
     QObject::connect(box, &QComboBox::activated, signalContext(),
                      [this](int row) { runUserEvent(runsWhileBusy(), [&] { choose(row); }); });
     attachWidget(box);
@@ -136,7 +136,7 @@ const std::string& DirListBox::list(int index) const {
 }
 
 void DirListBox::setPath(const std::string& folder) {
-    const QFileInfo info(toQString(folder));
+    const QFileInfo info(bytesToQString(folder));
     if (folder.empty() || !info.isDir()) basic::raise(basic::fault::PathNotFound);
     open(fromQString(QDir::cleanPath(info.absoluteFilePath())));
 }
@@ -156,9 +156,9 @@ void DirListBox::showFolders() {
     list->clear();
     int depth = 0;
     for (const std::string& folder : chain_)
-        list->addItem(QString(kIndentBlanks * depth++, ' ') + toQString(lastName(folder)));
+        list->addItem(QString(kIndentBlanks * depth++, ' ') + bytesToQString(lastName(folder)));
     for (const std::string& folder : subfolders_)
-        list->addItem(QString(kIndentBlanks * depth, ' ') + toQString(lastName(folder)));
+        list->addItem(QString(kIndentBlanks * depth, ' ') + bytesToQString(lastName(folder)));
     list->setCurrentRow(static_cast<int>(chain_.size()) - 1);
 }
 

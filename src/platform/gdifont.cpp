@@ -17,7 +17,7 @@ namespace {
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
 
 QFont baseFont(std::string_view face) {
-    QFont font(toQString(face));
+    QFont font(bytesToQString(face));
     font.setStyleHint(QFont::SansSerif);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;

@@ -30,7 +30,7 @@ bool answered(QNetworkReply::NetworkError error) {
 HttpResult httpGet(const std::string& url, int timeoutMs, std::size_t maxBytes) {
     if (!QCoreApplication::instance()) return failure("no application event loop");
     if (timeoutMs <= 0) return failure("invalid time limit");
-    QUrl address(toQString(url), QUrl::StrictMode);
+    QUrl address(bytesToQString(url), QUrl::StrictMode);
     const QString scheme = address.scheme().toLower();
     if (!address.isValid() || address.host().isEmpty() || (scheme != u"http" && scheme != u"https")) {
         return failure("invalid address");

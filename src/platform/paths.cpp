@@ -48,19 +48,19 @@ void setAppPathForTests(const std::string& path) {
     if (path.empty()) {
         fixedAppPath().reset();
     } else {
-        fixedAppPath() = cleaned(toQString(path));
+        fixedAppPath() = cleaned(bytesToQString(path));
     }
 }
 
 bool isWritableFolder(const std::string& path) {
     if (path.empty()) return false;
-    QFileInfo info(toQString(path));
+    QFileInfo info(bytesToQString(path));
     return info.isDir() && info.isWritable();
 }
 
 bool ensureFolder(const std::string& path) {
     if (path.empty()) return false;
-    QString folder = toQString(path);
+    QString folder = bytesToQString(path);
     return QDir().mkpath(folder) && QFileInfo(folder).isDir();
 }
 

@@ -3,6 +3,9 @@
 #include "basic/utf8.h"
 
 #include <array>
+#include <optional>
+#include <string_view>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -15,6 +18,44 @@ constexpr std::array<char16_t, 32> kHigh = {
 
 // The marker characters the data puts inside names and descriptions.
 constexpr std::string_view kMarkers = "\x1E\x1F";
+
+// The character a reference names ("amp", "#34", "#x22"), or none: an unknown name, a number
+// that is no Unicode scalar value, or the character 0.
+std::optional<char32_t> referenced(QStringView name) {
+    static constexpr std::pair<std::u16string_view, char32_t> kEntities[] = {
+        {u"amp", U'&'}, {u"lt", U'<'}, {u"gt", U'>'}, {u"quot", U'"'}, {u"apos", U'\''}};
+    for (const auto& [entity, character] : kEntities)
+        if (name == QStringView(entity)) return character;
+    if (name.size() < 2 || name[0] != u'#') return std::nullopt;
+    const bool hex = name[1] == u'x' || name[1] == u'X';
+    const QStringView digits = name.mid(hex ? 2 : 1);
+    if (digits.isEmpty() || digits.size() > 8) return std::nullopt;
+    bool ok = false;
+    const uint code = digits.toUInt(&ok, hex ? 16 : 10);
+    if (!ok || digits[0] == u'+' || digits[0] == u'-' || code == 0 || code > 0x10FFFF ||
+        (code >= 0xD800 && code <= 0xDFFF))
+        return std::nullopt;
+    return static_cast<char32_t>(code);
+}
+
+// One pass: "&amp;quot;" shows as "&quot;". A reference that names nothing stays as written.
+QString decodeEntities(const QString& text) {
+    constexpr qsizetype kLongestReference = 10; // "#x10FFFF" and the ";"
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype end = text[i] == u'&' ? text.indexOf(u';', i + 1) : -1;
+        if (end > i + 1 && end - i <= kLongestReference) {
+            if (const std::optional<char32_t> character = referenced(QStringView(text).mid(i + 1, end - i - 1))) {
+                out += QString::fromUcs4(&*character, 1);
+                i = end;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
 
 } // namespace
 
@@ -51,14 +92,17 @@ std::string toCp1252(const QString& text) {
     return out;
 }
 
+QString bytesToQString(std::string_view bytes) {
+    return basic::isUtf8(bytes) ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())) : fromCp1252(bytes);
+}
+
 QString toQString(std::string_view bytes) {
-    QString shown = basic::isUtf8(bytes)
-                        ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
-                        : fromCp1252(bytes);
+    QString shown = bytesToQString(bytes);
     if (bytes.find_first_of(kMarkers) != std::string_view::npos) {
         shown.remove(QChar(kMarkers[0]));
         shown.remove(QChar(kMarkers[1]));
     }
+    if (bytes.find('&') != std::string_view::npos) shown = decodeEntities(shown);
     return shown;
 }
 

@@ -9,10 +9,16 @@
 
 namespace platform {
 
-// A text that is valid UTF-8 (OSM names are) is shown as UTF-8; any other byte string is
-// shown as Windows-1252, one character per byte. The characters 30 and 31, which the data uses
-// as markers inside names and descriptions, are never shown.
+// The one rule for showing a text: a text that is valid UTF-8 (OSM names are) is shown as UTF-8;
+// any other byte string is shown as Windows-1252, one character per byte. The characters 30 and
+// 31, which the data uses as markers inside names and descriptions, are never shown. The five
+// XML entities (&amp; &lt; &gt; &quot; &apos;) and numeric character references (&#34;
+// &#x22;), which OSM texts keep as written, show as their characters, in one pass.
 QString toQString(std::string_view bytes);
+
+// A name the system hands on rather than shows (a file or folder, an address, a font face):
+// decoded as toQString does, without the markers and entities, so the name stays the same.
+QString bytesToQString(std::string_view bytes);
 
 // The first `count` characters of a text as toQString shows it: whole UTF-8 characters of a
 // valid UTF-8 text, single bytes otherwise, so a cut never leaves half a character behind.

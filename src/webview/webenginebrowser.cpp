@@ -57,7 +57,7 @@ public:
 
     void navigate(const std::string& target) override {
         if (target.empty()) return;
-        QUrl url = target.rfind("about:", 0) == 0 ? QUrl(platform::toQString(target)) : platform::desktopUrl(target);
+        QUrl url = target.rfind("about:", 0) == 0 ? QUrl(platform::bytesToQString(target)) : platform::desktopUrl(target);
         if (url.isValid()) view_->setUrl(url);
     }
 

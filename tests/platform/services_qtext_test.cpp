@@ -64,5 +64,26 @@ TEST(ServicesQtext, TypedTextIsUtf8AndComesBackUnchanged) {
     EXPECT_EQ(toQString(bytes), typed);
 }
 
+TEST(ServicesQtext, EntitiesAndCharacterReferencesShowAsTheirCharactersOnce) {
+    struct Case {
+        const char* bytes;
+        const char* shown; // UTF-8
+    };
+    const Case cases[] = {
+        {"&quot;Rose &amp; Crown&quot;", "\"Rose & Crown\""},
+        {"&lt;b&gt; it&apos;s", "<b> it's"},
+        {"&#34;&#x22;&#X22;&#233;", "\"\"\"\xC3\xA9"},
+        {"&#x1F6B2;", "\xF0\x9F\x9A\xB2"},
+        {"&amp;quot;", "&quot;"},             // one pass
+        {"fish & chips; &nbsp; &#0; &#xD800;", "fish & chips; &nbsp; &#0; &#xD800;"}, // names nothing
+        {"&#-5; &#; &amp", "&#-5; &#; &amp"},
+        {"caf\xE9 &amp; bar", "caf\xC3\xA9 & bar"}, // Windows-1252 bytes
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(toQString(c.bytes), QString::fromUtf8(c.shown)) << c.bytes;
+    // Names the system hands on stay as they are.
+    EXPECT_EQ(bytesToQString("/maps/a&amp;b.osm"), QString("/maps/a&amp;b.osm"));
+}
+
 } // namespace
 } // namespace platform

@@ -6,6 +6,8 @@
 #include "poi/problemadvice.h"
 #include "poi/problempanel.h"
 
+#include <QAbstractItemView>
+
 namespace poi::testing {
 namespace {
 
@@ -83,6 +85,18 @@ TEST_F(WindowTest, OpenersPrepareTheirListAndKeepThePreparedText) {
     d.noteList = "9+note k=\"x\"\r\n";
     Image11_Click(map);
     EXPECT_EQ(d.noteList, "9+note k=\"x\"\r\n");
+}
+
+// The list keeps the text as stored; the screen shows the entities as their characters.
+TEST_F(WindowTest, ProblemTextsShowEntitiesAsTheirCharacters) {
+    core::MapWindow& map = load();
+    map.d.fixmeList = "12+<tag k=\"fixme\" v=\"&quot;Rose &amp; Crown&quot;\"/>\r\n";
+    Image10_Click(map);
+    ASSERT_EQ(map.problems.List4.listCount(), 1);
+    EXPECT_EQ(map.problems.List4.list(0), "fixme &quot;Rose &amp; Crown&quot;");
+    auto* view = qobject_cast<QAbstractItemView*>(map.problems.List4.widget());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->model()->index(0, 0).data().toString(), QString("fixme \"Rose & Crown\""));
 }
 
 TEST_F(WindowTest, EmptyTagsAreRebuiltFromTheirMarkers) {
