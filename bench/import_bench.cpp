@@ -1,7 +1,8 @@
 // import_bench [--no-osmium] FILE.osm [DATA_DIR]: imports an OSM file headless through the main
 // window, as File > "Open OSM" does (view reset, whole-file load, import), and writes its project
 // file into DATA_DIR (a temporary folder when omitted). Prints the time of every phase and the
-// total, then the time `osmium fileinfo -e` takes to read the same file, when osmium is installed
+// total, the highest resident size while each phase ran (Linux's VmHWM, reset as a phase starts),
+// then the time `osmium fileinfo -e` takes to read the same file, when osmium is installed
 // and --no-osmium is not given, and the ratio. With --no-osmium the whole process (start-up,
 // import, exit) can be timed from outside. Messages go to stderr. Exits 0 only when the project
 // file was written.
@@ -34,7 +35,28 @@ namespace {
 struct Lap {
     std::string phase;
     double seconds;
+    long peakKB; // the highest resident size while the phase ran
 };
+
+// The process's highest resident size since the last reset, in kB (VmHWM); -1 where unknown.
+long residentPeakKB() {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status) return -1;
+    long kb = -1;
+    char line[256];
+    while (std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmHWM: %ld kB", &kb) == 1) break;
+    std::fclose(status);
+    return kb;
+}
+
+// Starts the highest resident size afresh from the present one, so that each phase has its own.
+void resetResidentPeak() {
+    if (std::FILE* refs = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", refs);
+        std::fclose(refs);
+    }
+}
 
 // The laps between the moments the phases start.
 class PhaseClock {
@@ -42,11 +64,13 @@ public:
     void start(std::string phase) {
         stop();
         phase_ = std::move(phase);
+        resetResidentPeak();
         started_ = basic::monotonicSeconds();
     }
     void stop() {
         if (phase_.empty()) return;
-        laps_.push_back({phase_, basic::monotonicSeconds() - started_});
+        const double seconds = basic::monotonicSeconds() - started_;
+        laps_.push_back({phase_, seconds, residentPeakKB()});
         phase_.clear();
     }
     const std::vector<Lap>& laps() const { return laps_; }
@@ -148,6 +172,9 @@ int main(int argc, char** argv) {
     for (const Lap& lap : clock.laps())
         printLap(lap.phase, lap.seconds);
     printLap("total", total);
+    std::printf("  peak resident size in each phase:\n");
+    for (const Lap& lap : clock.laps())
+        std::printf("    %-22s %8.1f MB\n", lap.phase.c_str(), static_cast<double>(lap.peakKB) / 1024);
     printCountLabels(*map);
 
     if (runOsmium) {

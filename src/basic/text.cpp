@@ -42,6 +42,25 @@ std::string replaceFrom(std::string_view s, std::string_view find, std::string_v
     return out;
 }
 
+// s with every find replaced by a `with` no longer than it, in s's own storage: what is written
+// never overtakes what is still to be searched. The first match at already found by the caller.
+void replaceInPlace(std::string& s, std::string_view find, std::string_view with, std::size_t at) {
+    const std::string_view in = s; // the whole text until the end: the search reads ahead of p only
+    char* p = s.data() + at;
+    std::size_t from = at;
+    while (at != std::string_view::npos) {
+        std::memmove(p, in.data() + from, at - from);
+        p += at - from;
+        if (!with.empty()) std::memcpy(p, with.data(), with.size()); // a null view may not be copied
+        p += with.size();
+        from = at + find.size();
+        at = in.find(find, from);
+    }
+    std::memmove(p, in.data() + from, in.size() - from);
+    p += in.size() - from;
+    s.resize(static_cast<std::size_t>(p - s.data()));
+}
+
 template <typename Items> std::string joinItems(const Items& items, std::string_view delim) {
     if (items.empty()) return {};
     std::size_t total = delim.size() * (items.size() - 1);
@@ -105,7 +124,9 @@ std::string replace(std::string_view s, std::string_view find, std::string_view 
 std::string replaceAll(std::string&& s, std::string_view find, std::string_view with) {
     const std::size_t at = find.empty() ? std::string::npos : s.find(find);
     if (at == std::string::npos) return std::move(s);
-    return replaceFrom(s, find, with, at);
+    if (with.size() > find.size()) return replaceFrom(s, find, with, at);
+    replaceInPlace(s, find, with, at);
+    return std::move(s);
 }
 
 Position count(std::string_view s, std::string_view needle) {

@@ -28,7 +28,8 @@ inline Position len(std::string_view s) noexcept {
 }
 
 // Every non-overlapping find, left to right in one pass, replaced by with. An empty find changes
-// nothing. The rvalue form hands s back itself, without a copy, when find does not occur.
+// nothing. The rvalue form hands s back itself, without a copy, when find does not occur, and
+// rewrites it in its own storage when `with` is no longer than find (neither may point into s).
 std::string replace(std::string_view s, std::string_view find, std::string_view with);
 std::string replaceAll(std::string&& s, std::string_view find, std::string_view with);
 

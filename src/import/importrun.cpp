@@ -1,6 +1,9 @@
 #include "import/importrun.h"
 
+#include "basic/pages.h"
 #include "import/names.h"
+
+#include <algorithm>
 
 #include <utility>
 
@@ -9,10 +12,32 @@ namespace osmimport {
 OsmImport::OsmImport(std::string osmText, const ImportSettings& settings, ImportClient& client)
     : text_(std::move(osmText)), settings_(settings), client_(client) {}
 
+namespace {
+
+// The node loop gives back the text it has passed in steps of this many bytes.
+constexpr std::size_t kReleaseStep = std::size_t{4} << 20;
+
+} // namespace
+
 void OsmImport::releaseText() {
     pieces_.reset();
     ids_ = NodeIdIndex{};
     std::string().swap(text_);
+    laterFrom_ = 0;
+    releasedTo_ = 0;
+}
+
+std::size_t OsmImport::laterPartStart() const {
+    const std::string_view text = text_;
+    const std::size_t way = std::min(text.find("<way "), text.size());
+    return std::min(way, text.substr(0, way).find("<relation"));
+}
+
+void OsmImport::passed(const char* pieceEnd) {
+    const std::size_t to = std::min(static_cast<std::size_t>(pieceEnd - text_.data()), laterFrom_);
+    if (to < releasedTo_ + kReleaseStep) return;
+    basic::releasePages(text_.data() + releasedTo_, text_.data() + to);
+    releasedTo_ = to;
 }
 
 bool OsmImport::acceptBounds(const Bounds& bounds) {
@@ -59,7 +84,10 @@ ImportEnd OsmImport::run(ProjectData& data, NodeClassifier* classifier) {
         return ImportEnd::TooManyNodes;
     }
     client_.nodeLoopStarts(nodes, loadRate_);
-    if (!readNodes(*pieces_, quote_, projection_, data, ids_, client_, classifier))
+    laterFrom_ = laterPartStart();
+    releasedTo_ = 0;
+    if (!readNodes(*pieces_, quote_, projection_, data, ids_, client_, classifier,
+                   [this](const char* pieceEnd) { passed(pieceEnd); }))
         return ImportEnd::Cancelled;
     return ImportEnd::NodesRead;
 }

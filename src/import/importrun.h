@@ -54,13 +54,20 @@ public:
     bool hasAuthorship() const noexcept { return hasAuthorship_; }
     Single latStretch() const noexcept { return projection_.latStretch; }
     Single loadRate() const noexcept { return loadRate_; }
-    std::string_view text() const noexcept { return text_; }
+    // The text the phases after the node loop read: from the first way or relation on. The node
+    // pieces before it are given back to the system as the node loop passes them.
+    std::string_view text() const noexcept { return std::string_view(text_).substr(laterFrom_); }
     const NodePieces& nodePieces() const { return *pieces_; }
     const NodeIdIndex& nodeIds() const noexcept { return ids_; }
 
 private:
     // Shows the bounds messages; false when the import stops for want of bounds.
     bool acceptBounds(const Bounds& bounds);
+    // Where text() starts: the first "<way " or "<relation", the text's end when there is none.
+    std::size_t laterPartStart() const;
+    // The node loop has passed pieceEnd: the text before it goes back, in large steps, as far
+    // as no later phase reads it.
+    void passed(const char* pieceEnd);
 
     std::string text_;
     ImportSettings settings_;
@@ -69,6 +76,8 @@ private:
     bool hasAuthorship_ = true;
     Projection projection_;
     Single loadRate_ = 0;
+    std::size_t laterFrom_ = 0;
+    std::size_t releasedTo_ = 0;
     std::optional<NodePieces> pieces_;
     NodeIdIndex ids_;
 };

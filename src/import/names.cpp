@@ -15,6 +15,35 @@ namespace osmimport {
 
 namespace {
 
+// A rewrite of a text in its own storage, for rules whose replacements are never longer than
+// what they replace: the output so far lies before the position reading has reached.
+class InPlace {
+public:
+    // The text before `from` stays as it is.
+    InPlace(std::string& text, std::size_t from) : text_(text), written_(from), read_(from) {}
+    // The text from the last read position up to `to` is kept.
+    void keep(std::size_t to) {
+        std::memmove(text_.data() + written_, text_.data() + read_, to - read_);
+        written_ += to - read_;
+        read_ = to;
+    }
+    // The text up to `to` is replaced by `with`, which is no longer than it.
+    void put(std::string_view with, std::size_t to) {
+        std::memcpy(text_.data() + written_, with.data(), with.size());
+        written_ += with.size();
+        read_ = to;
+    }
+    std::string finish() {
+        text_.resize(written_);
+        return std::move(text_);
+    }
+
+private:
+    std::string& text_;
+    std::size_t written_;
+    std::size_t read_;
+};
+
 struct Rule {
     std::string_view word;
     std::string_view abbreviation;
@@ -60,28 +89,27 @@ public:
         return nullptr;
     }
 
+    // In the text's own storage: every abbreviation is shorter than its word, so what is
+    // written never overtakes what is still to be read.
     std::string apply(std::string&& text) const {
         const std::string_view in = text;
         std::size_t i = next(in, 0);
         if (i == in.size()) return std::move(text);
 
-        std::string out;
-        out.reserve(in.size());
-        std::size_t copied = 0; // the text before this position is in out
+        InPlace out(text, i);
         while (i < in.size()) {
             const Rule* r = at(in, i);
-            out.append(in.substr(copied, i - copied));
+            out.keep(i);
             i += r->word.size();
             if (r->word == kMadeFrom.word && in.substr(i).starts_with(kMadeTail)) {
                 r = &kMade;
                 i += kMadeTail.size();
             }
-            out.append(r->abbreviation);
-            copied = i;
+            out.put(r->abbreviation, i);
             i = next(in, i);
         }
-        out.append(in.substr(copied));
-        return out;
+        out.keep(in.size());
+        return out.finish();
     }
 
 private:
@@ -181,22 +209,19 @@ std::string foldLetters(std::string&& text, const FoldTable& table) {
         ++i;
     if (i == in.size()) return std::move(text);
 
-    std::string out;
-    out.reserve(in.size());
-    std::size_t copied = 0; // the text before this position is in out
+    InPlace out(text, i); // every replacement is no longer than its two bytes
     while (i < in.size()) {
         const std::string_view plain = plainAt(i);
         if (plain.empty()) {
             ++i;
             continue;
         }
-        out.append(in.substr(copied, i - copied));
-        out.append(plain);
+        out.keep(i);
+        out.put(plain, i + 2);
         i += 2;
-        copied = i;
     }
-    out.append(in.substr(copied));
-    return out;
+    out.keep(in.size());
+    return out.finish();
 }
 
 void lowerInPlace(std::string& text) {

@@ -1,9 +1,10 @@
 #pragma once
 // Name normalisation: the rewrite of the whole OSM text before anything is parsed, and the
 // street-type abbreviations that single names get too. The rules are case-sensitive
-// replace-alls over the whole text, applied in their order. Each pass is linear and writes a
-// new buffer only when it finds something; rules whose passes give the same text run together
-// as one pass (the street words; the letters before and after the sharp s).
+// replace-alls over the whole text, applied in their order. Each pass is linear and, as no
+// replacement is longer than what it replaces, rewrites the text in its own storage, so that a
+// large file is never held twice; rules whose passes give the same text run together as one pass
+// (the street words; the letters before and after the sharp s).
 
 #include <string>
 

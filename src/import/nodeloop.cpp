@@ -49,7 +49,8 @@ void mapPosition(const Projection& p, const NodeInHand& node, Double& x, Double&
 } // namespace
 
 bool readNodes(const NodePieces& pieces, char quote, const Projection& projection, ProjectData& data,
-               NodeIdIndex& ids, ImportClient& client, NodeClassifier* classifier) {
+               NodeIdIndex& ids, ImportClient& client, NodeClassifier* classifier,
+               const PiecePassed& passed) {
     const Long count = pieces.count();
     data.sizeNodes(count);
     ids.reserve(static_cast<std::size_t>(count));
@@ -71,6 +72,7 @@ bool readNodes(const NodePieces& pieces, char quote, const Projection& projectio
         if (node.tagText.find("fixme") != std::string::npos) listFixme(data, node);
         if (classifier && !classifier->takeNode(node, data)) return false;
         mapPosition(projection, node, data.nodeX[i], data.nodeY[i]);
+        if (passed) passed(whole.data() + whole.size());
     }
     return true;
 }

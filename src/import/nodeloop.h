@@ -8,6 +8,7 @@
 #include "import/nodepieces.h"
 #include "import/projectdata.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -41,11 +42,15 @@ struct Projection {
     Single latStretch = 1;
 };
 
+// Told, after each node, the end of its piece: the loop reads the text before it no more.
+using PiecePassed = std::function<void(const char* pieceEnd)>;
+
 // Reads nodes 1..pieces.count() into data (whose node arrays it creates) and ids. A position
 // that is missing or no number reads as 0; a map position beyond the Single range leaves the
 // node in degrees. Returns false when the import was cancelled: a node the classification
 // found cancelled keeps its degrees, and the nodes after it stay unread.
 bool readNodes(const NodePieces& pieces, char quote, const Projection& projection, ProjectData& data,
-               NodeIdIndex& ids, ImportClient& client, NodeClassifier* classifier);
+               NodeIdIndex& ids, ImportClient& client, NodeClassifier* classifier,
+               const PiecePassed& passed = {});
 
 } // namespace osmimport

@@ -57,8 +57,13 @@ std::string recordNode(NodeClass& cls, const NodeInHand& node, char quote, PoiDe
             data.nodeName[i] = description;
         }
     }
+    // Built at its exact size: the record stays in memory as long as the map.
     const std::string& recordText = cls.recordIsDesc ? description : pieceText;
-    data.nodeInfo[i] = cls.code + recordText + "#" + basic::dec(node.index);
+    const std::string index = basic::dec(node.index);
+    std::string& record = data.nodeInfo[i];
+    record.clear();
+    record.reserve(cls.code.size() + recordText.size() + 1 + index.size());
+    record.append(cls.code).append(recordText).append("#").append(index);
     return description;
 }
 

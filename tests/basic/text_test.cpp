@@ -83,12 +83,24 @@ TEST(TextTest, ReplaceIsOneLeftToRightNonOverlappingPass) {
     }
 }
 
-TEST(TextTest, ReplaceAllHandsBackItsOwnBufferWhenNothingMatches) {
-    std::string big(1000, 'a');
-    const char* buffer = big.data();
-    const std::string result = replaceAll(std::move(big), "b", "c");
-    EXPECT_EQ(result.data(), buffer);
-    EXPECT_EQ(result, std::string(1000, 'a'));
+TEST(TextTest, ReplaceAllHandsBackItsOwnBufferUnlessItGrows) {
+    struct Case {
+        std::string find, with, expected;
+        bool sameBuffer;
+    };
+    const std::vector<Case> cases = {
+        {"b", "c", std::string(999, 'a') + "c", true}, // as long
+        {"z", "c", std::string(999, 'a') + "b", true}, // no match
+        {"ab", "", std::string(998, 'a'), true},       // shorter
+        {"b", "bbb", std::string(999, 'a') + "bbb", false},
+    };
+    for (const Case& c : cases) {
+        std::string big = std::string(999, 'a') + "b";
+        const char* buffer = big.data();
+        const std::string result = replaceAll(std::move(big), c.find, c.with);
+        EXPECT_EQ(result.data() == buffer, c.sameBuffer) << c.find;
+        EXPECT_EQ(result, c.expected) << c.find;
+    }
 }
 
 TEST(TextTest, ReplaceAllOverABigTextIsCorrect) {
