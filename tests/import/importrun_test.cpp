@@ -1,4 +1,6 @@
 #include "import/importrun.h"
+
+#include "basic/text.h"
 #include "recordingclient.h"
 
 #include <gtest/gtest.h>
@@ -148,6 +150,39 @@ TEST(ImportRunTest, ReleasingTheTextKeepsWhatTheProjectFileNeeds) {
     EXPECT_EQ(import.nodeIds().find("7", false), 0);
     EXPECT_EQ(import.quoteChar(), '\'');
     EXPECT_EQ(data.nodeCount, 1);
+}
+
+TEST(ImportRunTest, TheLaterPhasesReadTheTextFromTheFirstWayOrRelationWhole) {
+    // Node text of several release steps: the node loop gives back what it has passed, and
+    // everything from the first way or relation on, nodes after it included, must stay intact.
+    std::string tagged;
+    for (Long i = 1; i <= 60000; ++i)
+        tagged += "<node id=\"" + std::to_string(i) + "\" lat=\"51.45\" lon=\"-1.55\"><tag k=\"fixme\" v=\"" +
+                  std::string(120, 'n') + "\"/></node>\n";
+    const std::string way = "<way id=\"1\"><nd ref=\"1\"/><nd ref=\"60000\"/></way>\n";
+    const std::string relation = "<relation id=\"1\"><member type=\"way\" ref=\"1\"/></relation>\n";
+    const std::string late = "<node id=\"60001\" lat=\"51.46\" lon=\"-1.56\"/>\n";
+    struct Case {
+        const char* what;
+        std::string before; // the text before the first way or relation, after the bounds
+        std::string later;  // the text from there on
+    };
+    const std::vector<Case> cases = {
+        {"ways after the nodes", tagged, way + relation + "</osm>"},
+        {"a relation first", tagged, relation + way + "</osm>"},
+        {"the nodes after a way", late, way + tagged + "</osm>"},
+    };
+    for (const Case& c : cases) {
+        RecordingClient client;
+        OsmImport import("<osm>" + kBounds + c.before + c.later, ImportSettings{1.971f, 2.5f, 8010}, client);
+        ProjectData data;
+        ASSERT_EQ(import.run(data), ImportEnd::NodesRead) << c.what;
+        EXPECT_EQ(import.text(), c.later) << c.what;
+        EXPECT_EQ(import.nodeIds().find("60000", false), c.before == late ? 60001 : 60000) << c.what;
+        // Each node was read whole before its text went back.
+        EXPECT_EQ(data.fixmeCount, 60000) << c.what;
+        EXPECT_EQ(basic::count(data.fixmeList, std::string(120, 'n')), 60000) << c.what;
+    }
 }
 
 TEST(ImportRunTest, DoubleQuotedFileNamingJosmIsReadWithDoubleQuotes) {
