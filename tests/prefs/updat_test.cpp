@@ -7,6 +7,7 @@
 #include "prefs/updatecheck.h"
 #include "support/cannedserver.h"
 #include "support/desktoprecording.h"
+#include "support/showntexts.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -39,11 +40,7 @@ protected:
         return dialog.Label2.caption();
     }
 
-    std::vector<std::string> messages() const {
-        std::vector<std::string> texts;
-        for (const auto& shown : dialogs_->shown()) texts.push_back(shown.text);
-        return texts;
-    }
+    std::vector<std::string> messages() const { return testsupport::shownTexts(*dialogs_); }
 
     platform::ScriptedDialogs* dialogs_ = nullptr;
     testsupport::DesktopRecording desktop_;

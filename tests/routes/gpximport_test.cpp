@@ -8,6 +8,7 @@
 #include "platform/hourglass.h"
 #include "render/drawing_fixture.h"
 #include "routes/gpximport.h"
+#include "support/showntexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -116,46 +117,39 @@ TEST_F(ImportGpxTest, MoreThan10000PointsKeepTheFirstAndSaySoOnce) {
     EXPECT_EQ(dialogs().shown().size(), 1u) << "10000 points: no message";
 }
 
-TEST_F(ImportGpxTest, AFileThatCannotBeReadAbortsTheImport) {
+// A file that cannot be read says why, then that the import was aborted; Cancel pressed while the
+// file was read says only the latter. Either way the point list is emptied.
+TEST_F(ImportGpxTest, AnUnreadableFileOrCancelAbortsTheImport) {
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(appPath() + "/folder.gpx")));
     const struct {
         std::string file;
-        std::string error;
-    } cases[] = {{appPath() + "/missing.gpx", "File not found"},
-                 {appPath() + "/folder.gpx", "Path/File access error"}};
+        std::vector<std::string> shown;
+        bool cancel;
+    } cases[] = {{appPath() + "/missing.gpx", {"File not found", "Importing file aborted."}, false},
+                 {appPath() + "/folder.gpx", {"Path/File access error", "Importing file aborted."}, false},
+                 {kWalk, {"Importing file aborted."}, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         core::MapWindow& map = make();
         map.d.gpxCount = 5;
         map.d.gpxNamedPoints = "#1#2#";
         map.g.curFile = appPath() + "/map.osm";
+        if (c.cancel)
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [&map] { map.g.cancelRequested = true; }, Qt::QueuedConnection);
         const std::size_t before = dialogs().shown().size();
-        dialogs().scriptMsgBox(platform::msgbox::Ok);
-        dialogs().scriptMsgBox(platform::msgbox::Ok);
+        for (std::size_t i = 0; i < c.shown.size(); ++i)
+            dialogs().scriptMsgBox(platform::msgbox::Ok);
         importgpx(map, c.file);
-        ASSERT_EQ(dialogs().shown().size(), before + 2);
-        EXPECT_EQ(dialogs().shown()[before].text, c.error);
-        EXPECT_EQ(dialogs().shown()[before + 1].text, "Importing file aborted.");
-        EXPECT_EQ(dialogs().shown()[before + 1].style, platform::msgbox::OkOnly);
+        EXPECT_EQ(testsupport::shownTexts(dialogs(), before), c.shown);
+        EXPECT_EQ(dialogs().shown().back().style, platform::msgbox::OkOnly);
         EXPECT_EQ(map.d.gpxCount, 0);
         EXPECT_EQ(map.d.gpxNamedPoints, "#");
         EXPECT_FALSE(map.d.trackDirty);
+        EXPECT_FALSE(map.g.cancelRequested);
         EXPECT_TRUE(map.menus.mfil.enabled());
         EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
     }
-}
-
-TEST_F(ImportGpxTest, CancelPressedWhileTheFileWasReadAbortsTheImport) {
-    core::MapWindow& map = make();
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [&map] { map.g.cancelRequested = true; }, Qt::QueuedConnection);
-    dialogs().scriptMsgBox(platform::msgbox::Ok);
-    importgpx(map, kWalk);
-    ASSERT_EQ(dialogs().shown().size(), 1u);
-    EXPECT_EQ(dialogs().shown()[0].text, "Importing file aborted.");
-    EXPECT_EQ(map.d.gpxCount, 0);
-    EXPECT_FALSE(map.g.cancelRequested);
-    EXPECT_TRUE(map.menus.mfil.enabled());
 }
 
 // A cancel left from before the import does not stop it, and a file is opened by its own path,

@@ -4,9 +4,11 @@
 #include "routes/route_fixture.h"
 #include "routes/routemenu.h"
 #include "support/desktoprecording.h"
+#include "support/showntexts.h"
 
 #include <QDir>
 #include <QFile>
+#include <utility>
 
 namespace routes::testing {
 namespace {
@@ -39,13 +41,19 @@ protected:
         EXPECT_EQ(map.view.sb1.panelText(2), "1.55 ml    0 hrs 28 mins");
     }
 
+    // No route left, nothing of it to save at exit, nothing shown of it.
+    static void expectRouteCleared(const core::MapWindow& map) {
+        EXPECT_EQ(map.d.routeCount, 0);
+        EXPECT_FALSE(map.d.routeActive);
+        EXPECT_FALSE(map.d.routeUnsaved) << "the old route is given up, nothing to save at exit";
+        EXPECT_EQ(map.view.sb1.panelText(2), "");
+        expectElementsForEachPoint(map);
+    }
+
     // The texts of the message boxes shown since the last call.
     std::vector<std::string> asked() {
-        std::vector<std::string> texts;
-        for (std::size_t i = seen_; i < dialogs().shown().size(); ++i)
-            texts.push_back(dialogs().shown()[i].text);
-        seen_ = dialogs().shown().size();
-        return texts;
+        const std::size_t from = std::exchange(seen_, dialogs().shown().size());
+        return testsupport::shownTexts(dialogs(), from);
     }
     using Texts = std::vector<std::string>;
 
@@ -99,12 +107,8 @@ TEST_F(RouteMenuTest, NewRouteClearsTheOldRouteOnlyOnOk) {
     dialogs().scriptMsgBox(Ok);
     mnewr_Click(map, kNewRoute);
     EXPECT_EQ(asked().size(), 1u);
-    EXPECT_EQ(map.d.routeCount, 0);
-    EXPECT_FALSE(map.d.routeActive);
-    EXPECT_FALSE(map.d.routeUnsaved) << "the old route is given up, nothing to save at exit";
+    expectRouteCleared(map);
     EXPECT_TRUE(map.d.routeDrawing);
-    EXPECT_EQ(map.view.sb1.panelText(2), "");
-    expectElementsForEachPoint(map);
 }
 
 TEST_F(RouteMenuTest, NewRouteAsksAboutGpxPointsWheneverThereAreAny) {
@@ -130,8 +134,7 @@ TEST_F(RouteMenuTest, NewRouteAsksAboutGpxPointsWheneverThereAreAny) {
     dialogs().scriptMsgBox(Yes);
     mnewr_Click(map, kNewRoute);
     EXPECT_EQ(asked().size(), 1u);
-    EXPECT_EQ(map.d.routeCount, 0);
-    expectElementsForEachPoint(map);
+    expectRouteCleared(map);
 
     setRoute(map, kRoute);
     map.d.routeActive = false;
@@ -156,10 +159,8 @@ TEST_F(RouteMenuTest, CancelRouteAsksBeforeClearing) {
 
     dialogs().scriptMsgBox(Ok);
     mnewr_Click(map, kCancelRoute);
-    EXPECT_EQ(map.d.routeCount, 0);
-    EXPECT_FALSE(map.d.routeActive || map.d.routeUnsaved || map.d.routeDrawing);
-    EXPECT_EQ(map.view.sb1.panelText(2), "");
-    expectElementsForEachPoint(map);
+    expectRouteCleared(map);
+    EXPECT_FALSE(map.d.routeDrawing);
 }
 
 TEST_F(RouteMenuTest, GoogleEarthGetsTheRouteOnlyWhenItsFileWasWritten) {
