@@ -8,6 +8,7 @@
 #include "prefs/settingsfile.h"
 
 #include <QDir>
+#include <optional>
 
 namespace prefs {
 namespace {
@@ -40,52 +41,53 @@ core::Global fileValues() {
     return g;
 }
 
-TEST_F(ProcloadTest, ValuesReachTheControls) {
-    MapWindow& map = make();
-    const std::string path = appPath() + "/img.dat";
-    basic::writeFileWhole(path, settingsBytes(fileValues()));
-    setRecentCaptions(map, {"old 1", "old 2", "old 3", "old 4"});
-    map.legendPanel.Check1.setValue(1);
-
-    procload(map, path);
-
-    EXPECT_EQ(recentCaptions(map), fileValues().recentFiles);
-    EXPECT_EQ(map.legendPanel.Check1.value(), 0);
-    EXPECT_EQ(map.g.settings.streetNames, 0);
-    for (const platform::PictureBox* picture : {&map.view.p1, &map.view.p2, &map.view.Picture1})
-        EXPECT_EQ(picture->backColor(), basic::rgb(1, 2, 3)) << picture->name();
-    EXPECT_EQ(map.g.settings.maxGreenNodes, 300);
-    EXPECT_EQ(map.g.settings.fontNames[0], "DejaVu Sans");
-    EXPECT_TRUE(dialogs().shown().empty());
-}
-
-TEST_F(ProcloadTest, ARecentFileLineMissingKeepsTheMenuCaption) {
-    MapWindow& map = make();
-    const std::string path = appPath() + "/img.dat";
+// The file's values reach the controls; a recent file's line missing keeps its menu caption; with
+// no file at all everything stays. Street names are cleared in any case, and nothing is said.
+TEST_F(ProcloadTest, ValuesReachTheControlsAndStreetNamesAreClearedSilently) {
+    using Captions = std::array<std::string, 4>;
     const std::string bytes = settingsBytes(fileValues());
     std::size_t cut = 0; // just after line 15, the second recent file
     for (int line = 0; line < 15; ++line)
         cut = bytes.find("\r\n", cut) + 2;
-    basic::writeFileWhole(path, bytes.substr(0, cut));
-    setRecentCaptions(map, {"old 1", "old 2", "old 3", "old 4"});
+    const Captions old{"old 1", "old 2", "old 3", "old 4"};
+    const core::Settings unread; // what a value the file does not give stays
+    const struct {
+        const char* name;
+        std::optional<std::string> bytes;
+        Captions before, after;
+        basic::Long backColour;
+        int maxGreenNodes;
+        std::string firstFont;
+    } cases[] = {
+        {"whole", bytes, old, fileValues().recentFiles, basic::rgb(1, 2, 3), 300, "DejaVu Sans"},
+        {"cut", bytes.substr(0, cut), old, {"/maps/Paris, France.osm", "/maps/b.vnk", "old 3", "old 4"},
+         basic::rgb(241, 238, 232), unread.maxGreenNodes, unread.fontNames[0]},
+        {"missing", std::nullopt, {"a", "b", "c", "d"}, {"a", "b", "c", "d"}, basic::rgb(241, 238, 232),
+         unread.maxGreenNodes, unread.fontNames[0]},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MapWindow& map = make();
+        const std::string path = appPath() + "/" + c.name + "/img.dat";
+        if (c.bytes) {
+            ASSERT_TRUE(QDir().mkpath(QString::fromStdString(appPath() + "/" + c.name)));
+            basic::writeFileWhole(path, *c.bytes);
+        }
+        setRecentCaptions(map, c.before);
+        map.legendPanel.Check1.setValue(1);
+        map.g.settings.streetNames = 1;
 
-    procload(map, path);
+        procload(map, path);
 
-    EXPECT_EQ(recentCaptions(map),
-              (std::array<std::string, 4>{"/maps/Paris, France.osm", "/maps/b.vnk", "old 3", "old 4"}));
-    EXPECT_EQ(map.view.p1.backColor(), basic::rgb(241, 238, 232));
-}
-
-TEST_F(ProcloadTest, AMissingFileStillClearsStreetNamesSilently) {
-    MapWindow& map = make();
-    map.legendPanel.Check1.setValue(1);
-    map.g.settings.streetNames = 1;
-    setRecentCaptions(map, {"a", "b", "c", "d"});
-    procload(map, appPath() + "/none/img.dat");
-    EXPECT_EQ(map.legendPanel.Check1.value(), 0);
-    EXPECT_EQ(map.g.settings.streetNames, 0);
-    EXPECT_EQ(recentCaptions(map), (std::array<std::string, 4>{"a", "b", "c", "d"}));
-    EXPECT_TRUE(dialogs().shown().empty());
+        EXPECT_EQ(recentCaptions(map), c.after);
+        EXPECT_EQ(map.legendPanel.Check1.value(), 0);
+        EXPECT_EQ(map.g.settings.streetNames, 0);
+        for (const platform::PictureBox* picture : {&map.view.p1, &map.view.p2, &map.view.Picture1})
+            EXPECT_EQ(picture->backColor(), c.backColour) << picture->name();
+        EXPECT_EQ(map.g.settings.maxGreenNodes, c.maxGreenNodes);
+        EXPECT_EQ(map.g.settings.fontNames[0], c.firstFont);
+        EXPECT_TRUE(dialogs().shown().empty());
+    }
 }
 
 TEST_F(ProcloadTest, ProcsaveWritesTheMenuCaptions) {
