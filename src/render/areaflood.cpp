@@ -3,6 +3,7 @@
 #include "basic/colour.h"
 #include "render/authorlabels.h"
 #include "render/drawcontext.h"
+#include "render/pencodes.h"
 #include "window/mapwindow.h"
 #include "window/resume.h"
 
@@ -12,7 +13,6 @@ namespace {
 using basic::Long;
 
 constexpr basic::Single kFloodZoom = 0.6f;
-constexpr int kCopyPen = 13;
 constexpr int kAnnotationFontSize = 9;
 constexpr int kAnnotationColour = 1;
 

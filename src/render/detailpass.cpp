@@ -3,6 +3,7 @@
 #include "basic/colour.h"
 #include "render/authorlabels.h"
 #include "render/drawcontext.h"
+#include "render/pencodes.h"
 #include "render/waypass.h"
 #include "window/mapwindow.h"
 
@@ -16,12 +17,8 @@ using basic::rgb;
 
 namespace {
 
-constexpr int kWhite = 15;
-constexpr int kMagenta = 13;
-constexpr int kLabelColour = 9;
 constexpr int kLabelFontSize = 9;
 constexpr basic::Integer kHideErrors = 1;
-constexpr int kMaxStyle = 7;
 
 // The way's colour in the "Hide Errors" style; false for a way that is left out there.
 bool hideErrorsColour(double& colour) {

@@ -2,6 +2,7 @@
 
 #include "basic/colour.h"
 #include "render/drawcontext.h"
+#include "render/pencodes.h"
 #include "window/mapwindow.h"
 
 #include <algorithm>
@@ -13,7 +14,6 @@ using basic::rgb;
 
 namespace {
 
-constexpr int kCopyPen = 13;
 constexpr std::string_view kEmptyList = "#";
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "render/linepasses.h"
 #include "render/markerlayers.h"
 #include "render/overlays.h"
+#include "render/pencodes.h"
 #include "render/problemmarkers.h"
 #include "render/projectfile.h"
 #include "render/redraw2.h"
@@ -21,7 +22,6 @@
 namespace render {
 namespace {
 
-constexpr int kCopyPen = 13;
 constexpr basic::Integer kPlanningSheet = 2;
 
 void setUp(core::MapWindow& map) {

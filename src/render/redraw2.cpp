@@ -5,6 +5,7 @@
 #include "render/drawcontext.h"
 #include "render/markerlayers.h"
 #include "render/overlays.h"
+#include "render/pencodes.h"
 #include "render/projectfile.h"
 #include "render/redrawcalls.h"
 #include "render/reload.h"
@@ -18,8 +19,6 @@
 namespace render {
 namespace {
 
-constexpr int kCopyPen = 13;
-constexpr int kWhite = 15;
 constexpr basic::Integer kLargestLabel = 20;
 constexpr basic::Single kNamesFromZoom = 1.5f;
 constexpr double kAreaTagSize = 7;

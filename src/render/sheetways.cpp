@@ -5,6 +5,7 @@
 #include "render/detailpass.h"
 #include "render/drawcontext.h"
 #include "render/linepasses.h"
+#include "render/pencodes.h"
 #include "render/waypass.h"
 #include "window/mapwindow.h"
 
@@ -19,12 +20,7 @@ using basic::rgb;
 
 namespace {
 
-constexpr int kCopyPen = 13;
-constexpr int kWhite = 15;
-constexpr int kMagenta = 13;
-constexpr int kLabelColour = 9;
 constexpr double kLabelFontSize = 7;
-constexpr int kMaxStyle = 7;
 constexpr basic::Single kWholeBelowMB = 600;
 
 const Long kRail = rgb(117, 117, 117);

@@ -2,6 +2,7 @@
 
 #include "basic/colour.h"
 #include "render/drawcontext.h"
+#include "render/pencodes.h"
 #include "window/mapwindow.h"
 
 #include <algorithm>
@@ -13,7 +14,6 @@ using basic::Long;
 namespace {
 
 constexpr int kFirstOwnPassLayer = 10;
-constexpr int kMagenta = 13;
 constexpr basic::Single kWholeBelowMB = 2;
 
 } // namespace
