@@ -6,6 +6,7 @@ namespace core {
 namespace {
 
 constexpr double kMapPictureTwips = platform::kMapPicturePixels * platform::kTwipsPerPixel;
+constexpr double kTwipsPerUnit = kMapPictureTwips / platform::kMapPictureUnits;
 // The wheel poll's interval in milliseconds.
 constexpr int kWheelPollMs = 100;
 constexpr int kScrollStep = 100;
@@ -33,7 +34,8 @@ Viewport::Viewport(platform::Form& form)
     bub.setVisible(false);
     bub.setBorderStyle(1);
     bub.setBackColor(0xE1FFFF);
-    bub.move(600, 600, 1410, 285);
+    // 1410 x 285 twips (94 x 19 pixels), in p1's units.
+    bub.move(600, 600, 1410 / kTwipsPerUnit, 285 / kTwipsPerUnit);
     bubtxt.setBackStyle(0);
     bubtxt.move(0, 0, 1410, 285);
 

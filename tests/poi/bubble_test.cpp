@@ -3,6 +3,8 @@
 #include "core/window_fixture.h"
 #include "poi/bubble.h"
 
+#include <QWidget>
+
 namespace poi::testing {
 namespace {
 
@@ -52,6 +54,11 @@ TEST_F(BublTest, ShowsTheNameCentredOneIconHeightAboveTheIcon) {
     EXPECT_NEAR(bub.left(), 3000 + pub.width() / 2 - bub.width() / 2, 1e-9);
     EXPECT_DOUBLE_EQ(bub.top(), 2400 - pub.height());
     EXPECT_EQ(map.view.bubtxt.font().name, bub.fontName());
+    // On screen, border included: a line high (285 twips), about as wide as its text.
+    const QWidget* box = bub.widget();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->height(), 19);
+    EXPECT_NEAR(box->width(), textWidth / 15, 1);
 }
 
 TEST_F(BublTest, AnIconAtTheTopEdgeGetsABubbleAboveTheMap) {
