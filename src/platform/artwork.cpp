@@ -124,6 +124,10 @@ QImage picture(std::string_view name) {
     return art(name).picture;
 }
 
+QImage transparentPicture(std::string_view name) {
+    return art(name).argb;
+}
+
 QImage mask(std::string_view name) {
     return art(name).mask;
 }

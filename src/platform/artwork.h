@@ -17,6 +17,9 @@ namespace platform {
 // gives a 16 x 16 magenta square, so that a missing picture shows on screen.
 QImage picture(std::string_view name);
 
+// The picture with its transparency (ARGB32), for a control that lets what lies behind it show.
+QImage transparentPicture(std::string_view name);
+
 // Black (0, 0, 0) where the picture is opaque, white where it is transparent; RGB32, the
 // picture's size. The placeholder of an unknown name is wholly opaque.
 QImage mask(std::string_view name);

@@ -60,7 +60,9 @@ Markers::Markers(platform::Form& form, Viewport& view, SideStrips& strips) {
         ImageArray& array = this->*category.array;
         addTemplate(array, p1, category.picture);
         platform::ImageControl& button = array.addDesignElement(1, form);
-        button.setPicture(platform::picture(category.picture));
+        // The legend cell behind the button shows through its icon: its colour tells shown,
+        // hidden and empty categories apart.
+        button.setPicture(platform::transparentPicture(category.picture));
         button.move(kStripLeft, kStripTop);
     }
     traffic[1].setVisible(false);

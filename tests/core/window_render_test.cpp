@@ -2,6 +2,7 @@
 // them, and it comes up quickly.
 
 #include "core/window_fixture.h"
+#include "poi/categories.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -82,6 +83,40 @@ TEST_F(WindowRenderTest, MainPanelsStandWhereTheLayoutPutsThem) {
     EXPECT_EQ(pixelAt(map, shot, legendLeft + 45 + 30, 690 + 90 + 30), rgb(224, 224, 224));
     // The legend strip's first cell lies above the viewport, at its design place.
     EXPECT_NE(pixelAt(map, shot, 5616 + 30, 84 + 174), window);
+}
+
+// A legend cell shows through its category's button: shown, hidden and empty categories differ.
+TEST_F(WindowRenderTest, LegendCellsShowTheirLookAroundTheIcons) {
+    MapWindow& map = showWindow();
+    auto& numb = map.legendStrip.numb;
+    numb[1].setCaption("3"); // cell 0, places of worship
+    numb[2].setCaption("0"); // cell 1, pubs
+    numb[3].setCaption("2"); // cell 2, phone boxes
+    poi::showicons(map, 1);
+    poi::icshw(map, 2); // hidden again
+    QApplication::processEvents();
+    const QImage shot = map.form.window()->grab().toImage();
+    // The pixels of a colour inside a cell's square.
+    auto count = [&](int cell, QRgb colour) {
+        const platform::ShapeControl& shape = map.legendStrip.Shape9[cell];
+        int found = 0;
+        for (double y = shape.top(); y < shape.top() + shape.height(); y += kTwips)
+            for (double x = shape.left(); x < shape.left() + shape.width(); x += kTwips)
+                found += pixelAt(map, shot, x, y) == colour;
+        return found;
+    };
+    const QRgb on = rgb(255, 240, 20), empty = rgb(240, 240, 240), off = rgb(255, 255, 192);
+    const struct {
+        int cell;
+        QRgb look;
+    } cases[] = {{0, on}, {1, empty}, {2, off}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell);
+        // A ring round the round icon at least, and no other cell's look.
+        EXPECT_GE(count(c.cell, c.look), 40);
+        for (QRgb other : {on, empty, off})
+            if (other != c.look) EXPECT_EQ(count(c.cell, other), 0);
+    }
 }
 
 TEST_F(WindowRenderTest, StartsUpToAShownWindowWellUnderASecond) {
