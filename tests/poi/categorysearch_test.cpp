@@ -8,6 +8,8 @@
 #include "poi/searches_connect.h"
 #include "window/layout.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <algorithm>
 
 namespace poi::testing {
@@ -187,6 +189,27 @@ TEST_F(CategorySearchTest, TheConnectedHandlersRunTheSearches) {
     panel.List3[core::kNameSearch].setListIndex(0);
     panel.List3.onDblClick(core::kNameSearch);
     EXPECT_EQ(map.d.pointrList, "#9#$");
+}
+
+// Chosen in the box on screen, the category stays written in it through the search it starts.
+TEST_F(CategorySearchTest, TheBoxKeepsTheChoiceShown) {
+    core::MapWindow& map = opened();
+    connectSearchPanels(map);
+    core::SearchPanels& panel = map.search;
+    map.strips.Image6.onClick();
+    auto* box = static_cast<QComboBox*>(panel.Combo1.widget());
+    const int row = box->findText("Places of Worship");
+    ASSERT_GE(row, 0);
+    map.d.catShown[0] = basic::vbFalse;
+    box->setCurrentIndex(row);
+    emit box->activated(row);
+    ASSERT_TRUE(panel.tm3.enabled());
+    panel.tm3.onTimer();
+    QApplication::processEvents();
+    ASSERT_NE(map.d.catShown[0], 0) << "the search switched places of worship on";
+    EXPECT_EQ(panel.Combo1.listIndex(), row);
+    EXPECT_EQ(panel.Combo1.text(), "Places of Worship");
+    EXPECT_EQ(box->currentText(), "Places of Worship");
 }
 
 TEST_F(CategorySearchTest, NeitherFrameOpensWhileAFileLoads) {
