@@ -1,9 +1,9 @@
 // import_bench [--no-osmium] FILE.osm [DATA_DIR]: imports an OSM file headless through the main
 // window, as File > "Open OSM" does (view reset, whole-file load, import), and writes its project
 // file into DATA_DIR (a temporary folder when omitted). Prints the time of every phase and the
-// total, the highest resident size while each phase ran (Linux's VmHWM, reset as a phase starts),
-// then the time `osmium fileinfo -e` takes to read the same file, when osmium is installed
-// and --no-osmium is not given, and the ratio. With --no-osmium the whole process (start-up,
+// total, the highest resident size so far at the end of each phase (Linux's VmHWM), then the time
+// `osmium fileinfo -e` takes to read the same file, when osmium is installed and --no-osmium is
+// not given, and the ratio. With --no-osmium the whole process (start-up,
 // import, exit) can be timed from outside. Messages go to stderr. Exits 0 only when the project
 // file was written.
 
@@ -35,10 +35,11 @@ namespace {
 struct Lap {
     std::string phase;
     double seconds;
-    long peakKB; // the highest resident size while the phase ran
+    long peakKB; // the highest resident size of the process when the phase ended
 };
 
-// The process's highest resident size since the last reset, in kB (VmHWM); -1 where unknown.
+// The process's highest resident size so far, in kB (VmHWM); -1 where unknown. It is never reset:
+// a reset would hide the earlier peaks from the process's own maximum that GNU time reports.
 long residentPeakKB() {
     std::FILE* status = std::fopen("/proc/self/status", "r");
     if (!status) return -1;
@@ -50,21 +51,12 @@ long residentPeakKB() {
     return kb;
 }
 
-// Starts the highest resident size afresh from the present one, so that each phase has its own.
-void resetResidentPeak() {
-    if (std::FILE* refs = std::fopen("/proc/self/clear_refs", "w")) {
-        std::fputs("5", refs);
-        std::fclose(refs);
-    }
-}
-
 // The laps between the moments the phases start.
 class PhaseClock {
 public:
     void start(std::string phase) {
         stop();
         phase_ = std::move(phase);
-        resetResidentPeak();
         started_ = basic::monotonicSeconds();
     }
     void stop() {
@@ -172,7 +164,7 @@ int main(int argc, char** argv) {
     for (const Lap& lap : clock.laps())
         printLap(lap.phase, lap.seconds);
     printLap("total", total);
-    std::printf("  peak resident size in each phase:\n");
+    std::printf("  highest resident size at the end of each phase:\n");
     for (const Lap& lap : clock.laps())
         std::printf("    %-22s %8.1f MB\n", lap.phase.c_str(), static_cast<double>(lap.peakKB) / 1024);
     printCountLabels(*map);
