@@ -1,6 +1,7 @@
 #include "core/importdriver.h"
 
 #include "basic/colour.h"
+#include "basic/fault.h"
 #include "core/progress.h"
 #include "core/startup.h"
 #include "import/filenames.h"
@@ -107,12 +108,19 @@ bool writeProjectFile(MapWindow& map, char quote) {
     Global& g = map.g;
     MapData& d = map.d;
     const std::string path = g.dataFolder + "/" + osmimport::ftrim(g.curFile) + ".vnk";
-    if (const auto failed = osmimport::saveProjectFile(path, d, quote)) {
+    std::string bytes;
+    if (const auto failed = osmimport::saveProjectFile(path, d, quote, &bytes)) {
         platform::dialogs().msgBox(*failed);
         return false;
     }
     g.parsedPath = path;
     g.fileVersion = d.fileVersion;
+    // The drawing takes the map from the bytes just written; bytes the reader refused would be
+    // read from the file again by the drawing, which then says why.
+    try {
+        d.parsedFile.fill(path, bytes);
+    } catch (const basic::RuntimeFault&) {
+    }
     d.fixmeList = osmimport::swap(d.fixmeList, osmimport::kEscape);
     return true;
 }

@@ -115,6 +115,12 @@ struct ProjectData {
     std::string placeList;
     std::array<Long, kCountCaptions> countCaptions{};
 
+    // Not stored, made by the reader's callers (import/indexlist.h): the node indices of way i
+    // are wayNodeIndex[wayNodeStart[i] .. wayNodeStart[i + 1]), the pieces of wayNodes(i) before
+    // its last "#", each read once; a piece that is no whole number is held as kNotANumber.
+    std::vector<Long> wayNodeStart;
+    std::vector<Long> wayNodeIndex;
+
     // Sets nodeCount and creates the node arrays for nodes 1..count, empty or zero.
     void sizeNodes(Long count);
     // Sets wayCount and creates the way arrays for ways 1..count, empty or zero. Both create the

@@ -253,12 +253,18 @@ std::string projectFileBytes(const ProjectData& d, char quote) {
     return bytes;
 }
 
-std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote) {
+std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote,
+                                           std::string* written) {
     try {
+        if (written) written->clear();
         basic::WholeFileWriter file(path);
-        writeProjectFile(data, quote, [&](std::string_view piece) { file.append(piece); });
+        writeProjectFile(data, quote, [&](std::string_view piece) {
+            file.append(piece);
+            if (written) written->append(piece);
+        });
         file.commit();
     } catch (const basic::RuntimeFault&) {
+        if (written) written->clear();
         return "Can't write '" + path + "'";
     }
     return std::nullopt;

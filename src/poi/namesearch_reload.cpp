@@ -3,9 +3,9 @@
 #include "basic/fault.h"
 #include "basic/numtext.h"
 #include "basic/wholefile.h"
+#include "import/indexlist.h"
 #include "import/projectreader.h"
 #include "platform/dialogs.h"
-#include "render/waygeometry.h"
 #include "window/mapwindow.h"
 
 #include <utility>
@@ -15,35 +15,35 @@ namespace {
 
 using osmimport::ProjectData;
 
-void takeNodes(ProjectData& d, ProjectData& file) {
+void takeNodes(ProjectData& d, const ProjectData& file) {
     d.nodeCount = file.nodeCount;
-    d.nodeX = std::move(file.nodeX);
-    d.nodeY = std::move(file.nodeY);
-    d.nodeInfo = std::move(file.nodeInfo);
-    d.nodeName = std::move(file.nodeName);
-    d.nodeUse = std::move(file.nodeUse);
+    d.nodeX = file.nodeX;
+    d.nodeY = file.nodeY;
+    d.nodeInfo = file.nodeInfo;
+    d.nodeName = file.nodeName;
+    d.nodeUse = file.nodeUse;
 }
 
 // Every way array is taken, so that all of them keep one size.
-void takeWays(ProjectData& d, ProjectData& file) {
+void takeWays(ProjectData& d, const ProjectData& file) {
     d.wayCount = file.wayCount;
-    d.wayNodes = std::move(file.wayNodes);
-    d.wayWidth = std::move(file.wayWidth);
-    d.wayLineStyle = std::move(file.wayLineStyle);
-    d.wayColour = std::move(file.wayColour);
-    d.wayExtraColour = std::move(file.wayExtraColour);
-    d.wayLayer = std::move(file.wayLayer);
-    d.wayLineStyleColour = std::move(file.wayLineStyleColour);
-    d.wayNameAngle = std::move(file.wayNameAngle);
-    d.wayNameNode = std::move(file.wayNameNode);
-    d.wayMaxSegment = std::move(file.wayMaxSegment);
-    d.wayName = std::move(file.wayName);
-    d.wayUser = std::move(file.wayUser);
-    d.wayDate = std::move(file.wayDate);
-    d.wayLabelX = std::move(file.wayLabelX);
-    d.wayLabelY = std::move(file.wayLabelY);
-    d.wayFill = std::move(file.wayFill);
-    d.wayFillArg = std::move(file.wayFillArg);
+    d.wayNodes = file.wayNodes;
+    d.wayWidth = file.wayWidth;
+    d.wayLineStyle = file.wayLineStyle;
+    d.wayColour = file.wayColour;
+    d.wayExtraColour = file.wayExtraColour;
+    d.wayLayer = file.wayLayer;
+    d.wayLineStyleColour = file.wayLineStyleColour;
+    d.wayNameAngle = file.wayNameAngle;
+    d.wayNameNode = file.wayNameNode;
+    d.wayMaxSegment = file.wayMaxSegment;
+    d.wayName = file.wayName;
+    d.wayUser = file.wayUser;
+    d.wayDate = file.wayDate;
+    d.wayLabelX = file.wayLabelX;
+    d.wayLabelY = file.wayLabelY;
+    d.wayFill = file.wayFill;
+    d.wayFillArg = file.wayFillArg;
 }
 
 void listLabels(core::Markers& m, const std::vector<osmimport::LabelRecord>& labels) {
@@ -59,15 +59,23 @@ void listLabels(core::Markers& m, const std::vector<osmimport::LabelRecord>& lab
 } // namespace
 
 bool reloadForSearch(core::MapWindow& map) {
-    ProjectData file;
-    try {
-        file = osmimport::readProjectFile(basic::readFileBytes(map.g.parsedPath),
-                                          osmimport::ProjectExtent::ThroughStreetNames);
-    } catch (const basic::RuntimeFault& fault) {
-        platform::dialogs().msgBox(fault.description());
-        return false;
-    }
     core::MapData& d = map.d;
+    // The copy the last drawing or import kept; otherwise the file is read only up to its
+    // street-name list, so that damage after it does not stop a search.
+    ProjectData partial;
+    const ProjectData* parsed = d.parsedFile.unchanged(map.g.parsedPath);
+    if (!parsed) {
+        try {
+            partial = osmimport::readProjectFile(basic::readFileBytes(map.g.parsedPath),
+                                                 osmimport::ProjectExtent::ThroughStreetNames);
+        } catch (const basic::RuntimeFault& fault) {
+            platform::dialogs().msgBox(fault.description());
+            return false;
+        }
+        osmimport::indexWayNodes(partial);
+        parsed = &partial;
+    }
+    const ProjectData& file = *parsed;
     map.g.fileVersion = file.fileVersion;
     d.fileVersion = file.fileVersion;
     d.mapLon0 = file.mapLon0;
@@ -76,9 +84,10 @@ bool reloadForSearch(core::MapWindow& map) {
     d.lab2Count = file.lab2Count;
     takeNodes(d, file);
     takeWays(d, file);
-    render::parseWayNodes(d);
-    d.labels = std::move(file.labels);
-    d.streetNameList = std::move(file.streetNameList);
+    d.wayNodeStart = file.wayNodeStart;
+    d.wayNodeIndex = file.wayNodeIndex;
+    d.labels = file.labels;
+    d.streetNameList = file.streetNameList;
     listLabels(map.markers, d.labels);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "basic/fault.h"
 #include "basic/numtext.h"
+#include "import/indexlist.h"
 #include "platform/gdiregion.h"
 #include "render/areaflood.h"
 #include "render/drawcontext.h"
@@ -104,7 +105,7 @@ bool drawAreas(DrawContext& c) {
     p1.setDrawWidth(outlineWidth(c));
     for (const Long i : c.lists.areas) {
         c.yield();
-        if (i == kNotANumber) {
+        if (i == osmimport::kNotANumber) {
             c.notANumber();
             continue;
         }
@@ -130,7 +131,7 @@ std::vector<QPoint> areaCorners(DrawContext& c, Long i) {
     for (std::size_t j = 0; j + 1 < nodes.size(); ++j) {
         const Long a = nodes[j];
         if (!c.isNode(a)) {
-            if (a == kNotANumber || nodes[j + 1] == kNotANumber) c.notANumber();
+            if (a == osmimport::kNotANumber || nodes[j + 1] == osmimport::kNotANumber) c.notANumber();
             continue;
         }
         if (c.placeable(a))

@@ -1,6 +1,7 @@
 #include "render/drawcontext.h"
 
 #include "basic/fault.h"
+#include "import/indexlist.h"
 #include "platform/events.h"
 #include "window/mapwindow.h"
 
@@ -34,8 +35,8 @@ void DrawContext::prepare() {
         placeable_[n] = 1;
     }
     leakedWays.clear();
-    for (Long way : indexPieces(d.leakedAreas, 0))
-        if (way != kNotANumber) leakedWays.insert(way);
+    for (Long way : osmimport::indexPieces(d.leakedAreas, 0))
+        if (way != osmimport::kNotANumber) leakedWays.insert(way);
 }
 
 bool DrawContext::isWay(Long i) const {

@@ -4,6 +4,7 @@
 // out once, in p1's units and single precision), and the state the passes hand on.
 
 #include "basic/numbers.h"
+#include "import/indexlist.h"
 #include "platform/canvas_flood.h"
 #include "render/authorlist.h"
 #include "render/drawerrors.h"
@@ -80,7 +81,7 @@ public:
                 continue;
             }
             allValid = false;
-            if (a == kNotANumber || b == kNotANumber) notANumber();
+            if (a == osmimport::kNotANumber || b == osmimport::kNotANumber) notANumber();
         }
         return allValid;
     }
@@ -89,7 +90,7 @@ public:
     template <class Draw> void forEachListedWay(const std::vector<basic::Long>& list, Draw&& draw) {
         for (const basic::Long i : list) {
             yield();
-            if (i == kNotANumber) {
+            if (i == osmimport::kNotANumber) {
                 notANumber();
                 continue;
             }

@@ -1,11 +1,8 @@
 #include "render/reload.h"
 
 #include "basic/numtext.h"
-#include "basic/wholefile.h"
-#include "import/projectreader.h"
 #include "render/redrawcalls.h"
 #include "render/unloading.h"
-#include "render/waygeometry.h"
 #include "window/mapwindow.h"
 
 #include <algorithm>
@@ -99,20 +96,21 @@ void showCountCaptions(core::MapWindow& map) {
     d.catShown[kStationCategory] = basic::vbTrue;
 }
 
-ProjectData readProject(const core::MapWindow& map) {
-    return osmimport::readProjectFile(basic::readFileBytes(map.g.parsedPath));
+// The project file parsedPath names, from its parsed copy.
+const ProjectData& readProject(core::MapWindow& map) {
+    return map.d.parsedFile.read(map.g.parsedPath);
 }
 
 // The data model becomes the file's, all but the shop count: the file's is the import's count
 // of shops, while the one in memory counts the loaded shop markers.
-void takeProject(core::MapWindow& map, ProjectData&& file) {
+// A copy of the parsed file is assigned over the data model, whose arrays keep their storage.
+template <class File> void takeProject(core::MapWindow& map, File&& file) {
     core::MapData& d = map.d;
     const Long shopCount = d.shopCount;
-    static_cast<ProjectData&>(d) = std::move(file);
+    static_cast<ProjectData&>(d) = std::forward<File>(file);
     d.mapRead = true;
     d.shopCount = shopCount;
     map.g.fileVersion = d.fileVersion;
-    parseWayNodes(d);
     loadLabels(map.markers, d.labels);
 }
 
@@ -128,11 +126,14 @@ basic::Integer unnamedMarkerCount(std::string_view noNameList) {
 void reloadProject(core::MapWindow& map) {
     core::Global& g = map.g;
     core::MapData& d = map.d;
-    ProjectData file = readProject(map);
+    const ProjectData& file = readProject(map);
 
     unload_(map, 0);
-    if (!g.reloadTrailer) swapTrailer(file, d);
-    takeProject(map, std::move(file));
+    // Without the trailer, the data model keeps its own trailer items.
+    ProjectData kept;
+    if (!g.reloadTrailer) swapTrailer(kept, d);
+    takeProject(map, file);
+    if (!g.reloadTrailer) swapTrailer(kept, d);
 
     if (g.viewZoom >= kUnnamedMarkerZoom)
         d.nonnCount = unnamedMarkerCount(d.noNameList);
@@ -147,7 +148,7 @@ void reloadProject(core::MapWindow& map) {
 
 void reloadProjectForSheet(core::MapWindow& map) {
     core::MapData& d = map.d;
-    ProjectData file = readProject(map);
+    ProjectData file = readProject(map); // a copy: the sheet leaves items out
 
     unload_(map, -1);
     // The sheet shows no problem markers: their lists go, their counters stay at rest.

@@ -6,6 +6,7 @@
 // the procedures that fill and read it live with their subsystems.
 
 #include "basic/numbers.h"
+#include "import/projectcache.h"
 #include "import/projectdata.h"
 
 #include <array>
@@ -109,12 +110,9 @@ struct MapData : osmimport::ProjectData {
     Integer amenFlagLen = 0;
     Long chainExtraCount = 0;
 
-    // Drawing working data that every reload of the project file makes anew from the way
-    // records (render/waygeometry.h): the node indices of way i are
-    // wayNodeIndex[wayNodeStart[i] .. wayNodeStart[i + 1]), the pieces of wayNodes(i) before its
-    // last "#", each read once; a piece that is no whole number is held as -1.
-    std::vector<Long> wayNodeStart;
-    std::vector<Long> wayNodeIndex;
+    // The project file parsedPath names, parsed once and kept while the file is unchanged; the
+    // drawing and the name search take the map from it.
+    osmimport::ParsedProjectFile parsedFile;
 
     // View and display state of the window.
     Integer mapMode = 0; // 0 "Show Errors", 1 "Hide Errors", 2 "Planning Sheet"

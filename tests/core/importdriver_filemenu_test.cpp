@@ -3,6 +3,7 @@
 
 #include "core/filemenu.h"
 #include "core/importdriver_fixture.h"
+#include "import/indexlist.h"
 #include "import/projectreader.h"
 #include "import/projectsample.h"
 #include "import/projectwriter.h"
@@ -46,6 +47,7 @@ TEST_F(FileMenuImportTest, OpenParsedFilesDrawsAProjectFileWithoutItsOsmFile) {
     mf_Click(map(), kOpenParsedFiles);
     EXPECT_EQ(map().g.parsedPath, vnk);
     osmimport::ProjectData expected = osmimport::readProjectFile(basic::readFileBytes(vnk));
+    osmimport::indexWayNodes(expected);
     expected.shopCount = map().d.shopCount;
     // The drawing narrows the pens and counts the area markers in memory.
     expected.wayWidth = map().d.wayWidth;

@@ -2,6 +2,7 @@
 // of its phases, the state it leaves and the map it draws from the file.
 
 #include "core/importdriver_fixture.h"
+#include "import/indexlist.h"
 #include "import/projectreader.h"
 #include "poi/countpanel.h"
 
@@ -34,6 +35,7 @@ TEST_P(ImportDriverGoldenTest, WritesTheProjectFileByteForByteAndDrawsIt) {
 
     // The drawing read the file back: the data model is the file's.
     osmimport::ProjectData fromFile = osmimport::readProjectFile(written);
+    osmimport::indexWayNodes(fromFile);
     fromFile.shopCount = map().d.shopCount;
     // The drawing narrows the pens, gives "TAG" nodes their marker texts and counts the area
     // markers in memory.

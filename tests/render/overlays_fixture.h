@@ -3,6 +3,7 @@
 // wants them on the map picture, ways that name them, and a look at the ink around a point.
 
 #include "core/window_fixture.h"
+#include "import/indexlist.h"
 #include "platform/canvascolour.h"
 #include "render/drawcontext.h"
 #include "render/drawerrors.h"
@@ -62,7 +63,7 @@ protected:
             d.wayName[i + 1] = names[i];
             d.wayNameNode[i + 1] = nameNodes[i];
         }
-        render::parseWayNodes(d);
+        osmimport::indexWayNodes(d);
     }
 
     // Runs a pass as the redraw does; the number of messages it showed.

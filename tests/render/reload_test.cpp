@@ -5,6 +5,7 @@
 #include "basic/numtext.h"
 #include "basic/wholefile.h"
 #include "core/window_fixture.h"
+#include "import/indexlist.h"
 #include "import/projectreader.h"
 #include "import/projectsample.h"
 #include "import/projectwriter.h"
@@ -63,9 +64,11 @@ protected:
         basic::writeFileWhole(map_->g.parsedPath, projectFileBytes(d, '"'));
     }
 
-    // What the file holds, as the data model takes it: the shop count is not read back.
+    // What the file holds, as the data model takes it, the way node indices made: the shop count
+    // is not read back.
     ProjectData fileContent() const {
         ProjectData d = osmimport::readProjectFile(basic::readFileBytes(map_->g.parsedPath));
+        osmimport::indexWayNodes(d);
         d.shopCount = map_->d.shopCount;
         return d;
     }

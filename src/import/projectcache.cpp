@@ -1,0 +1,54 @@
+#include "import/projectcache.h"
+
+#include "basic/wholefile.h"
+#include "import/indexlist.h"
+#include "import/projectreader.h"
+
+#include <sys/stat.h>
+
+namespace osmimport {
+
+ParsedProjectFile::Stamp ParsedProjectFile::stampOf(const std::string& path) {
+    Stamp stamp;
+    stamp.path = path;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return stamp; // no file: never a stamp a copy was kept at
+    stamp.size = info.st_size;
+    stamp.modifiedNs = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
+    stamp.inode = info.st_ino;
+    stamp.device = info.st_dev;
+    return stamp;
+}
+
+void ParsedProjectFile::parse(const Stamp& stamp, std::string_view bytes) {
+    forget();
+    data_ = readProjectFile(bytes);
+    indexWayNodes(data_);
+    // A file changed while it was read has a new stamp by now: the next read parses it again.
+    stamp_ = stamp;
+    kept_ = stamp.size >= 0;
+}
+
+const ProjectData& ParsedProjectFile::read(const std::string& path) {
+    // Stamped before reading, so that a change during the read is never taken for the copy.
+    const Stamp stamp = stampOf(path);
+    if (kept_ && stamp == stamp_) return data_;
+    parse(stamp, basic::readFileBytes(path));
+    return data_;
+}
+
+const ProjectData* ParsedProjectFile::unchanged(const std::string& path) const {
+    return kept_ && stampOf(path) == stamp_ ? &data_ : nullptr;
+}
+
+void ParsedProjectFile::fill(const std::string& path, std::string_view bytes) {
+    parse(stampOf(path), bytes);
+}
+
+void ParsedProjectFile::forget() {
+    kept_ = false;
+    stamp_ = Stamp{};
+    data_ = ProjectData{};
+}
+
+} // namespace osmimport

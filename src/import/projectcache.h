@@ -1,0 +1,50 @@
+#pragma once
+// The project file parsed once: a drawing and a search take the map from memory for as long as
+// the file keeps the path, size, modification time and inode it was parsed at, so that a pan, a
+// zoom or a toggle no longer reads and parses the whole file again. The copy is always parsed
+// from the file's bytes (the import hands over the bytes it has just written), so what it holds
+// is exactly what reading the file gives: texts unescaped, numbers as the file rounds them.
+
+#include "import/projectdata.h"
+
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace osmimport {
+
+class ParsedProjectFile {
+public:
+    // The data of the project file at path, the way node indices made. From memory while the
+    // file is unchanged; otherwise read and parsed again. A file that cannot be read or that the
+    // reader refuses raises the reader's fault, and nothing is kept.
+    const ProjectData& read(const std::string& path);
+
+    // The kept copy while the file at path is unchanged; otherwise null, and nothing is read.
+    const ProjectData* unchanged(const std::string& path) const;
+
+    // The import has just written `bytes` whole to path: they become the parsed copy. Bytes the
+    // reader refuses raise its fault, and nothing is kept.
+    void fill(const std::string& path, std::string_view bytes);
+
+    // Nothing is kept any more.
+    void forget();
+
+private:
+    struct Stamp {
+        std::string path;
+        off_t size = -1;
+        long long modifiedNs = 0;
+        ino_t inode = 0;
+        dev_t device = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    static Stamp stampOf(const std::string& path);
+    void parse(const Stamp& stamp, std::string_view bytes);
+
+    Stamp stamp_;
+    bool kept_ = false;
+    ProjectData data_;
+};
+
+} // namespace osmimport
