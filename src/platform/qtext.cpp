@@ -46,7 +46,8 @@ QString decodeEntities(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype end = text[i] == u'&' ? text.indexOf(u';', i + 1) : -1;
         if (end > i + 1 && end - i <= kLongestReference) {
-            if (const std::optional<char32_t> character = referenced(QStringView(text).mid(i + 1, end - i - 1))) {
+            if (const std::optional<char32_t> character =
+                    referenced(QStringView(text).mid(i + 1, end - i - 1))) {
                 out += QString::fromUcs4(&*character, 1);
                 i = end;
                 continue;
@@ -93,7 +94,8 @@ std::string toCp1252(const QString& text) {
 }
 
 QString bytesToQString(std::string_view bytes) {
-    return basic::isUtf8(bytes) ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())) : fromCp1252(bytes);
+    return basic::isUtf8(bytes) ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                                : fromCp1252(bytes);
 }
 
 QString toQString(std::string_view bytes) {

@@ -85,19 +85,18 @@ TEST_F(WindowRenderTest, MainPanelsStandWhereTheLayoutPutsThem) {
     EXPECT_NE(pixelAt(map, shot, 5616 + 30, 84 + 174), window);
 }
 
-// A legend cell shows through its category's button: shown, hidden and empty categories differ.
+// A legend cell shows round its category's button: shown, hidden and empty categories differ.
 TEST_F(WindowRenderTest, LegendCellsShowTheirLookAroundTheIcons) {
     MapWindow& map = showWindow();
     auto& numb = map.legendStrip.numb;
-    numb[1].setCaption("3"); // cell 0, places of worship
-    numb[2].setCaption("0"); // cell 1, pubs
-    numb[3].setCaption("2"); // cell 2, phone boxes
+    numb[1].setCaption("3"); // cell 0, places of worship: shown
+    numb[2].setCaption("0"); // cell 1, pubs: empty
+    numb[3].setCaption("2"); // cell 2, phone boxes: hidden again below
     poi::showicons(map, 1);
-    poi::icshw(map, 2); // hidden again
+    poi::icshw(map, 2);
     QApplication::processEvents();
     const QImage shot = map.form.window()->grab().toImage();
-    // The pixels of a colour inside a cell's square.
-    auto count = [&](int cell, QRgb colour) {
+    auto count = [&](int cell, QRgb colour) { // the pixels of a colour inside a cell's square
         const platform::ShapeControl& shape = map.legendStrip.Shape9[cell];
         int found = 0;
         for (double y = shape.top(); y < shape.top() + shape.height(); y += kTwips)
@@ -105,18 +104,15 @@ TEST_F(WindowRenderTest, LegendCellsShowTheirLookAroundTheIcons) {
                 found += pixelAt(map, shot, x, y) == colour;
         return found;
     };
-    const QRgb on = rgb(255, 240, 20), empty = rgb(240, 240, 240), off = rgb(255, 255, 192);
-    const struct {
-        int cell;
-        QRgb look;
-    } cases[] = {{0, on}, {1, empty}, {2, off}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.cell);
-        // A ring round the round icon at least, and no other cell's look.
-        EXPECT_GE(count(c.cell, c.look), 40);
-        for (QRgb other : {on, empty, off})
-            if (other != c.look) EXPECT_EQ(count(c.cell, other), 0);
-    }
+    const QRgb looks[] = {rgb(255, 240, 20), rgb(240, 240, 240), rgb(255, 255, 192)}; // on, empty, off
+    // Each cell: a ring of its look round the round icon at least, and nothing of another look.
+    for (int cell = 0; cell < 3; ++cell)
+        for (int look = 0; look < 3; ++look) {
+            if (look == cell)
+                EXPECT_GE(count(cell, looks[look]), 40) << cell;
+            else
+                EXPECT_EQ(count(cell, looks[look]), 0) << cell << " " << look;
+        }
 }
 
 TEST_F(WindowRenderTest, StartsUpToAShownWindowWellUnderASecond) {

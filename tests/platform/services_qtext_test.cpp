@@ -74,7 +74,7 @@ TEST(ServicesQtext, EntitiesAndCharacterReferencesShowAsTheirCharactersOnce) {
         {"&lt;b&gt; it&apos;s", "<b> it's"},
         {"&#34;&#x22;&#X22;&#233;", "\"\"\"\xC3\xA9"},
         {"&#x1F6B2;", "\xF0\x9F\x9A\xB2"},
-        {"&amp;quot;", "&quot;"},             // one pass
+        {"&amp;quot;", "&quot;"},                                                     // one pass
         {"fish & chips; &nbsp; &#0; &#xD800;", "fish & chips; &nbsp; &#0; &#xD800;"}, // names nothing
         {"&#-5; &#; &amp", "&#-5; &#; &amp"},
         {"caf\xE9 &amp; bar", "caf\xC3\xA9 & bar"}, // Windows-1252 bytes
