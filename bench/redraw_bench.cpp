@@ -14,10 +14,10 @@
 #include "basic/clock.h"
 #include "basic/fault.h"
 #include "basic/wholefile.h"
+#include "core/mapredraw.h"
 #include "platform/dialogs_stderr.h"
 #include "platform/paths.h"
 #include "platform/screen.h"
-#include "render/redraw.h"
 #include "render/snap.h"
 #include "routes/gpximport.h"
 #include "routes/gpxtext_read.h"
@@ -50,7 +50,7 @@ std::vector<Lap> timedRedraw(core::MapWindow& map) {
     std::vector<Lap> laps;
     std::string step;
     double started = 0;
-    render::redraw(map, [&](std::string_view next) {
+    core::drawMap(map, [&](std::string_view next) {
         const double now = basic::monotonicSeconds();
         if (!step.empty()) laps.push_back({step, now - started});
         step = std::string(next);
@@ -187,8 +187,8 @@ int main(int argc, char** argv) {
         timedRedraw(*map); // the saved picture shows the style asked for
         const double own = median(totals);
         const double showErrors = median(peer);
-        std::printf("  %-22s %22.1f ms\n  ratio to Show Errors %25.2f\n", "Show Errors peer", showErrors * 1000,
-                    own / showErrors);
+        std::printf("  %-22s %22.1f ms\n  ratio to Show Errors %25.2f\n", "Show Errors peer",
+                    showErrors * 1000, own / showErrors);
     }
 
     if (options.files.size() == 2) {

@@ -3,10 +3,10 @@
 #include "basic/numbers.h"
 #include "prefs/preferences.h"
 #include "prefs/settingsfile.h"
-#include "render/redraw.h"
 #include "render/snap.h"
 #include "window/layout.h"
 #include "window/mapwindow.h"
+#include "window/redrawrequest.h"
 
 namespace core {
 
@@ -36,7 +36,7 @@ void runPreferences(MapWindow& map, prefs::Preferences& dialog) {
         drawAnew = true;
     }
     if (!drawAnew) return;
-    render::redraw(map);
+    redrawMap(map);
     render::hideSnap(map);
 }
 

@@ -14,8 +14,8 @@
 #include "poi/unloadpois.h"
 #include "prefs/infor.h"
 #include "prefs/updat.h"
-#include "render/redraw.h"
 #include "window/mapwindow.h"
+#include "window/redrawrequest.h"
 #include "window/resume.h"
 #include "window/viewwindow.h"
 
@@ -116,7 +116,7 @@ void openFile(MapWindow& map, int index) {
         map.g.parsedPath = map.g.curFile;
         resumeNextWithMessage([&] { cleartxt(map); });
         map.g.settings.poiMode = 1;
-        resumeNextWithMessage([&] { render::redraw(map); });
+        resumeNextWithMessage([&] { redrawMap(map); });
         resumeNextWithMessage([&] { map.view.p1.setEnabled(true); });
     }
     resumeNextWithMessage([&] { poi::chkfrm(map); });
@@ -151,7 +151,7 @@ void openRecentFile(MapWindow& map, int index) {
             map.g.parsedPath = name;
             map.d.leakedAreas.clear();
             resumeNextWithMessage([&] { cleartxt(map); });
-            resumeNextWithMessage([&] { render::redraw(map); });
+            resumeNextWithMessage([&] { redrawMap(map); });
         }
         map.d.drawBusy = false;
     }

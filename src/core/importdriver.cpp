@@ -14,10 +14,10 @@
 #include "poi/categories.h"
 #include "poi/countpanel.h"
 #include "poi/fixmereport.h"
-#include "render/redraw.h"
 #include "render/reload.h"
 #include "render/unloading.h"
 #include "window/mapwindow.h"
+#include "window/redrawrequest.h"
 #include "window/resume.h"
 
 #include <optional>
@@ -181,7 +181,7 @@ void endSequence(MapWindow& map, double counted) {
     g.quoteChar = '"';
 
     resumeNext([&] { poi::fixme(map); });
-    resumeNext([&] { render::redraw(map); });
+    resumeNext([&] { redrawMap(map); });
     resumeNext([&] { poi::showtot(map, 0); });
     v.tm2.setEnabled(true);
     map.progress.frm1.setVisible(false);

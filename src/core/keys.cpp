@@ -1,10 +1,10 @@
 #include "core/keys.h"
 
 #include "poi/fixmereport.h"
-#include "render/redraw.h"
 #include "render/snap.h"
 #include "routes/gpxmenu.h"
 #include "window/mapwindow.h"
+#include "window/redrawrequest.h"
 #include "window/resume.h"
 #include "window/viewwindow.h"
 
@@ -51,7 +51,7 @@ void Form_KeyDown(MapWindow& map, int& keyCode) {
         return;
     }
     resumeNext([&] { render::snap(map); });
-    resumeNext([&] { render::redraw(map); });
+    resumeNext([&] { redrawMap(map); });
     resumeNext([&] {
         map.view.p2.setVisible(false);
         map.view.p2.cls();
@@ -68,7 +68,7 @@ void Form_KeyPress(MapWindow& map, int& keyAscii) {
     if (keyAscii == kCtrlR) {
         resumeNext([&] { render::snap(map); });
         resumeNext([&] { init(map); });
-        resumeNext([&] { render::redraw(map); });
+        resumeNext([&] { redrawMap(map); });
         map.view.p2.setVisible(false);
     }
     if (keyAscii == kCtrlF) poi::fixme(map);

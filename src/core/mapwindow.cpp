@@ -3,6 +3,7 @@
 #include "core/editmenu.h"
 #include "core/filemenu.h"
 #include "core/keys.h"
+#include "core/mapredraw.h"
 #include "core/navigation.h"
 #include "core/progress.h"
 #include "core/scroll.h"
@@ -11,9 +12,7 @@
 #include "platform/busy.h"
 #include "platform/control_dispatch.h"
 #include "platform/dialogs.h"
-#include "poi/categories.h"
 #include "poi/categories_connect.h"
-#include "poi/countpanel.h"
 #include "poi/problempanel.h"
 #include "poi/searches_connect.h"
 #include "prefs/helplinks.h"
@@ -25,6 +24,7 @@
 #include "routes/routelayer.h"
 #include "routes/webmap.h"
 #include "window/legend.h"
+#include "window/redrawrequest.h"
 
 #include <QApplication>
 
@@ -66,11 +66,9 @@ MapWindow::MapWindow() {
     routes::connectGpxMenu(*this);
     routes::connectRouteHandlers(*this, [](MapWindow& map) { mf_Click(map, kSaveRouteEntry); });
 
-    render::setRedrawCalls({
-        .showCategoryCells = [](MapWindow& map, basic::Integer poiMode) { poi::showicons(map, poiMode); },
-        .showProblemCounts = [](MapWindow& map) { poi::showtot(map, 0); },
-        .drawGpxOrRoute = routes::drawGpxOrRoute,
-    });
+    // The same drawing for every window, so it stays set when a window goes.
+    setMapRedraw([](MapWindow& map) { drawMap(map); });
+    render::setRedrawCalls({.drawGpxOrRoute = routes::drawGpxOrRoute});
     platform::BusyGate::setBusyTest([this] { return d.drawBusy || d.mapLoading; });
     platform::setUnhandledFaultReporter(reportFault);
 }

@@ -4,10 +4,10 @@
 #include "core/navigation.h"
 #include "platform/canvasscale.h"
 #include "platform/events.h"
-#include "render/redraw.h"
 #include "render/snap.h"
 #include "routes/route.h"
 #include "window/mapwindow.h"
+#include "window/redrawrequest.h"
 #include "window/resume.h"
 
 #include <algorithm>
@@ -205,7 +205,7 @@ void p1_MouseUp(MapWindow& map, int button, double x, double y) {
         }
         d.authorSelected = true;
         g.reloadTrailer = false;
-        resumeNext([&] { render::redraw(map); });
+        resumeNext([&] { redrawMap(map); });
         resumeNext([&] { render::hideSnap(map); });
         platform::doEvents();
         resumeNext([&] { map.toolbars.Frame7[1].setEnabled(true); });

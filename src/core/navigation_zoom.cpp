@@ -2,10 +2,10 @@
 
 #include "core/navigation.h"
 #include "core/startup.h"
-#include "render/redraw.h"
 #include "render/snap.h"
 #include "window/caption.h"
 #include "window/mapwindow.h"
+#include "window/redrawrequest.h"
 #include "window/resume.h"
 
 namespace core {
@@ -62,7 +62,7 @@ ZoomStep zoomStep(MapWindow& map, int index) {
         resumeNext([&] { render::hideSnap(map); });
         return ZoomStep::Done;
     }
-    resumeNext([&] { render::redraw(map); });
+    resumeNext([&] { redrawMap(map); });
     resumeNext([&] { render::hideSnap(map); });
     resumeNext([&] { cap(map, g.curFile); });
     return ZoomStep::Done;

@@ -4,9 +4,9 @@
 #include "platform/hourglass.h"
 #include "poi/countpanel.h"
 #include "poi/orange.h"
-#include "render/redraw.h"
 #include "render/snap.h"
 #include "window/mapwindow.h"
+#include "window/redrawrequest.h"
 #include "window/resume.h"
 
 #include <cstdlib>
@@ -119,7 +119,7 @@ void Label13_MouseDown(core::MapWindow& map, int index) {
     render::snap(map);
     showicons(map, poiMode);
     map.d.poiReplot = true;
-    render::redraw(map);
+    core::redrawMap(map);
     render::hideSnap(map);
 }
 

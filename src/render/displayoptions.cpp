@@ -1,8 +1,8 @@
 #include "render/displayoptions.h"
 
-#include "render/redraw.h"
 #include "render/snap.h"
 #include "window/mapwindow.h"
+#include "window/redrawrequest.h"
 #include "window/resume.h"
 
 #include <algorithm>
@@ -18,7 +18,7 @@ constexpr int kEnter = 13;
 // The redraw the option handlers start: the still copy in front until the map is done.
 void redrawAndHide(core::MapWindow& map) {
     snap(map);
-    redraw(map);
+    core::redrawMap(map);
     map.view.p2.setVisible(false);
 }
 
@@ -61,7 +61,7 @@ void showlabels(core::MapWindow& map, bool show) {
 
 void Check1_MouseUp(core::MapWindow& map) {
     snap(map);
-    redraw(map);
+    core::redrawMap(map);
     hideSnap(map);
     map.g.settings.streetNames = map.legendPanel.Check1.value();
 }
@@ -73,7 +73,7 @@ void Label12_MouseDown(core::MapWindow& map) {
     box.setValue(box.value() == 1 ? 0 : 1);
     map.g.settings.streetNames = box.value();
     snap(map);
-    redraw(map);
+    core::redrawMap(map);
     hideSnap(map);
 }
 
@@ -101,7 +101,7 @@ void Check2_MouseUp(core::MapWindow& map) {
 }
 
 void Check3_MouseUp(core::MapWindow& map) {
-    redraw(map);
+    core::redrawMap(map);
 }
 
 void Check4_MouseUp(core::MapWindow& map) {

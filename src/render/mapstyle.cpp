@@ -1,9 +1,9 @@
 #include "render/mapstyle.h"
 
 #include "basic/numbers.h"
-#include "render/redraw.h"
 #include "render/snap.h"
 #include "window/mapwindow.h"
+#include "window/redrawrequest.h"
 
 namespace render {
 namespace {
@@ -19,7 +19,7 @@ void mn_Click(core::MapWindow& map, int index) {
         map.menus.mn[style].setChecked(style == index);
     snap(map);
     map.view.p1.setBackColor(basic::clng(map.g.settings.backColour));
-    redraw(map);
+    core::redrawMap(map);
     hideSnap(map);
 }
 

@@ -10,7 +10,6 @@
 #include "render/pencodes.h"
 #include "render/problemmarkers.h"
 #include "render/projectfile.h"
-#include "render/redraw2.h"
 #include "render/redrawcalls.h"
 #include "render/reload.h"
 #include "render/streetnames.h"
@@ -18,6 +17,7 @@
 #include "window/mapwindow.h"
 
 #include <string>
+#include <utility>
 
 namespace render {
 namespace {
@@ -73,11 +73,6 @@ void drawPasses(core::MapWindow& map, DrawErrors& errors, const StepObserver& ob
 }
 
 void finish(core::MapWindow& map) {
-    core::Global& g = map.g;
-    if (g.reloadTrailer) {
-        if (redrawCalls().showProblemCounts) redrawCalls().showProblemCounts(map);
-        g.reloadTrailer = false;
-    }
     map.d.drawBusy = false;
     map.view.tm2.setEnabled(true);
     map.view.p1.setEnabled(true);
@@ -86,43 +81,50 @@ void finish(core::MapWindow& map) {
 
 } // namespace
 
-void redraw(core::MapWindow& map, const StepObserver& observer) {
+MapDrawing::MapDrawing(core::MapWindow& map, StepObserver observer)
+    : map_(map), observer_(std::move(observer)) {}
+
+bool planningSheetShown(const core::MapWindow& map) {
+    return map.d.mapMode == kPlanningSheet;
+}
+
+bool MapDrawing::reload() {
+    core::MapWindow& map = map_;
     core::Global& g = map.g;
     map.view.bub.setVisible(false);
-    if (map.d.mapMode == kPlanningSheet) {
-        redraw2(map, observer);
-        return;
-    }
-    if (g.curFile.empty() || map.d.drawBusy) return;
+    if (g.curFile.empty() || map.d.drawBusy) return false;
     map.legendPanel.Check3.setValue(1);
     g.cancelRequested = false;
     map.view.p1.setDrawMode(kCopyPen);
-    if (g.parsedPath.empty()) return;
+    if (g.parsedPath.empty()) return false;
     if (!projectFileFound(g.parsedPath)) {
         platform::dialogs().msgBox("Can't find '" + g.parsedPath + "'");
         platform::hourglassOff();
-        return;
+        return false;
     }
 
     setUp(map);
-    const std::string file = projectFileIdentity(g.parsedPath);
-    DrawErrors errors(DrawErrors::OnFault::SkipStatement, g.faultShownFor == file);
-    errors.run([&] { map.markers.lab2[0].setFontName(g.settings.fontNames[2]); });
-    if (observer) observer("reload");
+    file_ = projectFileIdentity(g.parsedPath);
+    errors_ = DrawErrors(DrawErrors::OnFault::SkipStatement, g.faultShownFor == file_);
+    errors_.run([&] { map.markers.lab2[0].setFontName(g.settings.fontNames[2]); });
+    if (observer_) observer_("reload");
+    errors_.run([&] {
+        countsRead_ = reloadProject(map);
+        reloaded_ = true;
+    });
+    return true;
+}
+
+void MapDrawing::drawMarkers() {
     // A file that cannot be read leaves the last drawing as it was, markers and all: drawing the
     // data still in memory would show the previous file's markers again.
-    bool reloaded = false;
-    errors.run([&] {
-        reloadProject(map);
-        reloaded = true;
-    });
-    if (reloaded) {
-        core::barvis(map, true);
-        drawPasses(map, errors, observer);
+    if (reloaded_) {
+        core::barvis(map_, true);
+        drawPasses(map_, errors_, observer_);
     }
-    if (errors.shown()) g.faultShownFor = file;
-    finish(map);
-    if (observer) observer("end");
+    if (errors_.shown()) map_.g.faultShownFor = file_;
+    finish(map_);
+    if (observer_) observer_("end");
 }
 
 } // namespace render

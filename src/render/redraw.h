@@ -1,12 +1,15 @@
 #pragma once
-// The map redraw driver: every change of view or display ends here. It checks that there is a
-// map to draw, marks the program busy, brings the data model back from the project file, runs
-// the drawing passes in their fixed order on the map picture `p1`, and ends the busy state.
+// The map's drawing: it checks that there is a map to draw, marks the program busy, brings the
+// data model back from the project file, runs the drawing passes in their fixed order on the map
+// picture `p1`, and ends the busy state. Every change of view or display asks for it through the
+// one redraw call (window/redrawrequest.h).
 
 #include "render/drawerrors.h"
 
 #include <functional>
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace core {
 class MapWindow;
@@ -14,17 +17,49 @@ class MapWindow;
 
 namespace render {
 
-// Draws the current project file at the current view. Nothing when no file is open, while a
-// drawing runs, or when no project file is named yet; "Can't find '" & path & "'" when the
-// project file is missing or its path holds "*". Clears cancelRequested first. While it draws,
-// drawBusy is set, p1 takes no mouse input, the wheel timer `tm2` is off and the hourglass on;
-// the end undoes all of them, so the wheel timer runs again. A project file that cannot be read
-// shows its one message and draws nothing: the picture and its markers stay as the last
-// drawing left them.
+using StepObserver = std::function<void(std::string_view step)>;
+
+// A normal drawing of the current project file at the current view, in its two halves: the
+// reload, then the passes and the markers. The one redraw entry of the wiring runs them, with
+// the category cells between them and the problem counts after them when the reload read a
+// new file's counts; the Planning Sheet has its own drawing (redraw2).
 //
 // An observer, when given, is told the name of each step as it starts ("reload", then each
 // pass, then "end" once the drawing is done); the benchmark times the steps with it.
-using StepObserver = std::function<void(std::string_view step)>;
-void redraw(core::MapWindow& map, const StepObserver& observer = {});
+class MapDrawing {
+public:
+    MapDrawing(core::MapWindow& map, StepObserver observer);
+
+    // Nothing when no file is open, while a drawing runs, or when no project file is named yet;
+    // "Can't find '" & path & "'" when the project file is missing or its path holds "*"; in
+    // these cases it gives false and the drawing ends here. Otherwise clears cancelRequested,
+    // sets drawBusy, takes mouse input from p1, stops the wheel timer `tm2`, shows the hourglass
+    // and reads the project file back into the data model (reloadProject); a file that cannot
+    // be read shows its one message and leaves the data model as it was. Gives true.
+    bool reload();
+
+    // The reload read the file's count captions (reloadTrailer was set): the category cells
+    // are to be painted for poiMode before the markers are placed.
+    bool countsRead() const { return countsRead_; }
+
+    // A step of the caller's between the halves, under the drawing's rule for faults.
+    template <class F> void run(F&& step) { errors_.run(std::forward<F>(step)); }
+
+    // The passes and the marker layers, when the reload succeeded: a file that could not be
+    // read leaves the picture and its markers as the last drawing left them. Then the busy
+    // state ends: the wheel timer runs again.
+    void drawMarkers();
+
+private:
+    core::MapWindow& map_;
+    StepObserver observer_;
+    std::string file_;
+    DrawErrors errors_;
+    bool reloaded_ = false;
+    bool countsRead_ = false;
+};
+
+// The Planning Sheet is the map style now chosen: its drawing is redraw2.
+bool planningSheetShown(const core::MapWindow& map);
 
 } // namespace render

@@ -1,7 +1,6 @@
 #include "render/reload.h"
 
 #include "basic/numtext.h"
-#include "render/redrawcalls.h"
 #include "render/unloading.h"
 #include "window/mapwindow.h"
 
@@ -20,7 +19,6 @@ constexpr Long kHighestElement = 32767;
 // Below this zoom the markers of unnamed features are not drawn.
 constexpr basic::Single kUnnamedMarkerZoom = 1.2f;
 constexpr basic::Integer kHideErrors = 1;
-constexpr int kStationCategory = 22;
 
 // The problem texts T11..T19 of the trailer.
 void swapProblemTexts(ProjectData& a, ProjectData& b) {
@@ -92,8 +90,6 @@ void showCountCaptions(core::MapWindow& map) {
         map.legendStrip.numb[j].setCaption(basic::dec(d.countCaptions[static_cast<size_t>(j)]));
     map.g.settings.poiMode = 0;
     d.nonnCount = unnamedMarkerCount(d.noNameList);
-    if (redrawCalls().showCategoryCells) redrawCalls().showCategoryCells(map, map.g.settings.poiMode);
-    d.catShown[kStationCategory] = basic::vbTrue;
 }
 
 // The project file parsedPath names, from its parsed copy.
@@ -114,7 +110,6 @@ template <class File> void takeProject(core::MapWindow& map, File&& file) {
     loadLabels(map.markers, d.labels);
 }
 
-
 } // namespace
 
 basic::Integer unnamedMarkerCount(std::string_view noNameList) {
@@ -123,7 +118,7 @@ basic::Integer unnamedMarkerCount(std::string_view noNameList) {
     return static_cast<basic::Integer>(std::min<std::ptrdiff_t>(hashes, kHighestElement));
 }
 
-void reloadProject(core::MapWindow& map) {
+bool reloadProject(core::MapWindow& map) {
     core::Global& g = map.g;
     core::MapData& d = map.d;
     const ProjectData& file = readProject(map);
@@ -142,8 +137,10 @@ void reloadProject(core::MapWindow& map) {
     loadMarkers(map.markers.chain, d.chainCount, d.chainTexts);
     loadMarkers(map.markers.quot, d.quotCount, d.quotTexts);
     loadMarkers(map.markers.quest, d.questCount, d.questTexts);
-    if (g.reloadTrailer) showCountCaptions(map);
+    const bool countsRead = g.reloadTrailer;
+    if (countsRead) showCountCaptions(map);
     if (d.mapMode == kHideErrors) hideErrors(map);
+    return countsRead;
 }
 
 void reloadProjectForSheet(core::MapWindow& map) {

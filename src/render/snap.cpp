@@ -2,8 +2,8 @@
 
 #include "platform/canvasscale.h"
 #include "platform/hourglass.h"
-#include "render/redraw.h"
 #include "window/mapwindow.h"
+#include "window/redrawrequest.h"
 #include "window/resume.h"
 
 namespace render {
@@ -45,7 +45,7 @@ void hideSnap(core::MapWindow& map) {
 void redrawBehindSnap(core::MapWindow& map) {
     platform::hourglassOn();
     snap(map);
-    redraw(map);
+    core::redrawMap(map);
     hideSnap(map);
     platform::hourglassOff();
 }

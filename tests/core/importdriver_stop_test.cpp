@@ -3,7 +3,7 @@
 
 #include "core/importdriver_fixture.h"
 #include "platform/controls_testing.h"
-#include "render/redraw.h"
+#include "window/redrawrequest.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -84,7 +84,7 @@ TEST_F(ImportStopTest, TheNextDrawingShowsThePreviousFile) {
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     importAs("map", importCase("no-bounds"));
     ASSERT_EQ(map().d.nodeCount, 0);
-    render::redraw(map());
+    core::redrawMap(map());
     EXPECT_EQ(map().d.nodeCount, 3);
     EXPECT_EQ(map().d.fixmeCount, 1);
 }

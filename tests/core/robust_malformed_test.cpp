@@ -6,7 +6,7 @@
 #include "core/recentfiles.h"
 #include "import/projectsample.h"
 #include "import/projectwriter.h"
-#include "render/redraw.h"
+#include "window/redrawrequest.h"
 
 #include <QDir>
 #include <functional>
@@ -62,8 +62,11 @@ TEST_F(RobustMalformedWaysTest, ADamagedProjectFileSaysSoOnceAtMost) {
         std::vector<std::string> messages;
     };
     const Case cases[] = {
-        {"a negative way style", [](osmimport::ProjectData& d) { d.wayLineStyle[2] = -1; }, {"Invalid property value"}},
-        {"a node list entry that is no number", [](osmimport::ProjectData& d) { d.wayNodes[1] = "1#abc#"; },
+        {"a negative way style",
+         [](osmimport::ProjectData& d) { d.wayLineStyle[2] = -1; },
+         {"Invalid property value"}},
+        {"a node list entry that is no number",
+         [](osmimport::ProjectData& d) { d.wayNodes[1] = "1#abc#"; },
          {"Type mismatch"}},
         {"a way through a node at X 1E+10",
          [](osmimport::ProjectData& d) {
@@ -91,10 +94,11 @@ TEST_F(RobustMalformedWaysTest, ADamagedProjectFileSaysSoOnceAtMost) {
             dialogs().scriptMsgBox(platform::msgbox::Ok);
         for (float zoom : {1.4f, 2.8f, 0.7f, 5.6f, 1.4f, 2.0f}) {
             m.g.viewZoom = zoom;
-            render::redraw(m);
+            core::redrawMap(m);
         }
         const std::vector<std::string> shown = messages();
-        EXPECT_EQ(std::vector<std::string>(shown.begin() + static_cast<long>(before), shown.end()), c.messages);
+        EXPECT_EQ(std::vector<std::string>(shown.begin() + static_cast<long>(before), shown.end()),
+                  c.messages);
         expectUsable();
     }
 }
@@ -163,4 +167,3 @@ TEST_F(RobustMalformedWaysTest, AnEmptyMissingOrFolderFileSaysWhy) {
 
 } // namespace
 } // namespace core::testing
-

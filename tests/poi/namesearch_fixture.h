@@ -13,7 +13,7 @@
 #include "core/window_fixture.h"
 #include "import/projectdata.h"
 #include "import/projectwriter.h"
-#include "render/redraw.h"
+#include "window/redrawrequest.h"
 
 #include <string>
 #include <vector>
@@ -80,7 +80,7 @@ protected:
         map.g.viewOffX = -1600;
         map.g.viewOffY = -1320;
         map.g.reloadTrailer = true;
-        render::redraw(map);
+        core::redrawMap(map);
         return map;
     }
 

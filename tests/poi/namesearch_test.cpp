@@ -7,6 +7,7 @@
 #include "poi/namesearch_text.h"
 #include "poi/searcharrows.h"
 #include "poi/unloadpois.h"
+#include "window/redrawrequest.h"
 
 #include <QTimer>
 
@@ -79,11 +80,11 @@ TEST_F(NameSearchTest, AnAreaLabelHitsArrowStaysAtTheLabelThroughRedraws) {
         EXPECT_TRUE(arrow.visible());
     };
     expectAtLabel("after the search");
-    render::redraw(map);
+    core::redrawMap(map);
     expectAtLabel("redrawn");
     map.g.viewOffX += 300;
     map.g.viewZoom = 2;
-    render::redraw(map);
+    core::redrawMap(map);
     expectAtLabel("panned and zoomed");
     EXPECT_EQ(messages(), 0u);
 }

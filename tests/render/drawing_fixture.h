@@ -8,7 +8,7 @@
 #include "core/window_fixture.h"
 #include "import/projectwriter.h"
 #include "platform/canvascolour.h"
-#include "render/redraw.h"
+#include "window/redrawrequest.h"
 #include "window/viewwindow.h"
 
 #include <optional>
@@ -84,7 +84,7 @@ protected:
     // Writes the project file of the nodes, ways and `data`'s other items, and redraws.
     void draw() {
         writeProject();
-        render::redraw(*map_);
+        core::redrawMap(*map_);
     }
 
     void writeProject() {

@@ -2,11 +2,13 @@
 // greyed and masked areas, the line widths, the repeat, the street names, the POIs once, the
 // window left usable on every way out, and the reload that keeps what the sheet must not take.
 
-#include "drawing_fixture.h"
 #include "basic/fault.h"
+#include "core/mapredraw.h"
+#include "drawing_fixture.h"
 #include "platform/canvas_test_support.h"
 #include "render/mapstyle.h"
 #include "render/redraw2.h"
+#include "window/redrawrequest.h"
 
 #include <algorithm>
 #include <string>
@@ -37,9 +39,12 @@ protected:
         const Long a = node(x, y);
         const Long c = node(x + side, y + side);
         const auto centre = static_cast<float>(side / 2);
-        const Long i = way({.nodes = {a, node(x + side, y), c, node(x, y + side), a}, .colour = colour,
-                            .drawColour = kOutline, .labelX = static_cast<float>(x) + centre,
-                            .labelY = static_cast<float>(y) + centre, .fill = fill});
+        const Long i = way({.nodes = {a, node(x + side, y), c, node(x, y + side), a},
+                            .colour = colour,
+                            .drawColour = kOutline,
+                            .labelX = static_cast<float>(x) + centre,
+                            .labelY = static_cast<float>(y) + centre,
+                            .fill = fill});
         data.areaList += std::to_string(i) + "#";
         return i;
     }
@@ -66,7 +71,8 @@ TEST_F(SheetTest, PatternAreasShowTheirTileMaskOrGrey) {
     for (int y = 805; y < 995; ++y)
         for (int x = 805; x < 995; ++x) {
             ASSERT_EQ(pixel(x, y), platform::fromQRgb(colour.pixel(x % colour.width(), y % colour.height())));
-            const bool key = masked.pixel((x + 600) % masked.width(), y % masked.height()) == masked.pixel(1, 1);
+            const bool key =
+                masked.pixel((x + 600) % masked.width(), y % masked.height()) == masked.pixel(1, 1);
             ASSERT_EQ(pixel(x + 600, y), key ? kWhite : 0);
             black += !key;
         }
@@ -87,7 +93,7 @@ TEST_F(SheetTest, AfterTheRepeatAColourAreasOutlineIsThreePixelsInItsFill) {
     draw();
     EXPECT_EQ(count(kOutline), 0);
     EXPECT_EQ(strip(fill, 995, 1100, 11, false), 3); // across the left edge at pixel column 1000
-    EXPECT_EQ(pixel(1100, 1100), kWhite); // outlined only
+    EXPECT_EQ(pixel(1100, 1100), kWhite);            // outlined only
 }
 
 TEST_F(SheetTest, AGeneralWayOfWidth10Is2PixelsAtZoom14And5At56) {
@@ -104,7 +110,7 @@ TEST_F(SheetTest, AGeneralWayOfWidth10Is2PixelsAtZoom14And5At56) {
 TEST_F(SheetTest, EveryNodeUpToTheLastIsDrawnAndNoLineReachesNodeZero) {
     way({.nodes = {node(2400, 3000), node(3000, 3000), node(3000, 3600)}, .colour = kBlue});
     draw();
-    EXPECT_EQ(messages(), 0u); // list A empty, lists B and C "#"
+    EXPECT_EQ(messages(), 0u);           // list A empty, lists B and C "#"
     EXPECT_EQ(pixel(1000, 1100), kBlue); // on the segment to the last node
     const QImage& image = p1().image();
     EXPECT_EQ(countColour(image.copy(790, 990, 221, 221), kBlue), count(kBlue));
@@ -129,7 +135,8 @@ TEST_F(SheetTest, StreetNamesFromZoom16AtTheirNameNodeForEveryWayOfTheList) {
         const int py = static_cast<int>(p1().toPixelY(y));
         return countColour(p1().image().copy(px - 5, py - 27, 66, 41), kNameGrey);
     };
-    for (const auto& [zoom, list] : {std::pair{1.5f, "1#2#"}, std::pair{1.6f, "1#"}, std::pair{1.6f, "1#2#"}}) {
+    for (const auto& [zoom, list] :
+         {std::pair{1.5f, "1#2#"}, std::pair{1.6f, "1#"}, std::pair{1.6f, "1#2#"}}) {
         clearMap();
         map().g.viewZoom = zoom;
         map().legendPanel.Check1.setValue(1);
@@ -172,9 +179,12 @@ TEST_F(SheetTest, EveryWayOutLeavesTheWindowUsableAndTheNextSheetDraws) {
     };
     attempt("", {}, 0);
     attempt(path + "*", {}, 1);
-    attempt(path, [](std::string_view step) {
-        if (step == "general ways") basic::raise(basic::fault::Overflow);
-    }, 2);
+    attempt(
+        path,
+        [](std::string_view step) {
+            if (step == "general ways") basic::raise(basic::fault::Overflow);
+        },
+        2);
     attempt(path + ".bad", {}, 3);
     EXPECT_EQ(map().d.nodeCount, 2); // as it was
     attempt(path, {}, 3);
@@ -188,7 +198,7 @@ TEST_F(SheetTest, RedrawHandsTheWholeCallOverAndShowErrorsBringsTheMarkersBack) 
     data.questList = "1#";
     writeProject();
     std::vector<std::string> steps;
-    redraw(map(), [&](std::string_view step) { steps.emplace_back(step); });
+    core::drawMap(map(), [&](std::string_view step) { steps.emplace_back(step); });
     EXPECT_EQ(std::count(steps.begin(), steps.end(), "general ways again"), 1);
     EXPECT_EQ(std::count(steps.begin(), steps.end(), "problem markers"), 0);
     EXPECT_EQ(steps.back(), "end");
@@ -216,7 +226,7 @@ TEST_F(SheetTest, TheReloadTakesThePlacesOfItsFileButNotTheCountsOrHeldProblemTe
     d.hiddenAreaList = "held areas";
     d.fixmeList = "held fixmes";
     d.noteList = "held notes";
-    redraw(map());
+    core::redrawMap(map());
     EXPECT_EQ(d.placeList, "1#Leeds\r\n");
     EXPECT_EQ(d.nodeName[1], "");
     EXPECT_EQ(d.shopCount, 1);
@@ -227,7 +237,7 @@ TEST_F(SheetTest, TheReloadTakesThePlacesOfItsFileButNotTheCountsOrHeldProblemTe
     EXPECT_TRUE(map().g.reloadTrailer);
 
     d.hiddenAreaList.clear();
-    redraw(map());
+    core::redrawMap(map());
     EXPECT_EQ(d.fixmeList, "file fixmes");
     EXPECT_EQ(d.noteList, "held notes");
 }

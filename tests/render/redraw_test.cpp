@@ -5,7 +5,7 @@
 #include "import/projectwriter.h"
 #include "platform/canvascolour.h"
 #include "platform/hourglass.h"
-#include "render/redraw.h"
+#include "window/redrawrequest.h"
 #include "window/viewwindow.h"
 
 namespace core::testing {
@@ -38,13 +38,13 @@ TEST_F(RedrawTest, NothingWithoutAFileOrWhileDrawing) {
     MapWindow& map = withFile();
     map.g.parsedPath = projectFile("leeds.vnk");
     map.g.curFile.clear();
-    render::redraw(map);
+    core::redrawMap(map);
     EXPECT_TRUE(untouched(map));
     EXPECT_TRUE(map.g.cancelRequested);
 
     map.g.curFile = "leeds.osm";
     map.d.drawBusy = true;
-    render::redraw(map);
+    core::redrawMap(map);
     EXPECT_TRUE(untouched(map));
     EXPECT_TRUE(map.g.cancelRequested);
     EXPECT_TRUE(map.d.drawBusy);
@@ -53,7 +53,7 @@ TEST_F(RedrawTest, NothingWithoutAFileOrWhileDrawing) {
 
 TEST_F(RedrawTest, NoProjectFileNamedYetIsSilent) {
     MapWindow& map = withFile();
-    render::redraw(map);
+    core::redrawMap(map);
     EXPECT_TRUE(untouched(map));
     EXPECT_FALSE(map.g.cancelRequested);
     EXPECT_EQ(map.legendPanel.Check3.value(), 1);
@@ -66,7 +66,7 @@ TEST_F(RedrawTest, AMissingProjectFileIsReported) {
     for (const std::string& path : {appPath() + "/gone.vnk", projectFile("*.vnk")}) {
         map.g.parsedPath = path;
         dialogs().scriptMsgBox(platform::msgbox::Ok);
-        render::redraw(map);
+        core::redrawMap(map);
         ASSERT_FALSE(dialogs().shown().empty());
         EXPECT_EQ(dialogs().shown().back().text, "Can't find '" + path + "'");
         EXPECT_TRUE(untouched(map));
@@ -79,7 +79,7 @@ TEST_F(RedrawTest, ADrawingClearsThePictureAndEndsReadyForTheWheel) {
     map.g.parsedPath = projectFile("leeds.vnk");
     map.view.tm2.setEnabled(false);
     map.view.bub.setVisible(true);
-    render::redraw(map);
+    core::redrawMap(map);
     EXPECT_EQ(map.view.p1.image().pixel(100, 100), platform::toQRgb(map.view.p1.backColor()));
     EXPECT_FALSE(map.d.drawBusy);
     EXPECT_FALSE(map.g.cancelRequested);
@@ -100,11 +100,11 @@ TEST_F(RedrawTest, TheRouteIsDrawnUnlessGpxPointsHaveThePlace) {
     map.d.routeActive = true;
 
     map.d.gpxCount = 3;
-    render::redraw(map);
+    core::redrawMap(map);
     EXPECT_FALSE(map.markers.plt[1].visible());
 
     map.d.routeDrawing = true;
-    render::redraw(map);
+    core::redrawMap(map);
     EXPECT_TRUE(map.markers.plt[1].visible());
     EXPECT_EQ(map.view.sb1.panelText(2), ".00 ml    0 hrs");
 }

@@ -10,8 +10,8 @@
 #include "import/projectsample.h"
 #include "import/projectwriter.h"
 #include "platform/fault_testing.h"
-#include "render/redraw.h"
 #include "render/reload.h"
+#include "window/redrawrequest.h"
 
 namespace render {
 namespace {
@@ -244,13 +244,13 @@ TEST_F(ReloadTest, TheDrawingOfARefusedFileShowsOneMessage) {
     // The sample names two empty-tag markers but loads one: the entry without a marker is
     // passed over, silently.
     writeProject(osmimport::sampleProject());
-    redraw(map());
+    core::redrawMap(map());
     ASSERT_EQ(dialogs().shown().size(), 0u);
     const ProjectData before = model();
     const std::string good = projectFileBytes(osmimport::sampleProject(), '"');
     basic::writeFileWhole(map().g.parsedPath, good.substr(0, good.size() / 2));
     dialogs().scriptMsgBox(platform::msgbox::Ok);
-    redraw(map());
+    core::redrawMap(map());
     ASSERT_EQ(dialogs().shown().size(), 1u);
     EXPECT_EQ(dialogs().shown()[0].text, "Input past end of file");
     // The passes write back into the model (way widths and colours, POI tips, marker counts),
@@ -270,10 +270,10 @@ TEST_F(ReloadTest, RepeatedFailedDrawingsAddNoMarkers) {
     ProjectData d = osmimport::sampleProject();
     writeProject(d);
     map().g.viewZoom = 2;
-    redraw(map());
+    core::redrawMap(map());
     map().g.settings.poiMode = 1; // the pub's icon shown
     map().d.catShown[1] = basic::vbTrue;
-    redraw(map());
+    core::redrawMap(map());
     const auto loaded = [&] {
         const core::Markers& m = map().markers;
         std::vector<int> counts;
@@ -290,7 +290,7 @@ TEST_F(ReloadTest, RepeatedFailedDrawingsAddNoMarkers) {
     dialogs().scriptMsgBox(platform::msgbox::Ok); // one message for the damaged file, not one a drawing
     for (int k = 1; k <= 3; ++k) {
         map().g.viewOffX += 50; // a pan asks for the drawing again
-        redraw(map());
+        core::redrawMap(map());
         ASSERT_EQ(dialogs().shown().size(), 1u);
         EXPECT_EQ(loaded(), before) << k;
         EXPECT_EQ(map().view.p1.image(), picture) << k;
