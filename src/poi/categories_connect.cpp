@@ -2,7 +2,7 @@
 
 #include "poi/bubble.h"
 #include "poi/categories.h"
-#include "poi/navigation.h"
+#include "poi/problemgoto.h"
 #include "window/mapwindow.h"
 
 namespace poi {

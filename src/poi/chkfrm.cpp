@@ -1,6 +1,6 @@
 #include "poi/chkfrm.h"
 
-#include "poi/problempanel.h"
+#include "poi/problemlistopen.h"
 #include "window/mapwindow.h"
 
 namespace poi {

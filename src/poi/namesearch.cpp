@@ -11,7 +11,7 @@
 #include "poi/categorysearch.h"
 #include "poi/namesearch_reload.h"
 #include "poi/namesearch_text.h"
-#include "poi/navigation.h"
+#include "poi/problemgoto.h"
 #include "poi/searcharrows.h"
 #include "render/snap.h"
 #include "window/layout.h"

@@ -5,7 +5,7 @@
 #include "basic/text.h"
 #include "platform/dialogs.h"
 #include "poi/categories.h"
-#include "poi/problempanel.h"
+#include "poi/problemlistopen.h"
 #include "window/mapwindow.h"
 
 #include <initializer_list>

@@ -1,7 +1,7 @@
 #pragma once
 // Placing the search arrows `pointr`: one arrow per hit, loaded as the next element after
 // pointrCount, its tip (the lower left of the picture) on the hit. The arrows are one store
-// shared with the problem navigation; removing them is `Command3_Click` (poi/navigation.h).
+// shared with the problem navigation; removing them is `Command3_Click` (poi/problemgoto.h).
 
 #include <string_view>
 

@@ -3,7 +3,7 @@
 #include "platform/hourglass.h"
 #include "poi/categorysearch.h"
 #include "poi/namesearch.h"
-#include "poi/navigation.h"
+#include "poi/problemgoto.h"
 #include "window/mapwindow.h"
 
 namespace poi {

@@ -1,8 +1,7 @@
-#include "window/mapwindow.h"
-
-#include "poi/navigation.h"
 #include "poi/problemadvice.h"
-#include "poi/problempanel.h"
+#include "poi/problemgoto.h"
+#include "poi/problemlistopen.h"
+#include "window/mapwindow.h"
 
 namespace poi {
 

@@ -1,4 +1,4 @@
-#include "poi/problempanel.h"
+#include "poi/problemlistopen.h"
 
 #include "basic/text.h"
 #include "poi/bubble.h"

@@ -2,9 +2,9 @@
 // list again.
 
 #include "core/window_fixture.h"
-#include "poi/navigation.h"
 #include "poi/problemadvice.h"
-#include "poi/problempanel.h"
+#include "poi/problemgoto.h"
+#include "poi/problemlistopen.h"
 
 #include <QAbstractItemView>
 

@@ -2,8 +2,8 @@
 // to the picture point (4200, 3300).
 
 #include "core/window_fixture.h"
-#include "poi/navigation.h"
-#include "poi/problempanel.h"
+#include "poi/problemgoto.h"
+#include "poi/problemlistopen.h"
 
 namespace poi::testing {
 namespace {

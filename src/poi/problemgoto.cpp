@@ -1,4 +1,4 @@
-#include "poi/navigation.h"
+#include "poi/problemgoto.h"
 
 #include "basic/text.h"
 #include "basic/val.h"

@@ -1,5 +1,3 @@
-#include "window/mapwindow.h"
-
 #include "core/editmenu.h"
 #include "core/filemenu.h"
 #include "core/keys.h"
@@ -13,7 +11,7 @@
 #include "platform/control_dispatch.h"
 #include "platform/dialogs.h"
 #include "poi/categories_connect.h"
-#include "poi/problempanel.h"
+#include "poi/problemlistopen.h"
 #include "poi/searches_connect.h"
 #include "prefs/helplinks.h"
 #include "render/displayoptions.h"
@@ -24,6 +22,7 @@
 #include "routes/routelayer.h"
 #include "routes/webmap.h"
 #include "window/legend.h"
+#include "window/mapwindow.h"
 #include "window/redrawrequest.h"
 
 #include <QApplication>
