@@ -10,10 +10,10 @@
 #include "import/loadbinary.h"
 #include "platform/dialogs.h"
 #include "platform/hourglass.h"
-#include "poi/chkfrm.h"
+#include "poi/reopenproblemlist.h"
 #include "poi/unloadpois.h"
-#include "prefs/infor.h"
-#include "prefs/updat.h"
+#include "prefs/aboutbox.h"
+#include "prefs/updatedialog.h"
 #include "window/mapwindow.h"
 #include "window/redrawrequest.h"
 #include "window/resume.h"
@@ -119,7 +119,7 @@ void openFile(MapWindow& map, int index) {
         resumeNextWithMessage([&] { redrawMap(map); });
         resumeNextWithMessage([&] { map.view.p1.setEnabled(true); });
     }
-    resumeNextWithMessage([&] { poi::chkfrm(map); });
+    resumeNextWithMessage([&] { poi::reopenProblemList(map); });
     platform::hourglassOff();
 }
 
@@ -183,10 +183,10 @@ void mf_Click(MapWindow& map, int index) {
         saveRoute(map);
         return;
     case kAbout:
-        showModally<prefs::Infor>();
+        showModally<prefs::AboutBox>();
         return;
     case kCheckForUpdate:
-        showModally<prefs::Updat>();
+        showModally<prefs::UpdateDialog>();
         return;
     case kPrint:
         printScreen(map);

@@ -1,7 +1,5 @@
 #include "core/startup.h"
 
-#include "window/caption.h"
-
 #include "basic/colour.h"
 #include "basic/numtext.h"
 #include "core/progress.h"
@@ -11,6 +9,7 @@
 #include "poi/countpanel.h"
 #include "prefs/settingsfile.h"
 #include "routes/gpxmenu.h"
+#include "window/caption.h"
 #include "window/layout.h"
 #include "window/legend.h"
 #include "window/mapwindow.h"
@@ -139,7 +138,7 @@ void Form_Load(MapWindow& map) {
     resumeNext([&] {
         if (QFileInfo(QString::fromStdString(g.settingsPath)).isFile()) prefs::procload(map, g.settingsPath);
     });
-    resumeNext([&] { fram2(map, true); });
+    resumeNext([&] { showLegendPanel(map, true); });
     resumeNext([&] { map.strips.ex[3].zorder(0); });
     for (std::string& font : g.settings.fontNames) {
         if (font.size() < kShortFontName) font = "Arial";

@@ -82,7 +82,7 @@ void showicons(core::MapWindow& map, int mode) {
     platform::hourglassOff();
 }
 
-void icshw(core::MapWindow& map, int c) {
+void toggleCategory(core::MapWindow& map, int c) {
     using core::resumeNextWithMessage;
     if (mapBusy(map)) return;
     bool refused = false;

@@ -1,6 +1,6 @@
 #pragma once
 // The shown flags of the POI categories and the looks of their cells in the legend strip.
-// `showicons` repaints every cell for "all shown" or "hidden until chosen"; `icshw` toggles one
+// `showicons` repaints every cell for "all shown" or "hidden until chosen"; `toggleCategory` toggles one
 // category from its button; the "Show"/"Hide" labels and the View menu switch between the two.
 //
 // Categories follow the legend cells: 0 places of worship, 1 pubs, 2 phone boxes, 3 post boxes,
@@ -42,7 +42,7 @@ void showicons(core::MapWindow& map, int mode);
 // digits of its unnamed markers, then the map is drawn again behind the still copy. Refused
 // without any change while the program is busy or when the category's count reads 0. A failing
 // step shows its fault and the toggle goes on.
-void icshw(core::MapWindow& map, int c);
+void toggleCategory(core::MapWindow& map, int c); // the system's name: icshw
 
 // The "Show" (1) and "Hide" (0) labels: poiMode becomes `index`, the cells are repainted for it
 // and the map drawn again; a second "Hide" in a row does nothing.

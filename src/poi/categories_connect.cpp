@@ -61,7 +61,7 @@ void pressed(core::MapWindow& map, Array& array, int index, int category, int bu
     if (bubbleFrom != kNoBubble && index >= bubbleFrom)
         bubl(map, array[index]);
     else if (index < 2 && category != kNoCategory)
-        icshw(map, category);
+        toggleCategory(map, category);
 }
 
 } // namespace
@@ -81,7 +81,7 @@ void connectCategoryHandlers(core::MapWindow& map) {
     bus.onMouseDown = [&map, &bus](int index, int, int, double, double) {
         pressed(map, bus, index, kBusCategory, 2);
     };
-    map.legendStrip.Image1.onClick = [&map] { icshw(map, kAddressCategory); };
+    map.legendStrip.Image1.onClick = [&map] { toggleCategory(map, kAddressCategory); };
     map.legendStrip.Label13.onMouseDown = [&map](int index, int, int, double, double) {
         Label13_MouseDown(map, index);
     };

@@ -63,7 +63,7 @@ void selectcombo(core::MapWindow& map) {
     const CategoryChoice choice = categoryChoice(panel.Combo1.listIndex());
     if (choice.category != kNoCategory) {
         map.d.catShown[static_cast<size_t>(choice.category)] = basic::vbFalse;
-        icshw(map, choice.category);
+        toggleCategory(map, choice.category);
     }
     srchpois(map, text, choice.codes, core::kCategorySearch, true);
 }

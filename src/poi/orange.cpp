@@ -80,7 +80,7 @@ void changeorang(core::MapWindow& map, int c) {
     }
 }
 
-std::string ora(std::string_view tag) {
+std::string markerPosition(std::string_view tag) {
     const size_t dollar = tag.find('$');
     if (dollar == std::string_view::npos) return {};
     const std::string_view t = tag.substr(0, dollar);
@@ -116,7 +116,7 @@ void setorange(core::MapWindow& map) {
             platform::ImageControl& icon = icons[static_cast<int>(k)];
             if (row.visibleFrom != kNoFlag)
                 icon.setVisible(d.catShown[static_cast<size_t>(row.visibleFrom)] != basic::vbFalse);
-            list += ora(icon.tag());
+            list += markerPosition(icon.tag());
         }
     }
 }

@@ -37,7 +37,7 @@ void changeorang(core::MapWindow& map, int c);
 // The marker position a map icon's Tag carries, followed by "#", or the empty text: the text
 // before the first "$" when it starts with a number other than 0, else the run of digits that
 // ends it (as in "Name7$..."), when that run is above 0.
-std::string ora(std::string_view tag);
+std::string markerPosition(std::string_view tag); // the system's name: ora
 
 // Rebuilds the lists from the icons loaded on the map (and sets the visibility of the icons of
 // touristic, shop, supermarket, historic, pharmacy, cafe, bank and station markers from their

@@ -82,7 +82,7 @@ void List4_DblClick(MapWindow& map) {
     g.viewZoom = target.zoom;
     if (has(key, "#") && has(entry, "Platf")) {
         map.d.catShown[kStationCategory] = basic::vbFalse;
-        icshw(map, kStationCategory);
+        toggleCategory(map, kStationCategory);
     }
     oneArrowAt(map, target.node);
     const auto node = static_cast<size_t>(target.node);

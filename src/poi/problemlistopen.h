@@ -1,7 +1,7 @@
 #pragma once
 // The problem list panel `frame4`: each problem button opens it with one list of the loaded
 // file, its title in Label8 and an explanation in Label11, and records the list in `listKind`
-// so that the panel shows the same kind of list after the next file load (chkfrm).
+// so that the panel shows the same kind of list after the next file load (reopenProblemList).
 
 #include "basic/numbers.h"
 

@@ -110,7 +110,7 @@ void placezoom(MapWindow& map) {
     }
 }
 
-void fram2(MapWindow& map, bool show) {
+void showLegendPanel(MapWindow& map, bool show) {
     platform::Frame& legend = map.legendPanel.Frame2;
     Viewport& v = map.view;
     if (show) legend.zorder(0);

@@ -1,6 +1,6 @@
 #pragma once
 // The window layout, computed from the screen's size and the status bar's top edge S, never
-// from the window's size: setpanels places every panel, placezoom the zoom buttons, fram2 shows
+// from the window's size: setpanels places every panel, placezoom the zoom buttons, showLegendPanel shows
 // or hides the legend panel, frame4tp keeps the problem panel above the status bar, zor brings a
 // panel to the front. A property that refuses its value (a negative size on a screen too small
 // for the layout) ends the operation there with its fault.
@@ -48,7 +48,7 @@ inline constexpr std::array<std::string_view, 28> kPoiCategories = {
 
 void setpanels(MapWindow& map);
 void placezoom(MapWindow& map);
-void fram2(MapWindow& map, bool show);
+void showLegendPanel(MapWindow& map, bool show); // the system's name: fram2
 // offset: the top of the pressed problem button within the left strip.
 void frame4tp(MapWindow& map, double offset);
 void zor(platform::Control& panel);

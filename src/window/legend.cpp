@@ -38,11 +38,11 @@ void ex_MouseDown(MapWindow& map, int index) {
         ex[0].zorder(0);
         break;
     case 2:
-        fram2(map, true);
+        showLegendPanel(map, true);
         ex[3].zorder(0);
         break;
     case 3:
-        fram2(map, false);
+        showLegendPanel(map, false);
         ex[2].zorder(0);
         break;
     default:

@@ -93,7 +93,7 @@ TEST_F(WindowRenderTest, LegendCellsShowTheirLookAroundTheIcons) {
     numb[2].setCaption("0"); // cell 1, pubs: empty
     numb[3].setCaption("2"); // cell 2, phone boxes: hidden again below
     poi::showicons(map, 1);
-    poi::icshw(map, 2);
+    poi::toggleCategory(map, 2);
     QApplication::processEvents();
     const QImage shot = map.form.window()->grab().toImage();
     auto count = [&](int cell, QRgb colour) { // the pixels of a colour inside a cell's square

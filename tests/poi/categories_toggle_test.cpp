@@ -32,11 +32,11 @@ TEST_F(ToggleTest, IcshwShowsThenHidesACategory) {
     auto& cell = map.legendStrip.Shape9[1];
     map.d.catShown[1] = basic::vbFalse;
     map.d.poiReplot = true;
-    icshw(map, 1);
+    toggleCategory(map, 1);
     EXPECT_EQ(map.d.catShown[1], basic::vbTrue);
     EXPECT_TRUE(hasLook(cell, kOn));
     EXPECT_FALSE(map.d.poiReplot);
-    icshw(map, 1);
+    toggleCategory(map, 1);
     EXPECT_EQ(map.d.catShown[1], basic::vbFalse);
     EXPECT_TRUE(hasLook(cell, kPaleAfterToggle));
     EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
@@ -57,7 +57,7 @@ TEST_F(ToggleTest, IcshwRefusesAnEmptyCategoryOrABusyProgram) {
         map.d.mapLoading = c.loading;
         map.d.drawBusy = c.drawing;
         paint(map.legendStrip.Shape9[c.category], kUntouched);
-        icshw(map, c.category);
+        toggleCategory(map, c.category);
         EXPECT_EQ(map.d.catShown[c.category], basic::vbFalse) << c.what;
         EXPECT_TRUE(map.d.poiReplot) << c.what;
         EXPECT_TRUE(hasLook(map.legendStrip.Shape9[c.category], kUntouched)) << c.what;
@@ -71,7 +71,7 @@ TEST_F(ToggleTest, IcshwFlipsTheOrangeDigitsOfTheCategory) {
     setorange(map);
     map.d.noNameFlags = "000";
     map.d.catShown[19] = basic::vbFalse;
-    icshw(map, 19);
+    toggleCategory(map, 19);
     EXPECT_EQ(map.d.noNameFlags, "010");
 }
 

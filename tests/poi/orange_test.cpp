@@ -61,7 +61,7 @@ TEST(OraTest, ThePositionATagCarries) {
         {"-4$x", "-4#"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ora(c.tag), c.position) << c.tag;
+        EXPECT_EQ(markerPosition(c.tag), c.position) << c.tag;
 }
 
 class OrangeTest : public WindowTest {

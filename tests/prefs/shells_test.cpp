@@ -1,8 +1,8 @@
-#include "window/webaddresses.h"
-#include "prefs/infor.h"
-#include "prefs/updat.h"
+#include "prefs/aboutbox.h"
 #include "prefs/updatecheck.h"
+#include "prefs/updatedialog.h"
 #include "support/cannedserver.h"
+#include "window/webaddresses.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -23,8 +23,8 @@ TEST(ShellsTest, EachShowsModallyWithItsCaptionUntilClosed) {
     server.answer("/version.txt", testsupport::response("200 OK", "1.971"));
     setUpdateSource(server.url("/version.txt"), 5000);
     ShellCase cases[] = {
-        {std::make_unique<Infor>(), "Infor", "Information"},
-        {std::make_unique<Updat>(), "updat", "Updates"},
+        {std::make_unique<AboutBox>(), "Infor", "Information"},
+        {std::make_unique<UpdateDialog>(), "updat", "Updates"},
     };
     for (auto& c : cases) {
         platform::Form& form = *c.form;

@@ -106,11 +106,11 @@ TEST_F(LayoutTest, HidingTheLegendPanelStillFitsTheScrollBarsToTheViewport) {
     MapWindow& map = load();
     map.view.hs.setWidth(100);
     map.view.VS.setLeft(5);
-    fram2(map, false);
+    showLegendPanel(map, false);
     EXPECT_FALSE(map.legendPanel.Frame2.visible());
     EXPECT_EQ(map.view.hs.width(), 18435);
     EXPECT_EQ(map.view.VS.left(), 18435 - 315);
-    fram2(map, true);
+    showLegendPanel(map, true);
     EXPECT_TRUE(map.legendPanel.Frame2.visible());
 }
 

@@ -9,9 +9,10 @@
 
 namespace prefs {
 
-class Infor : public platform::Form {
+// the system's name: Infor
+class AboutBox : public platform::Form {
 public:
-    Infor();
+    AboutBox();
 
     platform::ImageControl Picture1;
     platform::LabelControl Label1;

@@ -15,9 +15,10 @@ namespace prefs {
 inline constexpr std::int32_t kLinkColour = 0xFF0000;      // RGB(0,0,255)
 inline constexpr std::int32_t kLinkHoverColour = 0xFF00FF; // RGB(255,0,255)
 
-class Updat : public platform::Form {
+// the system's name: updat
+class UpdateDialog : public platform::Form {
 public:
-    Updat();
+    UpdateDialog();
 
     platform::LabelControl Label2;
     platform::LabelControl Label1;

@@ -11,6 +11,6 @@ class MapWindow;
 namespace poi {
 
 // Opens the list `listKind` names again; nothing for 0, 6 or a value outside 1..9.
-void chkfrm(core::MapWindow& map);
+void reopenProblemList(core::MapWindow& map); // the system's name: chkfrm
 
 } // namespace poi

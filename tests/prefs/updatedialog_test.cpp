@@ -1,13 +1,13 @@
 // The update dialog against a server of the test on 127.0.0.1, and the about box.
 #include "platform/container.h"
 #include "platform/dialogs_scripted.h"
-#include "prefs/infor.h"
-#include "prefs/updat.h"
-#include "window/webaddresses.h"
+#include "prefs/aboutbox.h"
 #include "prefs/updatecheck.h"
+#include "prefs/updatedialog.h"
 #include "support/cannedserver.h"
 #include "support/desktoprecording.h"
 #include "support/showntexts.h"
+#include "window/webaddresses.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -34,7 +34,7 @@ protected:
     // The result line of a dialog loaded against `url`.
     std::string resultFor(const std::string& url, int limitMs = 5000) {
         setUpdateSource(url, limitMs);
-        Updat dialog;
+        UpdateDialog dialog;
         dialog.load();
         EXPECT_EQ(dialog.Label1.caption(), "Click here to check website");
         return dialog.Label2.caption();
@@ -57,8 +57,8 @@ TEST_F(UpdatTest, TheFirstLinesLeadingNumberAgainstTheVersion) {
         {"1.97", "Current Version:1.971"},
         {"2.0 beta\r\n", "An Update is available."},
         {"", "Current Version:1.971"},
-        {"1.970\r\n9.999", "Current Version:1.971"}, // only the first line counts
-        {"version 2", "Current Version:1.971"},       // no leading number
+        {"1.970\r\n9.999", "Current Version:1.971"},                         // only the first line counts
+        {"version 2", "Current Version:1.971"},                              // no leading number
         {QByteArray::fromStdString(blanksFirst), "An Update is available."}, // read whole, in order
     };
     CannedServer server;
@@ -88,7 +88,7 @@ TEST_F(UpdatTest, TheLinksHandOverTheirPagesAndCloseTheDialog) {
     CannedServer server;
     server.answer("/version.txt", response("200 OK", "1.971"));
     setUpdateSource(server.url("/version.txt"), 5000);
-    Updat dialog;
+    UpdateDialog dialog;
     dialog.load();
     EXPECT_EQ(dialog.Label1.foreColor(), kLinkColour);
     platform::raiseMouse(dialog.Label1, platform::MouseAction::Move, 0, 0, 10, 10);
@@ -101,12 +101,12 @@ TEST_F(UpdatTest, TheLinksHandOverTheirPagesAndCloseTheDialog) {
     dialog.load();
     platform::raiseMouse(dialog.Label1, platform::MouseAction::Down, platform::kLeftButton, 0, 10, 10);
     EXPECT_FALSE(dialog.loaded());
-    EXPECT_EQ(desktop_.targets(),
-              (std::vector<std::string>{std::string(core::web::kDownloadPage), std::string(core::web::kWebPage)}));
+    EXPECT_EQ(desktop_.targets(), (std::vector<std::string>{std::string(core::web::kDownloadPage),
+                                                            std::string(core::web::kWebPage)}));
 }
 
 TEST(InforTest, EachOpeningShowsTheVersionAndOkCloses) {
-    Infor about;
+    AboutBox about;
     for (int opening = 0; opening < 2; ++opening) {
         about.load();
         about.onActivate();

@@ -1,8 +1,8 @@
-#include "prefs/infor.h"
+#include "prefs/aboutbox.h"
 
 #include "basic/numtext.h"
-#include "window/global.h"
 #include "platform/artwork.h"
+#include "window/global.h"
 
 namespace prefs {
 namespace {
@@ -11,7 +11,7 @@ constexpr const char* kMakerLine = "  Varnoke developers, for OpenStreetMap mapp
 
 } // namespace
 
-Infor::Infor()
+AboutBox::AboutBox()
     : platform::Form("Infor"), Picture1(*this, "Picture1"), Label1(*this, "Label1"), Label6(*this, "Label6"),
       Label10(*this, "Label10"), Command1(*this, "Command1") {
     setCaption("Information");

@@ -1,18 +1,18 @@
-#include "prefs/updat.h"
+#include "prefs/updatedialog.h"
 
 #include "basic/numtext.h"
-#include "window/global.h"
-#include "window/webaddresses.h"
 #include "platform/desktop.h"
 #include "platform/events.h"
 #include "platform/hourglass.h"
 #include "prefs/updatecheck.h"
+#include "window/global.h"
+#include "window/webaddresses.h"
 
 #include <string>
 
 namespace prefs {
 
-Updat::Updat()
+UpdateDialog::UpdateDialog()
     : platform::Form("updat"), Label2(*this, "Label2"), Label1(*this, "Label1"), Command1(*this, "Command1"),
       Command2(*this, "Command2") {
     setCaption("Updates");
@@ -36,7 +36,7 @@ Updat::Updat()
     Command2.onClick = [this] { unload(); };
 }
 
-void Updat::fetchResult() {
+void UpdateDialog::fetchResult() {
     platform::hourglassOn();
     if (CheckForUpdate(core::kProgVersion))
         Label2.setCaption("An Update is available.");
@@ -46,10 +46,11 @@ void Updat::fetchResult() {
     platform::hourglassOff();
 }
 
-void Updat::openPage(std::string_view address) {
+void UpdateDialog::openPage(std::string_view address) {
     platform::hourglassOn();
     platform::desktop().open(std::string(address));
-    for (int i = 0; i < 3; ++i) platform::doEvents();
+    for (int i = 0; i < 3; ++i)
+        platform::doEvents();
     platform::hourglassOff();
     unload();
 }

@@ -1,7 +1,7 @@
 // Re-opening the problem list that was open, for the newly opened file.
 
 #include "core/window_fixture.h"
-#include "poi/chkfrm.h"
+#include "poi/reopenproblemlist.h"
 
 namespace poi::testing {
 namespace {
@@ -23,7 +23,7 @@ TEST_F(WindowTest, ChkfrmOpensTheRecordedKindAgain) {
     for (const auto& [kind, title] : kinds) {
         map.d.listKind = kind;
         map.problems.Label8.setCaption("");
-        chkfrm(map);
+        reopenProblemList(map);
         EXPECT_EQ(map.problems.Label8.caption(), title) << kind;
         EXPECT_EQ(map.d.listKind, kind);
     }
@@ -34,7 +34,7 @@ TEST_F(WindowTest, ChkfrmOpensNothingForOtherKinds) {
     for (basic::Integer kind : {0, 6, 10, -1, 32767}) {
         map.d.listKind = kind;
         map.problems.Label8.setCaption("none");
-        chkfrm(map);
+        reopenProblemList(map);
         EXPECT_EQ(map.problems.Label8.caption(), "none") << kind;
         EXPECT_FALSE(map.problems.frame4.visible()) << kind;
     }

@@ -1,4 +1,4 @@
-#include "poi/chkfrm.h"
+#include "poi/reopenproblemlist.h"
 
 #include "poi/problemlistopen.h"
 #include "window/mapwindow.h"
@@ -11,7 +11,7 @@ constexpr int kNeverSet = 6;
 
 } // namespace
 
-void chkfrm(core::MapWindow& map) {
+void reopenProblemList(core::MapWindow& map) {
     const int kind = map.d.listKind;
     if (kind < 1 || kind > kHighestKind || kind == kNeverSet) return;
     openProblemList(map, static_cast<ProblemList>(kind));
