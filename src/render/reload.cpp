@@ -3,6 +3,7 @@
 #include "basic/numtext.h"
 #include "render/unloading.h"
 #include "window/mapwindow.h"
+#include "window/markertable.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -72,16 +73,15 @@ void loadLabels(core::Markers& m, const std::vector<osmimport::LabelRecord>& lab
 void hideErrors(core::MapWindow& map) {
     core::MapData& d = map.d;
     core::Markers& m = map.markers;
-    m.quest.unloadLoaded(2, d.questCount);
-    m.chain.unloadLoaded(2, d.chainCount);
-    m.quot.unloadLoaded(2, d.quotCount);
-    m.shape1.unloadLoaded(2, d.shape1Count);
-    d.questCount = 0;
-    d.quotCount = 0;
-    d.chainCount = 0;
+    using core::MarkerKind;
+    core::unloadMarkers(
+        m, d, [](MarkerKind k) { return k == MarkerKind::Problem || k == MarkerKind::FileProblem; });
+    // The file's problem lists count 0 then: no list at all.
+    core::forEachMarkerArray(m, d, [](auto&, auto& counter, int, MarkerKind kind) {
+        if (kind == MarkerKind::FileProblem) counter = 0;
+    });
     d.noNameList.clear();
     d.quotList.clear();
-    d.shape1Count = 1;
 }
 
 void showCountCaptions(core::MapWindow& map) {

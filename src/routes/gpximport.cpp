@@ -9,6 +9,7 @@
 #include "routes/drawingmode.h"
 #include "routes/gpxdisplay.h"
 #include "window/mapwindow.h"
+#include "window/markertable.h"
 
 #include <algorithm>
 #include <optional>
@@ -19,13 +20,7 @@ namespace {
 
 // The waypoint markers, track-point shapes and track lines of the last import.
 void unloadGpxMarkers(core::MapWindow& map) {
-    core::Markers& m = map.markers;
-    core::MapData& d = map.d;
-    m.gps.unloadLoaded(1, d.gpsCount);
-    m.gpt.unloadLoaded(1, d.gptCount);
-    m.Lin2.unloadLoaded(1, d.gptCount);
-    d.gpsCount = 0;
-    d.gptCount = 0;
+    core::unloadMarkers(map.markers, map.d, core::MarkerKind::Gpx);
 }
 
 // The whole file, or nullopt after its error was shown.

@@ -4,6 +4,7 @@
 #include "render/snap.h"
 #include "routes/drawingmode.h"
 #include "window/mapwindow.h"
+#include "window/markertable.h"
 
 namespace routes {
 namespace {
@@ -21,11 +22,7 @@ void clearGpx(core::MapWindow& map) {
     core::MapData& d = map.d;
     core::Markers& m = map.markers;
     map.menus.mgpx.setEnabled(false);
-    m.gps.unloadLoaded(1, d.gpsCount);
-    d.gpsCount = 0;
-    m.gpt.unloadLoaded(1, d.gptCount);
-    m.Lin2.unloadLoaded(1, d.gptCount);
-    d.gptCount = 0;
+    core::unloadMarkers(m, d, core::MarkerKind::Gpx);
     m.plt[0].setVisible(false);
     d.gpxCount = 0;
 }
