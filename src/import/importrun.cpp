@@ -15,7 +15,7 @@ OsmImport::OsmImport(std::string osmText, const ImportSettings& settings, Import
 namespace {
 
 // The node loop gives back the text it has passed in steps of this many bytes.
-constexpr std::size_t kReleaseStep = std::size_t{4} << 20;
+constexpr std::size_t kReleaseStep = std::size_t{1} << 20;
 
 } // namespace
 
