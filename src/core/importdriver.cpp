@@ -1,7 +1,6 @@
 #include "core/importdriver.h"
 
 #include "basic/colour.h"
-#include "basic/fault.h"
 #include "core/progress.h"
 #include "core/startup.h"
 #include "import/filenames.h"
@@ -108,19 +107,15 @@ bool writeProjectFile(MapWindow& map, char quote) {
     Global& g = map.g;
     MapData& d = map.d;
     const std::string path = g.dataFolder + "/" + osmimport::ftrim(g.curFile) + ".vnk";
-    std::string bytes;
-    if (const auto failed = osmimport::saveProjectFile(path, d, quote, &bytes)) {
+    if (const auto failed = osmimport::saveProjectFile(path, d, quote)) {
         platform::dialogs().msgBox(*failed);
         return false;
     }
     g.parsedPath = path;
     g.fileVersion = d.fileVersion;
-    // The drawing takes the map from the bytes just written; bytes the reader refused would be
-    // read from the file again by the drawing, which then says why.
-    try {
-        d.parsedFile.fill(path, bytes);
-    } catch (const basic::RuntimeFault&) {
-    }
+    // The drawing takes the map from the file just written, parsed once and kept: the import's
+    // own records go now, so that the map is not held twice while the file is parsed.
+    d.dropRecords();
     d.fixmeList = osmimport::swap(d.fixmeList, osmimport::kEscape);
     return true;
 }
@@ -138,6 +133,9 @@ std::optional<ImportOutcome> importText(MapWindow& map, std::string osmText, con
     const platform::PictureBox& p1 = map.view.p1;
     const osmimport::ImportSettings settings{map.g.progVersion, map.d.fileSizeMB, p1.scaleWidth(),
                                              p1.scaleHeight(), p1.backColor()};
+    // The previous file's parsed copy goes: should the import fail, the drawing reads that file
+    // again.
+    map.d.parsedFile.forget();
     osmimport::ImportResult result = osmimport::importOsm(std::move(osmText), settings, listener);
     // The data model holds what the import made, as far as it came.
     static_cast<osmimport::ProjectData&>(map.d) = std::move(result.data);

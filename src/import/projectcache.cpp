@@ -1,5 +1,6 @@
 #include "import/projectcache.h"
 
+#include "basic/pages.h"
 #include "basic/wholefile.h"
 #include "import/indexlist.h"
 #include "import/projectreader.h"
@@ -20,9 +21,17 @@ ParsedProjectFile::Stamp ParsedProjectFile::stampOf(const std::string& path) {
     return stamp;
 }
 
-void ParsedProjectFile::parse(const Stamp& stamp, std::string_view bytes) {
-    forget();
-    data_ = readProjectFile(bytes);
+void ParsedProjectFile::parse(const std::string& path, const Stamp& stamp) {
+    forget(); // before the file is read: the earlier copy and the new one are never held at once
+    std::string bytes = basic::readFileBytes(path);
+    // The bytes the reader has passed go back as the records made of them grow.
+    char* released = bytes.data();
+    data_ = readProjectFile(bytes, ProjectExtent::Whole, [&](const char* readTo) {
+        char* const to = bytes.data() + (readTo - bytes.data());
+        basic::releasePages(released, to);
+        released = to;
+    });
+    std::string().swap(bytes);
     indexWayNodes(data_);
     // A file changed while it was read has a new stamp by now: the next read parses it again.
     stamp_ = stamp;
@@ -33,16 +42,12 @@ const ProjectData& ParsedProjectFile::read(const std::string& path) {
     // Stamped before reading, so that a change during the read is never taken for the copy.
     const Stamp stamp = stampOf(path);
     if (kept_ && stamp == stamp_) return data_;
-    parse(stamp, basic::readFileBytes(path));
+    parse(path, stamp);
     return data_;
 }
 
 const ProjectData* ParsedProjectFile::unchanged(const std::string& path) const {
     return kept_ && stampOf(path) == stamp_ ? &data_ : nullptr;
-}
-
-void ParsedProjectFile::fill(const std::string& path, std::string_view bytes) {
-    parse(stampOf(path), bytes);
 }
 
 void ParsedProjectFile::forget() {

@@ -2,13 +2,14 @@
 // The project file parsed once: a drawing and a search take the map from memory for as long as
 // the file keeps the path, size, modification time and inode it was parsed at, so that a pan, a
 // zoom or a toggle no longer reads and parses the whole file again. The copy is always parsed
-// from the file's bytes (the import hands over the bytes it has just written), so what it holds
-// is exactly what reading the file gives: texts unescaped, numbers as the file rounds them.
+// from the file's bytes (after an import, from the file it has just written), so what it holds
+// is exactly what reading the file gives: texts unescaped, numbers as the file rounds them. The
+// earlier copy goes before a file is read, and the bytes go back as the reader passes them, so
+// that a large file is held about once while it is parsed.
 
 #include "import/projectdata.h"
 
 #include <string>
-#include <string_view>
 #include <sys/types.h>
 
 namespace osmimport {
@@ -23,10 +24,6 @@ public:
     // The kept copy while the file at path is unchanged; otherwise null, and nothing is read.
     const ProjectData* unchanged(const std::string& path) const;
 
-    // The import has just written `bytes` whole to path: they become the parsed copy. Bytes the
-    // reader refuses raise its fault, and nothing is kept.
-    void fill(const std::string& path, std::string_view bytes);
-
     // Nothing is kept any more.
     void forget();
 
@@ -40,7 +37,7 @@ private:
         bool operator==(const Stamp&) const = default;
     };
     static Stamp stampOf(const std::string& path);
-    void parse(const Stamp& stamp, std::string_view bytes);
+    void parse(const std::string& path, const Stamp& stamp);
 
     Stamp stamp_;
     bool kept_ = false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 namespace osmimport {
 
@@ -34,6 +35,42 @@ void ProjectData::sizeNodes(Long count) {
     create(nodeName, n);
     create(nodeUse, n);
     sizeLabelPoints(*this);
+}
+
+void ProjectData::dropRecords() {
+    ProjectData none;
+    none.sizeNodes(0);
+    none.sizeWays(0);
+    none.lab2Count = 0;
+    const auto take = [&](auto member) { std::swap(this->*member, none.*member); };
+    take(&ProjectData::nodeCount);
+    take(&ProjectData::nodeX);
+    take(&ProjectData::nodeY);
+    take(&ProjectData::nodeInfo);
+    take(&ProjectData::nodeName);
+    take(&ProjectData::nodeUse);
+    take(&ProjectData::wayCount);
+    take(&ProjectData::wayNodes);
+    take(&ProjectData::wayWidth);
+    take(&ProjectData::wayLineStyle);
+    take(&ProjectData::wayColour);
+    take(&ProjectData::wayExtraColour);
+    take(&ProjectData::wayLayer);
+    take(&ProjectData::wayLineStyleColour);
+    take(&ProjectData::wayNameAngle);
+    take(&ProjectData::wayNameNode);
+    take(&ProjectData::wayMaxSegment);
+    take(&ProjectData::wayName);
+    take(&ProjectData::wayUser);
+    take(&ProjectData::wayDate);
+    take(&ProjectData::wayLabelX);
+    take(&ProjectData::wayLabelY);
+    take(&ProjectData::wayFill);
+    take(&ProjectData::wayFillArg);
+    take(&ProjectData::lab2Count);
+    take(&ProjectData::labels);
+    take(&ProjectData::wayNodeStart);
+    take(&ProjectData::wayNodeIndex);
 }
 
 void ProjectData::sizeWays(Long count) {

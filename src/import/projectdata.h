@@ -126,6 +126,9 @@ struct ProjectData {
     // Sets wayCount and creates the way arrays for ways 1..count, empty or zero. Both create the
     // label point and area style arrays anew, for the larger of nodeCount and wayCount.
     void sizeWays(Long count);
+    // No node, way or label records any more, and their storage given back: what sizeNodes(0),
+    // sizeWays(0) and no labels leave. The header values and the trailer stay.
+    void dropRecords();
 
     bool operator==(const ProjectData&) const = default;
 };

@@ -72,13 +72,23 @@ double checkedColour(double colour) {
     return colour;
 }
 
+// The reader tells how far it has come in steps of this many bytes.
+constexpr std::ptrdiff_t kPassedStep = std::ptrdiff_t{1} << 20;
+
 class ItemReader {
 public:
-    explicit ItemReader(std::string_view bytes) : in_(bytes), capacity_(valuesIn(bytes)) {}
+    ItemReader(std::string_view bytes, const BytesPassed& passed)
+        : in_(bytes), capacity_(valuesIn(bytes)), passed_(passed), toldTo_(bytes.data()) {}
 
     std::string_view raw() {
         ++used_;
-        return in_.input();
+        const std::string_view value = in_.input();
+        // The value itself is still to be read; everything before it is done with.
+        if (passed_ && value.data() - toldTo_ >= kPassedStep) {
+            toldTo_ = value.data();
+            passed_(toldTo_);
+        }
+        return value;
     }
     std::string text() { return std::string(raw()); }
     std::string indexList() {
@@ -119,6 +129,8 @@ private:
     basic::LineReader in_;
     long long capacity_;
     long long used_ = 0;
+    const BytesPassed& passed_;
+    const char* toldTo_;
 };
 
 constexpr long long kHeaderValues = 17;
@@ -255,8 +267,8 @@ void readProblemTexts(ItemReader& in, ProjectData& d) {
 
 } // namespace
 
-ProjectData readProjectFile(std::string_view bytes, ProjectExtent extent) {
-    ItemReader in(bytes);
+ProjectData readProjectFile(std::string_view bytes, ProjectExtent extent, const BytesPassed& passed) {
+    ItemReader in(bytes, passed);
     in.expect(kHeaderValues);
     ProjectData d;
     readHeader(in, d, extent);

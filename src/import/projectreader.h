@@ -14,6 +14,7 @@
 
 #include "import/projectdata.h"
 
+#include <functional>
 #include <string_view>
 
 namespace osmimport {
@@ -23,6 +24,10 @@ enum class ProjectExtent {
     ThroughStreetNames, // what a name search needs: the rest is neither read nor checked
 };
 
-ProjectData readProjectFile(std::string_view bytes, ProjectExtent extent = ProjectExtent::Whole);
+// Told, now and then, how far the reader has come: it reads no byte before `readTo` again.
+using BytesPassed = std::function<void(const char* readTo)>;
+
+ProjectData readProjectFile(std::string_view bytes, ProjectExtent extent = ProjectExtent::Whole,
+                            const BytesPassed& passed = {});
 
 } // namespace osmimport

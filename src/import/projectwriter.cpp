@@ -253,18 +253,12 @@ std::string projectFileBytes(const ProjectData& d, char quote) {
     return bytes;
 }
 
-std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote,
-                                           std::string* written) {
+std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote) {
     try {
-        if (written) written->clear();
         basic::WholeFileWriter file(path);
-        writeProjectFile(data, quote, [&](std::string_view piece) {
-            file.append(piece);
-            if (written) written->append(piece);
-        });
+        writeProjectFile(data, quote, [&](std::string_view piece) { file.append(piece); });
         file.commit();
     } catch (const basic::RuntimeFault&) {
-        if (written) written->clear();
         return "Can't write '" + path + "'";
     }
     return std::nullopt;

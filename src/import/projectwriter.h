@@ -25,10 +25,7 @@ void writeProjectFile(const ProjectData& data, char quote, const std::function<v
 
 // Writes the project file whole or not at all, piece by piece. Returns the message "Can't write '" & path & "'"
 // when it could not be written; the file that was there stays as it was.
-// When written is given, *written takes the bytes as they go to the file (the whole file is then
-// held once more, for a reader that parses it next); it is empty when the file was not written.
-std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote,
-                                           std::string* written = nullptr);
+std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote);
 
 // The area list the file stores: the entries the label step put into areaList, then each of the
 // area lists of the classification that holds any way merged in with fntop (mode 2), in the

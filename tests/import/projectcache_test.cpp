@@ -1,5 +1,5 @@
 // The parsed project file kept in memory: taken while the file is unchanged, parsed again once
-// it changes, filled from the bytes an import wrote, and never kept when the reader refuses.
+// it changes, read whole however large, and never kept when the reader refuses.
 
 #include "basic/fault.h"
 #include "basic/wholefile.h"
@@ -64,17 +64,26 @@ TEST_F(ParsedProjectFileTest, AnUnchangedFileIsTakenFromMemoryAChangedOneIsParse
     EXPECT_EQ(cache_.read(path_).nodeName[1], "Red Bull");
 }
 
-TEST_F(ParsedProjectFileTest, TheImportFillsItFromTheBytesItWrote) {
-    std::string written;
-    ASSERT_EQ(saveProjectFile(path_, sampleProject(), '"', &written), std::nullopt);
-    cache_.fill(path_, written);
-    ProjectData other = sampleProject();
-    other.nodeName[1] = "Red Bull";
-    overwriteKeepingTheStamp(projectFileBytes(other, '"'));
-    EXPECT_EQ(cache_.read(path_).nodeName[1], "Red Lion");
-    EXPECT_EQ(written, projectFileBytes(sampleProject(), '"')); // every piece, in order
-    EXPECT_NE(saveProjectFile(folder_.string(), other, '"', &written), std::nullopt);
-    EXPECT_TRUE(written.empty()); // nothing written, nothing handed over
+TEST_F(ParsedProjectFileTest, AFileOfManyMegabytesReadsAsWhole) {
+    // The reader hands back the bytes it has passed, megabyte by megabyte: every record must
+    // still read as the file holds it, the last ones as the first.
+    ProjectData large = sampleProject();
+    const Long nodes = 20000;
+    large.sizeNodes(nodes);
+    for (Long i = 1; i <= nodes; ++i) {
+        large.nodeX[static_cast<std::size_t>(i)] = static_cast<Double>(i);
+        large.nodeInfo[static_cast<std::size_t>(i)] = "TAG" + std::string(300, 'a' + i % 26) + "#" + std::to_string(i);
+    }
+    large.otherNodesList = std::string(3 << 20, 'o');
+    basic::writeFileWhole(path_, projectFileBytes(large, '"'));
+    const ProjectData& read = cache_.read(path_);
+    ASSERT_EQ(read.nodeCount, nodes);
+    for (const Long i : {Long{1}, nodes / 2, nodes}) {
+        EXPECT_EQ(read.nodeX[static_cast<std::size_t>(i)], static_cast<Double>(i));
+        EXPECT_EQ(read.nodeInfo[static_cast<std::size_t>(i)], large.nodeInfo[static_cast<std::size_t>(i)]);
+    }
+    EXPECT_EQ(read.otherNodesList, large.otherNodesList);
+    EXPECT_EQ(read.countCaptions, large.countCaptions);
 }
 
 TEST_F(ParsedProjectFileTest, ARefusedFileRaisesAndIsNotKept) {
@@ -85,7 +94,6 @@ TEST_F(ParsedProjectFileTest, ARefusedFileRaisesAndIsNotKept) {
     EXPECT_THROW(cache_.read(path_), basic::RuntimeFault);
     EXPECT_THROW(cache_.read(path_), basic::RuntimeFault); // not the earlier copy either
     EXPECT_THROW(cache_.read((folder_ / "missing.vnk").string()), basic::RuntimeFault);
-    EXPECT_THROW(cache_.fill(path_, "no project"), basic::RuntimeFault);
 }
 
 } // namespace
