@@ -1,19 +1,36 @@
 #include "core/mapredraw.h"
 
+#include "import/projectdata.h"
 #include "poi/categories.h"
 #include "poi/countpanel.h"
 #include "render/redraw2.h"
+#include "render/reload.h"
+#include "render/unloading.h"
 #include "window/mapwindow.h"
+
+#include <utility>
 
 namespace core {
 
+bool reloadMap(MapWindow& map) {
+    const osmimport::ProjectData& file = render::readProject(map);
+    render::unload_(map, 0);
+    return render::takeProject(map, file);
+}
+
+void reloadSheet(MapWindow& map) {
+    osmimport::ProjectData file = render::readProject(map); // a copy: the sheet leaves items out
+    render::unload_(map, -1);
+    render::takeProjectForSheet(map, std::move(file));
+}
+
 void drawMap(MapWindow& map, const render::StepObserver& observer) {
     if (render::planningSheetShown(map)) {
-        render::redraw2(map, observer);
+        render::redraw2(map, [&] { reloadSheet(map); }, observer);
         return;
     }
     render::MapDrawing drawing(map, observer);
-    if (!drawing.reload()) return;
+    if (!drawing.reload([&] { return reloadMap(map); })) return;
     if (drawing.countsRead()) {
         drawing.run([&] {
             poi::showicons(map, map.g.settings.poiMode);

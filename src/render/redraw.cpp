@@ -11,7 +11,6 @@
 #include "render/problemmarkers.h"
 #include "render/projectfile.h"
 #include "render/redrawcalls.h"
-#include "render/reload.h"
 #include "render/streetnames.h"
 #include "render/waypass.h"
 #include "window/mapwindow.h"
@@ -88,7 +87,7 @@ bool planningSheetShown(const core::MapWindow& map) {
     return map.d.mapMode == kPlanningSheet;
 }
 
-bool MapDrawing::reload() {
+bool MapDrawing::reload(const std::function<bool()>& readBack) {
     core::MapWindow& map = map_;
     core::Global& g = map.g;
     map.view.bub.setVisible(false);
@@ -109,7 +108,7 @@ bool MapDrawing::reload() {
     errors_.run([&] { map.markers.lab2[0].setFontName(g.settings.fontNames[2]); });
     if (observer_) observer_("reload");
     errors_.run([&] {
-        countsRead_ = reloadProject(map);
+        countsRead_ = readBack();
         reloaded_ = true;
     });
     return true;

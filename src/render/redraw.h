@@ -34,9 +34,10 @@ public:
     // "Can't find '" & path & "'" when the project file is missing or its path holds "*"; in
     // these cases it gives false and the drawing ends here. Otherwise clears cancelRequested,
     // sets drawBusy, takes mouse input from p1, stops the wheel timer `tm2`, shows the hourglass
-    // and reads the project file back into the data model (reloadProject); a file that cannot
-    // be read shows its one message and leaves the data model as it was. Gives true.
-    bool reload();
+    // and runs `readBack`, the caller's reading of the project file into the data model, which
+    // gives whether it read the count captions; a fault it raises (a file that cannot be read)
+    // shows its one message and the drawing draws nothing. Gives true.
+    bool reload(const std::function<bool()>& readBack);
 
     // The reload read the file's count captions (reloadTrailer was set): the category cells
     // are to be painted for poiMode before the markers are placed.

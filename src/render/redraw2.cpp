@@ -8,7 +8,6 @@
 #include "render/pencodes.h"
 #include "render/projectfile.h"
 #include "render/redrawcalls.h"
-#include "render/reload.h"
 #include "render/sheetareas.h"
 #include "render/sheetways.h"
 #include "render/streetnames.h"
@@ -54,12 +53,13 @@ bool drawAgain(const platform::PictureBox& p1) {
     return left == right && left != basic::rgb(241, 238, 232);
 }
 
-void drawAll(core::MapWindow& map, DrawErrors& errors, const StepObserver& observer) {
+void drawAll(core::MapWindow& map, const std::function<void()>& readBack, DrawErrors& errors,
+             const StepObserver& observer) {
     core::Global& g = map.g;
     platform::PictureBox& p1 = map.view.p1;
     map.markers.lab2[0].setFontName(g.settings.fontNames[2]);
     if (observer) observer("reload");
-    reloadProjectForSheet(map);
+    readBack();
     core::barvis(map, true);
 
     DrawContext c(map, errors);
@@ -88,7 +88,7 @@ void finish(core::MapWindow& map) {
 
 } // namespace
 
-void redraw2(core::MapWindow& map, const StepObserver& observer) {
+void redraw2(core::MapWindow& map, const std::function<void()>& readBack, const StepObserver& observer) {
     core::Global& g = map.g;
     platform::PictureBox& p1 = map.view.p1;
     map.view.bub.setVisible(false);
@@ -115,7 +115,7 @@ void redraw2(core::MapWindow& map, const StepObserver& observer) {
     const std::string file = projectFileIdentity(g.parsedPath);
     DrawErrors errors(DrawErrors::OnFault::EndDrawing, g.faultShownFor == file);
     try {
-        errors.run([&] { drawAll(map, errors, observer); });
+        errors.run([&] { drawAll(map, readBack, errors, observer); });
     } catch (const DrawingEnded&) {
         // The fault has been shown (now or in an earlier drawing of the file); the window is
         // made usable below.

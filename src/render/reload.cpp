@@ -1,7 +1,6 @@
 #include "render/reload.h"
 
 #include "basic/numtext.h"
-#include "render/unloading.h"
 #include "window/mapwindow.h"
 #include "window/markertable.h"
 
@@ -92,15 +91,10 @@ void showCountCaptions(core::MapWindow& map) {
     d.nonnCount = unnamedMarkerCount(d.noNameList);
 }
 
-// The project file parsedPath names, from its parsed copy.
-const ProjectData& readProject(core::MapWindow& map) {
-    return map.d.parsedFile.read(map.g.parsedPath);
-}
-
 // The data model becomes the file's, all but the shop count: the file's is the import's count
 // of shops, while the one in memory counts the loaded shop markers.
 // A copy of the parsed file is assigned over the data model, whose arrays keep their storage.
-template <class File> void takeProject(core::MapWindow& map, File&& file) {
+template <class File> void assignProject(core::MapWindow& map, File&& file) {
     core::MapData& d = map.d;
     const Long shopCount = d.shopCount;
     static_cast<ProjectData&>(d) = std::forward<File>(file);
@@ -118,16 +112,17 @@ basic::Integer unnamedMarkerCount(std::string_view noNameList) {
     return static_cast<basic::Integer>(std::min<std::ptrdiff_t>(hashes, kHighestElement));
 }
 
-bool reloadProject(core::MapWindow& map) {
+const ProjectData& readProject(core::MapWindow& map) {
+    return map.d.parsedFile.read(map.g.parsedPath);
+}
+
+bool takeProject(core::MapWindow& map, const ProjectData& file) {
     core::Global& g = map.g;
     core::MapData& d = map.d;
-    const ProjectData& file = readProject(map);
-
-    unload_(map, 0);
     // Without the trailer, the data model keeps its own trailer items.
     ProjectData kept;
     if (!g.reloadTrailer) swapTrailer(kept, d);
-    takeProject(map, file);
+    assignProject(map, file);
     if (!g.reloadTrailer) swapTrailer(kept, d);
 
     if (g.viewZoom >= kUnnamedMarkerZoom)
@@ -143,11 +138,8 @@ bool reloadProject(core::MapWindow& map) {
     return countsRead;
 }
 
-void reloadProjectForSheet(core::MapWindow& map) {
+void takeProjectForSheet(core::MapWindow& map, ProjectData file) {
     core::MapData& d = map.d;
-    ProjectData file = readProject(map); // a copy: the sheet leaves items out
-
-    unload_(map, -1);
     // The sheet shows no problem markers: their lists go, their counters stay at rest.
     file.quotList.clear();
     file.questList.clear();
@@ -166,7 +158,7 @@ void reloadProjectForSheet(core::MapWindow& map) {
     std::swap(file.noteList, d.noteList);
     file.noteCount = d.noteCount;
     file.countCaptions = d.countCaptions;
-    takeProject(map, std::move(file));
+    assignProject(map, std::move(file));
     map.g.reloadTrailer = true;
 }
 

@@ -170,7 +170,7 @@ TEST_F(SheetTest, EveryWayOutLeavesTheWindowUsableAndTheNextSheetDraws) {
     auto attempt = [&](const std::string& parsedPath, const StepObserver& observer, std::size_t shown) {
         dialogs().scriptMsgBox(platform::msgbox::Ok);
         map().g.parsedPath = parsedPath;
-        redraw2(map(), observer);
+        core::drawMap(map(), observer);
         EXPECT_EQ(messages(), shown) << parsedPath;
         EXPECT_FALSE(map().d.drawBusy);
         EXPECT_TRUE(map().view.p1.enabled());

@@ -4,6 +4,7 @@
 
 #include "basic/numtext.h"
 #include "basic/wholefile.h"
+#include "core/mapredraw.h"
 #include "core/window_fixture.h"
 #include "import/indexlist.h"
 #include "import/projectreader.h"
@@ -81,7 +82,7 @@ private:
 
 TEST_F(ReloadTest, RestoresEveryItemOfTheFile) {
     writeProject(osmimport::sampleProject());
-    reloadProject(map());
+    core::reloadMap(map());
     EXPECT_TRUE(model() == fileContent());
     EXPECT_EQ(map().d.shopCount, 1); // the run-time marker counter, brought to rest
     EXPECT_EQ(map().g.fileVersion, 1.971f);
@@ -106,8 +107,8 @@ TEST_F(ReloadTest, RestoresEveryItemOfTheFile) {
 
 TEST_F(ReloadTest, ASecondReloadReplacesMarkersAndLabels) {
     writeProject(osmimport::sampleProject());
-    reloadProject(map());
-    reloadProject(map());
+    core::reloadMap(map());
+    core::reloadMap(map());
     EXPECT_EQ(shown(map()).labels.size(), 2u);
     EXPECT_EQ(shown(map()).x.size(), 2u);
 
@@ -117,7 +118,7 @@ TEST_F(ReloadTest, ASecondReloadReplacesMarkersAndLabels) {
     fewer.questCount = 1;
     fewer.questTexts.clear();
     writeProject(fewer);
-    reloadProject(map());
+    core::reloadMap(map());
     const Shown s = shown(map());
     EXPECT_EQ(s.labels, std::vector<std::string>{"Village Green"});
     EXPECT_EQ(s.x, std::vector<std::string>{"4100"});
@@ -133,7 +134,7 @@ TEST_F(ReloadTest, WithoutReloadTrailerTheProblemTextsInMemoryStay) {
     map().d.countCaptions[3] = 77;
     map().legendStrip.numb[3].setCaption("77");
     map().g.settings.poiMode = 1;
-    reloadProject(map());
+    core::reloadMap(map());
 
     EXPECT_EQ(model().fixmeList, "in memory");
     EXPECT_EQ(model().noteCount, 9);
@@ -166,7 +167,7 @@ TEST_F(ReloadTest, BelowZoom1Point2TheUnnamedFeaturesAreDropped) {
         SCOPED_TRACE(testing::Message() << c.zoom << (c.trailer ? " with trailer" : ""));
         map().g.viewZoom = c.zoom;
         map().g.reloadTrailer = c.trailer;
-        reloadProject(map());
+        core::reloadMap(map());
         EXPECT_EQ(model().noNameList, c.noNameList);
         EXPECT_EQ(map().d.nonnCount, c.nonnCount);
     }
@@ -175,7 +176,7 @@ TEST_F(ReloadTest, BelowZoom1Point2TheUnnamedFeaturesAreDropped) {
 TEST_F(ReloadTest, HideErrorsUnloadsTheProblemMarkers) {
     writeProject(osmimport::sampleProject());
     map().d.mapMode = 1;
-    reloadProject(map());
+    core::reloadMap(map());
     const Shown s = shown(map());
     EXPECT_TRUE(s.quest.empty());
     EXPECT_TRUE(s.quot.empty());
@@ -201,7 +202,7 @@ TEST(UnnamedMarkerCountTest, IsTheHighestIndexOfTheSplit) {
 // A catalogue of files the reader refuses: each changes nothing, in memory or on the map.
 TEST_F(ReloadTest, RefusedFilesChangeNothing) {
     writeProject(osmimport::sampleProject());
-    reloadProject(map());
+    core::reloadMap(map());
     const ProjectData before = model();
     const Shown shownBefore = shown(map());
     const std::string good = projectFileBytes(osmimport::sampleProject(), '"');
@@ -231,12 +232,12 @@ TEST_F(ReloadTest, RefusedFilesChangeNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         basic::writeFileWhole(map().g.parsedPath, c.bytes);
-        EXPECT_EQ(faultOf([&] { reloadProject(map()); }), c.fault);
+        EXPECT_EQ(faultOf([&] { core::reloadMap(map()); }), c.fault);
         EXPECT_TRUE(model() == before);
         EXPECT_EQ(shown(map()), shownBefore);
     }
     map().g.parsedPath += ".gone";
-    EXPECT_EQ(faultOf([&] { reloadProject(map()); }), basic::fault::FileNotFound);
+    EXPECT_EQ(faultOf([&] { core::reloadMap(map()); }), basic::fault::FileNotFound);
     EXPECT_TRUE(model() == before);
 }
 
