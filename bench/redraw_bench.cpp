@@ -1,4 +1,4 @@
-// redraw_bench [--style N] [--zoom Z] [--names] [--gpx TRACK.gpx] PROJECT.vnk [OUT.png]: draws a
+// redraw_bench [--style N] [--zoom Z] [--names] [--gpx TRACK.gpx] [--whole] PROJECT.vnk [OUT.png]: draws a
 // project file headless through the main window as opening it from the File menu does (view reset
 // to zoom 1.4, count captions read), then draws it again five times as a pan or zoom does. Prints the
 // time of the reload and of every pass of the first drawing and the median of the later ones,
@@ -10,6 +10,8 @@
 // centre (1.4 by default), --names ticks the street-name option. --gpx imports the file's points
 // first, so that every drawing also makes the GPX layer ("GPX or route"), and prints the dots and
 // lines it made; bench/make_track.py writes a track inside the window where dots are drawn.
+// --whole saves the whole map picture rather than the part the viewport shows, so that pictures
+// of two builds can be compared also where the view does not reach.
 
 #include "basic/clock.h"
 #include "basic/fault.h"
@@ -79,6 +81,7 @@ struct Options {
     int style = 0;
     float zoom = 1.4f;
     bool names = false;
+    bool whole = false;
     std::string gpx;
     std::vector<std::string> files;
 };
@@ -99,6 +102,8 @@ bool parse(int argc, char** argv, Options& options) {
             options.gpx = argv[++k];
         } else if (arg == "--names") {
             options.names = true;
+        } else if (arg == "--whole") {
+            options.whole = true;
         } else if (arg.rfind("--", 0) == 0) {
             return false;
         } else {
@@ -116,7 +121,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr, "usage: redraw_bench [--style 0|1|2] [--zoom Z] [--names] [--gpx TRACK.gpx] "
-                             "PROJECT.vnk [OUT.png]\n");
+                             "[--whole] PROJECT.vnk [OUT.png]\n");
         return 2;
     }
     int qtArgc = 1;
@@ -193,8 +198,8 @@ int main(int argc, char** argv) {
 
     if (options.files.size() == 2) {
         const char* out = options.files[1].c_str();
-        render::paintShownMap(*map, 0, 0);
-        const QImage& shown = map->view.p2.image();
+        if (!options.whole) render::paintShownMap(*map, 0, 0);
+        const QImage& shown = options.whole ? map->view.p1.image() : map->view.p2.image();
         if (!shown.save(QString::fromLocal8Bit(out), "PNG")) {
             std::fprintf(stderr, "redraw_bench: can't write %s\n", out);
             return 1;
