@@ -3,6 +3,7 @@
 #include "platform/artwork_svg.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QPixmap>
 #include <functional>
 #include <string>
@@ -48,9 +49,13 @@ bool validName(std::string_view name) {
     return true;
 }
 
+QString pathBase(std::string_view name) {
+    return QStringLiteral(":/art/") + QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
 QImage load(std::string_view name) {
     if (!validName(name)) return {};
-    const QString base = QStringLiteral(":/art/") + QString::fromLatin1(name.data(), qsizetype(name.size()));
+    const QString base = pathBase(name);
     QFile svg(base + QStringLiteral(".svg"));
     if (svg.open(QIODevice::ReadOnly)) return renderSvgAliased(svg.readAll());
     const QImage xpm(base + QStringLiteral(".xpm"));
@@ -110,6 +115,8 @@ constexpr IminSource kNamedMasks[] = {
     {119, "markers/que"}, {120, "markers/quest"}, {121, "poi/STA"}, {122, "markers/quot"},
 };
 
+} // namespace
+
 std::string iminSource(int element) {
     for (const auto& named : kNamedMasks)
         if (named.element == element) return std::string(named.name);
@@ -117,8 +124,6 @@ std::string iminSource(int element) {
         if (element >= range.first && element <= range.last) return "poi/x" + std::to_string(element);
     return {};
 }
-
-} // namespace
 
 QImage picture(std::string_view name) {
     return art(name).picture;
@@ -130,6 +135,24 @@ QImage transparentPicture(std::string_view name) {
 
 QImage mask(std::string_view name) {
     return art(name).mask;
+}
+
+QSize pictureSize(std::string_view name) {
+    if (const auto it = cache().find(name); it != cache().end()) return it->second.picture.size();
+    if (validName(name)) {
+        const QString base = pathBase(name);
+        QFile svg(base + QStringLiteral(".svg"));
+        if (svg.open(QIODevice::ReadOnly)) {
+            if (const QSize declared = svgPlainSize(svg.readAll()); declared.isValid()) return declared;
+        } else if (QImageReader xpm(base + QStringLiteral(".xpm")); xpm.canRead()) {
+            if (const QSize header = xpm.size(); header.isValid()) return header;
+        }
+    }
+    return art(name).picture.size();
+}
+
+QImage artwork(std::string_view name, ArtLayer layer) {
+    return layer == ArtLayer::mask ? mask(name) : picture(name);
 }
 
 bool hasPicture(std::string_view name) {

@@ -9,6 +9,7 @@
 
 #include <QCursor>
 #include <QImage>
+#include <string>
 #include <string_view>
 
 namespace platform {
@@ -24,6 +25,13 @@ QImage transparentPicture(std::string_view name);
 // picture's size. The placeholder of an unknown name is wholly opaque.
 QImage mask(std::string_view name);
 
+// The size picture(name) has, known without rendering the picture when it is not yet loaded.
+QSize pictureSize(std::string_view name);
+
+// What of a picture an image control shows: the picture itself or its mask.
+enum class ArtLayer { picture, mask };
+QImage artwork(std::string_view name, ArtLayer layer);
+
 // Whether a picture of that name exists.
 bool hasPicture(std::string_view name);
 
@@ -34,5 +42,7 @@ QCursor cursor(std::string_view name, int hotX, int hotY);
 // style number of the same value paints. A null image when the array has no such element,
 // or holds nothing there (110, 111, 114, 115: no style selects them).
 QImage imin(int element);
+// The name of the picture whose mask element `element` of imin holds; empty where imin() is null.
+std::string iminSource(int element);
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 namespace platform {
 namespace {
@@ -101,7 +102,28 @@ private:
     mutable AliasedRelay relay_;
 };
 
+// A positive whole number of digits only; 0 otherwise.
+int plainPixels(QStringView text) {
+    if (text.isEmpty() || text.size() > 5) return 0;
+    int value = 0;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return 0;
+        value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
 } // namespace
+
+QSize svgPlainSize(const QByteArray& svg) {
+    QXmlStreamReader reader(svg);
+    while (!reader.atEnd() && !reader.isStartElement())
+        reader.readNext();
+    if (!reader.isStartElement() || reader.name() != QLatin1String("svg")) return {};
+    const int width = plainPixels(reader.attributes().value(QLatin1String("width")));
+    const int height = plainPixels(reader.attributes().value(QLatin1String("height")));
+    return width > 0 && height > 0 ? QSize(width, height) : QSize();
+}
 
 QImage renderSvgAliased(const QByteArray& svg) {
     QSvgRenderer renderer(svg);

@@ -14,4 +14,9 @@ namespace platform {
 // A text that is no valid SVG, or that declares no size, gives a null image.
 QImage renderSvgAliased(const QByteArray& svg);
 
+// The size an SVG text declares on its root element when both width and height are plain whole
+// numbers of pixels, read without parsing the rest; an invalid size otherwise (the size is then
+// known only by rendering).
+QSize svgPlainSize(const QByteArray& svg);
+
 } // namespace platform

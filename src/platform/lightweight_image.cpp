@@ -9,11 +9,32 @@ namespace platform {
 ImageControl::ImageControl(Container& container, std::string name)
     : Lightweight(container, std::move(name)) {}
 
+const QImage& ImageControl::picture() const {
+    if (!pendingArt_.empty()) {
+        picture_ = artwork(pendingArt_, pendingLayer_);
+        pendingArt_.clear();
+    }
+    return picture_;
+}
+
 void ImageControl::setPicture(QImage picture) {
+    pendingArt_.clear();
     picture_ = std::move(picture);
+    takeSize(picture_.size());
+}
+
+void ImageControl::setArtwork(std::string name, ArtLayer layer) {
+    picture_ = QImage();
+    const QSize size = pictureSize(name);
+    pendingArt_ = std::move(name);
+    pendingLayer_ = layer;
+    takeSize(size);
+}
+
+void ImageControl::takeSize(QSize pixels) {
     if (!stretch_ && container()) {
-        move(left(), top(), container()->lengthFromPixelsX(picture_.width()),
-             container()->lengthFromPixelsY(picture_.height()));
+        move(left(), top(), container()->lengthFromPixelsX(pixels.width()),
+             container()->lengthFromPixelsY(pixels.height()));
     }
     repaint();
 }
@@ -31,6 +52,8 @@ void ImageControl::setBorderStyle(int style) {
 
 void ImageControl::copyPropertiesFrom(const ImageControl& other) {
     picture_ = other.picture_;
+    pendingArt_ = other.pendingArt_;
+    pendingLayer_ = other.pendingLayer_;
     stretch_ = other.stretch_;
     borderStyle_ = other.borderStyle_;
     copyCommonFrom(other);
@@ -39,13 +62,14 @@ void ImageControl::copyPropertiesFrom(const ImageControl& other) {
 
 void ImageControl::paint(QPainter& painter) const {
     const QRect bounds = pixelBounds();
-    if (!picture_.isNull()) {
+    const QImage& shown = picture();
+    if (!shown.isNull()) {
         if (stretch_) {
-            painter.drawImage(bounds, picture_);
+            painter.drawImage(bounds, shown);
         } else {
             painter.save();
             painter.setClipRect(bounds, Qt::IntersectClip);
-            painter.drawImage(bounds.topLeft(), picture_);
+            painter.drawImage(bounds.topLeft(), shown);
             painter.restore();
         }
     }

@@ -3,8 +3,10 @@
 // picture's size whenever a picture is assigned and shows it at that size; with Stretch the
 // picture is scaled to the control. A picture with an alpha channel is shown with its
 // transparency. BorderStyle 1 draws a one-pixel black frame over the picture's edge (the pressed
-// look of the toolbar images).
+// look of the toolbar images). A picture of the program's artwork given by name is rendered only
+// when it is first shown or read: the control knows its size before that.
 
+#include "platform/artwork.h"
 #include "platform/lightweight.h"
 
 #include <QImage>
@@ -15,8 +17,11 @@ class ImageControl : public Lightweight {
 public:
     ImageControl(Container& container, std::string name);
 
-    const QImage& picture() const { return picture_; }
+    const QImage& picture() const;
     void setPicture(QImage picture);
+    // The artwork picture of that name, or its mask (see platform/artwork.h), rendered when first
+    // needed.
+    void setArtwork(std::string name, ArtLayer layer = ArtLayer::picture);
     bool stretch() const { return stretch_; }
     void setStretch(bool stretch);
     // 0 none, 1 fixed single; anything else is fault 380.
@@ -30,7 +35,11 @@ public:
     void paint(QPainter& painter) const override;
 
 private:
-    QImage picture_;
+    void takeSize(QSize pixels);
+
+    mutable QImage picture_;
+    mutable std::string pendingArt_; // the artwork picture_ stands for until it is rendered
+    ArtLayer pendingLayer_ = ArtLayer::picture;
     bool stretch_ = false;
     int borderStyle_ = 0;
 };

@@ -16,7 +16,7 @@ AboutBox::AboutBox()
       Label10(*this, "Label10"), Command1(*this, "Command1") {
     setCaption("Information");
     setFixedClientSize(5775, 2040);
-    Picture1.setPicture(platform::picture("about/Picture1"));
+    Picture1.setArtwork("about/Picture1");
     Picture1.move(240, 240, 960, 960);
     Label1.move(1440, 300, 4200, 255);
     Label6.setCaption("Version B");

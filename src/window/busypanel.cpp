@@ -19,7 +19,7 @@ ProgressPanel::ProgressPanel(platform::Form& form)
     backprog.setBorderColor(basic::rgb(160, 160, 160));
     backprog.move(120, 465, 1875, 180);
     progimage.setStretch(true);
-    progimage.setPicture(platform::picture("widgets/progimage"));
+    progimage.setArtwork("widgets/progimage");
     progimage.move(120, 465, 0, 180);
     Label6.setAlignment(2);
     Label6.move(120, 705, 1875, 255);

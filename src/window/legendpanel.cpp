@@ -145,7 +145,7 @@ LegendPanel::LegendPanel(platform::Form& form)
     for (int n = 0; n <= kLastIcon; ++n) {
         if (!inStore(n)) continue;
         platform::ImageControl& icon = im.addDesignElement(n, Fram4[1]);
-        icon.setPicture(platform::picture("poi/x" + std::to_string(n)));
+        icon.setArtwork("poi/x" + std::to_string(n));
         if (onIconsPage(n)) {
             icon.move(120 + (shown % kIconColumns) * kIconStep, 390 + (shown / kIconColumns) * kIconStep);
             ++shown;

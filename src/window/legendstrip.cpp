@@ -62,7 +62,7 @@ LegendStrip::LegendStrip(platform::Form& form, SideStrips& strips) : Image1(form
         label.move(14460, i == 1 ? 114 : 414, 600, 225);
     }
 
-    Image1.setPicture(platform::picture("poi/ADR"));
+    Image1.setArtwork("poi/ADR");
     Image1.setToolTipText(" addresses ");
     Image1.move(5616, 84);
 }

@@ -48,7 +48,7 @@ constexpr double kStripTop = 84;
 platform::ImageControl& addTemplate(ImageArray& array, platform::PictureBox& p1, const char* picture) {
     platform::ImageControl& model = array.addDesignElement(0, p1);
     model.setVisible(false);
-    model.setPicture(platform::picture(picture));
+    model.setArtwork(picture);
     return model;
 }
 
@@ -74,7 +74,7 @@ Markers::Markers(platform::Form& form, Viewport& view, SideStrips& strips) {
         ImageArray& array = this->*problem.array;
         addTemplate(array, p1, problem.picture);
         platform::ImageControl& button = array.addDesignElement(1, strips.left);
-        button.setPicture(platform::picture(problem.picture));
+        button.setArtwork(problem.picture);
         button.move(60, 60);
     }
     chain[1].setVisible(false); // the "Highways not joined" list has no button of its own

@@ -35,7 +35,7 @@ platform::Frame& makeStrips(platform::Form& form, platform::ControlArray<platfor
 }
 
 void button(platform::ImageControl& image, const char* name, double top) {
-    image.setPicture(platform::picture(std::string("buttons/") + name));
+    image.setArtwork(std::string("buttons/") + name);
     image.move(60, top);
 }
 

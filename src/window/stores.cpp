@@ -13,7 +13,7 @@ constexpr int kLastMask = 122;
 
 void hiddenPicture(platform::ImageControl& image, const std::string& name) {
     image.setVisible(false);
-    image.setPicture(platform::picture(name));
+    image.setArtwork(name);
 }
 
 } // namespace
@@ -24,15 +24,18 @@ PictureStores::PictureStores(platform::Form& form)
     for (int i = 0; i <= kPatternTiles; ++i) {
         platform::ImageControl& tile = picTile.addDesignElement(i, form);
         tile.setVisible(false);
-        if (i > 0) tile.setPicture(platform::picture("tiles/" + std::to_string(i)));
+        if (i > 0) tile.setArtwork("tiles/" + std::to_string(i));
     }
     for (int i = 0; i <= kLastMask; ++i) {
-        const QImage mask = platform::imin(i);
+        const std::string source = platform::iminSource(i);
         const bool unselected = i == 110 || i == 111 || i == 114 || i == 115;
-        if (mask.isNull() && !unselected) continue;
+        if (source.empty() && !unselected) continue;
         platform::ImageControl& element = imin.addDesignElement(i, form);
         element.setVisible(false);
-        element.setPicture(mask);
+        if (source.empty())
+            element.setPicture(QImage());
+        else
+            element.setArtwork(source, platform::ArtLayer::mask);
     }
     hiddenPicture(orang, "markers/orang");
     hiddenPicture(que, "markers/que");

@@ -32,7 +32,7 @@ void tools(platform::ControlArray<platform::ImageControl>& array, platform::Form
            const Tool (&table)[N]) {
     for (const Tool& tool : table) {
         platform::ImageControl& image = array.addDesignElement(tool.index, form);
-        image.setPicture(platform::picture("toolbar/" + array.name() + "_" + std::to_string(tool.index)));
+        image.setArtwork("toolbar/" + array.name() + "_" + std::to_string(tool.index));
         image.setToolTipText(std::string(tool.toolTip));
         image.move(tool.left, kToolTop);
     }
@@ -48,7 +48,7 @@ Toolbars::Toolbars(platform::Form& form) {
         frame.setBorderStyle(0);
         frame.move(kZoomFrames[i].left, kZoomFrames[i].top, kZoomWidth, kZoomHeight);
         platform::ImageControl& button = Image4.addDesignElement(i, frame);
-        button.setPicture(platform::picture("buttons/Image4_" + std::to_string(i)));
+        button.setArtwork("buttons/Image4_" + std::to_string(i));
         button.setStretch(true);
         button.move(0, 0, kZoomWidth, kZoomHeight);
     }

@@ -81,6 +81,7 @@ TEST(Artwork, InventoryListsEveryGroup) {
 TEST(Artwork, EveryListedPictureLoadsAtItsListedSize) {
     for (const auto& [name, row] : inventory().pictures) {
         SCOPED_TRACE(name);
+        EXPECT_EQ(platform::pictureSize(name), QSize(row.width, row.height)) << "known before loading";
         ASSERT_TRUE(platform::hasPicture(name));
         const QImage image = platform::picture(name);
         ASSERT_FALSE(image.isNull());
@@ -160,6 +161,7 @@ TEST(Artwork, UnknownOrMalformedNamesGiveThePlaceholder) {
         "poi/PUB/", "poi",      "poi/PUB.svg", "INVENTORY",      "poi/P U B", "poi/\xc3\xa9t\xc3\xa9"};
     for (const char* name : names) {
         SCOPED_TRACE(name);
+        EXPECT_EQ(platform::pictureSize(name), QSize(16, 16));
         EXPECT_FALSE(platform::hasPicture(name));
         const QImage image = platform::picture(name);
         EXPECT_EQ(image.size(), QSize(16, 16));
@@ -206,10 +208,11 @@ TEST(Artwork, IminElementsAreTheMasksOfTheirListedPictures) {
         SCOPED_TRACE(element);
         ASSERT_TRUE(platform::hasPicture(source)) << source;
         EXPECT_EQ(platform::imin(element), platform::mask(source));
+        EXPECT_EQ(platform::iminSource(element), source);
     }
     for (int element : {-1, 45, 46, 50, 52,  58,  61,  64,  65,  68,  70,  71,
                         72, 73, 75, 99, 110, 111, 114, 115, 116, 118, 123, 32767})
-        EXPECT_TRUE(platform::imin(element).isNull()) << element;
+        EXPECT_TRUE(platform::imin(element).isNull() && platform::iminSource(element).empty()) << element;
 }
 
 TEST(Artwork, PicturesPaintedThroughOneMaskShareTheirShape) {

@@ -2,6 +2,7 @@
 // and windowed controls above lightweight ones.
 
 #include "controls_testing.h"
+#include "platform/artwork.h"
 #include "platform/form.h"
 #include "platform/lightweight_image.h"
 #include "platform/lightweight_label.h"
@@ -223,6 +224,35 @@ TEST_F(LightweightTest, ImageTakesPictureSizeUnlessStretched) {
     image.move(150, 150, 300, 300);
     EXPECT_EQ(pixel(25, 25), 0xFF0000u) << "stretched over 20 x 20 pixels";
     EXPECT_EQ(pixel(31, 31), 0xFFFFFFu);
+}
+
+TEST_F(LightweightTest, ArtworkImageTakesItsSizeAndShowsThePictureOrItsMask) {
+    ImageControl image(form, "art");
+    image.move(150, 150, 3000, 3000);
+    image.setArtwork("poi/PUB");
+    const QImage expected = platform::picture("poi/PUB");
+    EXPECT_DOUBLE_EQ(image.width(), expected.width() * 15.0);
+    EXPECT_DOUBLE_EQ(image.height(), expected.height() * 15.0);
+    ImageControl copy(form, "copy");
+    copy.copyPropertiesFrom(image);
+    EXPECT_EQ(copy.picture(), expected);
+    EXPECT_EQ(image.picture(), expected);
+    const QPoint opaque = [&] {
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x)
+                if (expected.pixel(x, y) != 0xFFFFFFFFu) return QPoint(x, y);
+        return QPoint(-1, -1);
+    }();
+    ASSERT_GE(opaque.x(), 0);
+    EXPECT_EQ(pixel(10 + opaque.x(), 10 + opaque.y()), expected.pixel(opaque) & 0xFFFFFFu) << "painted";
+
+    image.setArtwork("poi/PUB", ArtLayer::mask);
+    EXPECT_EQ(image.picture(), platform::mask("poi/PUB"));
+    QImage plain(4, 3, QImage::Format_RGB32);
+    plain.fill(Qt::blue);
+    image.setPicture(plain);
+    EXPECT_EQ(image.picture(), plain) << "a picture given later replaces the artwork";
+    EXPECT_DOUBLE_EQ(image.width(), 4 * 15.0);
 }
 
 TEST_F(LightweightTest, InvalidLookValuesAreFault380) {
