@@ -1,9 +1,11 @@
 // Varnoke: opens the main window and runs the event loop until it is unloaded.
 
+#include "core/shutdown.h"
 #include "webview/webenginebrowser.h"
 #include "window/mapwindow.h"
 
 #include <QApplication>
+#include <memory>
 
 int main(int argc, char** argv) {
     // The web engine shares its drawing contexts with the program's windows.
@@ -12,7 +14,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Varnoke");
     webview::installWebEngineBrowser();
 
-    core::MapWindow map;
-    map.form.show();
-    return app.exec();
+    auto map = std::make_unique<core::MapWindow>();
+    map->form.show();
+    const int code = app.exec();
+    core::keepUntilExit(std::move(map));
+    return code;
 }

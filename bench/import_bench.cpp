@@ -10,6 +10,7 @@
 #include "basic/clock.h"
 #include "core/filemenu_files.h"
 #include "core/importdriver.h"
+#include "core/shutdown.h"
 #include "import/filenames.h"
 #include "platform/dialogs_stderr.h"
 #include "platform/paths.h"
@@ -180,7 +181,7 @@ int main(int argc, char** argv) {
     }
     std::printf(written ? "project file: %s\n" : "no project file written (%s)\n", vnk.c_str());
 
-    map.reset();
+    core::keepUntilExit(std::move(map)); // as the program ends
     platform::setDialogs(nullptr);
     return written ? 0 : 1;
 }

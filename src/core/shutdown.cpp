@@ -25,4 +25,10 @@ void connectShutDown(MapWindow& map) {
     map.form.onQueryUnload = [&map](bool& cancel) { Form_QueryUnload(map, cancel); };
 }
 
+void keepUntilExit(std::unique_ptr<MapWindow> map) {
+    static std::unique_ptr<MapWindow>* const kept = new std::unique_ptr<MapWindow>;
+    map->google.reset();
+    *kept = std::move(map);
+}
+
 } // namespace core
