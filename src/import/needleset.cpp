@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <stdexcept>
 
 namespace osmimport {
 
@@ -84,16 +86,29 @@ void NeedleSet::build() {
         out_.insert(out_.end(), ends[state].begin(), ends[state].end());
     }
     outFrom_[states] = static_cast<std::int32_t>(out_.size());
+
+    // The scan's table: each edge holds its target's row offset, bitwise negated when the
+    // target reports needles, so that a byte costs one lookup and one sign test.
+    if (states * width > static_cast<std::size_t>(INT32_MAX))
+        throw std::length_error("NeedleSet: too many needles for one automaton");
+    for (std::int32_t& edge : next_) {
+        const auto target = static_cast<std::size_t>(edge);
+        const auto offset = static_cast<std::int32_t>(target * width);
+        edge = outFrom_[target] < outFrom_[target + 1] ? ~offset : offset;
+    }
 }
 
 void NeedleSet::scan(std::string_view text, std::vector<std::uint8_t>& found) const {
     found.assign(needles_.size(), 0);
     for (const int k : emptyNeedles_)
         found[static_cast<std::size_t>(k)] = 1;
-    const auto width = static_cast<std::size_t>(classCount_);
-    std::size_t state = 0;
+    const std::int32_t* next = next_.data();
+    std::int32_t at = 0;
     for (const char c : text) {
-        state = static_cast<std::size_t>(next_[state * width + classOf(static_cast<unsigned char>(c))]);
+        at = next[at + classOf(static_cast<unsigned char>(c))];
+        if (at >= 0) continue;
+        at = ~at;
+        const auto state = static_cast<std::size_t>(at / classCount_);
         for (std::int32_t i = outFrom_[state]; i < outFrom_[state + 1]; ++i)
             found[static_cast<std::size_t>(out_[static_cast<std::size_t>(i)])] = 1;
     }

@@ -31,7 +31,7 @@ private:
     std::vector<std::string> needles_;
     std::uint8_t classes_[256] = {};    // byte → its class; 0 for bytes no needle uses
     int classCount_ = 1;
-    std::vector<std::int32_t> next_;    // state × class → state
+    std::vector<std::int32_t> next_;    // state × class → the next state's row (see build)
     std::vector<std::int32_t> outFrom_; // state → first entry of its needles in out_
     std::vector<std::int32_t> out_;     // the needles that end at each state, suffixes included
     std::vector<int> emptyNeedles_;
