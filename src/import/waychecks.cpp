@@ -39,11 +39,11 @@ Long corner(Double v) {
 } // namespace
 
 void WayPhase::checkLook() {
-    const char q = settings_.quote;
-    const std::string_view text = way_.lower;
+    using Check = WayClassifierRules::Check;
+    const auto has = [this](Check check) { return rules_.holds(found_, check); };
     WayLook& look = look_;
     if (!look.skipEarlyChecks) {
-        if (look.lineColour > 0 && contains(text, quoted(q, "constr"))) {
+        if (look.lineColour > 0 && has(Check::Constr)) {
             look.wayLineStyleColour = look.lineColour;
             look.lineColour = wayRgb(226, 248, 255);
             look.wayWidth = 7;
@@ -51,15 +51,14 @@ void WayPhase::checkLook() {
             look.wayLayer = 2;
             look.wayFillArg = 7;
         }
-        if (look.lineColour > 0 && contains(text, quoted(q, "access"))) {
-            const std::string accessNo = std::string("ss") + q + " v=" + q + "no";
-            if (contains(text, quoted(q, "priva")) || contains(text, accessNo)) {
+        if (look.lineColour > 0 && has(Check::Access)) {
+            if (has(Check::Private) || has(Check::AccessNo)) {
                 look.lineColour = wayRgb(255, 239, 238);
                 look.wayLayer = 3;
                 look.wayLineStyleColour = wayRgb(247, 186, 210);
                 if (look.wayWidth == 1) look.wayLayer = 6;
                 look.wayWidth = 2;
-            } else if (look.lineColour > 0 && contains(text, quoted(q, "permis"))) {
+            } else if (look.lineColour > 0 && has(Check::Permissive)) {
                 if (look.wayWidth == 1) {
                     look.wayLayer = 6;
                     look.wayWidth = 2;
@@ -67,11 +66,11 @@ void WayPhase::checkLook() {
                 look.wayLineStyleColour = wayRgb(229, 255, 204);
             }
         }
-        if (way_.relationMember && !contains(way_.raw, "tag ")) {
+        if (way_.relationMember && !has(Check::Tag)) {
             look.lineColour = kUntaggedMark;
             look.isArea = true;
         }
-        if (contains(text, quoted(q, "building") + q)) {
+        if (has(Check::Building)) {
             look.wayFill = wayRgb(188, 169, 169);
             look.wayFillArg = 2;
             look.wayLineStyle = 0;
@@ -81,7 +80,7 @@ void WayPhase::checkLook() {
         }
     }
     checkBridge();
-    if (contains(text, quoted(q, "tunnel"))) {
+    if (has(Check::Tunnel)) {
         look.lineColour = wayRgb(119, 119, 119);
         look.wayWidth = 1;
         look.wayLineStyle = 2;
@@ -96,15 +95,14 @@ void WayPhase::checkLook() {
 }
 
 void WayPhase::checkBridge() {
-    const char q = settings_.quote;
-    const std::string_view text = way_.lower;
-    if (!contains(text, quoted(q, "bridge") + q + " ")) return;
+    using Check = WayClassifierRules::Check;
+    if (!rules_.holds(found_, Check::Bridge)) return;
     WayLook& look = look_;
-    if (!contains(text, quoted(q, "highway")) && !contains(text, quoted(q, "railw"))) {
+    if (!rules_.holds(found_, Check::Highway) && !rules_.holds(found_, Check::Railway)) {
         look.problemText = "No highway for bridge.";
-        if (contains(text, quoted(q, "waterway"))) look.problemText.clear();
+        if (rules_.holds(found_, Check::Waterway)) look.problemText.clear();
     }
-    if (basic::count(text, " ref") < 2) look.problemText += "Bridge needs another node";
+    if (basic::count(way_.lower, " ref") < 2) look.problemText += "Bridge needs another node";
     look.wayLayer = 11;
     appendIndex(data_->bridgeList, way_.index);
     data_->wayExtraColour[static_cast<std::size_t>(way_.index)] = bridgeInnerColour(look.lineColour);

@@ -60,7 +60,17 @@ bool WayClassifierRules::Test::holds(const Found& found) const {
 
 WayClassifierRules::WayClassifierRules(char quote)
     : quote_(quote), nameKey_(std::string(1, quote) + "name"), chain_(buildChain(quote)) {
+    const std::string q(1, quote);
+    for (const std::string& text : {q + "constr", q + "access", q + "priva", "ss" + q + " v=" + q + "no",
+                                    q + "permis", q + "building" + q, q + "bridge" + q + " ", q + "highway",
+                                    q + "railw", q + "waterway", q + "tunnel"})
+        checks_.push_back(Needle{.text = text});
+    checks_.push_back(Needle{.text = "tag ", .raw = true});
     numberNeedles();
+}
+
+bool WayClassifierRules::holds(const Found& found, Check check) const {
+    return checks_[static_cast<std::size_t>(check)].holds(found);
 }
 
 void WayClassifierRules::numberNeedles() {
@@ -72,6 +82,7 @@ void WayClassifierRules::numberNeedles() {
         for (Step& step : steps)
             number(step.guard);
     };
+    number(checks_);
     for (Group& group : chain_) {
         number(group.head.needles);
         numberSteps(group.values);
@@ -84,9 +95,8 @@ void WayClassifierRules::numberNeedles() {
     rawNeedles_.build();
 }
 
-void WayClassifierRules::classify(const WayText& way, WayLook& look, WayLists& lists,
-                                  ProjectData& data) const {
-    Found found;
+void WayClassifierRules::classify(const WayText& way, WayLook& look, WayLists& lists, ProjectData& data,
+                                  Found& found) const {
     lowerNeedles_.scan(way.lower, found.lower);
     rawNeedles_.scan(way.raw, found.raw);
     Context at{way, found, look, lists, data};

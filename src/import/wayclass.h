@@ -21,7 +21,10 @@ public:
     // Runs the chain for one way over look, which holds the way loop's start values (and the
     // carried fill argument and end mark). Appends to lists and to data's waterway, tram and
     // boundary lists, buildingCount and trailerText as the rules say.
-    void classify(const WayText& way, WayLook& look, WayLists& lists, ProjectData& data) const;
+    // found receives the scans' answers, which the look checks after the chain read through
+    // holds().
+    struct Found;
+    void classify(const WayText& way, WayLook& look, WayLists& lists, ProjectData& data, Found& found) const;
 
     char quote() const noexcept { return quote_; }
 
@@ -32,6 +35,24 @@ public:
         std::vector<std::uint8_t> lower;
         std::vector<std::uint8_t> raw;
     };
+
+    // The substring tests of the way phase's look checks (constructions, access, buildings,
+    // bridges, tunnels), answered by the chain's scans: "'" stands for the quote character.
+    enum class Check {
+        Constr,     // 'constr
+        Access,     // 'access
+        Private,    // 'priva
+        AccessNo,   // ss' v='no
+        Permissive, // 'permis
+        Building,   // 'building'
+        Bridge,     // 'bridge'  (with the space)
+        Highway,    // 'highway
+        Railway,    // 'railw
+        Waterway,   // 'waterway
+        Tunnel,     // 'tunnel
+        Tag,        // "tag " in the raw text
+    };
+    bool holds(const Found& found, Check check) const;
     // One plain, case-sensitive substring search, in the lower-cased text unless raw; absent
     // turns it into "the text does not contain". id is its number in the needle set of its text.
     struct Needle {
@@ -104,6 +125,7 @@ private:
     char quote_;
     std::string nameKey_; // quote & "name": the name step runs only where the raw text holds it
     std::vector<Group> chain_;
+    std::vector<Needle> checks_; // by Check
     NeedleSet lowerNeedles_;
     NeedleSet rawNeedles_;
 };

@@ -106,7 +106,7 @@ void WayPhase::readWay(Long i) {
         way_.lower = basic::lcase(way_.raw);
         way_.landAreaBefore = lists_.landAreaList.size();
         way_.residentialBefore = lists_.residentialList.size();
-        rules_.classify(WayText{i, way_.raw, way_.lower}, look_, lists_, data);
+        rules_.classify(WayText{i, way_.raw, way_.lower}, look_, lists_, data, found_);
         data.wayName[at] = look_.wayName;
         way_.relationMember = members_.isMember(getval(way_.raw, "id", settings_.quote));
         checkLook();

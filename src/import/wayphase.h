@@ -120,6 +120,7 @@ private:
     ImportClient& client_;
     WayPhaseSink& sink_;
     WayClassifierRules rules_;
+    WayClassifierRules::Found found_; // the scans of the way in hand, for the look checks
     std::vector<std::string_view> pieces_;
     RelationMembers members_;
 

@@ -42,7 +42,8 @@ Outcome classifyText(char q, const std::string& raw, bool endMark = false) {
     out.look.wayFillArg = kCarriedArg;
     out.look.endMark = endMark;
     const std::string lower = basic::lcase(raw);
-    WayClassifierRules(q).classify({kIndex, raw, lower}, out.look, out.lists, out.data);
+    WayClassifierRules::Found found;
+    WayClassifierRules(q).classify({kIndex, raw, lower}, out.look, out.lists, out.data, found);
     return out;
 }
 
@@ -610,6 +611,35 @@ TEST(WayClassTest, RingTestAndTheEndMark) {
 
         EXPECT_TRUE(classify(q, {{"amenity", "place_of_worship"}}).look.skipEarlyChecks) << ctx;
         EXPECT_FALSE(classify(q, {{"amenity", "parking"}}).look.skipEarlyChecks) << ctx;
+    }
+}
+
+// The look checks read the classification's scans: each answers as a find in its text would.
+TEST(WayClassTest, LookChecksAnswerAsFindInTheirText) {
+    using Check = WayClassifierRules::Check;
+    for (const char q : kQuotes) {
+        const std::string Q(1, q);
+        const std::pair<Check, std::string> needles[] = {
+            {Check::Constr, Q + "constr"},       {Check::Access, Q + "access"},
+            {Check::Private, Q + "priva"},       {Check::AccessNo, "ss" + Q + " v=" + Q + "no"},
+            {Check::Permissive, Q + "permis"},   {Check::Building, Q + "building" + Q},
+            {Check::Bridge, Q + "bridge" + Q + " "}, {Check::Highway, Q + "highway"},
+            {Check::Railway, Q + "railw"},       {Check::Waterway, Q + "waterway"},
+            {Check::Tunnel, Q + "tunnel"}};
+        const WayClassifierRules rules(q);
+        for (const Tags& tags : {Tags{{"highway", "construction"}, {"access", "no"}, {"bridge", "yes"}},
+                                 Tags{{"Building", "yes"}, {"tunnel", "culvert"}, {"waterway", "ditch"}},
+                                 Tags{{"railway", "rail"}, {"access", "permissive"}, {"bridge", "viaduct"}},
+                                 Tags{{"access", "private"}}, Tags{}}) {
+            const std::string raw = wayPiece(q, tags, Shape::Open);
+            const std::string lower = basic::lcase(raw);
+            Outcome out;
+            WayClassifierRules::Found found;
+            rules.classify({kIndex, raw, lower}, out.look, out.lists, out.data, found);
+            for (const auto& [check, needle] : needles)
+                EXPECT_EQ(rules.holds(found, check), lower.find(needle) != std::string::npos) << needle << " in " << raw;
+            EXPECT_EQ(rules.holds(found, Check::Tag), raw.find("tag ") != std::string::npos) << raw;
+        }
     }
 }
 
