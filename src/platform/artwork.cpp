@@ -152,7 +152,15 @@ QSize pictureSize(std::string_view name) {
 }
 
 QImage artwork(std::string_view name, ArtLayer layer) {
-    return layer == ArtLayer::mask ? mask(name) : picture(name);
+    switch (layer) {
+    case ArtLayer::mask:
+        return mask(name);
+    case ArtLayer::transparent:
+        return transparentPicture(name);
+    case ArtLayer::picture:
+        break;
+    }
+    return picture(name);
 }
 
 bool hasPicture(std::string_view name) {

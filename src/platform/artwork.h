@@ -28,8 +28,9 @@ QImage mask(std::string_view name);
 // The size picture(name) has, known without rendering the picture when it is not yet loaded.
 QSize pictureSize(std::string_view name);
 
-// What of a picture an image control shows: the picture itself or its mask.
-enum class ArtLayer { picture, mask };
+// What of a picture an image control shows: the picture itself, its mask, or the picture with
+// its transparency.
+enum class ArtLayer { picture, mask, transparent };
 QImage artwork(std::string_view name, ArtLayer layer);
 
 // Whether a picture of that name exists.

@@ -19,8 +19,8 @@ public:
 
     const QImage& picture() const;
     void setPicture(QImage picture);
-    // The artwork picture of that name, or its mask (see platform/artwork.h), rendered when first
-    // needed.
+    // The artwork picture of that name, or its mask or transparent form (see platform/artwork.h),
+    // rendered when first needed.
     void setArtwork(std::string name, ArtLayer layer = ArtLayer::picture);
     bool stretch() const { return stretch_; }
     void setStretch(bool stretch);

@@ -62,7 +62,7 @@ Markers::Markers(platform::Form& form, Viewport& view, SideStrips& strips) {
         platform::ImageControl& button = array.addDesignElement(1, form);
         // The legend cell behind the button shows through its icon: its colour tells shown,
         // hidden and empty categories apart.
-        button.setPicture(platform::transparentPicture(category.picture));
+        button.setArtwork(category.picture, platform::ArtLayer::transparent);
         button.move(kStripLeft, kStripTop);
     }
     traffic[1].setVisible(false);

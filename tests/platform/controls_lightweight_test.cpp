@@ -248,6 +248,8 @@ TEST_F(LightweightTest, ArtworkImageTakesItsSizeAndShowsThePictureOrItsMask) {
 
     image.setArtwork("poi/PUB", ArtLayer::mask);
     EXPECT_EQ(image.picture(), platform::mask("poi/PUB"));
+    image.setArtwork("poi/PUB", ArtLayer::transparent);
+    EXPECT_EQ(image.picture(), platform::transparentPicture("poi/PUB"));
     QImage plain(4, 3, QImage::Format_RGB32);
     plain.fill(Qt::blue);
     image.setPicture(plain);
