@@ -1,19 +1,14 @@
 #include "import/elementends.h"
 
-#include <algorithm>
-
 namespace osmimport {
 
-std::size_t ElementEnds::after(std::size_t from) {
-    std::size_t end = text_.size();
-    for (std::size_t k = 0; k < kEnds.size(); ++k) {
-        if (!searched_[k] || (next_[k] != std::string_view::npos && next_[k] < from)) {
-            next_[k] = text_.find(kEnds[k], from);
-            searched_[k] = true;
-        }
-        end = std::min(end, next_[k]);
+std::size_t ElementEnds::after(std::size_t from) const {
+    for (std::size_t at = text_.find('<', from); at != std::string_view::npos; at = text_.find('<', at + 1)) {
+        const std::string_view rest = text_.substr(at);
+        for (const std::string_view end : kEnds)
+            if (rest.starts_with(end)) return at;
     }
-    return end;
+    return text_.size();
 }
 
 } // namespace osmimport

@@ -14,15 +14,13 @@ public:
     // text must outlive this.
     explicit ElementEnds(std::string_view text) : text_(text) {}
 
-    // The end of the piece that starts at `from`. Asked with `from` growing, each kind of end is
-    // searched for only forward, so cutting every piece reads the text a bounded number of times.
-    std::size_t after(std::size_t from);
+    // The end of the piece that starts at `from`: one pass from there over the piece's "<"s, so
+    // cutting pieces that do not overlap reads the text once.
+    std::size_t after(std::size_t from) const;
 
 private:
     static constexpr std::array<std::string_view, 4> kEnds = {"<node", "<way ", "<relation", "</osm"};
     std::string_view text_;
-    std::array<std::size_t, 4> next_{};
-    std::array<bool, 4> searched_{};
 };
 
 } // namespace osmimport
