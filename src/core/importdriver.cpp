@@ -151,9 +151,12 @@ std::optional<ImportOutcome> importText(MapWindow& map, std::string osmText, con
         outcome.written = writeProjectFile(map, result.quote);
     }
     if (!outcome.written) {
-        // Nothing of a cancelled or unwritten import stays: the drawing brings back the previous
-        // file, if any, and no FIXME report is made of what the user does not see.
+        // Nothing of a cancelled or unwritten import stays but its counts, which the count labels
+        // go on showing until the next file's: the drawing brings back the previous file, if any,
+        // and no FIXME report is made of what the user does not see.
+        const auto shownCounts = map.d.countCaptions;
         static_cast<osmimport::ProjectData&>(map.d) = osmimport::ProjectData{};
+        map.d.countCaptions = shownCounts;
         map.g.cancelRequested = false;
     }
     return outcome;

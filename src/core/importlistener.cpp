@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/hourglass.h"
+#include "window/countlabels.h"
 #include "window/mapwindow.h"
 #include "window/resume.h"
 
@@ -66,7 +67,7 @@ void WindowImportListener::nodesRead(const osmimport::ProjectData& data) {
 }
 
 void WindowImportListener::count(int label, basic::Long total) {
-    caption(label, total);
+    showCount(map_, label, total);
 }
 
 void WindowImportListener::emptyTagCounted(basic::Long quotCountBefore) {

@@ -10,6 +10,7 @@
 #include "prefs/settingsfile.h"
 #include "routes/gpxmenu.h"
 #include "window/caption.h"
+#include "window/countlabels.h"
 #include "window/layout.h"
 #include "window/legend.h"
 #include "window/mapwindow.h"
@@ -203,11 +204,10 @@ void cleartxt(MapWindow& map) {
     d.noNameFlags.clear();
     map.search.List3[kNameSearch].clear();
     map.search.List3[kCategorySearch].clear();
-    for (int i = 0; i < kStripCells; ++i) {
+    for (int i = 0; i < kStripCells; ++i)
         d.catShown[static_cast<size_t>(i)] = basic::vbFalse;
-        map.legendStrip.numb[i].setCaption("0");
-    }
-    map.legendStrip.numb[kStripCells].setCaption("0");
+    d.countCaptions.fill(0);
+    showCounts(map);
     poi::showicons(map, 0);
     poi::showtot(map, 0);
 }

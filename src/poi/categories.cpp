@@ -63,7 +63,7 @@ void showicons(core::MapWindow& map, int mode) {
             shown[static_cast<size_t>(i)] = basic::vbTrue;
         for (int i = 0; i <= kLastCell; ++i) {
             resumeNext(
-                [&] { paintCell(cells[i], labelCount(map, i + 1) > 0 ? CellLook::On : CellLook::Empty); });
+                [&] { paintCell(cells[i], categoryCount(map, i) > 0 ? CellLook::On : CellLook::Empty); });
             resumeNext([&] { cells[i].zorder(1); });
         }
     } else {
@@ -73,7 +73,7 @@ void showicons(core::MapWindow& map, int mode) {
         }
         for (int i = 0; i <= kLastCell; ++i) {
             resumeNext([&] {
-                if (labelCount(map, i + 1) > 0)
+                if (categoryCount(map, i) > 0)
                     paintCell(cells[i], i == kStationCategory ? CellLook::On : CellLook::Off);
             });
         }
@@ -86,7 +86,7 @@ void toggleCategory(core::MapWindow& map, int c) {
     using core::resumeNextWithMessage;
     if (mapBusy(map)) return;
     bool refused = false;
-    resumeNextWithMessage([&] { refused = labelCount(map, c + 1) == 0; });
+    resumeNextWithMessage([&] { refused = categoryCount(map, c) == 0; });
     if (refused) return;
 
     bool nowShown = false;

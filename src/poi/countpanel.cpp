@@ -1,8 +1,8 @@
 #include "poi/countpanel.h"
 
 #include "basic/colour.h"
+#include "basic/fault.h"
 #include "basic/numtext.h"
-#include "basic/val.h"
 #include "poi/categories.h"
 #include "poi/orange.h"
 #include "window/caption.h"
@@ -11,10 +11,8 @@
 namespace poi {
 namespace {
 
-constexpr int kFirstCategoryLabel = 1;
-constexpr int kLastCategoryLabel = 23;
-constexpr int kFirstProblemLabel = 26;
-constexpr int kLastProblemLabel = 33;
+// The categories with a count: count 0 is the amenities', counts 1..23 are categories 0..22.
+constexpr int kCategories = osmimport::kCountCaptions - 1;
 // Cells 0..21 have buttons; the station cell 22 is left as it is.
 constexpr int kLastButtonCell = 21;
 constexpr int kStripDecoration = 4;
@@ -26,40 +24,38 @@ struct ProblemCount {
 
 } // namespace
 
-double labelCount(const core::MapWindow& map, int label) {
-    return basic::val(map.legendStrip.numb[label].caption());
+basic::Long categoryCount(const core::MapWindow& map, int c) {
+    if (c < 0 || c >= kCategories) basic::raise(basic::fault::SubscriptOutOfRange);
+    return map.d.countCaptions[static_cast<size_t>(c + 1)];
 }
 
 void showtot(core::MapWindow& map, basic::Integer) {
     const core::MapData& d = map.d;
     auto& numb = map.legendStrip.numb;
-    for (int i = kFirstProblemLabel; i <= kLastProblemLabel; ++i)
-        numb[i].setCaption("0");
-
     // Marker counters hold the highest loaded element; the markers start at element 2.
     const ProblemCount counts[] = {
-        {32, d.fixmeCount},
-        {33, d.noteCount},
-        {29, static_cast<long long>(d.questCount) - 1 - d.questAreaCount},
-        {28, static_cast<long long>(d.shape1Count) - 1},
         {26, static_cast<long long>(d.chainCount) - 1 - d.chainExtraCount},
         {27, static_cast<long long>(d.quotCount) - 1},
+        {28, static_cast<long long>(d.shape1Count) - 1},
+        {29, static_cast<long long>(d.questCount) - 1 - d.questAreaCount},
         {30, d.questAreaCount},
         {31, d.chainExtraCount},
+        {32, d.fixmeCount},
+        {33, d.noteCount},
     };
+    // A count not above 0 reads "0".
     for (const ProblemCount& count : counts) {
-        if (count.value > 0) numb[count.label].setCaption(std::to_string(count.value));
+        const long long shown = count.value > 0 ? count.value : 0;
+        numb[count.label].setCaption(std::to_string(shown));
+        numb[count.label].setForeColor(shown == 0 ? basic::rgb(0, 128, 0) : basic::rgb(192, 64, 0));
     }
-
-    for (int i = kFirstCategoryLabel; i <= kLastCategoryLabel; ++i)
-        numb[i].setForeColor(labelCount(map, i) == 0 ? basic::rgb(128, 128, 128) : basic::rgb(0, 0, 255));
-    for (int i = kFirstProblemLabel; i <= kLastProblemLabel; ++i)
-        numb[i].setForeColor(labelCount(map, i) == 0 ? basic::rgb(0, 128, 0) : basic::rgb(192, 64, 0));
+    for (int c = 0; c < kCategories; ++c)
+        numb[c + 1].setForeColor(categoryCount(map, c) == 0 ? basic::rgb(128, 128, 128) : basic::rgb(0, 0, 255));
 
     auto& cells = map.legendStrip.Shape9;
     if (map.g.settings.poiMode == 1) {
         for (int i = 0; i <= kLastButtonCell; ++i) {
-            paintCell(cells[i], labelCount(map, i + 1) > 0 ? CellLook::On : CellLook::Empty);
+            paintCell(cells[i], categoryCount(map, i) > 0 ? CellLook::On : CellLook::Empty);
             cells[i].zorder(1);
         }
     } else {
@@ -68,7 +64,7 @@ void showtot(core::MapWindow& map, basic::Integer) {
             cells[i].setBorderWidth(1);
         }
         for (int i = 0; i <= kLastButtonCell; ++i)
-            paintCell(cells[i], labelCount(map, i + 1) > 0 ? CellLook::Off : CellLook::Empty);
+            paintCell(cells[i], categoryCount(map, i) > 0 ? CellLook::Off : CellLook::Empty);
     }
     map.legendStrip.Shape4[kStripDecoration].zorder(1);
     core::cap(map, map.g.curFile);

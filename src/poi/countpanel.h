@@ -1,7 +1,7 @@
 #pragma once
 // The count labels `numb`: element c + 1 counts POI category c, elements 26..33 the problem
-// markers and lists. The import counts POIs in its data and shows each count; `showtot` writes the problem
-// counts from the marker counters and colours every label and cell by whether it is zero.
+// markers and lists. The import counts POIs in the data model and shows each count; `showtot` writes the problem
+// counts from the marker counters and colours every label and cell by whether its number is zero.
 
 #include "basic/numbers.h"
 
@@ -11,8 +11,9 @@ class MapWindow;
 
 namespace poi {
 
-// The count numb(label) shows, its caption read as a number.
-double labelCount(const core::MapWindow& map, int label);
+// The count of POI category c (0..22) in the data model, which numb(c + 1) shows; fault 9 for a
+// category that does not exist.
+basic::Long categoryCount(const core::MapWindow& map, int c);
 
 // Writes labels 26..33 from the counters (a count not above 0 reads "0"), colours labels 1..23
 // and 26..33, repaints cells 0..21 for the current poiMode, sets the caption to the current

@@ -1,6 +1,7 @@
 #include "render/reload.h"
 
 #include "basic/numtext.h"
+#include "window/countlabels.h"
 #include "window/mapwindow.h"
 #include "window/markertable.h"
 
@@ -85,8 +86,7 @@ void hideErrors(core::MapWindow& map) {
 
 void showCountCaptions(core::MapWindow& map) {
     core::MapData& d = map.d;
-    for (int j = 0; j < osmimport::kCountCaptions; ++j)
-        map.legendStrip.numb[j].setCaption(basic::dec(d.countCaptions[static_cast<size_t>(j)]));
+    core::showCounts(map);
     map.g.settings.poiMode = 0;
     d.nonnCount = unnamedMarkerCount(d.noNameList);
 }

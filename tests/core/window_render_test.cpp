@@ -3,6 +3,7 @@
 
 #include "core/window_fixture.h"
 #include "poi/categories.h"
+#include "window/countlabels.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -88,10 +89,9 @@ TEST_F(WindowRenderTest, MainPanelsStandWhereTheLayoutPutsThem) {
 // A legend cell shows round its category's button: shown, hidden and empty categories differ.
 TEST_F(WindowRenderTest, LegendCellsShowTheirLookAroundTheIcons) {
     MapWindow& map = showWindow();
-    auto& numb = map.legendStrip.numb;
-    numb[1].setCaption("3"); // cell 0, places of worship: shown
-    numb[2].setCaption("0"); // cell 1, pubs: empty
-    numb[3].setCaption("2"); // cell 2, phone boxes: hidden again below
+    core::showCount(map, 1, 3); // cell 0, places of worship: shown
+    core::showCount(map, 2, 0); // cell 1, pubs: empty
+    core::showCount(map, 3, 2); // cell 2, phone boxes: hidden again below
     poi::showicons(map, 1);
     poi::toggleCategory(map, 2);
     QApplication::processEvents();

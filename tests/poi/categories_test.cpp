@@ -4,6 +4,7 @@
 #include "platform/hourglass.h"
 #include "poi/categories.h"
 #include "poi/cells.h"
+#include "window/countlabels.h"
 
 namespace poi::testing {
 namespace {
@@ -15,14 +16,13 @@ class ShowiconsTest : public core::testing::WindowTest {
 protected:
     // A loaded window whose categories 0, 5 and 22 (stations) have POIs, every cell painted
     // kUntouched and every flag set to a value no repaint writes.
-    core::MapWindow& withCounts(const char* stations = "2") {
+    core::MapWindow& withCounts(basic::Long stations = 2) {
         core::MapWindow& map = load();
-        auto& numb = map.legendStrip.numb;
         for (int i = 1; i <= kStripCells; ++i)
-            numb[i].setCaption("0");
-        numb[1].setCaption("3");
-        numb[6].setCaption("12");
-        numb[23].setCaption(stations);
+            core::showCount(map, i, 0);
+        core::showCount(map, 1, 3);
+        core::showCount(map, 6, 12);
+        core::showCount(map, 23, stations);
         for (int i = 0; i < kStripCells; ++i)
             paint(map.legendStrip.Shape9[i], kUntouched);
         map.d.catShown.fill(7);
@@ -69,7 +69,7 @@ TEST_F(ShowiconsTest, HiddenClearsFlagsAndPaintsCellsWithPoisPale) {
 }
 
 TEST_F(ShowiconsTest, HiddenLeavesAStationCellWithoutStationsAlone) {
-    core::MapWindow& map = withCounts("0");
+    core::MapWindow& map = withCounts(0);
     showicons(map, 0);
     EXPECT_TRUE(hasLook(map.legendStrip.Shape9[22], kUntouched));
 }
@@ -83,7 +83,7 @@ TEST_F(ShowiconsTest, EndsWithTheDefaultPointer) {
 
 TEST_F(WindowTest, ShowiconsPassesOverCellsThatAreNotThere) {
     core::MapWindow& map = make(); // not loaded: only cell 0 exists
-    map.legendStrip.numb[1].setCaption("4");
+    core::showCount(map, 1, 4);
     showicons(map, 1);
     EXPECT_TRUE(hasLook(map.legendStrip.Shape9[0], kOn));
     EXPECT_EQ(map.d.catShown[22], basic::vbTrue);

@@ -6,6 +6,7 @@
 #include "poi/categories_connect.h"
 #include "poi/cells.h"
 #include "poi/orange.h"
+#include "window/countlabels.h"
 
 namespace poi::testing {
 namespace {
@@ -17,12 +18,11 @@ protected:
     // A loaded window with POIs in categories 1 (pubs), 19 (cafes) and 22 (stations).
     core::MapWindow& withCounts() {
         core::MapWindow& map = load();
-        auto& numb = map.legendStrip.numb;
         for (int i = 1; i <= core::kStripCells; ++i)
-            numb[i].setCaption("0");
-        numb[2].setCaption("4");
-        numb[20].setCaption("2");
-        numb[23].setCaption("1");
+            core::showCount(map, i, 0);
+        core::showCount(map, 2, 4);
+        core::showCount(map, 20, 2);
+        core::showCount(map, 23, 1);
         return map;
     }
 };

@@ -4,6 +4,7 @@
 #include "core/window_fixture.h"
 #include "poi/problemgoto.h"
 #include "poi/problemlistopen.h"
+#include "window/countlabels.h"
 
 namespace poi::testing {
 namespace {
@@ -147,7 +148,7 @@ TEST_F(NavigationTest, NothingWithoutAChosenEntryOrWhileBusy) {
 
 TEST_F(NavigationTest, APlatformEntrySwitchesTheStationsOn) {
     core::MapWindow& map = withMap();
-    map.legendStrip.numb[23].setCaption("2");
+    core::showCount(map, 23, 2);
     map.d.catShown[22] = basic::vbTrue;
     map.d.catShown[18] = basic::vbFalse; // recycling is not the stations' category
     choose(map, "Platform 2", "2#");
