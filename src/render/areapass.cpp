@@ -55,9 +55,10 @@ void drawPatternArea(DrawContext& c, Long i, const std::vector<QPoint>& corners)
 // The outline of a colour area, segment by segment; whether every segment was drawn.
 bool drawOutline(DrawContext& c, Long i) {
     bool inWindow = true;
+    DrawContext::Stroke stroke(c);
     const bool valid = c.forEachSegment(i, [&](std::size_t, Long a, Long b) {
         if (c.windows.areas.contains(c.x(a), c.y(a)))
-            c.line(a, b);
+            stroke.line(a, b);
         else
             inWindow = false;
     });

@@ -84,10 +84,13 @@ void detailWay(DrawContext& c, Long i) {
 
 void drawPlainWay(DrawContext& c, Long i, bool whole, bool rail, const std::function<void()>& middleDrawn) {
     const std::size_t middle = middleSegment(c.nodesOf(i).size());
+    DrawContext::Stroke stroke(c);
     c.forEachSegment(i, [&](std::size_t j, Long a, Long b) {
         if (!whole && !c.windows.ways.contains(c.x(a), c.y(a))) return;
-        c.line(a, b);
-        if (j == middle) middleDrawn();
+        stroke.line(a, b);
+        if (j != middle) return;
+        middleDrawn();
+        stroke.interrupt();
     });
     if (!rail) return;
     platform::PictureBox& p1 = c.p1;

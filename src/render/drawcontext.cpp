@@ -65,9 +65,23 @@ void DrawContext::line(Long a, Long b) {
 }
 
 void DrawContext::drawWay(Long i, const DrawWindow* window) {
+    Stroke stroke(*this);
     forEachSegment(i, [&](std::size_t, Long a, Long b) {
-        if (!window || window->contains(x(a), y(a))) line(a, b);
+        if (!window || window->contains(x(a), y(a))) stroke.line(a, b);
     });
+}
+
+void DrawContext::Stroke::line(Long a, Long b) {
+    if (!c_.placeable(a) || !c_.placeable(b)) return;
+    const QPoint from = c_.pixel(a);
+    if (from == c_.pixel(b) && (c_.p1.drawWidth() <= 1 || (drawn_ && from == end_))) {
+        c_.p1.setCurrentX(c_.x(b));
+        c_.p1.setCurrentY(c_.y(b));
+        return;
+    }
+    c_.line(a, b);
+    end_ = c_.pixel(b);
+    drawn_ = true;
 }
 
 void DrawContext::yield() {

@@ -103,6 +103,24 @@ public:
     // Draws every segment of way i whose nodes are both valid and, with a window, whose start
     // lies in it. A piece that is no number takes the error path and skips its segments.
     void drawWay(basic::Long i, const DrawWindow* window);
+
+    // The segments of one way drawn in turn with one pen, nothing else drawn between them. At
+    // the zoom a map opens with, many segments start and end on one pixel: such a segment inks
+    // nothing with a thin pen, and with a wide one only the round end the segment drawn before
+    // it ended with. It is left out; the current position still moves to its end.
+    class Stroke {
+    public:
+        explicit Stroke(DrawContext& c) : c_(c) {}
+        // As DrawContext::line.
+        void line(basic::Long a, basic::Long b);
+        // Something else was drawn over the way: the next segment is drawn in full.
+        void interrupt() { drawn_ = false; }
+
+    private:
+        DrawContext& c_;
+        QPoint end_;
+        bool drawn_ = false;
+    };
     // Lets pending window events run when input is waiting.
     void yield();
     // The error path for a piece of a list that is no number.

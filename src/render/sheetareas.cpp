@@ -50,8 +50,9 @@ void drawArea(DrawContext& c, SheetBrushes& brushes, Long i, bool repeated) {
     if (fill == basic::rgb(188, 169, 169)) fill = kBuildingTile;
     c.p1.setForeColor(basic::clng(repeated ? fill : d.wayDrawColour()[way]));
     if (!isPatternFill(fill)) {
+        DrawContext::Stroke stroke(c);
         c.forEachSegment(i, [&](std::size_t, Long a, Long b) {
-            if (c.windows.areas.contains(c.x(a), c.y(a))) c.line(a, b);
+            if (c.windows.areas.contains(c.x(a), c.y(a))) stroke.line(a, b);
         });
         return;
     }

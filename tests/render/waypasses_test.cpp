@@ -4,6 +4,7 @@
 
 #include "drawing_fixture.h"
 #include "render/detailpass.h"
+#include "render/drawcontext.h"
 #include "render/drawwindows.h"
 #include "render/linepasses.h"
 #include "render/waypass.h"
@@ -170,6 +171,48 @@ TEST_F(WayPassTest, OnAWideScreenLargeFilesAreDrawnToTheViewportsRightEdge) {
     road(visible.right - 100, visible.right + 300, 3000, look(red, red, 1));
     draw();
     EXPECT_EQ(at(visible.right - 50, 3000), red);
+}
+
+TEST_F(WayPassTest, ASegmentOnOnePixelIsLeftOutOnlyWhereItInksNothingNew) {
+    // At zoom 1 a pixel is three p1 units: 3000 and 3001 lie on one pixel.
+    const Long a = node(2400, 3000);
+    const Long b = node(3000, 3000);
+    const Long onB = node(3001, 3000);
+    way({.nodes = {a, b, onB}});
+    draw();
+    DrawErrors errors;
+    DrawContext c(map(), errors);
+    c.prepare();
+    platform::PictureBox& p = p1();
+    p.setDrawWidth(9);
+    p.setForeColor(kRoad);
+    const QPoint end = c.pixel(b);
+    ASSERT_EQ(end, c.pixel(onB));
+
+    // After a segment that ends there, the same pixels as drawing every segment.
+    p.cls();
+    c.line(a, b);
+    c.line(b, onB);
+    const QImage everySegment = p.image().copy();
+    p.cls();
+    DrawContext::Stroke stroke(c);
+    stroke.line(a, b);
+    stroke.line(b, onB);
+    EXPECT_EQ(p.image(), everySegment);
+    EXPECT_EQ(p.currentX(), c.x(onB));
+
+    // Once something else was drawn there, its round end is inked again.
+    p.pset(c.x(b), c.y(b), kCasing);
+    stroke.interrupt();
+    stroke.line(b, onB);
+    EXPECT_EQ(pixel(end.x(), end.y()), kRoad);
+
+    // A thin pen inks nothing there, first segment or not.
+    p.setDrawWidth(1);
+    p.pset(c.x(b), c.y(b), kCasing);
+    DrawContext::Stroke thin(c);
+    thin.line(b, onB);
+    EXPECT_EQ(pixel(end.x(), end.y()), kCasing);
 }
 
 TEST_F(WayPassTest, HideErrorsRecoloursTheInnerLines) {
