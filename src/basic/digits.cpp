@@ -31,10 +31,15 @@ struct Binary {
 };
 
 Binary binaryOf(double a) {
-    int exponent = 0;
-    const auto m = static_cast<std::uint64_t>(std::ldexp(std::frexp(a, &exponent), 53));
+    constexpr int kFractionBits = 52;
+    constexpr std::uint64_t kHidden = std::uint64_t{1} << kFractionBits;
+    const auto bits = std::bit_cast<std::uint64_t>(a);
+    const auto biased = static_cast<int>(bits >> kFractionBits); // a is above 0: no sign bit
+    // A subnormal number has no hidden bit and the exponent of the smallest normal one.
+    const std::uint64_t m = (bits & (kHidden - 1)) | (biased != 0 ? kHidden : 0);
+    const int exponent = std::max(biased, 1) - 1075;
     const int zeros = std::countr_zero(m);
-    return {m >> zeros, exponent - 53 + zeros};
+    return {m >> zeros, exponent + zeros};
 }
 
 // The first precision of the count digits given (the value digits[0].digits[1..] x
@@ -87,6 +92,47 @@ constexpr std::array<std::uint64_t, kMaxFive + 1> kFives = [] {
     return p;
 }();
 
+constexpr int kMaxTen = 19; // the largest power of ten below 2^64
+constexpr std::array<std::uint64_t, kMaxTen + 1> kTens = [] {
+    std::array<std::uint64_t, kMaxTen + 1> p{};
+    p[0] = 1;
+    for (int k = 1; k <= kMaxTen; ++k)
+        p[static_cast<std::size_t>(k)] = p[static_cast<std::size_t>(k) - 1] * 10;
+    return p;
+}();
+
+// The number of decimal digits of n (n at least 1): log10 from the bit length, off by at most one.
+int decimalLength(std::uint64_t n) {
+    const int guess = (std::bit_width(n) * 1233) >> 12; // 1233 / 4096 is just below log10(2)
+    return guess + (n >= kTens[static_cast<std::size_t>(guess)] ? 1 : 0);
+}
+
+// The digits of n x 10^-tenths (n at least 1) rounded to precision digits, ties away from zero,
+// in whole-number arithmetic: the same digits rounded does from n's decimal text, without it.
+DecimalDigits roundedWhole(std::uint64_t n, int tenths, int precision) {
+    DecimalDigits d{};
+    int length = decimalLength(n);
+    d.exponent = length - 1 - tenths;
+    if (length > precision) {
+        const std::uint64_t unit = kTens[static_cast<std::size_t>(length - precision)];
+        const bool up = n % unit >= unit / 2;
+        n = n / unit + (up ? 1 : 0);
+        length = precision;
+        if (n == kTens[static_cast<std::size_t>(precision)]) { // 99..9 rounded up to 100..0
+            n /= 10;
+            ++d.exponent;
+        }
+    }
+    while (n % 10 == 0) {
+        n /= 10;
+        --length;
+    }
+    d.count = length;
+    for (int i = length - 1; i >= 0; --i, n /= 10)
+        d.digits[i] = static_cast<char>('0' + n % 10);
+    return d;
+}
+
 // The digits of a from its exact decimal expansion, when that is a whole number n of at most
 // 128 bits times a power of ten: a = m x 2^-k = (m x 5^k) x 10^-k for 0 < k <= 27, or m x 2^low
 // itself for 0 <= low <= 74. This holds for every Single and every number of map units and
@@ -94,6 +140,15 @@ constexpr std::array<std::uint64_t, kMaxFive + 1> kFives = [] {
 bool wholeDigits(double a, int precision, DecimalDigits& d) {
     if (!std::isnormal(a)) return false;
     const Binary b = binaryOf(a);
+    if (std::uint64_t n = 0; b.low < 0 && -b.low <= kMaxFive) {
+        if (!__builtin_mul_overflow(b.mantissa, kFives[static_cast<std::size_t>(-b.low)], &n)) {
+            d = roundedWhole(n, -b.low, precision);
+            return true;
+        }
+    } else if (b.low >= 0 && b.low < std::countl_zero(b.mantissa)) {
+        d = roundedWhole(b.mantissa << b.low, 0, precision);
+        return true;
+    }
     unsigned __int128 n = 0;
     int tenths = 0; // a = n x 10^-tenths
     if (b.low < 0 && -b.low <= kMaxFive) {
