@@ -1,5 +1,6 @@
 #include "basic/linereader.h"
 
+#include "basic/bytescan.h"
 #include "basic/fault.h"
 #include "basic/val.h"
 
@@ -17,10 +18,7 @@ void LineReader::requireMore() const {
 
 // The first comma or line feed at or after from, or the end of the bytes.
 std::size_t LineReader::delimiterFrom(std::size_t from) const noexcept {
-    const std::size_t n = data_.size();
-    while (from < n && data_[from] != ',' && data_[from] != '\n')
-        ++from;
-    return from;
+    return findEither(data_, from, ',', '\n');
 }
 
 // The bytes from start up to the delimiter at end, without the CR of a CR LF; the reader moves
@@ -34,9 +32,7 @@ std::string_view LineReader::takeUpTo(std::size_t start, std::size_t end) noexce
 
 std::string_view LineReader::quotedValue() {
     const std::size_t start = pos_ + 1;
-    std::size_t close = start;
-    while (close < data_.size() && data_[close] != '"' && data_[close] != '\n')
-        ++close;
+    const std::size_t close = findEither(data_, start, '"', '\n');
     if (close == data_.size() || data_[close] == '\n') return takeUpTo(start, close);
     takeUpTo(close + 1, delimiterFrom(close + 1));
     return data_.substr(start, close - start);

@@ -1,5 +1,6 @@
 #include "import/projectreader.h"
 
+#include "basic/bytescan.h"
 #include "basic/fault.h"
 #include "basic/linereader.h"
 #include "basic/val.h"
@@ -19,9 +20,7 @@ constexpr Integer kLastLineStyle = 6;
 
 // The values a text can hold at most: every one ends at a comma, a line feed or the end.
 long long valuesIn(std::string_view bytes) {
-    return static_cast<long long>(
-               std::count_if(bytes.begin(), bytes.end(), [](char c) { return c == ',' || c == '\n'; })) +
-           1;
+    return static_cast<long long>(basic::countEither(bytes, ',', '\n')) + 1;
 }
 
 bool isDigit(char c) {
