@@ -1,8 +1,10 @@
 #include "basic/val.h"
 #include "fault_of.h"
 
+#include <charconv>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -72,6 +74,25 @@ TEST(ValTest, ReadsLongMantissasCorrectlyRounded) {
     EXPECT_EQ(val("0.1000000000000000055511151231257827"), 0.1);
     EXPECT_EQ(val(std::string(400, '0') + "7"), 7);
     EXPECT_EQ(val("1" + std::string(20, '0')), 1e20);
+}
+
+// Runs of digits of every length around eight and nineteen, before and after the point, with
+// and without an exponent: read as the correctly rounded number from_chars gives.
+TEST(ValTest, PlainNumbersReadAsTheNearestDouble) {
+    std::mt19937 random(19);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = random() % 3 == 0 ? "-" : "";
+        for (std::size_t n = random() % 22; n > 0; --n)
+            text += static_cast<char>('0' + random() % 10);
+        if (random() % 2 == 0) text += '.';
+        for (std::size_t n = random() % 22; n > 0; --n)
+            text += static_cast<char>('0' + random() % 10);
+        if (random() % 4 == 0) text += "E" + std::to_string(static_cast<int>(random() % 60) - 30);
+        double expected = 0;
+        if (std::from_chars(text.data(), text.data() + text.size(), expected).ptr != text.data() + text.size())
+            expected = 0; // no digits: no number
+        EXPECT_EQ(val(text), expected + 0.0) << text;
+    }
 }
 
 TEST(ValTest, NumbersBeyondTheRangesOverflow) {
