@@ -4,8 +4,8 @@
 
 #include <bit>
 #include <charconv>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <system_error>
 
@@ -160,12 +160,14 @@ bool eightDigits(const char* c, std::uint64_t& value) {
 // Reads digits from c while they fit a 19-digit whole number; false when there are more.
 // Works on copies: stores through the references would be redone for every character, since a
 // char may alias them.
-[[gnu::always_inline]] inline bool wholeDigits(const char*& from, const char* end, std::uint64_t& wholeSoFar, int& digitsSoFar) {
+[[gnu::always_inline]] inline bool wholeDigits(const char*& from, const char* end, std::uint64_t& wholeSoFar,
+                                               int& digitsSoFar) {
     constexpr int kMostBeforeEight = 19 - 8;
     const char* c = from;
     std::uint64_t whole = wholeSoFar;
     int digits = digitsSoFar;
-    for (std::uint64_t eight = 0; end - c >= 8 && digits <= kMostBeforeEight && eightDigits(c, eight); c += 8) {
+    for (std::uint64_t eight = 0; end - c >= 8 && digits <= kMostBeforeEight && eightDigits(c, eight);
+         c += 8) {
         whole = whole * 100000000 + eight;
         digits += 8;
     }

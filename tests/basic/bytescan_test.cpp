@@ -1,7 +1,6 @@
 #include "basic/bytescan.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <string>
 

@@ -1,9 +1,8 @@
 #include "basic/digits.h"
 
-#include <gtest/gtest.h>
-
 #include <charconv>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 
@@ -53,17 +52,18 @@ TEST(DigitsTest, RoundedDigitsAreTheExactExpansionRoundedHalfAway) {
     for (int i = 0; i < 20000; ++i) {
         const auto whole = static_cast<double>(random() >> (11 + random() % 40));
         const double scaled = std::ldexp(whole + 1, -static_cast<int>(random() % 40));
-        const auto single = static_cast<double>(static_cast<float>(std::ldexp(
-            static_cast<double>(random() >> 40), static_cast<int>(random() % 120) - 70)));
-        const double wide = std::ldexp(static_cast<double>(random() >> 11) + 1, static_cast<int>(random() % 200) - 100);
+        const auto single = static_cast<double>(static_cast<float>(
+            std::ldexp(static_cast<double>(random() >> 40), static_cast<int>(random() % 120) - 70)));
+        const double wide =
+            std::ldexp(static_cast<double>(random() >> 11) + 1, static_cast<int>(random() % 200) - 100);
         for (int precision : {7, 15, 17}) {
             expectExact(scaled, precision);
             if (single > 0) expectExact(single, precision);
             expectExact(wide, precision);
         }
     }
-    for (double a : {9999999.5, 99999995.0, 999999999999999.5, 0.5, 1.0, 1e19, 18446744073709551616.0,
-                     5e-324, 2.2250738585072014e-308})
+    for (double a : {9999999.5, 99999995.0, 999999999999999.5, 0.5, 1.0, 1e19, 18446744073709551616.0, 5e-324,
+                     2.2250738585072014e-308})
         for (int precision : {1, 7, 15, 17})
             expectExact(a, precision);
 }

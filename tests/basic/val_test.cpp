@@ -89,7 +89,8 @@ TEST(ValTest, PlainNumbersReadAsTheNearestDouble) {
             text += static_cast<char>('0' + random() % 10);
         if (random() % 4 == 0) text += "E" + std::to_string(static_cast<int>(random() % 60) - 30);
         double expected = 0;
-        if (std::from_chars(text.data(), text.data() + text.size(), expected).ptr != text.data() + text.size())
+        if (std::from_chars(text.data(), text.data() + text.size(), expected).ptr !=
+            text.data() + text.size())
             expected = 0; // no digits: no number
         EXPECT_EQ(val(text), expected + 0.0) << text;
     }
