@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace basic {
 
@@ -107,6 +108,30 @@ int decimalLength(std::uint64_t n) {
     return guess + (n >= kTens[static_cast<std::size_t>(guess)] ? 1 : 0);
 }
 
+constexpr std::uint64_t kEightDigits = 100'000'000;
+constexpr int kWholeText = 24;
+
+// "00" .. "99".
+constexpr std::array<char, 200> kPairs = [] {
+    std::array<char, 200> p{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        p[2 * i] = static_cast<char>('0' + i / 10);
+        p[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return p;
+}();
+
+void putFour(char* at, std::uint32_t v) {
+    std::memcpy(at, kPairs.data() + 2 * (v / 100), 2);
+    std::memcpy(at + 2, kPairs.data() + 2 * (v % 100), 2);
+}
+
+// The eight digits of v (below 10^8), leading zeros included.
+void putEight(char* at, std::uint32_t v) {
+    putFour(at, v / 10000);
+    putFour(at + 4, v % 10000);
+}
+
 // The digits of n x 10^-tenths (n at least 1) rounded to precision digits, ties away from zero,
 // in whole-number arithmetic: the same digits rounded does from n's decimal text, without it.
 DecimalDigits roundedWhole(std::uint64_t n, int tenths, int precision) {
@@ -128,8 +153,13 @@ DecimalDigits roundedWhole(std::uint64_t n, int tenths, int precision) {
         --length;
     }
     d.count = length;
-    for (int i = length - 1; i >= 0; --i, n /= 10)
-        d.digits[i] = static_cast<char>('0' + n % 10);
+    // n has at most 17 digits: 9 above the low 8, written right-aligned, two digits at a time.
+    char text[kWholeText];
+    putEight(text + kWholeText - 8, static_cast<std::uint32_t>(n % kEightDigits));
+    n /= kEightDigits;
+    putEight(text + kWholeText - 16, static_cast<std::uint32_t>(n % kEightDigits));
+    text[kWholeText - 17] = static_cast<char>('0' + n / kEightDigits);
+    std::memcpy(d.digits, text + kWholeText - length, static_cast<std::size_t>(length));
     return d;
 }
 
