@@ -13,32 +13,43 @@ namespace {
 constexpr char kLineFeedMark = '\xA3';
 constexpr char kQuoteMark = '\xFA';
 
-// The bytes a mode changes, as a table; most texts hold none of them and are copied whole.
+// The bytes a mode changes, as a table; most texts hold none of them and are copied whole, and
+// the runs between them are copied in one piece.
 struct ByteSet {
     std::array<bool, 256> in{};
-    constexpr explicit ByteSet(std::string_view bytes) {
+    constexpr explicit ByteSet(std::string_view bytes, bool upperHalf = false) {
         for (const char c : bytes)
             in[static_cast<unsigned char>(c)] = true;
+        for (std::size_t b = 0x80; upperHalf && b < in.size(); ++b)
+            in[b] = true;
     }
-    bool anyIn(std::string_view text) const noexcept {
-        return std::any_of(text.begin(), text.end(),
-                           [this](char c) { return in[static_cast<unsigned char>(c)]; });
+    bool anyIn(std::string_view text) const noexcept { return next(text, 0) < text.size(); }
+    // The first byte of the set at or after from; text.size() when none is left.
+    std::size_t next(std::string_view text, std::size_t from) const noexcept {
+        while (from < text.size() && !in[static_cast<unsigned char>(text[from])])
+            ++from;
+        return from;
     }
 };
 
 constexpr ByteSet kEscaped{"\r\n\","};
 constexpr ByteSet kUnescaped{"+\xFA\xA3"};
+// Where unescaping looks closer: every byte that may start "+-" or a multi-byte sequence, which
+// is kept whole even where it holds an 0xA3.
+constexpr ByteSet kUnescapeStops{"+", true};
 
 std::string escape(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 16);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        switch (c) {
+    std::size_t from = 0;
+    for (std::size_t i = kEscaped.next(text, 0); i < text.size(); i = kEscaped.next(text, from)) {
+        out.append(text.substr(from, i - from));
+        from = i + 1;
+        switch (text[i]) {
         case '\r':
             if (i + 1 < text.size() && text[i + 1] == '\n') {
                 out += "+-";
-                ++i;
+                ++from;
             } else {
                 out += kLineFeedMark;
             }
@@ -49,38 +60,37 @@ std::string escape(std::string_view text) {
         case '"':
             out += kQuoteMark;
             break;
-        case ',':
+        default: // ','
             out += ' ';
-            break;
-        default:
-            out += c;
         }
     }
+    out.append(text.substr(from));
     return out;
 }
 
 std::string unescape(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 16);
-    for (std::size_t i = 0; i < text.size();) {
+    std::size_t from = 0;
+    for (std::size_t i = kUnescapeStops.next(text, 0); i < text.size(); i = kUnescapeStops.next(text, from)) {
+        out.append(text.substr(from, i - from));
         const char c = text[i];
+        from = i + 1;
         if (c == '+' && i + 1 < text.size() && text[i + 1] == '-') {
             out += "\r\n";
-            i += 2;
+            ++from;
         } else if (c == kQuoteMark) {
             out += '"';
-            ++i;
         } else if (c == kLineFeedMark) { // reached only where it continues no sequence
             out += '\n';
-            ++i;
         } else if (const std::size_t length = basic::utf8SequenceAt(text, i); length > 0) {
             out.append(text.substr(i, length));
-            i += length;
+            from = i + length;
         } else {
             out += c;
-            ++i;
         }
     }
+    out.append(text.substr(from));
     return out;
 }
 

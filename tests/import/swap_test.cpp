@@ -1,6 +1,8 @@
+#include "basic/utf8.h"
 #include "import/swap.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 
 namespace osmimport {
@@ -99,6 +101,50 @@ TEST(SwapTest, NoByteLeavesALineBreakQuoteOrCommaInTheStoredText) {
     const std::string stored = swap(every + every, kEscape);
     EXPECT_EQ(stored.find_first_of(std::string("\r\n\",", 4)), std::string::npos);
     EXPECT_EQ(stored.size(), 2u * 256u); // no CR is followed by a LF here
+}
+
+// The rules byte by byte, as the header states them.
+std::string escapedByteByByte(std::string_view t) {
+    std::string out;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') {
+            out += "+-";
+            ++i;
+        } else {
+            out += t[i] == '\r' || t[i] == '\n' ? '\xA3' : t[i] == '"' ? '\xFA' : t[i] == ',' ? ' ' : t[i];
+        }
+    }
+    return out;
+}
+
+std::string unescapedByteByByte(std::string_view t) {
+    std::string out;
+    for (std::size_t i = 0; i < t.size();) {
+        if (t[i] == '+' && i + 1 < t.size() && t[i + 1] == '-') {
+            out += "\r\n";
+            i += 2;
+        } else if (const std::size_t n = basic::utf8SequenceAt(t, i); n > 0) {
+            out += t.substr(i, n);
+            i += n;
+        } else {
+            out += t[i] == '\xFA' ? '"' : t[i] == '\xA3' ? '\n' : t[i];
+            ++i;
+        }
+    }
+    return out;
+}
+
+// Texts of the marks, the bytes they stand for, UTF-8 lead bytes and their continuations.
+TEST(SwapTest, RunsCopiedWholeGiveTheBytesOfTheRulesOneByOne) {
+    std::mt19937 random(26);
+    const std::string bytes = "+-\r\n\",a \xA3\xFA\xC3\xD0\xE2\x82\xAC\xF0\x9F\x80\xFF";
+    for (int round = 0; round < 5000; ++round) {
+        std::string t(random() % 30, ' ');
+        for (char& c : t)
+            c = bytes[random() % bytes.size()];
+        EXPECT_EQ(swap(t, kEscape), escapedByteByByte(t));
+        EXPECT_EQ(swap(t, kUnescape), unescapedByteByByte(t));
+    }
 }
 
 TEST(SwapTest, LargeTextsPassInOneGo) {
