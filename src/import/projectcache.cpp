@@ -50,8 +50,21 @@ const ProjectData* ParsedProjectFile::unchanged(const std::string& path) const {
     return kept_ && stampOf(path) == stamp_ ? &data_ : nullptr;
 }
 
+void ParsedProjectFile::assign(ProjectData& model, const ProjectData& from) {
+    ProjectData records;
+    if (lent_) {
+        records.swapRecords(model); // the model's records are the file's
+    } else {
+        records.swapRecords(data_);
+        lent_ = true;
+    }
+    model = from; // every other item; the records of from are those the model is about to get
+    model.swapRecords(records);
+}
+
 void ParsedProjectFile::forget() {
     kept_ = false;
+    lent_ = false;
     stamp_ = Stamp{};
     data_ = ProjectData{};
 }

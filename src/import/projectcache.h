@@ -6,6 +6,11 @@
 // is exactly what reading the file gives: texts unescaped, numbers as the file rounds them. The
 // earlier copy goes before a file is read, and the bytes go back as the reader passes them, so
 // that a large file is held about once while it is parsed.
+//
+// The map is not held twice afterwards either: the records that neither a drawing nor a search
+// changes (ProjectData::swapRecords) move into the data model the copy is first assigned to, and
+// from then on that data model holds them for the copy; the copy keeps everything else. Whoever
+// gives that data model other records forgets the copy first (the import does).
 
 #include "import/projectdata.h"
 
@@ -18,8 +23,16 @@ class ParsedProjectFile {
 public:
     // The data of the project file at path, the way node indices made. From memory while the
     // file is unchanged; otherwise read and parsed again. A file that cannot be read or that the
-    // reader refuses raises the reader's fault, and nothing is kept.
+    // reader refuses raises the reader's fault, and nothing is kept. Once lent, the records are
+    // not in it but in the data model they went to.
     const ProjectData& read(const std::string& path);
+
+    // model = from, where from is the copy read() gave or a copy of it, changed or not: the
+    // records go to the model from the copy the first time and stay the model's afterwards.
+    void assign(ProjectData& model, const ProjectData& from);
+
+    // The records are in the data model the copy was assigned to, not in the copy.
+    bool recordsLent() const noexcept { return lent_; }
 
     // The kept copy while the file at path is unchanged; otherwise null, and nothing is read.
     const ProjectData* unchanged(const std::string& path) const;
@@ -41,6 +54,7 @@ private:
 
     Stamp stamp_;
     bool kept_ = false;
+    bool lent_ = false;
     ProjectData data_;
 };
 

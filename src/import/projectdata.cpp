@@ -42,14 +42,19 @@ void ProjectData::dropRecords() {
     none.sizeNodes(0);
     none.sizeWays(0);
     none.lab2Count = 0;
-    const auto take = [&](auto member) { std::swap(this->*member, none.*member); };
-    take(&ProjectData::nodeCount);
+    swapRecords(none);
+    std::swap(nodeCount, none.nodeCount);
+    std::swap(nodeName, none.nodeName);
+    std::swap(wayCount, none.wayCount);
+    std::swap(lab2Count, none.lab2Count);
+}
+
+void ProjectData::swapRecords(ProjectData& other) noexcept {
+    const auto take = [&](auto member) { std::swap(this->*member, other.*member); };
     take(&ProjectData::nodeX);
     take(&ProjectData::nodeY);
     take(&ProjectData::nodeInfo);
-    take(&ProjectData::nodeName);
     take(&ProjectData::nodeUse);
-    take(&ProjectData::wayCount);
     take(&ProjectData::wayNodes);
     take(&ProjectData::wayWidth);
     take(&ProjectData::wayLineStyle);
@@ -67,7 +72,6 @@ void ProjectData::dropRecords() {
     take(&ProjectData::wayLabelY);
     take(&ProjectData::wayFill);
     take(&ProjectData::wayFillArg);
-    take(&ProjectData::lab2Count);
     take(&ProjectData::labels);
     take(&ProjectData::wayNodeStart);
     take(&ProjectData::wayNodeIndex);

@@ -129,6 +129,10 @@ struct ProjectData {
     // No node, way or label records any more, and their storage given back: what sizeNodes(0),
     // sizeWays(0) and no labels leave. The header values and the trailer stay.
     void dropRecords();
+    // Swaps the records that neither a drawing nor a search changes with other's: the node
+    // positions and records (not the names, which a search shortens), the way arrays, the way
+    // node indices and the area labels. The counts and every list stay where they are.
+    void swapRecords(ProjectData& other) noexcept;
 
     bool operator==(const ProjectData&) const = default;
 };

@@ -82,12 +82,21 @@ bool reloadForSearch(core::MapWindow& map) {
     d.mapLat0 = file.mapLat0;
     d.mapScale = file.mapScale;
     d.lab2Count = file.lab2Count;
+    d.streetNameList = file.streetNameList;
+    if (parsed != &partial && d.parsedFile.recordsLent()) {
+        // The data model holds the copy's records already; only the names a search shortens
+        // come back.
+        d.nodeCount = file.nodeCount;
+        d.wayCount = file.wayCount;
+        d.nodeName = file.nodeName;
+        listLabels(map.markers, d.labels);
+        return true;
+    }
     takeNodes(d, file);
     takeWays(d, file);
     d.wayNodeStart = file.wayNodeStart;
     d.wayNodeIndex = file.wayNodeIndex;
     d.labels = file.labels;
-    d.streetNameList = file.streetNameList;
     listLabels(map.markers, d.labels);
     return true;
 }

@@ -92,12 +92,13 @@ void showCountCaptions(core::MapWindow& map) {
 }
 
 // The data model becomes the file's, all but the shop count: the file's is the import's count
-// of shops, while the one in memory counts the loaded shop markers.
-// A copy of the parsed file is assigned over the data model, whose arrays keep their storage.
-template <class File> void assignProject(core::MapWindow& map, File&& file) {
+// of shops, while the one in memory counts the loaded shop markers. The parsed copy, or a copy
+// of it, is assigned over the data model, whose arrays keep their storage; the records are not
+// copied but lent by the parsed copy.
+void assignProject(core::MapWindow& map, const ProjectData& file) {
     core::MapData& d = map.d;
     const Long shopCount = d.shopCount;
-    static_cast<ProjectData&>(d) = std::forward<File>(file);
+    d.parsedFile.assign(d, file);
     d.mapRead = true;
     d.shopCount = shopCount;
     map.g.fileVersion = d.fileVersion;
@@ -158,7 +159,7 @@ void takeProjectForSheet(core::MapWindow& map, ProjectData file) {
     std::swap(file.noteList, d.noteList);
     file.noteCount = d.noteCount;
     file.countCaptions = d.countCaptions;
-    assignProject(map, std::move(file));
+    assignProject(map, file);
     map.g.reloadTrailer = true;
 }
 
