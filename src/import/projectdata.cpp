@@ -43,19 +43,10 @@ void ProjectData::dropRecords() {
     none.sizeWays(0);
     none.lab2Count = 0;
     swapRecords(none);
-    std::swap(nodeCount, none.nodeCount);
-    std::swap(nodeName, none.nodeName);
-    std::swap(wayCount, none.wayCount);
-    std::swap(lab2Count, none.lab2Count);
-}
-
-void ProjectData::swapRecords(ProjectData& other) noexcept {
-    const auto take = [&](auto member) { std::swap(this->*member, other.*member); };
-    take(&ProjectData::nodeX);
-    take(&ProjectData::nodeY);
-    take(&ProjectData::nodeInfo);
-    take(&ProjectData::nodeUse);
-    take(&ProjectData::wayNodes);
+    const auto take = [&](auto member) { std::swap(this->*member, none.*member); };
+    take(&ProjectData::nodeCount);
+    take(&ProjectData::nodeName);
+    take(&ProjectData::wayCount);
     take(&ProjectData::wayWidth);
     take(&ProjectData::wayLineStyle);
     take(&ProjectData::wayColour);
@@ -65,13 +56,23 @@ void ProjectData::swapRecords(ProjectData& other) noexcept {
     take(&ProjectData::wayNameAngle);
     take(&ProjectData::wayNameNode);
     take(&ProjectData::wayMaxSegment);
-    take(&ProjectData::wayName);
-    take(&ProjectData::wayUser);
-    take(&ProjectData::wayDate);
     take(&ProjectData::wayLabelX);
     take(&ProjectData::wayLabelY);
     take(&ProjectData::wayFill);
     take(&ProjectData::wayFillArg);
+    take(&ProjectData::lab2Count);
+}
+
+void ProjectData::swapRecords(ProjectData& other) noexcept {
+    const auto take = [&](auto member) { std::swap(this->*member, other.*member); };
+    take(&ProjectData::nodeX);
+    take(&ProjectData::nodeY);
+    take(&ProjectData::nodeInfo);
+    take(&ProjectData::nodeUse);
+    take(&ProjectData::wayNodes);
+    take(&ProjectData::wayName);
+    take(&ProjectData::wayUser);
+    take(&ProjectData::wayDate);
     take(&ProjectData::labels);
     take(&ProjectData::wayNodeStart);
     take(&ProjectData::wayNodeIndex);

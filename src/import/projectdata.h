@@ -130,8 +130,9 @@ struct ProjectData {
     // sizeWays(0) and no labels leave. The header values and the trailer stay.
     void dropRecords();
     // Swaps the records that neither a drawing nor a search changes with other's: the node
-    // positions and records (not the names, which a search shortens), the way arrays, the way
-    // node indices and the area labels. The counts and every list stay where they are.
+    // positions and records (not the names, which a search and the markers change), the way
+    // node lists, names, authors and dates with the way node indices, and the area labels. The
+    // way numbers, which the passes adjust as they draw, the counts and every list stay.
     void swapRecords(ProjectData& other) noexcept;
 
     bool operator==(const ProjectData&) const = default;

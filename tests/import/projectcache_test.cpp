@@ -86,6 +86,37 @@ TEST_F(ParsedProjectFileTest, AFileOfManyMegabytesReadsAsWhole) {
     EXPECT_EQ(read.countCaptions, large.countCaptions);
 }
 
+TEST_F(ParsedProjectFileTest, TheRecordsAreLentOnceTheRestIsCopiedEveryTime) {
+    basic::writeFileWhole(path_, projectFileBytes(sampleProject(), '"'));
+    ProjectData model;
+    cache_.assign(model, cache_.read(path_));
+    ASSERT_TRUE(cache_.recordsLent());
+    const ProjectData& kept = cache_.read(path_);
+    EXPECT_TRUE(kept.nodeInfo.empty()); // held once: by the model
+    EXPECT_EQ(model.nodeInfo, sampleProject().nodeInfo);
+    const std::string* records = model.nodeInfo.data();
+
+    // What a drawing or a search changes comes back from the copy; the records stay the model's.
+    model.nodeName[1] = "Red Lion Ln";
+    model.wayWidth[1] = 99;
+    model.quotList.clear();
+    ProjectData changed = kept; // as the Planning Sheet takes it
+    changed.questList = "#";
+    cache_.assign(model, changed);
+    EXPECT_EQ(model.nodeInfo.data(), records);
+    EXPECT_EQ(model.nodeName[1], "Red Lion");
+    EXPECT_EQ(model.wayWidth, sampleProject().wayWidth);
+    EXPECT_EQ(model.quotList, sampleProject().quotList);
+    EXPECT_EQ(model.questList, "#");
+
+    // A file changed on disk is parsed again and its records replace the model's.
+    ProjectData other = sampleProject();
+    other.nodeInfo[1] = "PUBRed Bull#1";
+    basic::writeFileWhole(path_, projectFileBytes(other, '"'));
+    cache_.assign(model, cache_.read(path_));
+    EXPECT_EQ(model.nodeInfo[1], "PUBRed Bull#1");
+}
+
 TEST_F(ParsedProjectFileTest, ARefusedFileRaisesAndIsNotKept) {
     const std::string good = projectFileBytes(sampleProject(), '"');
     basic::writeFileWhole(path_, good);
