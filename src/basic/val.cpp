@@ -157,6 +157,19 @@ bool eightDigits(const char* c, std::uint64_t& value) {
     return true;
 }
 
+// The same for four digit characters: byte 0 ends up d0 d1, byte 2 d2 d3.
+bool fourDigits(const char* c, std::uint32_t& value) {
+    std::uint32_t w = 0;
+    std::memcpy(&w, c, sizeof w);
+    constexpr std::uint32_t kHigh = 0xF0F0F0F0u;
+    constexpr std::uint32_t kZeros = 0x30303030u;
+    if ((w & kHigh) != kZeros || ((w + 0x06060606u) & kHigh) != kZeros) return false;
+    w -= kZeros;
+    w = w * 10 + (w >> 8);
+    value = (w & 0xFF) * 100 + ((w >> 16) & 0xFF);
+    return true;
+}
+
 // Reads digits from c while they fit a 19-digit whole number; false when there are more.
 // Works on copies: stores through the references would be redone for every character, since a
 // char may alias them.
@@ -170,6 +183,11 @@ bool eightDigits(const char* c, std::uint64_t& value) {
          c += 8) {
         whole = whole * 100000000 + eight;
         digits += 8;
+    }
+    if (std::uint32_t four = 0; end - c >= 4 && digits <= 19 - 4 && fourDigits(c, four)) {
+        whole = whole * 10000 + four;
+        digits += 4;
+        c += 4;
     }
     bool fits = true;
     for (; c != end && isDigit(*c); ++c) {
