@@ -23,7 +23,7 @@ std::size_t LineReader::delimiterFrom(std::size_t from) const noexcept {
 
 // The bytes from start up to the delimiter at end, without the CR of a CR LF; the reader moves
 // past the delimiter.
-std::string_view LineReader::takeUpTo(std::size_t start, std::size_t end) noexcept {
+[[gnu::always_inline]] inline std::string_view LineReader::takeUpTo(std::size_t start, std::size_t end) noexcept {
     std::string_view v = data_.substr(start, end - start);
     if (end < data_.size() && data_[end] == '\n' && !v.empty() && v.back() == '\r') v.remove_suffix(1);
     pos_ = std::min(end + 1, data_.size());
