@@ -142,13 +142,13 @@ int main(int argc, char** argv) {
     platform::setDialogs(std::make_unique<platform::StderrDialogs>());
     auto map = std::make_unique<core::MapWindow>();
     map->form.load();
-    map->g.dataFolder = dataDir;
+    map->global.dataFolder = dataDir;
 
     const std::string vnk = dataDir + "/" + osmimport::ftrim(osmPath) + ".vnk";
     const ino_t before = inodeOf(vnk);
     PhaseClock clock;
     const double began = basic::monotonicSeconds();
-    map->g.curFile = osmPath;
+    map->global.curFile = osmPath;
     core::init(*map);
     clock.start("load");
     std::string text = core::loadbinary(*map, osmPath);
@@ -160,8 +160,8 @@ int main(int argc, char** argv) {
     const double total = basic::monotonicSeconds() - began;
 
     const ino_t after = inodeOf(vnk);
-    const bool written = map->g.parsedPath == vnk && after != 0 && after != before;
-    std::printf("%s: %zu bytes, %d nodes\n", osmPath.c_str(), bytes, written ? map->d.nodeCount : 0);
+    const bool written = map->global.parsedPath == vnk && after != 0 && after != before;
+    std::printf("%s: %zu bytes, %d nodes\n", osmPath.c_str(), bytes, written ? map->data.nodeCount : 0);
     for (const Lap& lap : clock.laps())
         printLap(lap.phase, lap.seconds);
     printLap("total", total);

@@ -143,22 +143,22 @@ int main(int argc, char** argv) {
 
     if (!options.gpx.empty()) {
         try {
-            routes::storeGpxPoints(map->d, routes::readGpx(basic::readFileBytes(options.gpx)));
+            routes::storeGpxPoints(map->data, routes::readGpx(basic::readFileBytes(options.gpx)));
         } catch (const basic::RuntimeFault& fault) {
             std::fprintf(stderr, "redraw_bench: %s: %s\n", options.gpx.c_str(), fault.description().c_str());
             return 2;
         }
     }
-    map->g.curFile = project;
+    map->global.curFile = project;
     core::init(*map);
-    map->g.parsedPath = project;
-    map->g.reloadTrailer = true;
-    map->d.mapMode = options.style;
-    core::zoomAboutCentre(map->g, map->g.viewZoom, options.zoom);
-    map->g.viewZoom = options.zoom;
+    map->global.parsedPath = project;
+    map->global.reloadTrailer = true;
+    map->data.mapMode = options.style;
+    core::zoomAboutCentre(map->global, map->global.viewZoom, options.zoom);
+    map->global.viewZoom = options.zoom;
     map->legendPanel.Check1.setValue(options.names ? 1 : 0);
     const std::vector<Lap> first = timedRedraw(*map);
-    const bool drawn = map->d.nodeCount > 0 || map->d.wayCount > 0;
+    const bool drawn = map->data.nodeCount > 0 || map->data.wayCount > 0;
 
     constexpr int kRepeats = 5;
     std::map<std::string, std::vector<double>> later;
@@ -171,24 +171,26 @@ int main(int argc, char** argv) {
     }
 
     std::printf("%s: %d nodes, %d ways, %.2f MB source, style %d, zoom %.1f, street names %s\n",
-                project.c_str(), map->d.nodeCount, map->d.wayCount, static_cast<double>(map->d.fileSizeMB),
-                options.style, static_cast<double>(map->g.viewZoom), options.names ? "on" : "off");
+                project.c_str(), map->data.nodeCount, map->data.wayCount,
+                static_cast<double>(map->data.fileSizeMB), options.style,
+                static_cast<double>(map->global.viewZoom), options.names ? "on" : "off");
     std::printf("  %-22s %12s %12s\n", "step", "first", "median of 5");
     for (const Lap& lap : first)
         printLap(lap.step, lap.seconds, later.contains(lap.step) ? median(later[lap.step]) : 0);
     printLap("total", total(first), median(totals));
     if (!options.gpx.empty()) {
-        std::printf("  GPX: %d points, %d waypoint markers, %d track dots, %d track lines\n", map->d.gpxCount,
-                    map->d.gpsCount, map->d.gptCount, map->markers.Lin2.count() - 1);
+        std::printf("  GPX: %d points, %d waypoint markers, %d track dots, %d track lines\n",
+                    map->data.gpxCount, map->data.gpsCount, map->data.gptCount,
+                    map->markers.Lin2.count() - 1);
     }
 
     // Another style is measured against "Show Errors" in the same run.
     if (options.style != 0) {
-        map->d.mapMode = 0;
+        map->data.mapMode = 0;
         std::vector<double> peer;
         for (int k = 0; k < kRepeats; ++k)
             peer.push_back(total(timedRedraw(*map)));
-        map->d.mapMode = options.style;
+        map->data.mapMode = options.style;
         timedRedraw(*map); // the saved picture shows the style asked for
         const double own = median(totals);
         const double showErrors = median(peer);

@@ -68,7 +68,7 @@ MapWindow::MapWindow() {
     // The same drawing for every window, so it stays set when a window goes.
     setMapRedraw([](MapWindow& map) { drawMap(map); });
     render::setRedrawCalls({.drawGpxOrRoute = routes::drawGpxOrRoute});
-    platform::BusyGate::setBusyTest([this] { return d.drawBusy || d.mapLoading; });
+    platform::BusyGate::setBusyTest([this] { return data.drawBusy || data.mapLoading; });
     platform::setUnhandledFaultReporter(reportFault);
 }
 

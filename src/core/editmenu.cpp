@@ -11,8 +11,8 @@
 namespace core {
 
 void med_Click(MapWindow& map, int) {
-    if (map.d.mapLoading) return;
-    prefs::Preferences dialog(map.g);
+    if (map.data.mapLoading) return;
+    prefs::Preferences dialog(map.global);
     runPreferences(map, dialog);
 }
 
@@ -20,12 +20,12 @@ void med_Click(MapWindow& map, int) {
 // Sheet's white giving way): the colour clears p1, and the still copy in front of it must go
 // once p1 holds the map again.
 void runPreferences(MapWindow& map, prefs::Preferences& dialog) {
-    Settings& s = map.g.settings;
+    Settings& s = map.global.settings;
     s.fontSizeChanged = false;
     dialog.show(true);
     if (s.fontSizeChanged) render::snap(map);
     placezoom(map);
-    prefs::procsave(map, map.g.settingsPath);
+    prefs::procsave(map, map.global.settingsPath);
     bool drawAnew = s.fontSizeChanged;
     const Long colour = basic::clng(s.backColour);
     if (map.view.p1.backColor() != colour) {

@@ -47,7 +47,7 @@ struct ShownFile {
     std::string caption;
 
     explicit ShownFile(const MapWindow& map)
-        : curFile(map.g.curFile), namePanel(map.view.sb1.panelText(1)), caption(map.form.caption()) {
+        : curFile(map.global.curFile), namePanel(map.view.sb1.panelText(1)), caption(map.form.caption()) {
         for (int i = 0; i < kRecentFileCount; ++i)
             recent[static_cast<size_t>(i)] = map.menus.mf[kFirstRecentFile + i].caption();
     }
@@ -55,7 +55,7 @@ struct ShownFile {
     // An import that shows no new map (cancelled, stopped, or its project file not written)
     // leaves the previous map on screen: its names come back with it.
     void restore(MapWindow& map) const {
-        map.g.curFile = curFile;
+        map.global.curFile = curFile;
         for (int i = 0; i < kRecentFileCount; ++i)
             map.menus.mf[kFirstRecentFile + i].setCaption(recent[static_cast<size_t>(i)]);
         map.view.sb1.setPanelText(1, namePanel);
@@ -93,7 +93,7 @@ void announce(MapWindow& map, const std::string& name) {
 void openFile(MapWindow& map, int index) {
     const bool osm = index == kOpenOsm;
     const std::string pattern = osm ? "*.osm" : "*.vnk";
-    const std::string folder = osm ? map.g.settings.folderPaths[kOsmFolder] : map.g.dataFolder;
+    const std::string folder = osm ? map.global.settings.folderPaths[kOsmFolder] : map.global.dataFolder;
     const std::string name =
         platform::dialogs()
             .openFile({.initDir = folder, .filter = pattern, .fileName = pattern, .title = ""})
@@ -102,20 +102,20 @@ void openFile(MapWindow& map, int index) {
     if (osm ? refusedOsm(name) : !isFile(name)) return;
 
     const ShownFile before(map);
-    map.g.curFile = name;
+    map.global.curFile = name;
     resumeNextWithMessage([&] { poi::unloadpois(map); });
     announce(map, name);
     resumeNextWithMessage([&] { init(map); });
-    map.d.trackDirty = true;
-    map.d.gpxImportState = 0;
+    map.data.trackDirty = true;
+    map.data.gpxImportState = 0;
     if (osm) {
-        map.g.reloadTrailer = true;
+        map.global.reloadTrailer = true;
         resumeNextWithMessage([&] { map.view.sb1.setPanelText(3, ""); });
         if (!importOsm(map, name)) before.restore(map);
     } else {
-        map.g.parsedPath = map.g.curFile;
+        map.global.parsedPath = map.global.curFile;
         resumeNextWithMessage([&] { cleartxt(map); });
-        map.g.settings.poiMode = 1;
+        map.global.settings.poiMode = 1;
         resumeNextWithMessage([&] { redrawMap(map); });
         resumeNextWithMessage([&] { map.view.p1.setEnabled(true); });
     }
@@ -136,24 +136,24 @@ void openRecentFile(MapWindow& map, int index) {
         }
         if (osm && refusedOsm(name)) return;
         const ShownFile before(map);
-        map.g.curFile = name;
+        map.global.curFile = name;
         resumeNextWithMessage([&] { init(map); });
         resumeNextWithMessage([&] { poi::unloadpois(map); });
-        map.g.settings.poiMode = 1;
+        map.global.settings.poiMode = 1;
         if (osm) {
             if (!importOsm(map, name)) {
                 before.restore(map);
-                map.d.drawBusy = false;
+                map.data.drawBusy = false;
                 platform::hourglassOff();
                 return;
             }
         } else {
-            map.g.parsedPath = name;
-            map.d.leakedAreas.clear();
+            map.global.parsedPath = name;
+            map.data.leakedAreas.clear();
             resumeNextWithMessage([&] { cleartxt(map); });
             resumeNextWithMessage([&] { redrawMap(map); });
         }
-        map.d.drawBusy = false;
+        map.data.drawBusy = false;
     }
     announce(map, name);
     platform::hourglassOff();
@@ -167,7 +167,7 @@ template <class Window> void showModally() {
 } // namespace
 
 void mf_Click(MapWindow& map, int index) {
-    if (map.d.drawBusy || map.d.mapLoading) return;
+    if (map.data.drawBusy || map.data.mapLoading) return;
     switch (index) {
     case kOpenOsm:
     case kOpenParsed:
@@ -203,7 +203,7 @@ void mf_Click(MapWindow& map, int index) {
 }
 
 void Image3_Click(MapWindow& map, int index) {
-    if (!map.d.mapLoading) mf_Click(map, index);
+    if (!map.data.mapLoading) mf_Click(map, index);
 }
 
 void Image3_MouseDown(MapWindow& map, int index) {

@@ -37,37 +37,37 @@ basic::Integer exists(const std::string& path) {
 }
 
 std::string loadbinary(MapWindow& map, const std::string& path) {
-    map.g.loadStart = basic::monotonicSeconds();
+    map.global.loadStart = basic::monotonicSeconds();
     WindowLoadClient client;
     osmimport::LoadedText loaded = osmimport::loadbinary(path, client);
-    if (loaded.sizeMB) map.d.fileSizeMB = *loaded.sizeMB;
+    if (loaded.sizeMB) map.data.fileSizeMB = *loaded.sizeMB;
     return std::move(loaded.text);
 }
 
 std::string loadtext(MapWindow& map, const std::string& path, basic::Integer flag) {
-    map.d.leakedAreas.clear();
+    map.data.leakedAreas.clear();
     if (flag == 0 || path.find(".vnk") != std::string::npos) return {};
-    map.g.cancelRequested = false;
+    map.global.cancelRequested = false;
     map.view.sb1.setPanelText(3, "");
     const std::optional<std::int64_t> size = osmimport::regularFileSize(path);
     if (!size) return {};
 
-    map.d.fileSizeMB = osmimport::fileSizeMB(*size);
+    map.data.fileSizeMB = osmimport::fileSizeMB(*size);
     map.view.tm2.setEnabled(false);
-    map.g.loadStart = basic::monotonicSeconds();
+    map.global.loadStart = basic::monotonicSeconds();
     progr(map, 0);
     barvis(map, true);
     map.progress.Label9.setCaption("Loading file...");
     map.progress.frm1.setVisible(true);
-    if (!map.d.authorSelected) map.legendPanel.List1.clear();
-    map.g.curFile = path;
+    if (!map.data.authorSelected) map.legendPanel.List1.clear();
+    map.global.curFile = path;
     render::unload_(map, 0);
     platform::hourglassOn();
     try {
         return basic::readFileBytes(path);
     } catch (const basic::RuntimeFault&) {
         platform::hourglassOff();
-        map.d.mapScale = 1;
+        map.data.mapScale = 1;
         return {};
     }
 }

@@ -38,7 +38,7 @@ void doEventsTwice() {
 // The route and every GPX waypoint marker leave the map.
 void clearRoute(MapWindow& map) {
     Markers& m = map.markers;
-    MapData& d = map.d;
+    MapData& d = map.data;
     resumeNextWithMessage([&] { routes::unloadRouteMarkers(map); });
     resumeNextWithMessage([&] { m.gps.unloadLoaded(1, m.gps.ubound()); });
     d.routeCount = 0;
@@ -79,12 +79,12 @@ void printScreen(MapWindow& map) {
 
 void importGpx(MapWindow& map) {
     const std::optional<std::string> chosen =
-        platform::dialogs().openFile({.initDir = map.g.settings.folderPaths[kGpxFolder],
+        platform::dialogs().openFile({.initDir = map.global.settings.folderPaths[kGpxFolder],
                                       .filter = "GPX (*.gpx)|*.gpx",
                                       .fileName = "*.gpx;",
                                       .title = ""});
     if (!chosen || holds(*chosen, "*.")) return;
-    if (map.d.routeActive) {
+    if (map.data.routeActive) {
         const int answer = platform::dialogs().msgBox("This will clear route. Do you want to continue?",
                                                       platform::msgbox::OkCancel);
         if (answer != platform::msgbox::Ok) return;
@@ -95,8 +95,8 @@ void importGpx(MapWindow& map) {
     // The file system tells letter cases apart: only the test for "gpx" looks at the lower case.
     platform::hourglassOn();
     if (holds(basic::lcase(*chosen), "gpx")) {
-        map.g.showTracks = true;
-        map.g.showWaypoints = true;
+        map.global.showTracks = true;
+        map.global.showWaypoints = true;
         resumeNextWithMessage([&] { routes::importgpx(map, *chosen); });
     }
     map.menus.mgpx.setEnabled(true);
@@ -104,8 +104,8 @@ void importGpx(MapWindow& map) {
 }
 
 void saveRoute(MapWindow& map) {
-    if (map.g.curFile.empty()) return;
-    if (!map.d.routeActive) {
+    if (map.global.curFile.empty()) return;
+    if (!map.data.routeActive) {
         platform::dialogs().msgBox("No route to save.");
         return;
     }
@@ -118,8 +118,8 @@ void saveRoute(MapWindow& map) {
 
     basic::Integer written = 0;
     resumeNextWithMessage([&] { written = routes::savegpx(map, name, routes::kGpxKind); });
-    if (written) map.d.routeUnsaved = false;
-    map.d.routeDrawing = false;
+    if (written) map.data.routeUnsaved = false;
+    map.data.routeDrawing = false;
     resumeNextWithMessage([&] { map.view.p1.setMousePointer(0); });
     platform::hourglassOff();
 }

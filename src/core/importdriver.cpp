@@ -41,8 +41,8 @@ void letInputThrough() {
 
 // Everything an import starts from, up to the empty-text test.
 void setUp(MapWindow& map, std::string_view osmText) {
-    Global& g = map.g;
-    MapData& d = map.d;
+    Global& g = map.global;
+    MapData& d = map.data;
     Viewport& v = map.view;
     LegendPanel& options = map.legendPanel;
     v.tm2.setEnabled(false);
@@ -79,7 +79,7 @@ void setUp(MapWindow& map, std::string_view osmText) {
 // The display options as the end of an import leaves them.
 void enableDisplayOptions(MapWindow& map) {
     LegendPanel& options = map.legendPanel;
-    options.Check3.setEnabled(map.g.authorOverlay == 0);
+    options.Check3.setEnabled(map.global.authorOverlay == 0);
     options.Check4.setEnabled(true);
     options.Frame2.setEnabled(true);
 }
@@ -91,21 +91,21 @@ void stopEarly(MapWindow& map, bool wheelTimer) {
     progr(map, 0);
     map.progress.frm1.setVisible(false);
     enableDisplayOptions(map);
-    map.d.drawBusy = false;
+    map.data.drawBusy = false;
     map.view.p1.setVisible(true);
     map.view.p1.setEnabled(true);
     map.view.tm2.setEnabled(wheelTimer);
-    map.d.mapLoading = false;
+    map.data.mapLoading = false;
     platform::hourglassOff();
-    map.g.quoteChar = '"';
+    map.global.quoteChar = '"';
 }
 
 // The project file, whole or not at all, under the OSM file's title in the data folder; only a
 // file written whole becomes parsedPath. The FIXME list stays escaped in memory, as the FIXME
 // report reads it. False, after its one message, when the file could not be written.
 bool writeProjectFile(MapWindow& map, char quote) {
-    Global& g = map.g;
-    MapData& d = map.d;
+    Global& g = map.global;
+    MapData& d = map.data;
     const std::string path = g.dataFolder + "/" + osmimport::ftrim(g.curFile) + ".vnk";
     if (const auto failed = osmimport::saveProjectFile(path, d, quote)) {
         platform::dialogs().msgBox(*failed);
@@ -131,20 +131,20 @@ struct ImportOutcome {
 std::optional<ImportOutcome> importText(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
     WindowImportListener listener(map, watch);
     const platform::PictureBox& p1 = map.view.p1;
-    const osmimport::ImportSettings settings{map.g.progVersion, map.d.fileSizeMB, p1.scaleWidth(),
+    const osmimport::ImportSettings settings{map.global.progVersion, map.data.fileSizeMB, p1.scaleWidth(),
                                              p1.scaleHeight(), p1.backColor()};
     // The previous file's parsed copy goes: should the import fail, the drawing reads that file
     // again.
-    map.d.parsedFile.forget();
+    map.data.parsedFile.forget();
     osmimport::ImportResult result = osmimport::importOsm(std::move(osmText), settings, listener);
     // The data model holds what the import made, as far as it came.
-    static_cast<osmimport::ProjectData&>(map.d) = std::move(result.data);
+    static_cast<osmimport::ProjectData&>(map.data) = std::move(result.data);
     if (result.end == ImportEnd::EmptyText || result.end == ImportEnd::NoBounds ||
         result.end == ImportEnd::TooManyNodes)
         return std::nullopt;
     if (result.waysRead) resumeNext([&] { map.view.p1.setForeColor(0); });
     ImportOutcome outcome;
-    for (const basic::Long count : map.d.countCaptions)
+    for (const basic::Long count : map.data.countCaptions)
         outcome.counted += static_cast<double>(count);
     if (result.end == ImportEnd::Done) {
         watched(watch, "project file");
@@ -154,17 +154,17 @@ std::optional<ImportOutcome> importText(MapWindow& map, std::string osmText, con
         // Nothing of a cancelled or unwritten import stays but its counts, which the count labels
         // go on showing until the next file's: the drawing brings back the previous file, if any,
         // and no FIXME report is made of what the user does not see.
-        const auto shownCounts = map.d.countCaptions;
-        static_cast<osmimport::ProjectData&>(map.d) = osmimport::ProjectData{};
-        map.d.countCaptions = shownCounts;
-        map.g.cancelRequested = false;
+        const auto shownCounts = map.data.countCaptions;
+        static_cast<osmimport::ProjectData&>(map.data) = osmimport::ProjectData{};
+        map.data.countCaptions = shownCounts;
+        map.global.cancelRequested = false;
     }
     return outcome;
 }
 
 void endSequence(MapWindow& map, double counted) {
-    Global& g = map.g;
-    MapData& d = map.d;
+    Global& g = map.global;
+    MapData& d = map.data;
     Viewport& v = map.view;
     platform::hourglassOff();
     enableDisplayOptions(map);

@@ -44,25 +44,25 @@ void WindowImportListener::progress(int percent) {
 
 void WindowImportListener::nodeLoopStarts(basic::Long nodeCount, basic::Single loadRate) {
     Viewport& v = map_.view;
-    map_.d.mapLoading = true;
+    map_.data.mapLoading = true;
     v.p1.setEnabled(false);
     // Each assignment runs the bar's change handler, which places p1 in its container.
     resumeNext([&] { v.VS.setValue(basic::cint(v.VS.max() / 2.0)); });
     resumeNext([&] { v.hs.setValue(basic::cint(v.hs.max() / 2.0)); });
-    map_.d.loadRate = loadRate;
-    map_.d.loadNodes = nodeCount;
-    map_.g.loadStart = basic::monotonicSeconds();
+    map_.data.loadRate = loadRate;
+    map_.data.loadNodes = nodeCount;
+    map_.global.loadStart = basic::monotonicSeconds();
     platform::hourglassOn();
 }
 
 bool WindowImportListener::cancelRequested() {
     if (platform::inputPending()) platform::doEvents();
-    return map_.g.cancelRequested;
+    return map_.global.cancelRequested;
 }
 
 void WindowImportListener::nodesRead(const osmimport::ProjectData& data) {
     caption(kFixmeLabel, data.fixmeCount);
-    caption(kTagMarkerLabel, static_cast<basic::Long>(map_.d.shape1Count) - 1);
+    caption(kTagMarkerLabel, static_cast<basic::Long>(map_.data.shape1Count) - 1);
     caption(kNoteLabel, data.noteCount);
 }
 
@@ -75,7 +75,7 @@ void WindowImportListener::emptyTagCounted(basic::Long quotCountBefore) {
 }
 
 void WindowImportListener::bridgeCounted(basic::Long questCountBefore) {
-    caption(kQuestLabel, questCountBefore - map_.d.questAreaCount);
+    caption(kQuestLabel, questCountBefore - map_.data.questAreaCount);
 }
 
 void WindowImportListener::caption(int label, basic::Long value) {

@@ -26,14 +26,14 @@ constexpr int kCtrlF = 6;
 constexpr int kPlanningSheet = 2;
 
 bool busy(const MapWindow& map) {
-    return map.d.drawBusy || map.d.mapLoading;
+    return map.data.drawBusy || map.data.mapLoading;
 }
 
 } // namespace
 
 void Form_KeyDown(MapWindow& map, int& keyCode) {
-    if (map.g.curFile.empty() || busy(map)) return;
-    Global& g = map.g;
+    if (map.global.curFile.empty() || busy(map)) return;
+    Global& g = map.global;
     switch (keyCode) {
     case kUp:
         g.viewOffY += kPanStep;
@@ -61,7 +61,7 @@ void Form_KeyDown(MapWindow& map, int& keyCode) {
 void Form_KeyPress(MapWindow& map, int& keyAscii) {
     if (busy(map)) return;
     if (keyAscii == kLowerQ) {
-        map.g.showWaypoints = false;
+        map.global.showWaypoints = false;
         resumeNext([&] { routes::shwgpx(map); });
     }
     if (keyAscii == kEnter) map.menus.mn[kPlanningSheet].setEnabled(true);

@@ -33,14 +33,14 @@ void drawMap(MapWindow& map, const render::StepObserver& observer) {
     if (!drawing.reload([&] { return reloadMap(map); })) return;
     if (drawing.countsRead()) {
         drawing.run([&] {
-            poi::showicons(map, map.g.settings.poiMode);
-            map.d.catShown[poi::kStationCategory] = basic::vbTrue;
+            poi::showicons(map, map.global.settings.poiMode);
+            map.data.catShown[poi::kStationCategory] = basic::vbTrue;
         });
     }
     drawing.drawMarkers();
-    if (map.g.reloadTrailer) {
+    if (map.global.reloadTrailer) {
         poi::showtot(map, 0);
-        map.g.reloadTrailer = false;
+        map.global.reloadTrailer = false;
     }
 }
 

@@ -27,7 +27,7 @@ constexpr int kCustomPointer = 99;
 
 // The newest route line's free end follows the cursor while the route is drawn.
 void followWithRouteLine(MapWindow& map, double x, double y) {
-    const MapData& d = map.d;
+    const MapData& d = map.data;
     if (d.routeCount <= 0 || d.routeHold || !d.routeDrawing || !map.markers.Lin.exists(d.routeCount)) return;
     platform::LineControl& line = map.markers.Lin[d.routeCount];
     line.setEnd(x, y);
@@ -35,7 +35,7 @@ void followWithRouteLine(MapWindow& map, double x, double y) {
 }
 
 void showZoomBox(MapWindow& map, double x, double y) {
-    const Global& g = map.g;
+    const Global& g = map.global;
     const double left = x < g.pressX ? basic::cint(x) : basic::cint(g.pressX);
     const double top = y < g.pressY ? basic::cint(y) : basic::cint(g.pressY);
     platform::ShapeControl& box = map.view.rec;
@@ -44,8 +44,8 @@ void showZoomBox(MapWindow& map, double x, double y) {
 }
 
 void showDragPreview(MapWindow& map, double x, double y) {
-    Global& g = map.g;
-    MapData& d = map.d;
+    Global& g = map.global;
+    MapData& d = map.data;
     Viewport& v = map.view;
     if (std::fabs(g.pressX - x) < kDragThreshold && std::fabs(g.pressY - y) < kDragThreshold) return;
     if (!d.routeHold) {
@@ -66,13 +66,13 @@ void showDragPreview(MapWindow& map, double x, double y) {
 // wheel timer runs again while a map is shown.
 void endDrag(MapWindow& map) {
     resumeNext([&] { map.view.p1.setMousePointer(kDefaultPointer); });
-    resumeNext([&] { map.view.tm2.setEnabled(!map.g.curFile.empty()); });
+    resumeNext([&] { map.view.tm2.setEnabled(!map.global.curFile.empty()); });
 }
 
 // The pan: the map moves by the last preview step, which becomes the release point.
 void pan(MapWindow& map, double& x, double& y) {
-    Global& g = map.g;
-    MapData& d = map.d;
+    Global& g = map.global;
+    MapData& d = map.data;
     x = d.dragLastX;
     y = d.dragLastY;
     resumeNext([&] { g.viewOffX = basic::csng(g.viewOffX + (d.dragLastX - g.pressX)); });
@@ -81,7 +81,7 @@ void pan(MapWindow& map, double& x, double& y) {
 
 // The box's centre moves to the zoom centre, then the zoom grows by the box.
 void zoomIntoBox(MapWindow& map) {
-    Global& g = map.g;
+    Global& g = map.global;
     Viewport& v = map.view;
     const platform::ShapeControl& box = v.rec;
     resumeNext([&] { v.Picture1.setScaleMode(platform::scalemode::Twips); });
@@ -102,14 +102,14 @@ void zoomIntoBox(MapWindow& map) {
 // After a release in route mode: the route pointer, and the newest line's free end back on the
 // last point.
 void restoreRouteLine(MapWindow& map) {
-    MapData& d = map.d;
+    MapData& d = map.data;
     resumeNext([&] { routes::showRoutePointer(map); });
     if (d.routeCount <= 0 || d.routeCount > routes::kMaxRoutePoints) return;
     resumeNext([&] {
         const auto last = static_cast<size_t>(d.routeCount);
         const Single worldX = basic::csng(mapX(d, d.routeLon[last]));
         const Single worldY = basic::csng(mapY(d, d.routeLat[last]));
-        map.markers.Lin[d.routeCount].setEnd(pictureX(map.g, worldX), pictureY(map.g, worldY));
+        map.markers.Lin[d.routeCount].setEnd(pictureX(map.global, worldX), pictureY(map.global, worldY));
     });
 }
 
@@ -141,8 +141,8 @@ std::optional<Single> boxZoom(Single viewZoom, double viewHeight, double width, 
 }
 
 void p1_MouseDown(MapWindow& map, int button, double x, double y) {
-    Global& g = map.g;
-    MapData& d = map.d;
+    Global& g = map.global;
+    MapData& d = map.data;
     Viewport& v = map.view;
     g.pressX = static_cast<Single>(x);
     g.pressY = static_cast<Single>(y);
@@ -156,7 +156,7 @@ void p1_MouseDown(MapWindow& map, int button, double x, double y) {
 }
 
 void p1_MouseMove(MapWindow& map, int button, double x, double y) {
-    MapData& d = map.d;
+    MapData& d = map.data;
     if (d.drawBusy) return;
     switch (button) {
     case platform::kRightButton:
@@ -167,7 +167,7 @@ void p1_MouseMove(MapWindow& map, int button, double x, double y) {
         return;
     default:
         followWithRouteLine(map, x, y);
-        if (const std::optional<LonLat> position = pictureToLonLat(map.g, d, x, y))
+        if (const std::optional<LonLat> position = pictureToLonLat(map.global, d, x, y))
             map.view.sb1.setPanelText(3, cursorText(*position));
         d.mouseX = basic::cint(x);
         d.mouseY = basic::cint(y);
@@ -175,8 +175,8 @@ void p1_MouseMove(MapWindow& map, int button, double x, double y) {
 }
 
 void p1_MouseUp(MapWindow& map, int button, double x, double y) {
-    Global& g = map.g;
-    MapData& d = map.d;
+    Global& g = map.global;
+    MapData& d = map.data;
     Viewport& v = map.view;
     const Release release =
         classifyRelease(button, d.routeDrawing, d.routeHold, g.pressX - x, g.pressY - y, g.viewZoom);
@@ -219,11 +219,11 @@ void p1_MouseUp(MapWindow& map, int button, double x, double y) {
 }
 
 void p2_MouseDown(MapWindow& map) {
-    if (!map.d.drawBusy) render::hideSnap(map);
+    if (!map.data.drawBusy) render::hideSnap(map);
 }
 
 void p2_MouseUp(MapWindow& map) {
-    if (!map.d.drawBusy) render::hideSnap(map);
+    if (!map.data.drawBusy) render::hideSnap(map);
 }
 
 } // namespace core

@@ -23,8 +23,8 @@ constexpr double kZoomOutLimit = 1.5;
 // One press of a zoom button (0 in, 1 out). A refusal changes neither the zoom nor the offsets
 // and draws nothing.
 ZoomStep zoomStep(MapWindow& map, int index) {
-    Global& g = map.g;
-    MapData& d = map.d;
+    Global& g = map.global;
+    MapData& d = map.data;
     platform::ControlArray<platform::Frame>& frames = map.toolbars.Frame7;
     if (d.drawBusy) return ZoomStep::Busy;
     d.authorSelected = true;
@@ -75,8 +75,8 @@ void Image4_Click(MapWindow& map, int index) {
 }
 
 void tm2_Timer(MapWindow& map, WheelSteps& wheel) {
-    Global& g = map.g;
-    MapData& d = map.d;
+    Global& g = map.global;
+    MapData& d = map.data;
     Viewport& v = map.view;
     if (!v.p1.enabled()) {
         v.tm2.setEnabled(false);

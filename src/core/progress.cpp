@@ -50,8 +50,8 @@ std::optional<ProgressTexts> progressTexts(double percent, double elapsed, basic
 void progr(MapWindow& map, double percent) {
     platform::doEvents();
     ProgressPanel& panel = map.progress;
-    const auto texts =
-        progressTexts(percent, basic::monotonicSeconds() - map.g.loadStart, map.d.loadRate, map.d.loadNodes);
+    const auto texts = progressTexts(percent, basic::monotonicSeconds() - map.global.loadStart,
+                                     map.data.loadRate, map.data.loadNodes);
     if (!texts) {
         resumeNextWithMessage([&] { panel.Label6.setCaption(""); });
         return;
@@ -68,7 +68,7 @@ void ablemenus(MapWindow& map, bool enabled) {
 }
 
 void Command2_Click(MapWindow& map) {
-    map.g.cancelRequested = true;
+    map.global.cancelRequested = true;
 }
 
 } // namespace core

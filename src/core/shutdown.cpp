@@ -9,8 +9,8 @@
 namespace core {
 
 void Form_QueryUnload(MapWindow& map, bool& cancel) {
-    resumeNext([&] { prefs::procsave(map, map.g.settingsPath); });
-    if (map.d.routeUnsaved) {
+    resumeNext([&] { prefs::procsave(map, map.global.settingsPath); });
+    if (map.data.routeUnsaved) {
         const int answer = platform::dialogs().msgBox(
             "Your route has not been saved. Are you sure you want to exit?", platform::msgbox::YesNoCancel);
         if (answer != platform::msgbox::Yes) {

@@ -71,7 +71,7 @@ void folders(Global& g) {
 
 // The settings' values before the settings file is read; only the controls' properties can fail.
 void defaults(MapWindow& map) {
-    Settings& s = map.g.settings;
+    Settings& s = map.global.settings;
     s.maxGreenNodes = 50;
     s.zoomLeft = true;
     s.streetNames = 1;
@@ -80,7 +80,7 @@ void defaults(MapWindow& map) {
     for (platform::PictureBox* picture : {&map.view.p1, &map.view.p2, &map.view.Picture1})
         resumeNext([&] { picture->setBackColor(basic::clng(s.backColour)); });
     s.labelFontSize = 7;
-    map.g.penMode = 13;
+    map.global.penMode = 13;
     s.speedMph = 3.3f;
     s.legendTab = 1;
     s.patternFill = 1;
@@ -130,8 +130,8 @@ std::string plainIconCodeSet() {
 }
 
 void Form_Load(MapWindow& map) {
-    Global& g = map.g;
-    MapData& d = map.d;
+    Global& g = map.global;
+    MapData& d = map.data;
     resumeNext([&] { folders(g); });
     g.settingsPath = g.appPath + "/img.dat";
     g.quoteChar = '"';
@@ -174,8 +174,8 @@ void Form_Load(MapWindow& map) {
 }
 
 void Form_Activate(MapWindow& map) {
-    if (map.d.formActivated) return;
-    map.d.formActivated = true;
+    if (map.data.formActivated) return;
+    map.data.formActivated = true;
     Viewport& v = map.view;
     resumeNext([&] {
         v.p1.setAutoRedraw(true);
@@ -185,22 +185,22 @@ void Form_Activate(MapWindow& map) {
     platform::hourglassOff();
     resumeNext([&] { v.VS.setValue(basic::cint(v.VS.max() / 2.0)); });
     resumeNext([&] { v.hs.setValue(basic::cint(v.hs.max() / 2.0)); });
-    map.d.routeSel = -1;
+    map.data.routeSel = -1;
     resumeNext([&] { setpanels(map); });
 }
 
 void cleartxt(MapWindow& map) {
-    MapData& d = map.d;
+    MapData& d = map.data;
     for (std::string* text :
-         {&d.hiddenAreaList, &d.fixmeList, &d.areaRecordList, &map.d.amenityList, &d.otherNodesList,
+         {&d.hiddenAreaList, &d.fixmeList, &d.areaRecordList, &map.data.amenityList, &d.otherNodesList,
           &d.unjoinedWayList, &d.unclosedAreaList, &d.emptyTagList, &d.noteList})
         text->clear();
     map.problems.Text1.setText("");
     map.legendPanel.Text6.setText("");
     map.problems.List4.clear();
     map.problems.List5.clear();
-    map.g.settings.poiMode = 0;
-    map.g.reloadTrailer = true;
+    map.global.settings.poiMode = 0;
+    map.global.reloadTrailer = true;
     d.noNameFlags.clear();
     map.search.List3[kNameSearch].clear();
     map.search.List3[kCategorySearch].clear();

@@ -36,7 +36,7 @@ constexpr Look kLooks[] = {
 // A category's flag; a category no flag exists for is fault 9.
 basic::Integer& shownFlag(core::MapWindow& map, int c) {
     if (c < 0 || c >= core::kCategoryCount) basic::raise(basic::fault::SubscriptOutOfRange);
-    return map.d.catShown[static_cast<size_t>(c)];
+    return map.data.catShown[static_cast<size_t>(c)];
 }
 
 } // namespace
@@ -49,7 +49,7 @@ void paintCell(platform::ShapeControl& cell, CellLook look) {
 }
 
 bool mapBusy(const core::MapWindow& map) {
-    return map.d.drawBusy || map.d.mapLoading;
+    return map.data.drawBusy || map.data.mapLoading;
 }
 
 void showicons(core::MapWindow& map, int mode) {
@@ -57,7 +57,7 @@ void showicons(core::MapWindow& map, int mode) {
     platform::hourglassOn();
     resumeNext([&] { resety_n(map, mode); });
     auto& cells = map.legendStrip.Shape9;
-    auto& shown = map.d.catShown;
+    auto& shown = map.data.catShown;
     if (std::abs(mode) == 1) {
         for (int i = 0; i <= kLastCell; ++i)
             shown[static_cast<size_t>(i)] = basic::vbTrue;
@@ -106,19 +106,19 @@ void toggleCategory(core::MapWindow& map, int c) {
             cell.setBorderWidth(1);
         }
     });
-    map.d.poiReplot = false;
+    map.data.poiReplot = false;
     resumeNextWithMessage([&] { changeorang(map, c); });
     render::redrawBehindSnap(map);
 }
 
 void Label13_MouseDown(core::MapWindow& map, int index) {
     if (mapBusy(map)) return;
-    basic::Integer& poiMode = map.g.settings.poiMode;
-    if (poiMode == index && map.d.poiReplot) return;
+    basic::Integer& poiMode = map.global.settings.poiMode;
+    if (poiMode == index && map.data.poiReplot) return;
     poiMode = static_cast<basic::Integer>(index);
     render::snap(map);
     showicons(map, poiMode);
-    map.d.poiReplot = true;
+    map.data.poiReplot = true;
     core::redrawMap(map);
     render::hideSnap(map);
 }

@@ -62,14 +62,14 @@ void selectcombo(core::MapWindow& map) {
     if (hits.listIndex() < 0) hits.clear();
     const CategoryChoice choice = categoryChoice(panel.Combo1.listIndex());
     if (choice.category != kNoCategory) {
-        map.d.catShown[static_cast<size_t>(choice.category)] = basic::vbFalse;
+        map.data.catShown[static_cast<size_t>(choice.category)] = basic::vbFalse;
         toggleCategory(map, choice.category);
     }
     srchpois(map, text, choice.codes, core::kCategorySearch, true);
 }
 
 void Image6_Click(core::MapWindow& map) {
-    if (map.d.mapLoading) return;
+    if (map.data.mapLoading) return;
     core::SearchPanels& panel = map.search;
     panel.List3[core::kCategorySearch].clear();
     panel.Combo1.setText("Select POI ");

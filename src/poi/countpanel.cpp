@@ -26,11 +26,11 @@ struct ProblemCount {
 
 basic::Long categoryCount(const core::MapWindow& map, int c) {
     if (c < 0 || c >= kCategories) basic::raise(basic::fault::SubscriptOutOfRange);
-    return map.d.countCaptions[static_cast<size_t>(c + 1)];
+    return map.data.countCaptions[static_cast<size_t>(c + 1)];
 }
 
 void showtot(core::MapWindow& map, basic::Integer) {
-    const core::MapData& d = map.d;
+    const core::MapData& d = map.data;
     auto& numb = map.legendStrip.numb;
     // Marker counters hold the highest loaded element; the markers start at element 2.
     const ProblemCount counts[] = {
@@ -53,21 +53,21 @@ void showtot(core::MapWindow& map, basic::Integer) {
         numb[c + 1].setForeColor(categoryCount(map, c) == 0 ? basic::rgb(128, 128, 128) : basic::rgb(0, 0, 255));
 
     auto& cells = map.legendStrip.Shape9;
-    if (map.g.settings.poiMode == 1) {
+    if (map.global.settings.poiMode == 1) {
         for (int i = 0; i <= kLastButtonCell; ++i) {
             paintCell(cells[i], categoryCount(map, i) > 0 ? CellLook::On : CellLook::Empty);
             cells[i].zorder(1);
         }
     } else {
         for (int i = 0; i <= kLastButtonCell; ++i) {
-            map.d.catShown[static_cast<size_t>(i)] = basic::vbFalse;
+            map.data.catShown[static_cast<size_t>(i)] = basic::vbFalse;
             cells[i].setBorderWidth(1);
         }
         for (int i = 0; i <= kLastButtonCell; ++i)
             paintCell(cells[i], categoryCount(map, i) > 0 ? CellLook::Off : CellLook::Empty);
     }
     map.legendStrip.Shape4[kStripDecoration].zorder(1);
-    core::cap(map, map.g.curFile);
+    core::cap(map, map.global.curFile);
     setorange(map);
 }
 

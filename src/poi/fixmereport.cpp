@@ -33,9 +33,9 @@ void appendFixmeReport(const std::string& dataFolder, std::string_view curFile, 
 }
 
 void fixme(core::MapWindow& map) {
-    if (map.d.fixmeList.empty()) return;
+    if (map.data.fixmeList.empty()) return;
     platform::doEvents();
-    appendFixmeReport(map.g.dataFolder, map.g.curFile, map.d.fixmeList);
+    appendFixmeReport(map.global.dataFolder, map.global.curFile, map.data.fixmeList);
     for (int i = 0; i < 5; ++i)
         platform::doEvents();
 }

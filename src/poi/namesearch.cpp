@@ -37,7 +37,7 @@ constexpr int kEnterKey = 13;
 class Search {
 public:
     Search(MapWindow& map, std::string_view text, std::string_view codeList, int listIndex, bool placeArrows)
-        : map_(map), d_(map.d), text_(text), hits_(map.search.List3[listIndex]), placeArrows_(placeArrows),
+        : map_(map), d_(map.data), text_(text), hits_(map.search.List3[listIndex]), placeArrows_(placeArrows),
           listing_(hits_.listIndex() < 0) {
         if (!codeList.empty()) codes_ = basic::splitView(codeList, ",");
     }
@@ -103,7 +103,7 @@ public:
     // The redraw that shows the hits: a new search at the zoom it started with, a repeated one
     // with its last arrow at the picture point (4200, 3300) at zoom 6.
     void show(float savedZoom) {
-        core::Global& g = map_.g;
+        core::Global& g = map_.global;
         if (!listing_ && lastArrow_) {
             bringArrowToTarget(map_, *lastArrow_);
             render::redrawBehindSnap(map_);
@@ -172,8 +172,8 @@ private:
 
 void srchpois(MapWindow& map, std::string_view searchText, std::string_view codeList, int listIndex,
               bool placeArrows) {
-    core::MapData& d = map.d;
-    core::Global& g = map.g;
+    core::MapData& d = map.data;
+    core::Global& g = map.global;
     if (mapBusy(map) || g.parsedPath.empty()) return;
     if (listIndex == core::kNameSearch && searchText.empty()) {
         platform::dialogs().msgBox("no");
@@ -241,13 +241,13 @@ void List3_DblClick(MapWindow& map, int index) {
         platform::hourglassOn();
         gosearch(map, true);
     } else {
-        map.d.pointrList.assign(1, '#'); // the empty list
+        map.data.pointrList.assign(1, '#'); // the empty list
         selectcombo(map);
     }
 }
 
 void Image9_Click(MapWindow& map) {
-    if (map.d.mapLoading) return;
+    if (map.data.mapLoading) return;
     map.search.List3[core::kNameSearch].clear();
     core::zor(map.search.Frame10);
 }

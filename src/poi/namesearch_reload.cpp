@@ -59,14 +59,14 @@ void listLabels(core::Markers& m, const std::vector<osmimport::LabelRecord>& lab
 } // namespace
 
 bool reloadForSearch(core::MapWindow& map) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     // The copy the last drawing or import kept; otherwise the file is read only up to its
     // street-name list, so that damage after it does not stop a search.
     ProjectData partial;
-    const ProjectData* parsed = d.parsedFile.unchanged(map.g.parsedPath);
+    const ProjectData* parsed = d.parsedFile.unchanged(map.global.parsedPath);
     if (!parsed) {
         try {
-            partial = osmimport::readProjectFile(basic::readFileBytes(map.g.parsedPath),
+            partial = osmimport::readProjectFile(basic::readFileBytes(map.global.parsedPath),
                                                  osmimport::ProjectExtent::ThroughStreetNames);
         } catch (const basic::RuntimeFault& fault) {
             platform::dialogs().msgBox(fault.description());
@@ -76,7 +76,7 @@ bool reloadForSearch(core::MapWindow& map) {
         parsed = &partial;
     }
     const ProjectData& file = *parsed;
-    map.g.fileVersion = file.fileVersion;
+    map.global.fileVersion = file.fileVersion;
     d.fileVersion = file.fileVersion;
     d.mapLon0 = file.mapLon0;
     d.mapLat0 = file.mapLat0;

@@ -56,11 +56,11 @@ bool isDigit(char c) {
 } // namespace
 
 NoNameLists& catNoNameList(core::MapWindow& map) {
-    return map.d.catNoNameList;
+    return map.data.catNoNameList;
 }
 
 void resety_n(core::MapWindow& map, double m) {
-    MapData& d = map.d;
+    MapData& d = map.data;
     const char digit = basic::dec(std::fabs(m)).front();
     core::resumeNext([&] { d.noNameFlags = basic::string(d.nonnCount, digit); });
     core::resumeNext([&] { d.amenFlags = basic::string(d.amenFlagLen, digit); });
@@ -70,8 +70,8 @@ void changeorang(core::MapWindow& map, int c) {
     if (c < 0 || c >= kNoNameLists) return;
     const std::string& list = catNoNameList(map)[static_cast<size_t>(c)];
     if (list == "#") return;
-    const char digit = map.d.catShown[static_cast<size_t>(c)] != basic::vbFalse ? '1' : '0';
-    std::string& flags = map.d.noNameFlags;
+    const char digit = map.data.catShown[static_cast<size_t>(c)] != basic::vbFalse ? '1' : '0';
+    std::string& flags = map.data.noNameFlags;
     const std::vector<std::string_view> items = basic::splitView(list, "#");
     // The items between the leading and the trailing "#".
     for (size_t i = 1; i + 1 < items.size(); ++i) {
@@ -105,7 +105,7 @@ void setorange(core::MapWindow& map) {
     NoNameLists& lists = catNoNameList(map);
     for (int i = 0; i <= kStationCategory; ++i)
         lists[static_cast<size_t>(i)].assign(1, '#'); // the empty list
-    MapData& d = map.d;
+    MapData& d = map.data;
     for (const IconList& row : kIconLists) {
         ImageArray& icons = map.markers.*row.icons;
         const basic::Long last = row.counter ? d.*row.counter : d.shopCount;

@@ -91,7 +91,7 @@ void quest_Click(MapWindow& map, int index) {
     if (index == 1)
         openProblemList(map, ProblemList::HighwaysNotDisplayed);
     else
-        platform::dialogs().msgBox(questAdvice(map.markers.quest[index].tag(), map.g.quoteChar));
+        platform::dialogs().msgBox(questAdvice(map.markers.quest[index].tag(), map.global.quoteChar));
 }
 
 void quot_MouseDown(MapWindow& map, int index) {
@@ -112,18 +112,18 @@ void chain_Click(MapWindow& map, int index) {
 
 void shape1_MouseDown(MapWindow& map, int index) {
     if (mapBusy(map) || index < kFirstMarker) return;
-    platform::dialogs().msgBox(nodeMarkerText(map.markers.shape1[index].tag(), map.g.quoteChar));
+    platform::dialogs().msgBox(nodeMarkerText(map.markers.shape1[index].tag(), map.global.quoteChar));
 }
 
 void getchain(MapWindow& map, double x, double y, std::string_view text) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     core::ImageArray& chain = map.markers.chain;
     map.legendStrip.numb[kChainCountLabel].setCaption(basic::dec(d.chainCount));
     d.chainCount += 1;
     if (d.chainCount > std::numeric_limits<basic::Integer>::max())
         basic::raise(basic::fault::ControlArrayElementMissing);
     ImageControl& arrow = chain.load(static_cast<int>(d.chainCount));
-    const core::Global& g = map.g;
+    const core::Global& g = map.global;
     const ImageControl& model = chain[0];
     arrow.move(x * g.viewZoom + g.viewOffX - model.width(), y * g.viewZoom + g.viewOffY - model.height());
     arrow.setTag(std::string(text));

@@ -37,8 +37,8 @@ long long markedNode(std::string_view list, long long markerNumber) {
 }
 
 bool isNode(const MapWindow& map, long long n) {
-    return n >= 1 && n <= map.d.nodeCount && n < static_cast<long long>(map.d.nodeX.size()) &&
-           n < static_cast<long long>(map.d.nodeY.size());
+    return n >= 1 && n <= map.data.nodeCount && n < static_cast<long long>(map.data.nodeX.size()) &&
+           n < static_cast<long long>(map.data.nodeY.size());
 }
 
 // Leaves exactly one arrow, pointr(1), naming node n.
@@ -46,14 +46,14 @@ void oneArrowAt(MapWindow& map, long long n) {
     core::ImageArray& arrows = map.markers.pointr;
     arrows.unloadLoaded(2, arrows.ubound());
     if (!arrows.exists(1)) arrows.load(1);
-    map.d.pointrCount = 1;
-    map.d.pointrList = "#" + std::to_string(n) + "#";
+    map.data.pointrCount = 1;
+    map.data.pointrList = "#" + std::to_string(n) + "#";
 }
 
 } // namespace
 
 ProblemTarget problemTarget(const MapWindow& map, std::string_view key, std::string_view entry) {
-    const core::MapData& d = map.d;
+    const core::MapData& d = map.data;
     const long long number = leadingNumber(key);
     if (has(key, "#")) return {markedNode(d.questList, number), has(entry, "ARE") ? 5.0f : 10.0f};
     if (has(key, "$")) return {markedNode(d.chainList, number), 9};
@@ -72,21 +72,21 @@ void List4_DblClick(MapWindow& map) {
     const std::string entry = panel.List4.list(i);
     const bool nodeKey = !has(key, "#") && !has(key, "$") && !has(key, "*");
     if (nodeKey) {
-        map.d.catShown[kWorshipCategory] = basic::vbTrue;
-        map.d.poiReplot = false;
+        map.data.catShown[kWorshipCategory] = basic::vbTrue;
+        map.data.poiReplot = false;
     }
     const ProblemTarget target = problemTarget(map, key, entry);
     if (!isNode(map, target.node)) return;
 
-    core::Global& g = map.g;
+    core::Global& g = map.global;
     g.viewZoom = target.zoom;
     if (has(key, "#") && has(entry, "Platf")) {
-        map.d.catShown[kStationCategory] = basic::vbFalse;
+        map.data.catShown[kStationCategory] = basic::vbFalse;
         toggleCategory(map, kStationCategory);
     }
     oneArrowAt(map, target.node);
     const auto node = static_cast<size_t>(target.node);
-    const ArrowPoint arrow = arrowPoint(map, map.d.nodeX[node], map.d.nodeY[node]);
+    const ArrowPoint arrow = arrowPoint(map, map.data.nodeX[node], map.data.nodeY[node]);
     bringArrowToTarget(map, arrow);
     render::redrawBehindSnap(map);
 }
@@ -101,8 +101,8 @@ void List4_MouseDown(MapWindow& map) {
 void Command3_Click(MapWindow& map) {
     core::ImageArray& arrows = map.markers.pointr;
     arrows.unloadLoaded(1, arrows.ubound());
-    map.d.pointrCount = 0;
-    map.d.pointrList = "#";
+    map.data.pointrCount = 0;
+    map.data.pointrList = "#";
 }
 
 void pointr_MouseDown(MapWindow& map) {

@@ -127,14 +127,14 @@ void openProblemList(MapWindow& map, ProblemList list) {
     const ListView& view = viewOf(list);
     core::ProblemPanel& panel = map.problems;
     panel.Label8.setCaption(view.title);
-    panel.Label11.setCaption(view.explanation
-                                 ? std::string(view.explanation)
-                                 : "Change maximum parsed (" + std::to_string(map.g.settings.maxGreenNodes) +
-                                       ") in Preferences");
-    std::string& source = map.d.*view.source;
+    panel.Label11.setCaption(view.explanation ? std::string(view.explanation)
+                                              : "Change maximum parsed (" +
+                                                    std::to_string(map.global.settings.maxGreenNodes) +
+                                                    ") in Preferences");
+    std::string& source = map.data.*view.source;
     if (list == ProblemList::EmptyTags) source = emptyTagEntries(map);
-    if (view.prepare) view.prepare(source, map.g.quoteChar);
-    if (list != ProblemList::HighwaysNotJoined) map.d.listKind = static_cast<basic::Integer>(list);
+    if (view.prepare) view.prepare(source, map.global.quoteChar);
+    if (list != ProblemList::HighwaysNotJoined) map.data.listKind = static_cast<basic::Integer>(list);
     proclist(map, source, view.markers);
     place(map, view);
 }

@@ -44,7 +44,7 @@ void proclist(core::MapWindow& map, std::string_view text, std::string_view mark
     core::ProblemPanel& panel = map.problems;
     panel.List4.clear();
     panel.List5.clear();
-    if (map.d.drawBusy) return;
+    if (map.data.drawBusy) return;
     const std::vector<ProblemEntry> entries = problemEntries(text, markers);
     panel.Text1.setText("");
     panel.Text1.setVisible(false);
@@ -57,8 +57,8 @@ void proclist(core::MapWindow& map, std::string_view text, std::string_view mark
 std::string emptyTagEntries(core::MapWindow& map) {
     std::string list;
     core::ImageArray& quot = map.markers.quot;
-    const char quote = map.g.quoteChar;
-    const basic::Long last = std::min<basic::Long>(map.d.quotCount, quot.ubound());
+    const char quote = map.global.quoteChar;
+    const basic::Long last = std::min<basic::Long>(map.data.quotCount, quot.ubound());
     for (basic::Long i = kFirstMarker; i <= last; ++i) {
         if (!quot.exists(static_cast<int>(i))) continue;
         platform::ImageControl& marker = quot[static_cast<int>(i)];

@@ -12,7 +12,7 @@ constexpr int kNeverSet = 6;
 } // namespace
 
 void reopenProblemList(core::MapWindow& map) {
-    const int kind = map.d.listKind;
+    const int kind = map.data.listKind;
     if (kind < 1 || kind > kHighestKind || kind == kNeverSet) return;
     openProblemList(map, static_cast<ProblemList>(kind));
 }

@@ -8,13 +8,13 @@ namespace poi {
 
 ArrowPoint arrowPoint(const core::MapWindow& map, double x, double y) {
     const platform::ImageControl& model = map.markers.pointr[0];
-    const core::Global& g = map.g;
+    const core::Global& g = map.global;
     return {x * g.viewZoom + g.viewOffX + model.width() / 5,
             y * g.viewZoom + g.viewOffY - model.height() * 1.2};
 }
 
 bool placeArrow(core::MapWindow& map, double x, double y, std::string_view tag) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     if (d.pointrCount >= kHighestArrow) return false;
     const int index = d.pointrCount + 1;
     core::ImageArray& arrows = map.markers.pointr;
@@ -31,7 +31,7 @@ bool placeArrow(core::MapWindow& map, double x, double y, std::string_view tag) 
 void bringArrowToTarget(core::MapWindow& map, const ArrowPoint& arrow) {
     constexpr double kTargetX = 4200;
     constexpr double kTargetY = 3300;
-    core::Global& g = map.g;
+    core::Global& g = map.global;
     g.viewOffX = static_cast<float>(g.viewOffX + kTargetX - arrow.x);
     g.viewOffY = static_cast<float>(g.viewOffY + kTargetY - arrow.y);
 }

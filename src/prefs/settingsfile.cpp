@@ -67,8 +67,8 @@ std::string_view storable(std::string_view text) {
 
 // The recent-file captions live in the File menu; g.recentFiles carries them to and from the file.
 void recentFilesFromMenu(core::MapWindow& map) {
-    for (std::size_t i = 0; i < map.g.recentFiles.size(); ++i)
-        map.g.recentFiles[i] = map.menus.mf[kFirstRecentFile + static_cast<int>(i)].caption();
+    for (std::size_t i = 0; i < map.global.recentFiles.size(); ++i)
+        map.global.recentFiles[i] = map.menus.mf[kFirstRecentFile + static_cast<int>(i)].caption();
 }
 
 } // namespace
@@ -135,7 +135,7 @@ void saveSettings(const std::string& path, core::Global& g) {
 }
 
 void procload(core::MapWindow& map, const std::string& path) {
-    core::Global& g = map.g;
+    core::Global& g = map.global;
     recentFilesFromMenu(map);
     std::string bytes;
     core::resumeNext([&] { bytes = basic::readFileBytes(path); }); // unreadable: read as empty
@@ -151,7 +151,7 @@ void procload(core::MapWindow& map, const std::string& path) {
 
 void procsave(core::MapWindow& map, const std::string& path) {
     recentFilesFromMenu(map);
-    core::resumeNextWithMessage([&] { saveSettings(path, map.g); });
+    core::resumeNextWithMessage([&] { saveSettings(path, map.global); });
 }
 
 } // namespace prefs

@@ -19,7 +19,7 @@ constexpr int kAnnotationColour = 1;
 } // namespace
 
 bool refld(DrawContext& c, Long wayIndex) {
-    const core::Global& g = c.g;
+    const core::Global& g = c.global;
     if (g.viewZoom < kFloodZoom || g.cancelRequested || g.penMode != kCopyPen ||
         c.leakedWays.contains(wayIndex))
         return false;
@@ -27,8 +27,8 @@ bool refld(DrawContext& c, Long wayIndex) {
     platform::PictureBox& p1 = c.p1;
     bool flooded = false;
     core::resumeNext([&] {
-        const float seedX = static_cast<float>(g.viewZoom * c.d.wayLabelX[way] + g.viewOffX);
-        const float seedY = static_cast<float>(g.viewZoom * c.d.wayLabelY[way] + g.viewOffY);
+        const float seedX = static_cast<float>(g.viewZoom * c.data.wayLabelX[way] + g.viewOffX);
+        const float seedY = static_cast<float>(g.viewZoom * c.data.wayLabelY[way] + g.viewOffY);
         const Long sx = basic::clng(seedX);
         const Long sy = basic::clng(seedY);
         if (!c.windows.floodSeeds.contains(static_cast<float>(sx), static_cast<float>(sy))) return;
@@ -36,9 +36,9 @@ bool refld(DrawContext& c, Long wayIndex) {
         const Long py = basic::clng(p1.toPixelY(sy));
         const int keptStyle = p1.fillStyle();
         const Long border = p1.foreColor();
-        core::resumeNext([&] { p1.setFillColor(basic::clng(c.d.wayFill[way])); });
+        core::resumeNext([&] { p1.setFillColor(basic::clng(c.data.wayFill[way])); });
         c.yield();
-        const int style = c.d.wayFillArg[way];
+        const int style = c.data.wayFillArg[way];
         core::resumeNext([&] { p1.setFillStyle(style < 6 ? platform::fillstyle::Solid : style); });
         flooded = c.flood.fill(p1, px, py, border, p1.brush());
         c.yield();
@@ -48,7 +48,7 @@ bool refld(DrawContext& c, Long wayIndex) {
             p1.setForeColor(basic::qbColor(kAnnotationColour));
             p1.setFontSize(kAnnotationFontSize);
         });
-        c.noteAuthor(c.d.wayUser[way]);
+        c.noteAuthor(c.data.wayUser[way]);
         // The date of an area goes at its seed's height.
         core::resumeNext([&] { printAuthorLabel(c, wayIndex, static_cast<float>(sy)); });
     });

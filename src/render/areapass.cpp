@@ -28,12 +28,12 @@ int outlineWidth(const DrawContext& c) {
 // with pattern fill off, in its outline colour lightened by &H303030.
 void drawPatternArea(DrawContext& c, Long i, const std::vector<QPoint>& corners) {
     const std::size_t way = static_cast<std::size_t>(i);
-    const float sx = c.screenX(c.d.wayLabelX[way]);
-    const float sy = c.screenY(c.d.wayLabelY[way]);
+    const float sx = c.screenX(c.data.wayLabelX[way]);
+    const float sy = c.screenY(c.data.wayLabelY[way]);
     if (!c.windows.areas.contains(sx, sy)) return;
     platform::PictureBox& p1 = c.p1;
-    const double outline = c.d.wayDrawColour()[way];
-    const bool patternFill = c.g.settings.patternFill != 0;
+    const double outline = c.data.wayDrawColour()[way];
+    const bool patternFill = c.global.settings.patternFill != 0;
     if (!patternFill) {
         c.errors.run([&] { p1.setFillColor(basic::clng(outline + kLightenOutline)); });
         p1.setFillStyle(platform::fillstyle::Solid);
@@ -46,7 +46,7 @@ void drawPatternArea(DrawContext& c, Long i, const std::vector<QPoint>& corners)
     c.errors.run([&] {
         const platform::Region region = platform::createPolygonRegion(corners);
         c.yield();
-        const int tile = basic::cint(c.d.wayFill[way]);
+        const int tile = basic::cint(c.data.wayFill[way]);
         platform::fillRegion(p1, region, platform::Brush::pattern(c.map.stores.picTile[tile].picture()));
         c.yield();
     });
@@ -72,14 +72,15 @@ bool leaked(const DrawContext& c) {
     const double w = p1.scaleWidth();
     const Long left = p1.point(kLeakProbe, kLeakProbe);
     const Long right = p1.point(w - kLeakProbe, kLeakProbe);
-    return left == right && left != basic::clng(c.g.settings.backColour);
+    return left == right && left != basic::clng(c.global.settings.backColour);
 }
 
 // Draws area i; whether its flood fill leaked.
 bool drawArea(DrawContext& c, Long i) {
     const std::size_t way = static_cast<std::size_t>(i);
-    const double fill = c.d.wayFill[way];
-    c.errors.run([&] { c.p1.setForeColor(basic::clng(c.floodAllowed ? c.d.wayDrawColour()[way] : fill)); });
+    const double fill = c.data.wayFill[way];
+    c.errors.run(
+        [&] { c.p1.setForeColor(basic::clng(c.floodAllowed ? c.data.wayDrawColour()[way] : fill)); });
     if (isPatternFill(fill)) {
         // A pattern area draws no outline of its own; with fewer than three corners it draws
         // nothing, as there is no outline to flood either.
@@ -100,9 +101,9 @@ bool drawArea(DrawContext& c, Long i) {
 bool drawAreas(DrawContext& c) {
     platform::PictureBox& p1 = c.p1;
     c.errors.run([&] { p1.cls(); });
-    if (c.d.areaList.empty()) return false;
+    if (c.data.areaList.empty()) return false;
     p1.setDrawStyle(platform::drawstyle::Solid);
-    c.errors.run([&] { p1.setDrawMode(c.g.penMode); });
+    c.errors.run([&] { p1.setDrawMode(c.global.penMode); });
     p1.setDrawWidth(outlineWidth(c));
     for (const Long i : c.lists.areas) {
         c.yield();
@@ -112,7 +113,7 @@ bool drawAreas(DrawContext& c) {
         }
         if (!c.isWay(i)) continue;
         if (!drawArea(c, i)) continue;
-        c.d.leakedAreas += "#" + basic::dec(i) + "#";
+        c.data.leakedAreas += "#" + basic::dec(i) + "#";
         c.leakedWays.insert(i);
         c.floodAllowed = false;
         return true;

@@ -17,11 +17,11 @@ constexpr basic::Integer kAuthorsShown = -1;
 void printAuthorLabel(DrawContext& c, basic::Long i, std::optional<float> dateY) {
     platform::PictureBox& p1 = c.p1;
     const std::size_t way = static_cast<std::size_t>(i);
-    const std::string& user = c.d.wayUser[way];
-    const std::string& date = c.d.wayDate[way];
+    const std::string& user = c.data.wayUser[way];
+    const std::string& date = c.data.wayDate[way];
     const std::string dateFilter = c.map.legendPanel.Text6.text();
-    const std::string& chosen = c.d.authorFilter;
-    const bool authors = c.g.authorOverlay == kAuthorsShown;
+    const std::string& chosen = c.data.authorFilter;
+    const bool authors = c.global.authorOverlay == kAuthorsShown;
     const bool dates = c.map.legendPanel.Check5.value() == 1;
     auto printAuthor = [&] {
         p1.print(std::string(platform::leftCharacters(user, kAuthorLetters)) + " ", false);

@@ -45,8 +45,8 @@ basic::Integer adjustedWidth(basic::Integer width, basic::Integer style, double 
 
 // The way's label at the end of its middle segment, and its author noted in List1.
 void wayLabel(DrawContext& c, Long i) {
-    c.noteAuthor(c.d.wayUser[static_cast<std::size_t>(i)]);
-    if (c.g.authorOverlay >= 0) return;
+    c.noteAuthor(c.data.wayUser[static_cast<std::size_t>(i)]);
+    if (c.global.authorOverlay >= 0) return;
     platform::PictureBox& p1 = c.p1;
     const basic::Long pen = p1.foreColor();
     p1.setFontSize(kLabelFontSize);
@@ -56,7 +56,7 @@ void wayLabel(DrawContext& c, Long i) {
 }
 
 void detailWay(DrawContext& c, Long i) {
-    core::MapData& d = c.d;
+    core::MapData& d = c.data;
     platform::PictureBox& p1 = c.p1;
     const std::size_t way = static_cast<std::size_t>(i);
     if (d.wayNodes[way].empty() || d.wayLabelX[way] != 0 || c.lists.onWaterwayList[way]) return;
@@ -66,10 +66,10 @@ void detailWay(DrawContext& c, Long i) {
     const basic::Integer style = d.wayLineStyle[way];
     p1.setDrawStyle(platform::drawstyle::Solid);
     if (style < kMaxStyle) c.errors.run([&] { p1.setDrawStyle(style); });
-    if (style > 0 && !(c.g.viewZoom >= static_cast<basic::Single>(d.fileSizeMB * 0.5f))) return;
+    if (style > 0 && !(c.global.viewZoom >= static_cast<basic::Single>(d.fileSizeMB * 0.5f))) return;
 
     c.errors.run(
-        [&] { d.wayWidth[way] = adjustedWidth(d.wayWidth[way], style, colour, isRail, c.g.viewZoom); });
+        [&] { d.wayWidth[way] = adjustedWidth(d.wayWidth[way], style, colour, isRail, c.global.viewZoom); });
     p1.setDrawWidth(std::max(d.wayWidth[way] - 4, 1));
     c.errors.run([&] { p1.setForeColor(basic::clng(colour)); });
     const Long pen = p1.foreColor();
@@ -105,7 +105,7 @@ std::size_t middleSegment(std::size_t nodes) {
 }
 
 void detailPass(DrawContext& c) {
-    for (Long i = 1; i <= c.d.wayCount; ++i) {
+    for (Long i = 1; i <= c.data.wayCount; ++i) {
         c.yield();
         c.p1.setForeColor(0);
         detailWay(c, i);

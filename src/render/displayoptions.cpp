@@ -24,12 +24,12 @@ void redrawAndHide(core::MapWindow& map) {
 
 // While the list holds authors, the redraw a handler starts must not list them again.
 void holdAuthorList(core::MapWindow& map) {
-    map.d.authorSelected = map.legendPanel.List1.listCount() > 0;
+    map.data.authorSelected = map.legendPanel.List1.listCount() > 0;
 }
 
 // Dates only when "Show Dates" is ticked and no author labels are on; none again when unticked.
 void applyShowDates(core::MapWindow& map) {
-    basic::Integer& overlay = map.g.authorOverlay;
+    basic::Integer& overlay = map.global.authorOverlay;
     const bool dates = map.legendPanel.Check5.value() == 1;
     if (dates && overlay == kNoAuthorLabels) overlay = kDatesOnly;
     if (!dates && overlay == kDatesOnly) overlay = kNoAuthorLabels;
@@ -38,19 +38,19 @@ void applyShowDates(core::MapWindow& map) {
 // Chooses the author list's entry authorListIndex again, when the list still has it.
 void reselectAuthor(core::MapWindow& map) {
     platform::ListBox& list = map.legendPanel.List1;
-    const basic::Integer chosen = map.d.authorListIndex;
+    const basic::Integer chosen = map.data.authorListIndex;
     if (chosen > -1 && chosen < list.listCount()) list.setSelected(chosen, true);
 }
 
 } // namespace
 
 void showlabels(core::MapWindow& map, bool show) {
-    std::string& face = map.g.settings.fontNames[2];
+    std::string& face = map.global.settings.fontNames[2];
     core::resumeNext([&] {
         if (face.size() < 3) face = "Arial";
     });
     auto& lab2 = map.markers.lab2;
-    const basic::Long last = std::min<basic::Long>(map.d.lab2Count, lab2.ubound());
+    const basic::Long last = std::min<basic::Long>(map.data.lab2Count, lab2.ubound());
     for (int k = 1; k <= last; ++k) {
         if (!lab2.exists(k)) continue;
         core::resumeNext([&] { lab2[k].setVisible(show); });
@@ -63,24 +63,24 @@ void Check1_MouseUp(core::MapWindow& map) {
     snap(map);
     core::redrawMap(map);
     hideSnap(map);
-    map.g.settings.streetNames = map.legendPanel.Check1.value();
+    map.global.settings.streetNames = map.legendPanel.Check1.value();
 }
 
 void Label12_MouseDown(core::MapWindow& map) {
-    if (map.d.mapLoading) return;
+    if (map.data.mapLoading) return;
     platform::CheckBox& box = map.legendPanel.Check1;
     // A greyed box (2) turns ticked, as an unticked one does.
     box.setValue(box.value() == 1 ? 0 : 1);
-    map.g.settings.streetNames = box.value();
+    map.global.settings.streetNames = box.value();
     snap(map);
     core::redrawMap(map);
     hideSnap(map);
 }
 
 void Check2_MouseUp(core::MapWindow& map) {
-    if (map.g.curFile.empty() || map.d.drawBusy) return;
+    if (map.global.curFile.empty() || map.data.drawBusy) return;
     core::LegendPanel& panel = map.legendPanel;
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     using core::resumeNextWithMessage;
     if (panel.Check2.value() == 1) {
         resumeNextWithMessage([&] {
@@ -88,9 +88,9 @@ void Check2_MouseUp(core::MapWindow& map) {
         });
         d.authorListIndex = -1;
         d.authorFilter.clear();
-        map.g.authorOverlay = kAuthorLabels;
+        map.global.authorOverlay = kAuthorLabels;
     } else {
-        map.g.authorOverlay = kNoAuthorLabels;
+        map.global.authorOverlay = kNoAuthorLabels;
     }
     panel.Check3.setEnabled(false);
     holdAuthorList(map);
@@ -112,22 +112,22 @@ void Check5_MouseUp(core::MapWindow& map) {
     applyShowDates(map);
     holdAuthorList(map);
     redrawAndHide(map);
-    map.d.authorSelected = false;
+    map.data.authorSelected = false;
 }
 
 void List1_DblClick(core::MapWindow& map) {
     core::LegendPanel& panel = map.legendPanel;
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     const int clicked = panel.List1.listIndex();
     if (clicked < 0) return;
     if (clicked != d.authorListIndex) {
         d.authorListIndex = clicked;
         d.authorFilter = panel.List1.list(clicked);
-        map.g.authorOverlay = kAuthorLabels;
+        map.global.authorOverlay = kAuthorLabels;
         panel.Check3.setEnabled(false);
         holdAuthorList(map);
     } else {
-        map.g.authorOverlay = kNoAuthorLabels;
+        map.global.authorOverlay = kNoAuthorLabels;
         panel.List1.setSelected(clicked, false);
         d.authorListIndex = -1;
         d.authorFilter.clear();
@@ -144,7 +144,7 @@ void Text6_KeyPress(core::MapWindow& map, int& keyAscii) {
     if (keyAscii != kEnter) return;
     holdAuthorList(map);
     redrawAndHide(map);
-    map.d.authorSelected = false;
+    map.data.authorSelected = false;
 }
 
 void connectDisplayOptions(core::MapWindow& map) {

@@ -13,20 +13,20 @@ namespace render {
 using basic::Long;
 
 DrawContext::DrawContext(core::MapWindow& window, DrawErrors& errorPath)
-    : map(window), g(window.g), d(window.d), p1(window.view.p1), errors(errorPath),
+    : map(window), global(window.global), data(window.data), p1(window.view.p1), errors(errorPath),
       windows(drawWindows(window.view)), authors(window.legendPanel.List1) {}
 
 void DrawContext::prepare() {
-    lists = readDrawingLists(d);
-    nodeCount_ = std::min<Long>(d.nodeCount, static_cast<Long>(d.nodeX.size()) - 1);
+    lists = readDrawingLists(data);
+    nodeCount_ = std::min<Long>(data.nodeCount, static_cast<Long>(data.nodeX.size()) - 1);
     const std::size_t nodes = static_cast<std::size_t>(std::max<Long>(nodeCount_, 0)) + 1;
     screenX_.assign(nodes, 0);
     screenY_.assign(nodes, 0);
     pixel_.assign(nodes, QPoint());
     placeable_.assign(nodes, 0);
-    for (std::size_t n = 0; n < nodes && n < d.nodeX.size(); ++n) {
-        screenX_[n] = screenX(d.nodeX[n]);
-        screenY_[n] = screenY(d.nodeY[n]);
+    for (std::size_t n = 0; n < nodes && n < data.nodeX.size(); ++n) {
+        screenX_[n] = screenX(data.nodeX[n]);
+        screenY_[n] = screenY(data.nodeY[n]);
         // The nearest pixel, halves to even, as the picture converts every point.
         const double px = std::nearbyint(p1.toPixelX(screenX_[n]));
         const double py = std::nearbyint(p1.toPixelY(screenY_[n]));
@@ -35,27 +35,27 @@ void DrawContext::prepare() {
         placeable_[n] = 1;
     }
     leakedWays.clear();
-    for (Long way : osmimport::indexPieces(d.leakedAreas, 0))
+    for (Long way : osmimport::indexPieces(data.leakedAreas, 0))
         if (way != osmimport::kNotANumber) leakedWays.insert(way);
 }
 
 bool DrawContext::isWay(Long i) const {
-    return i >= 1 && i <= d.wayCount && static_cast<std::size_t>(i) + 1 < d.wayNodeStart.size();
+    return i >= 1 && i <= data.wayCount && static_cast<std::size_t>(i) + 1 < data.wayNodeStart.size();
 }
 
 std::span<const Long> DrawContext::nodesOf(Long i) const {
-    if (i < 0 || static_cast<std::size_t>(i) + 1 >= d.wayNodeStart.size()) return {};
-    const auto from = static_cast<std::size_t>(d.wayNodeStart[static_cast<std::size_t>(i)]);
-    const auto to = static_cast<std::size_t>(d.wayNodeStart[static_cast<std::size_t>(i) + 1]);
-    return std::span<const Long>(d.wayNodeIndex).subspan(from, to - from);
+    if (i < 0 || static_cast<std::size_t>(i) + 1 >= data.wayNodeStart.size()) return {};
+    const auto from = static_cast<std::size_t>(data.wayNodeStart[static_cast<std::size_t>(i)]);
+    const auto to = static_cast<std::size_t>(data.wayNodeStart[static_cast<std::size_t>(i) + 1]);
+    return std::span<const Long>(data.wayNodeIndex).subspan(from, to - from);
 }
 
 float DrawContext::screenX(double mapX) const {
-    return static_cast<float>(g.viewZoom * mapX + g.viewOffX);
+    return static_cast<float>(global.viewZoom * mapX + global.viewOffX);
 }
 
 float DrawContext::screenY(double mapY) const {
-    return static_cast<float>(g.viewZoom * mapY + g.viewOffY);
+    return static_cast<float>(global.viewZoom * mapY + global.viewOffY);
 }
 
 void DrawContext::line(Long a, Long b) {
@@ -95,7 +95,7 @@ void DrawContext::notANumber() {
 }
 
 void DrawContext::noteAuthor(const std::string& user) {
-    authors.note(user, d.authorSelected);
+    authors.note(user, data.authorSelected);
 }
 
 } // namespace render

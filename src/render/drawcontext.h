@@ -34,8 +34,8 @@ public:
     DrawContext(core::MapWindow& map, DrawErrors& errors);
 
     core::MapWindow& map;
-    core::Global& g;
-    core::MapData& d;
+    core::Global& global;
+    core::MapData& data;
     platform::PictureBox& p1;
     DrawErrors& errors;
 

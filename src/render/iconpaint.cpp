@@ -16,7 +16,7 @@ bool isPlainStyle(std::string_view plainIconCodes, int style) {
 // is painted directly, with no holder to clear per icon.
 void ploticon(core::MapWindow& map, const QImage& picture, int& style, double left, double top,
               DrawErrors& errors) {
-    if (isPlainStyle(map.d.plainIconCodes, style)) style = kPlainStyle;
+    if (isPlainStyle(map.data.plainIconCodes, style)) style = kPlainStyle;
     platform::PictureBox& p1 = map.view.p1;
     const auto& masks = map.stores.imin;
     const bool masked = style != kPlainStyle && masks.exists(style) && !masks[style].picture().isNull();

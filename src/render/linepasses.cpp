@@ -27,13 +27,13 @@ int deckWidth(basic::Integer wayWidth, basic::Integer lineStyle, basic::Single v
 }
 
 void drawWaterways(DrawContext& c, const std::function<int(basic::Integer wayWidth)>& penWidth) {
-    if (c.d.waterwayList == kEmptyList) return;
+    if (c.data.waterwayList == kEmptyList) return;
     platform::PictureBox& p1 = c.p1;
     p1.setForeColor(rgb(181, 208, 208));
     c.forEachListedWay(c.lists.waterways, [&](Long i) {
         p1.setDrawStyle(platform::drawstyle::Solid);
         p1.setDrawMode(kCopyPen);
-        const int w = penWidth(c.d.wayWidth[static_cast<std::size_t>(i)]);
+        const int w = penWidth(c.data.wayWidth[static_cast<std::size_t>(i)]);
         if (w == 0) return;
         p1.setDrawWidth(w);
         c.drawWay(i, nullptr);
@@ -41,29 +41,29 @@ void drawWaterways(DrawContext& c, const std::function<int(basic::Integer wayWid
 }
 
 void forEachBridge(DrawContext& c, const std::function<void(Long i, std::size_t way, basic::Integer style)>& draw) {
-    if (c.d.bridgeList == kEmptyList) return;
+    if (c.data.bridgeList == kEmptyList) return;
     platform::PictureBox& p1 = c.p1;
     p1.setDrawStyle(platform::drawstyle::Solid);
     p1.setDrawMode(kCopyPen);
     c.forEachListedWay(c.lists.bridges, [&](Long i) {
         const std::size_t way = static_cast<std::size_t>(i);
-        draw(i, way, c.d.wayLineStyle[way]);
+        draw(i, way, c.data.wayLineStyle[way]);
     });
 }
 
 void waterwayPass(DrawContext& c) {
     drawWaterways(c, [&](basic::Integer wayWidth) {
         const int w = std::max(wayWidth - 2, 2);
-        return c.g.viewZoom < 2.5f && w < 3 ? 0 : w;
+        return c.global.viewZoom < 2.5f && w < 3 ? 0 : w;
     });
 }
 
 void casingPass(DrawContext& c) {
-    if (!(c.g.viewZoom > 1.5f)) return;
+    if (!(c.global.viewZoom > 1.5f)) return;
     platform::PictureBox& p1 = c.p1;
     forEachBridge(c, [&](Long i, std::size_t way, basic::Integer style) {
-        int w = deckWidth(c.d.wayWidth[way], style, c.g.viewZoom);
-        if (c.g.viewZoom > 1.2f) w += 6;
+        int w = deckWidth(c.data.wayWidth[way], style, c.global.viewZoom);
+        if (c.global.viewZoom > 1.2f) w += 6;
         p1.setForeColor(style < 1 ? rgb(100, 100, 100) : rgb(239, 239, 153));
         p1.setDrawWidth(w);
         c.drawWay(i, nullptr);
@@ -71,7 +71,7 @@ void casingPass(DrawContext& c) {
 }
 
 void railwayPass(DrawContext& c) {
-    if (!(c.g.viewZoom > 2) || c.d.tramList == kEmptyList) return;
+    if (!(c.global.viewZoom > 2) || c.data.tramList == kEmptyList) return;
     platform::PictureBox& p1 = c.p1;
     p1.setForeColor(rgb(82, 33, 77));
     p1.setDrawStyle(platform::drawstyle::Solid);
@@ -80,7 +80,7 @@ void railwayPass(DrawContext& c) {
 }
 
 void powerLinePass(DrawContext& c) {
-    if (c.d.boundaryList == kEmptyList) return;
+    if (c.data.boundaryList == kEmptyList) return;
     platform::PictureBox& p1 = c.p1;
     p1.setForeColor(rgb(96, 92, 168));
     p1.setDrawWidth(1);
@@ -90,13 +90,13 @@ void powerLinePass(DrawContext& c) {
 }
 
 void deckPass(DrawContext& c) {
-    if (!(c.g.viewZoom > 2)) return;
+    if (!(c.global.viewZoom > 2)) return;
     platform::PictureBox& p1 = c.p1;
     const Long railGrey = rgb(117, 117, 117);
     forEachBridge(c, [&](Long i, std::size_t way, basic::Integer style) {
-        const int w = deckWidth(c.d.wayWidth[way], style, c.g.viewZoom);
-        const Long deck = c.d.wayExtraColour[way] ? basic::clng(*c.d.wayExtraColour[way]) : 0;
-        const bool railBridge = c.d.wayColour[way] == railGrey;
+        const int w = deckWidth(c.data.wayWidth[way], style, c.global.viewZoom);
+        const Long deck = c.data.wayExtraColour[way] ? basic::clng(*c.data.wayExtraColour[way]) : 0;
+        const bool railBridge = c.data.wayColour[way] == railGrey;
         auto deckPen = [&] {
             c.errors.run([&] { p1.setForeColor(deck); });
             p1.setDrawWidth(w);

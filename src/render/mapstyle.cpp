@@ -13,12 +13,12 @@ constexpr int kStyles = 3;
 } // namespace
 
 void mn_Click(core::MapWindow& map, int index) {
-    if (map.d.mapLoading || index < 0 || index >= kStyles) return;
-    map.d.mapMode = index;
+    if (map.data.mapLoading || index < 0 || index >= kStyles) return;
+    map.data.mapMode = index;
     for (int style = 0; style < kStyles; ++style)
         map.menus.mn[style].setChecked(style == index);
     snap(map);
-    map.view.p1.setBackColor(basic::clng(map.g.settings.backColour));
+    map.view.p1.setBackColor(basic::clng(map.global.settings.backColour));
     core::redrawMap(map);
     hideSnap(map);
 }

@@ -33,7 +33,7 @@ constexpr int kArrowWidth = 2;
 using ScreenPoint = core::PicturePoint;
 
 std::optional<ScreenPoint> nodePoint(const core::MapWindow& map, double n) {
-    return core::nodePicturePoint(map.g, map.d, n);
+    return core::nodePicturePoint(map.global, map.data, n);
 }
 
 // A list piece as a node or label number: a piece that is not a number reads as 0.
@@ -49,7 +49,7 @@ ScreenPoint labelPoint(const core::MapWindow& map, double m) {
     if (!(m >= 1 && m <= std::min(xs.listCount(), ys.listCount())))
         basic::raise(basic::fault::ControlArrayElementMissing);
     const int item = static_cast<int>(m) - 1;
-    const core::Global& g = map.g;
+    const core::Global& g = map.global;
     return {static_cast<Single>(basic::val(xs.list(item)) * g.viewZoom + g.viewOffX),
             static_cast<Single>(basic::val(ys.list(item)) * g.viewZoom + g.viewOffY)};
 }
@@ -83,7 +83,7 @@ template <class F> void forEachPiece(std::string_view list, char separator, F&& 
 } // namespace
 
 void placeUnnamedMarkers(core::MapWindow& map, DrawErrors& errors) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     if (d.noNameList.empty() || d.nonnCount <= 0) return;
     const std::vector<std::string_view> pieces = basic::splitView(d.noNameList, "#");
     const size_t count = std::min(static_cast<size_t>(d.nonnCount), pieces.size());
@@ -107,7 +107,7 @@ void placeUnnamedMarkers(core::MapWindow& map, DrawErrors& errors) {
 }
 
 void placePoiMarkers(core::MapWindow& map, DrawErrors& errors) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     const size_t nodes = std::min({d.nodeInfo.size(), d.nodeX.size(), d.nodeY.size(), d.nodeName.size()});
     const size_t last = std::min(static_cast<size_t>(std::max<basic::Long>(d.nodeCount, 0)) + 1, nodes);
     for (size_t i = 0; i < last; ++i) {
@@ -120,12 +120,12 @@ void placePoiMarkers(core::MapWindow& map, DrawErrors& errors) {
             const std::string_view name = info.size() > 3 ? info.substr(3) : std::string_view();
             plot2(map, d.nodeX[i], d.nodeY[i], code, name, d.nodeName[i], errors);
         }
-        if (map.g.cancelRequested) break;
+        if (map.global.cancelRequested) break;
     }
 }
 
 void placeSearchArrows(core::MapWindow& map, DrawErrors& errors) {
-    const core::MapData& d = map.d;
+    const core::MapData& d = map.data;
     if (d.pointrList == "#") return;
     const std::string_view list = d.pointrList;
     const size_t dollar = list.find('$');
@@ -155,10 +155,10 @@ void placeSearchArrows(core::MapWindow& map, DrawErrors& errors) {
 }
 
 void drawOnewayArrows(core::MapWindow& map, DrawErrors& errors) {
-    const core::MapData& d = map.d;
+    const core::MapData& d = map.data;
     const std::vector<std::string_view> entries = basic::splitView(d.onewayArrowList, "$");
     if (entries.size() <= 1) return;
-    if (!(static_cast<Single>(d.fileSizeMB * 1.5) < map.g.viewZoom)) return;
+    if (!(static_cast<Single>(d.fileSizeMB * 1.5) < map.global.viewZoom)) return;
     platform::PictureBox& p1 = map.view.p1;
     errors.run([&] {
         p1.setDrawWidth(kArrowWidth);

@@ -58,7 +58,7 @@ void placeLabel(DrawContext& c, std::string_view line, double otherSize) {
 } // namespace
 
 void areaTagLabels(DrawContext& c) {
-    if (c.map.legendPanel.Check4.value() != 1 || c.d.lab2Count <= 0) return;
+    if (c.map.legendPanel.Check4.value() != 1 || c.data.lab2Count <= 0) return;
     basic::Long colour = 0;
     c.errors.run([&] { colour = c.map.markers.lab2[0].foreColor(); });
     drawAreaTagLabels(c, kAreaTagSize, colour);
@@ -66,7 +66,7 @@ void areaTagLabels(DrawContext& c) {
 
 void drawAreaTagLabels(DrawContext& c, double fontSize, basic::Long colour) {
     core::Markers& m = c.map.markers;
-    const Long count = c.d.lab2Count;
+    const Long count = c.data.lab2Count;
     if (c.map.legendPanel.Check4.value() != 1 || count <= 0) return;
     platform::PictureBox& p1 = c.p1;
     c.errors.run([&] { p1.setFontSize(fontSize); });
@@ -76,18 +76,18 @@ void drawAreaTagLabels(DrawContext& c, double fontSize, basic::Long colour) {
         if (!m.lab2.exists(static_cast<int>(k))) continue;
         c.errors.run([&] {
             const int item = static_cast<int>(k - 1);
-            p1.setCurrentX(basic::val(m.List2[0].list(item)) * c.g.viewZoom + c.g.viewOffX);
-            p1.setCurrentY(basic::val(m.List2[1].list(item)) * c.g.viewZoom + c.g.viewOffY);
+            p1.setCurrentX(basic::val(m.List2[0].list(item)) * c.global.viewZoom + c.global.viewOffX);
+            p1.setCurrentY(basic::val(m.List2[1].list(item)) * c.global.viewZoom + c.global.viewOffY);
             p1.print(m.lab2[static_cast<int>(k)].caption(), false);
         });
     }
 }
 
 void placeLabels(DrawContext& c) {
-    std::string_view list = c.d.placeList;
+    std::string_view list = c.data.placeList;
     if (list.empty()) return;
-    c.errors.run([&] { c.p1.setFontName(c.g.settings.fontNames[0]); });
-    const double otherSize = placeSize(c.g.viewZoom);
+    c.errors.run([&] { c.p1.setFontName(c.global.settings.fontNames[0]); });
+    const double otherSize = placeSize(c.global.viewZoom);
     for (std::size_t end = list.find(kLineBreak); end != std::string_view::npos;
          end = list.find(kLineBreak)) {
         const std::string_view line = list.substr(0, end);

@@ -154,7 +154,7 @@ struct Placement {
 
 void Placement::motorwayLabel(double x, double y, std::string_view name) {
     platform::PictureBox& p1 = map.view.p1;
-    const core::Global& g = map.g;
+    const core::Global& g = map.global;
     errors.run([&] {
         const platform::ImageControl& model = map.markers.shape1[0];
         p1.setCurrentX(x * g.viewZoom + g.viewOffX - 2 * model.width());
@@ -167,8 +167,8 @@ void Placement::motorwayLabel(double x, double y, std::string_view name) {
 
 // Tagged nodes without an icon: a green marker for each, up to the limit maxGreenNodes.
 void Placement::taggedNode(std::string_view name, std::string& tip) {
-    MapData& d = map.d;
-    if (d.shape1Count > map.g.settings.maxGreenNodes || d.shape1Count >= kHighestMarker) return;
+    MapData& d = map.data;
+    if (d.shape1Count > map.global.settings.maxGreenNodes || d.shape1Count >= kHighestMarker) return;
     ++d.shape1Count;
     ImageArray& shape1 = map.markers.shape1;
     platform::ImageControl* element = nullptr;
@@ -193,7 +193,7 @@ void Placement::hiddenMarker(ImageArray& array, Integer& counter, int style, boo
 template <class T>
 void Placement::applyRule(const Row& row, T& element, std::string_view iconText, std::string_view name,
                           const std::string& tip) {
-    const core::Settings& settings = map.g.settings;
+    const core::Settings& settings = map.global.settings;
     int style = row.style;
     bool visible = row.visible;
     switch (row.rule) {
@@ -225,7 +225,7 @@ void Placement::applyRule(const Row& row, T& element, std::string_view iconText,
         }
         visible = settings.poiMode == 1;
         if (!contains(name, "crossing")) element.setTag(tip);
-        if (row.code == "AME") visible = map.d.catShown[kWorshipCategory] != 0;
+        if (row.code == "AME") visible = map.data.catShown[kWorshipCategory] != 0;
         element.setVisible(visible);
         if (visible) paint(element.picture(), style, sx, sy);
         return;
@@ -238,7 +238,7 @@ void Placement::applyRule(const Row& row, T& element, std::string_view iconText,
 
 void Placement::poiMarker(const Row& row, std::string_view iconText, std::string_view name,
                           std::string& tip) {
-    MapData& d = map.d;
+    MapData& d = map.data;
     if (row.category != kAlways && d.catShown[static_cast<size_t>(row.category)] == 0) return;
     std::visit(
         [&](auto field) {
@@ -260,7 +260,7 @@ void Placement::poiMarker(const Row& row, std::string_view iconText, std::string
 
 void plot2(core::MapWindow& map, double x, double y, std::string_view code, std::string_view name,
            std::string& tip, DrawErrors& errors) {
-    const core::Global& g = map.g;
+    const core::Global& g = map.global;
     // In single precision, as the view transform is.
     const auto sx = static_cast<Single>(x * g.viewZoom + g.viewOffX);
     const auto sy = static_cast<Single>(y * g.viewZoom + g.viewOffY);
@@ -275,7 +275,7 @@ void plot2(core::MapWindow& map, double x, double y, std::string_view code, std:
 
     Placement placement{map, errors, sx, sy};
     core::Markers& m = map.markers;
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     if (kind == "PLA" || kind == "BAY") return;
     if (kind == "MOT") return placement.motorwayLabel(x, y, name);
     if (kind == "TAG") return placement.taggedNode(name, tip);

@@ -33,7 +33,7 @@ long long nodeOf(std::string_view piece) {
 
 // Node n on the picture; none for an index outside 1..nodeCount, whose entry is passed over.
 std::optional<core::PicturePoint> screenPoint(const MapWindow& map, long long n) {
-    return core::nodePicturePoint(map.g, map.d, static_cast<double>(n));
+    return core::nodePicturePoint(map.global, map.data, static_cast<double>(n));
 }
 
 // The marker's picture on p1 through `mask`: the mask whitens where the picture is opaque, the
@@ -67,7 +67,7 @@ const ImageControl& template0(const core::ImageArray& markers) {
 } // namespace
 
 void placeEmptyTagMarkers(MapWindow& map, DrawErrors& errors) {
-    const core::MapData& d = map.d;
+    const core::MapData& d = map.data;
     if (d.quotList.empty()) return;
     core::ImageArray& quot = map.markers.quot;
     const std::vector<std::string_view> pieces = basic::splitView(d.quotList, "#");
@@ -89,7 +89,7 @@ void placeEmptyTagMarkers(MapWindow& map, DrawErrors& errors) {
 }
 
 void placeQuestMarkers(MapWindow& map, DrawErrors& errors) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     if (d.questCount <= 1) return;
     core::ImageArray& quest = map.markers.quest;
     const std::vector<std::string_view> pieces = basic::splitView(d.questList, "#");
@@ -114,7 +114,7 @@ void placeQuestMarkers(MapWindow& map, DrawErrors& errors) {
 }
 
 void placeChainMarkers(MapWindow& map, DrawErrors& errors) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     d.unjoinedWayList.clear();
     if (d.chainCount <= 0) return;
     core::ImageArray& chain = map.markers.chain;

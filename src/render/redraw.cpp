@@ -25,7 +25,7 @@ constexpr basic::Integer kPlanningSheet = 2;
 
 void setUp(core::MapWindow& map) {
     core::Viewport& v = map.view;
-    map.d.drawBusy = true;
+    map.data.drawBusy = true;
     v.tm2.setEnabled(false);
     v.p1.setEnabled(false);
     platform::hourglassOn();
@@ -37,7 +37,7 @@ void setUp(core::MapWindow& map) {
 // are left out.
 void drawPasses(core::MapWindow& map, DrawErrors& errors, const StepObserver& observer) {
     platform::PictureBox& p1 = map.view.p1;
-    const core::MapData& d = map.d;
+    const core::MapData& d = map.data;
     auto step = [&](std::string_view name, auto&& pass) {
         if (observer) observer(name);
         errors.run(pass);
@@ -72,7 +72,7 @@ void drawPasses(core::MapWindow& map, DrawErrors& errors, const StepObserver& ob
 }
 
 void finish(core::MapWindow& map) {
-    map.d.drawBusy = false;
+    map.data.drawBusy = false;
     map.view.tm2.setEnabled(true);
     map.view.p1.setEnabled(true);
     platform::hourglassOff();
@@ -84,14 +84,14 @@ MapDrawing::MapDrawing(core::MapWindow& map, StepObserver observer)
     : map_(map), observer_(std::move(observer)) {}
 
 bool planningSheetShown(const core::MapWindow& map) {
-    return map.d.mapMode == kPlanningSheet;
+    return map.data.mapMode == kPlanningSheet;
 }
 
 bool MapDrawing::reload(const std::function<bool()>& readBack) {
     core::MapWindow& map = map_;
-    core::Global& g = map.g;
+    core::Global& g = map.global;
     map.view.bub.setVisible(false);
-    if (g.curFile.empty() || map.d.drawBusy) return false;
+    if (g.curFile.empty() || map.data.drawBusy) return false;
     map.legendPanel.Check3.setValue(1);
     g.cancelRequested = false;
     map.view.p1.setDrawMode(kCopyPen);
@@ -121,7 +121,7 @@ void MapDrawing::drawMarkers() {
         core::barvis(map_, true);
         drawPasses(map_, errors_, observer_);
     }
-    if (errors_.shown()) map_.g.faultShownFor = file_;
+    if (errors_.shown()) map_.global.faultShownFor = file_;
     finish(map_);
     if (observer_) observer_("end");
 }

@@ -41,7 +41,7 @@ void drawSheet(DrawContext& c, SheetBrushes& brushes, bool repeated, const StepO
     step("general ways", [&] { sheetGeneralPass(c); });
     step("bridge decks", [&] { sheetDeckPass(c); });
     step("street names", [&] {
-        drawStreetNames(c, kNamesFromZoom, drawFontSize(c.g.settings.labelFontSize, c.g.viewZoom, kLargestLabel));
+        drawStreetNames(c, kNamesFromZoom, drawFontSize(c.global.settings.labelFontSize, c.global.viewZoom, kLargestLabel));
     });
 }
 
@@ -55,7 +55,7 @@ bool drawAgain(const platform::PictureBox& p1) {
 
 void drawAll(core::MapWindow& map, const std::function<void()>& readBack, DrawErrors& errors,
              const StepObserver& observer) {
-    core::Global& g = map.g;
+    core::Global& g = map.global;
     platform::PictureBox& p1 = map.view.p1;
     map.markers.lab2[0].setFontName(g.settings.fontNames[2]);
     if (observer) observer("reload");
@@ -79,7 +79,7 @@ void drawAll(core::MapWindow& map, const std::function<void()>& readBack, DrawEr
 
 // The window as a user can work with it again, whichever way the drawing ended.
 void finish(core::MapWindow& map) {
-    map.d.drawBusy = false;
+    map.data.drawBusy = false;
     map.view.p1.setEnabled(true);
     map.view.p1.setVisible(true);
     map.view.tm2.setEnabled(true);
@@ -89,10 +89,10 @@ void finish(core::MapWindow& map) {
 } // namespace
 
 void redraw2(core::MapWindow& map, const std::function<void()>& readBack, const StepObserver& observer) {
-    core::Global& g = map.g;
+    core::Global& g = map.global;
     platform::PictureBox& p1 = map.view.p1;
     map.view.bub.setVisible(false);
-    if (g.curFile.empty() || map.d.drawBusy) return;
+    if (g.curFile.empty() || map.data.drawBusy) return;
     p1.setBackColor(basic::qbColor(kWhite));
     p1.setEnabled(false);
     map.view.tm2.setEnabled(false);
@@ -110,7 +110,7 @@ void redraw2(core::MapWindow& map, const std::function<void()>& readBack, const 
     }
 
     platform::hourglassOn();
-    map.d.drawBusy = true;
+    map.data.drawBusy = true;
     g.reloadTrailer = true;
     const std::string file = projectFileIdentity(g.parsedPath);
     DrawErrors errors(DrawErrors::OnFault::EndDrawing, g.faultShownFor == file);

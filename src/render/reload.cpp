@@ -71,7 +71,7 @@ void loadLabels(core::Markers& m, const std::vector<osmimport::LabelRecord>& lab
 
 // "Hide Errors" draws no problem markers: they go again and their lists and counts are emptied.
 void hideErrors(core::MapWindow& map) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     core::Markers& m = map.markers;
     using core::MarkerKind;
     core::unloadMarkers(
@@ -85,9 +85,9 @@ void hideErrors(core::MapWindow& map) {
 }
 
 void showCountCaptions(core::MapWindow& map) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     core::showCounts(map);
-    map.g.settings.poiMode = 0;
+    map.global.settings.poiMode = 0;
     d.nonnCount = unnamedMarkerCount(d.noNameList);
 }
 
@@ -96,12 +96,12 @@ void showCountCaptions(core::MapWindow& map) {
 // of it, is assigned over the data model, whose arrays keep their storage; the records are not
 // copied but lent by the parsed copy.
 void assignProject(core::MapWindow& map, const ProjectData& file) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     const Long shopCount = d.shopCount;
     d.parsedFile.assign(d, file);
     d.mapRead = true;
     d.shopCount = shopCount;
-    map.g.fileVersion = d.fileVersion;
+    map.global.fileVersion = d.fileVersion;
     loadLabels(map.markers, d.labels);
 }
 
@@ -114,12 +114,12 @@ basic::Integer unnamedMarkerCount(std::string_view noNameList) {
 }
 
 const ProjectData& readProject(core::MapWindow& map) {
-    return map.d.parsedFile.read(map.g.parsedPath);
+    return map.data.parsedFile.read(map.global.parsedPath);
 }
 
 bool takeProject(core::MapWindow& map, const ProjectData& file) {
-    core::Global& g = map.g;
-    core::MapData& d = map.d;
+    core::Global& g = map.global;
+    core::MapData& d = map.data;
     // Without the trailer, the data model keeps its own trailer items.
     ProjectData kept;
     if (!g.reloadTrailer) swapTrailer(kept, d);
@@ -140,7 +140,7 @@ bool takeProject(core::MapWindow& map, const ProjectData& file) {
 }
 
 void takeProjectForSheet(core::MapWindow& map, ProjectData file) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     // The sheet shows no problem markers: their lists go, their counters stay at rest.
     file.quotList.clear();
     file.questList.clear();
@@ -160,7 +160,7 @@ void takeProjectForSheet(core::MapWindow& map, ProjectData file) {
     file.noteCount = d.noteCount;
     file.countCaptions = d.countCaptions;
     assignProject(map, file);
-    map.g.reloadTrailer = true;
+    map.global.reloadTrailer = true;
 }
 
 } // namespace render

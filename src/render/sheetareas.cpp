@@ -24,13 +24,13 @@ constexpr int kPolygonOutline = 2;
 
 void drawPolygon(DrawContext& c, SheetBrushes& brushes, Long i, const std::vector<QPoint>& corners) {
     const std::size_t way = static_cast<std::size_t>(i);
-    const core::MapData& d = c.d;
+    const core::MapData& d = c.data;
     platform::PictureBox& p1 = c.p1;
     const double outline = d.wayDrawColour()[way];
     p1.setDrawStyle(platform::drawstyle::Solid);
     p1.setDrawWidth(kPolygonOutline);
     p1.setForeColor(basic::clng(outline));
-    if (c.g.settings.patternFill == 0) {
+    if (c.global.settings.patternFill == 0) {
         const double colour = d.wayColour[way];
         p1.setFillColor(basic::clng(rgbTog(colour > kDarkestFillColour ? colour : outline)));
         p1.setFillStyle(platform::fillstyle::Solid);
@@ -44,7 +44,7 @@ void drawPolygon(DrawContext& c, SheetBrushes& brushes, Long i, const std::vecto
 }
 
 void drawArea(DrawContext& c, SheetBrushes& brushes, Long i, bool repeated) {
-    core::MapData& d = c.d;
+    core::MapData& d = c.data;
     const std::size_t way = static_cast<std::size_t>(i);
     double& fill = d.wayFill[way];
     if (fill == basic::rgb(188, 169, 169)) fill = kBuildingTile;
@@ -80,10 +80,10 @@ const platform::Brush& SheetBrushes::forFill(DrawContext& c, double fill) {
 
 void sheetAreaPass(DrawContext& c, SheetBrushes& brushes, bool repeated) {
     platform::PictureBox& p1 = c.p1;
-    if (c.d.areaList.empty()) return;
+    if (c.data.areaList.empty()) return;
     const int outline = repeated ? 3 : 1;
     p1.setDrawStyle(platform::drawstyle::Solid);
-    p1.setDrawMode(c.g.penMode);
+    p1.setDrawMode(c.global.penMode);
     p1.setDrawWidth(outline);
     c.forEachListedWay(c.lists.areas, [&](Long i) {
         drawArea(c, brushes, i, repeated);

@@ -35,11 +35,11 @@ void authorLabel(DrawContext& c, Long i) {
     p1.setFontSize(kLabelFontSize);
     printAuthorLabel(c, i, std::nullopt);
     p1.setForeColor(pen);
-    c.noteAuthor(c.d.wayUser[static_cast<std::size_t>(i)]);
+    c.noteAuthor(c.data.wayUser[static_cast<std::size_t>(i)]);
 }
 
 void generalWay(DrawContext& c, Long i) {
-    core::MapData& d = c.d;
+    core::MapData& d = c.data;
     platform::PictureBox& p1 = c.p1;
     const std::size_t way = static_cast<std::size_t>(i);
     const double colour = d.wayColour[way];
@@ -48,11 +48,11 @@ void generalWay(DrawContext& c, Long i) {
     const bool rail = colour == kRail;
     p1.setForeColor(style > 0 || colour == qbColor(kWhite) ? 0 : basic::clng(colour));
     p1.setDrawStyle(style < kMaxStyle ? style : platform::drawstyle::Solid);
-    p1.setDrawWidth(sheetInnerWidth(d.wayWidth[way], style, colour, c.g.viewZoom));
+    p1.setDrawWidth(sheetInnerWidth(d.wayWidth[way], style, colour, c.global.viewZoom));
     const Long pen = p1.foreColor();
     // A dashed railway is drawn black, yet culled like any colour.
     const bool whole = rail && pen == 0 ? d.fileSizeMB < kWholeBelowMB : drawnWhole(pen, d.fileSizeMB, kWholeBelowMB);
-    const bool labelled = c.g.authorOverlay < 0;
+    const bool labelled = c.global.authorOverlay < 0;
     drawPlainWay(c, i, whole, rail, [&] {
         if (labelled) authorLabel(c, i);
     });
@@ -81,13 +81,13 @@ int sheetInnerWidth(basic::Integer wayWidth, basic::Integer lineStyle, double co
 }
 
 void sheetAllWaysPass(DrawContext& c) {
-    core::MapData& d = c.d;
+    core::MapData& d = c.data;
     platform::PictureBox& p1 = c.p1;
     const auto& drawColour = d.wayDrawColour();
     drawClassWays(c, kWholeBelowMB, [&](std::size_t way) {
         const double colour = d.wayColour[way];
         if (colour == qbColor(kWhite) || colour == rgb(255, 20, 20) || colour == qbColor(kMagenta)) return false;
-        p1.setDrawWidth(sheetOuterWidth(d.wayWidth[way], d.wayLineStyle[way], c.g.viewZoom));
+        p1.setDrawWidth(sheetOuterWidth(d.wayWidth[way], d.wayLineStyle[way], c.global.viewZoom));
         p1.setForeColor(basic::clng(drawColour[way]));
         return true;
     });
@@ -95,7 +95,7 @@ void sheetAllWaysPass(DrawContext& c) {
 
 void sheetWaterwayPass(DrawContext& c) {
     drawWaterways(c, [&](basic::Integer wayWidth) {
-        const int w = basic::clng(static_cast<double>(wayWidth) * c.g.viewZoom * 0.3);
+        const int w = basic::clng(static_cast<double>(wayWidth) * c.global.viewZoom * 0.3);
         return w < 5 ? (wayWidth < 3 ? 2 : 5) : std::min(w, 8);
     });
 }
@@ -104,13 +104,13 @@ void sheetCasingPass(DrawContext& c) {
     platform::PictureBox& p1 = c.p1;
     forEachBridge(c, [&](Long i, std::size_t way, basic::Integer style) {
         p1.setForeColor(style > 0 ? rgb(180, 180, 180) : rgb(50, 20, 75));
-        p1.setDrawWidth(deckWidth(c.d.wayWidth[way], style, c.g.viewZoom) + 4);
+        p1.setDrawWidth(deckWidth(c.data.wayWidth[way], style, c.global.viewZoom) + 4);
         c.drawWay(i, nullptr);
     });
 }
 
 void sheetGeneralPass(DrawContext& c) {
-    for (Long i = 1; i <= c.d.wayCount; ++i) {
+    for (Long i = 1; i <= c.data.wayCount; ++i) {
         c.yield();
         generalWay(c, i);
     }
@@ -120,8 +120,8 @@ void sheetDeckPass(DrawContext& c) {
     platform::PictureBox& p1 = c.p1;
     p1.setDrawMode(kCopyPen); // even with no bridges
     forEachBridge(c, [&](Long i, std::size_t way, basic::Integer style) {
-        const int w = deckWidth(c.d.wayWidth[way], style, c.g.viewZoom, 1);
-        const bool railBridge = c.d.wayColour[way] == kRail;
+        const int w = deckWidth(c.data.wayWidth[way], style, c.global.viewZoom, 1);
+        const bool railBridge = c.data.wayColour[way] == kRail;
         c.forEachSegment(i, [&](std::size_t, Long a, Long b) {
             p1.setDrawWidth(w);
             p1.setForeColor(rgb(210, 210, 210));

@@ -30,7 +30,7 @@ Long wayOfPiece(std::string_view piece) {
 }
 
 void drawName(DrawContext& c, Long i, basic::Integer fontSize) {
-    const core::MapData& d = c.d;
+    const core::MapData& d = c.data;
     const auto way = static_cast<std::size_t>(i);
     if (!c.isWay(i) || way >= d.wayNameNode.size() || way >= d.wayName.size()) return;
     const Long n = d.wayNameNode[way];
@@ -42,7 +42,7 @@ void drawName(DrawContext& c, Long i, basic::Integer fontSize) {
     const bool waterway = !name.empty() && name.front() == kWaterwayMark;
     c.p1.setForeColor(waterway ? basic::rgb(0, 159, 222) : basic::rgb(82, 82, 82));
     const Long angle = way < d.wayNameAngle.size() ? d.wayNameAngle[way] : 0;
-    drawrotatedtext(c.p1, name, x, y - kAboveNode, c.g.settings.fontNames[1], fontSize,
+    drawrotatedtext(c.p1, name, x, y - kAboveNode, c.global.settings.fontNames[1], fontSize,
                     basic::mulLong(angle, 10));
 }
 
@@ -73,10 +73,10 @@ void drawrotatedtext(platform::Canvas& p1, std::string_view text, Single x, Sing
 }
 
 void drawStreetNames(DrawContext& c, Single fromZoom, basic::Integer fontSize) {
-    if (c.map.legendPanel.Check1.value() != 1 || !(c.g.viewZoom > fromZoom)) return;
+    if (c.map.legendPanel.Check1.value() != 1 || !(c.global.viewZoom > fromZoom)) return;
     c.p1.setForeColor(basic::rgb(82, 82, 82));
     // Every piece that is not empty names a way, the first and the last included.
-    std::string_view list = c.d.streetNameList;
+    std::string_view list = c.data.streetNameList;
     while (!list.empty()) {
         const std::size_t hash = list.find('#');
         const std::string_view piece = list.substr(0, hash);
@@ -86,7 +86,7 @@ void drawStreetNames(DrawContext& c, Single fromZoom, basic::Integer fontSize) {
 }
 
 void streetNamePass(DrawContext& c) {
-    drawStreetNames(c, kNamesFromZoom, drawFontSize(c.g.settings.labelFontSize, c.g.viewZoom));
+    drawStreetNames(c, kNamesFromZoom, drawFontSize(c.global.settings.labelFontSize, c.global.viewZoom));
 }
 
 } // namespace render

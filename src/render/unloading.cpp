@@ -7,7 +7,7 @@ namespace render {
 
 void unload_(core::MapWindow& map, basic::Integer) {
     core::Markers& m = map.markers;
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     core::unloadMarkers(m, d, [](core::MarkerKind) { return true; });
     // All three, the widths too: a width left over would go into the next project file.
     for (int i = 0; i < 3; ++i)

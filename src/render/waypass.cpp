@@ -32,7 +32,7 @@ bool drawnWhole(Long penColour, basic::Single fileSizeMB, basic::Single wholeBel
 }
 
 void drawClassWays(DrawContext& c, basic::Single wholeBelowMB, const std::function<bool(std::size_t)>& pen) {
-    core::MapData& d = c.d;
+    core::MapData& d = c.data;
     platform::PictureBox& p1 = c.p1;
     p1.setDrawStyle(platform::drawstyle::Solid);
     for (Long i = 1; i <= d.wayCount; ++i) {
@@ -45,13 +45,13 @@ void drawClassWays(DrawContext& c, basic::Single wholeBelowMB, const std::functi
 }
 
 void allWaysPass(DrawContext& c) {
-    core::MapData& d = c.d;
+    core::MapData& d = c.data;
     platform::PictureBox& p1 = c.p1;
     const auto& drawColour = d.wayDrawColour();
     drawClassWays(c, kWholeBelowMB, [&](std::size_t way) {
         if (drawColour[way] <= 0) return false;
         c.errors.run([&] { p1.setForeColor(basic::clng(drawColour[way])); });
-        const int w = wayPenWidth(d.wayWidth[way], c.g.viewZoom, d.fileSizeMB);
+        const int w = wayPenWidth(d.wayWidth[way], c.global.viewZoom, d.fileSizeMB);
         if (d.wayLineStyle[way] == 0) d.wayWidth[way] = static_cast<basic::Integer>(w);
         p1.setDrawWidth(w);
         return true;

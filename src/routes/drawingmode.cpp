@@ -6,7 +6,7 @@
 namespace routes {
 
 void endRouteDrawing(core::MapWindow& map) {
-    map.d.routeDrawing = false;
+    map.data.routeDrawing = false;
     map.view.p1.setMousePointer(platform::kDefaultPointer);
 }
 

@@ -38,8 +38,8 @@ template <class T> void centreOn(T& control, const T& model, double x, double y)
 } // namespace
 
 void plotgpx(core::MapWindow& map, basic::Long count, render::DrawErrors& errors) {
-    core::MapData& d = map.d;
-    const core::Global& g = map.g;
+    core::MapData& d = map.data;
+    const core::Global& g = map.global;
     core::Markers& m = map.markers;
     const auto stored =
         static_cast<basic::Long>(std::min({d.routeLat.size(), d.routeLon.size(), d.pointName.size()})) - 1;

@@ -20,7 +20,7 @@ namespace {
 
 // The waypoint markers, track-point shapes and track lines of the last import.
 void unloadGpxMarkers(core::MapWindow& map) {
-    core::unloadMarkers(map.markers, map.d, core::MarkerKind::Gpx);
+    core::unloadMarkers(map.markers, map.data, core::MarkerKind::Gpx);
 }
 
 // The whole file, or nullopt after its error was shown.
@@ -55,21 +55,21 @@ void storeGpxPoints(core::MapData& d, GpxPoints read) {
 }
 
 void importgpx(core::MapWindow& map, const std::string& path) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     d.gpxNamedPoints.assign(1, '#'); // "#": no point yet
     map.menus.mfil.setEnabled(false);
     d.gpxCount = 0;
     unloadGpxMarkers(map);
     platform::hourglassOn();
-    map.g.cancelRequested = false;
+    map.global.cancelRequested = false;
 
     const std::optional<std::string> text = readGpxFile(path);
     platform::doEvents(); // a Cancel pressed while the file was read
-    if (!text || map.g.cancelRequested) {
+    if (!text || map.global.cancelRequested) {
         map.menus.mfil.setEnabled(true);
         platform::hourglassOff();
         platform::dialogs().msgBox("Importing file aborted.", platform::msgbox::OkOnly);
-        map.g.cancelRequested = false;
+        map.global.cancelRequested = false;
         return;
     }
 
@@ -79,7 +79,7 @@ void importgpx(core::MapWindow& map, const std::string& path) {
     // The points take the place of any route being drawn: a redraw in drawing mode would leave
     // them out, and the next click would write a route point over point 1.
     endRouteDrawing(map);
-    if (!map.g.curFile.empty()) {
+    if (!map.global.curFile.empty()) {
         d.trackDirty = true;
         plotgpx(map, d.gpxCount);
     }

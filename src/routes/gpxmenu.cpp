@@ -14,12 +14,12 @@ constexpr int kShowWaypoints = 5;
 constexpr int kClearGpx = 7;
 
 bool busy(const core::MapWindow& map) {
-    return map.d.drawBusy || map.d.mapLoading;
+    return map.data.drawBusy || map.data.mapLoading;
 }
 
 // The import's markers and points go; the route's points, markers and segments stay.
 void clearGpx(core::MapWindow& map) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     core::Markers& m = map.markers;
     map.menus.mgpx.setEnabled(false);
     core::unloadMarkers(m, d, core::MarkerKind::Gpx);
@@ -30,19 +30,19 @@ void clearGpx(core::MapWindow& map) {
 } // namespace
 
 void shwgpx(core::MapWindow& map) {
-    map.menus.mgp[kShowTracks].setChecked(map.g.showTracks);
-    map.menus.mgp[kShowWaypoints].setChecked(map.g.showWaypoints);
+    map.menus.mgp[kShowTracks].setChecked(map.global.showTracks);
+    map.menus.mgp[kShowWaypoints].setChecked(map.global.showWaypoints);
 }
 
 void mgp_Click(core::MapWindow& map, int index) {
     if (busy(map)) return;
-    map.d.routeSel = -1;
+    map.data.routeSel = -1;
     switch (index) {
     case kShowTracks:
-        map.g.showTracks = !map.g.showTracks;
+        map.global.showTracks = !map.global.showTracks;
         break;
     case kShowWaypoints:
-        map.g.showWaypoints = !map.g.showWaypoints;
+        map.global.showWaypoints = !map.global.showWaypoints;
         break;
     case kClearGpx:
         if (platform::dialogs().msgBox("This will clear your GPX. Do you want to continue?",

@@ -13,7 +13,7 @@
 namespace routes {
 
 basic::Integer savegpx(core::MapWindow& map, const std::string& path, basic::Integer kind) {
-    const core::MapData& d = map.d;
+    const core::MapData& d = map.data;
     // The arrays end at index 10000; a count beyond them writes what they hold.
     const int n = std::clamp<int>(d.routeCount, 0, core::kPointSlots - 1);
     if (n == 0) {
@@ -22,7 +22,8 @@ basic::Integer savegpx(core::MapWindow& map, const std::string& path, basic::Int
     }
     const auto lat = std::span(d.routeLat).subspan(1, static_cast<std::size_t>(n));
     const auto lon = std::span(d.routeLon).subspan(1, static_cast<std::size_t>(n));
-    std::string text = kind == kKmlKind ? kmlText(lat, lon, map.g.curFile) : gpxText(lat, lon, map.g.curFile);
+    std::string text =
+        kind == kKmlKind ? kmlText(lat, lon, map.global.curFile) : gpxText(lat, lon, map.global.curFile);
     return basic::toFlag(Savetext(path, std::move(text)));
 }
 

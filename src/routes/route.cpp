@@ -32,7 +32,7 @@ struct PicturePoint {
 // Points 1..count at the current view, and point count + 1 repeating the last so that the last
 // segment has an end.
 std::vector<PicturePoint> picturePoints(const core::MapWindow& map, int count) {
-    const core::MapData& d = map.d;
+    const core::MapData& d = map.data;
     std::vector<PicturePoint> points(static_cast<size_t>(count) + 2);
     for (int i = 1; i <= count; ++i) {
         core::resumeNextWithMessage([&] {
@@ -40,7 +40,7 @@ std::vector<PicturePoint> picturePoints(const core::MapWindow& map, int count) {
             // The route's map positions are held in single precision.
             const Single worldX = basic::csng(core::mapX(d, d.routeLon[at]));
             const Single worldY = basic::csng(core::mapY(d, d.routeLat[at]));
-            points[at] = {core::pictureX(map.g, worldX), core::pictureY(map.g, worldY)};
+            points[at] = {core::pictureX(map.global, worldX), core::pictureY(map.global, worldY)};
         });
     }
     points[static_cast<size_t>(count) + 1] = points[static_cast<size_t>(count)];
@@ -59,7 +59,7 @@ std::string fntim(Single miles, Single speedMph) {
 }
 
 void plotroute(core::MapWindow& map) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     core::Markers& m = map.markers;
     platform::PictureBox& p1 = map.view.p1;
     const int count = std::clamp<int>(d.routeCount, 0, kMaxRoutePoints);
@@ -88,7 +88,7 @@ void plotroute(core::MapWindow& map) {
     }
 
     core::resumeNextWithMessage(
-        [&] { map.view.sb1.setPanelText(2, lengthAndTime(miles, map.g.settings.speedMph)); });
+        [&] { map.view.sb1.setPanelText(2, lengthAndTime(miles, map.global.settings.speedMph)); });
 }
 
 std::string lengthAndTime(Single miles, Single speedMph) {
@@ -99,7 +99,7 @@ std::string lengthAndTime(Single miles, Single speedMph) {
 }
 
 void unloadRouteMarkers(core::MapWindow& map) {
-    const int count = std::clamp<int>(map.d.routeCount, 0, kMaxRoutePoints);
+    const int count = std::clamp<int>(map.data.routeCount, 0, kMaxRoutePoints);
     map.markers.Lin.unloadLoaded(1, count);
     map.markers.plt.unloadLoaded(1, count);
 }
@@ -111,7 +111,7 @@ void showRoutePointer(core::MapWindow& map) {
 }
 
 void noplot(core::MapWindow& map) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     unloadRouteMarkers(map);
     endRouteDrawing(map);
     d.routeActive = false;
@@ -123,9 +123,9 @@ void noplot(core::MapWindow& map) {
 }
 
 bool addRoutePoint(core::MapWindow& map, Single x, Single y) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     if (d.routeCount >= kMaxRoutePoints) return false;
-    const std::optional<core::LonLat> point = core::pictureToLonLat(map.g, d, x, y);
+    const std::optional<core::LonLat> point = core::pictureToLonLat(map.global, d, x, y);
     if (!point) return false;
     d.routeUnsaved = true;
     d.routeActive = true;

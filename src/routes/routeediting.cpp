@@ -41,13 +41,13 @@ bool atDragStart(const core::MapWindow& map, double x, double y) {
     const platform::PictureBox& p1 = map.view.p1;
     const double pixelX = p1.scaleX(1, platform::scalemode::Pixels, platform::scalemode::User);
     const double pixelY = p1.scaleY(1, platform::scalemode::Pixels, platform::scalemode::User);
-    return std::fabs(x - map.d.routeDragX) <= pixelX && std::fabs(y - map.d.routeDragY) <= pixelY;
+    return std::fabs(x - map.data.routeDragX) <= pixelX && std::fabs(y - map.data.routeDragY) <= pixelY;
 }
 
 } // namespace
 
 void plt_MouseDown(core::MapWindow& map, int index, int button, double x, double y) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     if (busy(d)) return;
     platform::ImageControl& marker = map.markers.plt[index];
     if (button == platform::kLeftButton) {
@@ -67,16 +67,16 @@ void plt_MouseDown(core::MapWindow& map, int index, int button, double x, double
 }
 
 void plt_MouseMove(core::MapWindow& map, int index) {
-    if (busy(map.d)) return;
+    if (busy(map.data)) return;
     map.markers.plt[index].setToolTipText("Total : " + map.view.sb1.panelText(2));
 }
 
 void plt_DblClick(core::MapWindow& map) {
-    if (!busy(map.d)) endRouteDrawing(map);
+    if (!busy(map.data)) endRouteDrawing(map);
 }
 
 void p1_DragOver(core::MapWindow& map, double x, double y) {
-    const core::MapData& d = map.d;
+    const core::MapData& d = map.data;
     if (busy(d) || !pointSelected(d)) return;
     platform::PictureBox& p1 = map.view.p1;
     p1.setAutoRedraw(false);
@@ -89,12 +89,12 @@ void p1_DragOver(core::MapWindow& map, double x, double y) {
 }
 
 void p1_DragDrop(core::MapWindow& map, platform::Control& source, double x, double y) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     // While busy the drawing under way ends with plotroute, which shows the marker again.
     if (busy(d) || !pointSelected(d)) return;
     source.drag(platform::kDragEnd);
     if (onShownMap(map, x, y) && !atDragStart(map, x, y)) {
-        if (const std::optional<core::LonLat> point = core::pictureToLonLat(map.g, d, x, y)) {
+        if (const std::optional<core::LonLat> point = core::pictureToLonLat(map.global, d, x, y)) {
             const auto at = static_cast<std::size_t>(d.routeSel);
             d.routeLon[at] = point->lon;
             d.routeLat[at] = point->lat;
@@ -105,12 +105,12 @@ void p1_DragDrop(core::MapWindow& map, platform::Control& source, double x, doub
 }
 
 void plt_DragCancel(core::MapWindow& map) {
-    if (busy(map.d)) return;
+    if (busy(map.data)) return;
     plotroute(map);
 }
 
 void madd_Click(core::MapWindow& map, int index) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     if (busy(d) || !pointSelected(d)) return;
     const InsertSide side = index == kInsertAfter ? InsertSide::After : InsertSide::Before;
     if (!insertPoint(d.routeLat, d.routeLon, d.routeCount, d.routeSel, side)) return;
@@ -123,7 +123,7 @@ void madd_Click(core::MapWindow& map, int index) {
 }
 
 void mdel_Click(core::MapWindow& map) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     if (busy(d) || !pointSelected(d)) return;
     if (!deletePoint(d.routeLat, d.routeLon, d.routeCount, d.routeSel)) return;
     resumeNext([&] { map.markers.Lin.unload(d.routeCount); });
@@ -135,7 +135,7 @@ void mdel_Click(core::MapWindow& map) {
 }
 
 void mrt_Click(core::MapWindow& map, int index, const SaveRoute& saveRoute) {
-    if (busy(map.d) || !pointSelected(map.d)) return;
+    if (busy(map.data) || !pointSelected(map.data)) return;
     if (index == kClear) {
         mnewr_Click(map, kCancelRoute);
     } else if (saveRoute) {

@@ -9,7 +9,7 @@
 namespace routes {
 
 void drawGpxOrRoute(core::MapWindow& map, render::DrawErrors& errors) {
-    const core::MapData& d = map.d;
+    const core::MapData& d = map.data;
     if (d.gpxCount > 0 && !d.routeDrawing)
         plotgpx(map, std::min<basic::Long>(d.gpxCount, kGpxShown), errors);
     else if (d.routeActive)

@@ -31,7 +31,7 @@ void releaseToolbarPicture(core::MapWindow& map, int index) {
 // The GPX waypoint markers, track points and track lines go, and the point store no longer
 // holds GPX points.
 void clearGpxDisplay(core::MapWindow& map) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     core::Markers& m = map.markers;
     resumeNextWithMessage([&] { m.gps.unloadLoaded(1, d.gpsCount); });
     d.gpsCount = 0;
@@ -43,7 +43,7 @@ void clearGpxDisplay(core::MapWindow& map) {
 }
 
 void newRoute(core::MapWindow& map) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     bool asked = false;
     if (d.gpxCount > 0) {
         if (ask("This will clear your gpx track. Are you sure?", platform::msgbox::YesNo) !=
@@ -78,7 +78,7 @@ void newRoute(core::MapWindow& map) {
 }
 
 void cancelRoute(core::MapWindow& map) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     if (!d.routeActive) {
         resumeNextWithMessage([&] { endRouteDrawing(map); });
         return;
@@ -91,12 +91,12 @@ void cancelRoute(core::MapWindow& map) {
 }
 
 void showOnGoogleEarth(core::MapWindow& map, int index) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     if (d.routeDrawing) {
         platform::dialogs().msgBox("Finish route first by double clicking on map.", platform::msgbox::OkOnly);
         return;
     }
-    const std::string file = map.g.dataFolder + "/temp.kml";
+    const std::string file = map.global.dataFolder + "/temp.kml";
     // Nothing is opened unless this very route was written: an older temp.kml is not the route.
     if (savegpx(map, file, kKmlKind) == 0) {
         releaseToolbarPicture(map, index);
@@ -111,10 +111,10 @@ void showOnGoogleEarth(core::MapWindow& map, int index) {
 } // namespace
 
 void mnewr_Click(core::MapWindow& map, int index) {
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     if (busy(d)) return;
     d.routeSel = -1;
-    if (map.g.curFile.empty()) return;
+    if (map.global.curFile.empty()) return;
     resumeNextWithMessage([&] {
         switch (index) {
         case kNewRoute:
@@ -133,13 +133,13 @@ void mnewr_Click(core::MapWindow& map, int index) {
 }
 
 void rout_MouseDown(core::MapWindow& map, int index) {
-    if (busy(map.d)) return;
+    if (busy(map.data)) return;
     map.toolbars.rout[index].setBorderStyle(kPressedBorder);
     mnewr_Click(map, index);
 }
 
 void rout_MouseUp(core::MapWindow& map, int index) {
-    if (busy(map.d)) return;
+    if (busy(map.data)) return;
     releaseToolbarPicture(map, index);
 }
 

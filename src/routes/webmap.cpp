@@ -28,30 +28,30 @@ std::string quoted(char q, std::string_view value) {
 
 // The window `google`, made on first use and kept by the main window.
 GoogleWindow& googleWindow(core::MapWindow& map) {
-    if (!map.google) map.google = std::make_unique<GoogleWindow>(map.form, map.g.webPagePath);
+    if (!map.google) map.google = std::make_unique<GoogleWindow>(map.form, map.global.webPagePath);
     return static_cast<GoogleWindow&>(*map.google);
 }
 
 void showGoogleMap(core::MapWindow& map) {
-    if (!map.d.mapRead) {
+    if (!map.data.mapRead) {
         platform::dialogs().msgBox("Please load OSM or Project file.", platform::msgbox::OkOnly);
         return;
     }
     const platform::ScreenSize screen = platform::screenSize();
     const int twipsPerPixel = platform::screenTwipsPerPixelX();
-    const std::string page = webMapPage(map.g.quoteChar, screen.widthTwips / twipsPerPixel,
+    const std::string page = webMapPage(map.global.quoteChar, screen.widthTwips / twipsPerPixel,
                                         screen.heightTwips / twipsPerPixel, webMapCentre(map));
-    map.g.webPagePath = map.g.dataFolder + "/googmap.html";
+    map.global.webPagePath = map.global.dataFolder + "/googmap.html";
     // An older page is never shown as this view's.
-    if (!Savetext(map.g.webPagePath, page)) return;
+    if (!Savetext(map.global.webPagePath, page)) return;
 
     if (!platform::webBrowsersAvailable()) {
-        platform::desktop().open(map.g.webPagePath);
+        platform::desktop().open(map.global.webPagePath);
         return;
     }
     if (map.google && map.google->visible()) map.google->unload();
     GoogleWindow& window = googleWindow(map);
-    window.setPagePath(map.g.webPagePath);
+    window.setPagePath(map.global.webPagePath);
     window.show();
     window.showPageOnce();
 }
@@ -59,13 +59,13 @@ void showGoogleMap(core::MapWindow& map) {
 } // namespace
 
 WebMapCentre webMapCentre(const core::MapWindow& map) {
-    const core::Global& g = map.g;
-    const Single scale = static_cast<Single>(map.d.mapScale);
-    const Single k = osmimport::latStretch(map.d.mapLat0);
+    const core::Global& g = map.global;
+    const Single scale = static_cast<Single>(map.data.mapScale);
+    const Single k = osmimport::latStretch(map.data.mapLat0);
     const Single halfWidth = Single(4000) / g.viewZoom;
     WebMapCentre centre;
-    centre.lon = (halfWidth - Single(2200) + map.d.mapLon0 * scale - g.viewOffX / g.viewZoom) / scale;
-    centre.lat = (Single(2500) - halfWidth + map.d.mapLat0 * scale * k + g.viewOffY / g.viewZoom) / scale / k;
+    centre.lon = (halfWidth - Single(2200) + map.data.mapLon0 * scale - g.viewOffX / g.viewZoom) / scale;
+    centre.lat = (Single(2500) - halfWidth + map.data.mapLat0 * scale * k + g.viewOffY / g.viewZoom) / scale / k;
     return centre;
 }
 
@@ -87,7 +87,7 @@ std::string webMapPage(char q, int widthPx, int heightPx, WebMapCentre centre) {
 
 void mint_Click(core::MapWindow& map, int index) {
     if (index == kOpenStreetMap) {
-        if (map.d.mapLoading) return;
+        if (map.data.mapLoading) return;
         platform::desktop().open(std::string(core::web::kOpenStreetMapHome));
     } else if (index == kGoogleMap) {
         showGoogleMap(map);

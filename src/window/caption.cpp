@@ -6,7 +6,7 @@
 namespace core {
 
 void cap(MapWindow& map, const std::string& text) {
-    map.form.setCaption("Varnoke:" + basic::dec(map.g.progVersion) + " " + text);
+    map.form.setCaption("Varnoke:" + basic::dec(map.global.progVersion) + " " + text);
 }
 
 } // namespace core

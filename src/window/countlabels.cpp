@@ -13,13 +13,13 @@ void showCount(MapWindow& map, int label, basic::Long count) {
     // Only counts 0..23 are the data model's: labels 26..33 count problems, which showtot
     // writes from the marker counters.
     if (label >= osmimport::kCountCaptions) basic::raise(basic::fault::SubscriptOutOfRange);
-    map.d.countCaptions[static_cast<std::size_t>(label)] = count;
+    map.data.countCaptions[static_cast<std::size_t>(label)] = count;
     shown.setCaption(basic::dec(count));
 }
 
 void showCounts(MapWindow& map) {
     for (int label = 0; label < osmimport::kCountCaptions; ++label)
-        map.legendStrip.numb[label].setCaption(basic::dec(map.d.countCaptions[static_cast<std::size_t>(label)]));
+        map.legendStrip.numb[label].setCaption(basic::dec(map.data.countCaptions[static_cast<std::size_t>(label)]));
 }
 
 } // namespace core

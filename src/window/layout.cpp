@@ -102,7 +102,7 @@ void setpanels(MapWindow& map) {
 
 void placezoom(MapWindow& map) {
     Single x = kZoomLeft;
-    if (!map.g.settings.zoomLeft)
+    if (!map.global.settings.zoomLeft)
         x = static_cast<Single>(platform::screenSize().widthTwips - kZoomRightInset);
     for (platform::Frame& frame : map.toolbars.Frame7) {
         frame.setLeft(x);

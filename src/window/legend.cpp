@@ -12,13 +12,13 @@ basic::Long tabColour(bool selected) {
 }
 
 void command5_Click(MapWindow& map, int index) {
-    if (map.d.mapLoading) return;
+    if (map.data.mapLoading) return;
     LegendPanel& panel = map.legendPanel;
     panel.Fram4[index].zorder(0);
-    map.g.settings.legendTab = static_cast<Integer>(index);
+    map.global.settings.legendTab = static_cast<Integer>(index);
     for (platform::ShapeControl& tab : panel.Shape7)
         tab.setBackColor(tabColour(false));
-    panel.Shape7[map.g.settings.legendTab].setBackColor(tabColour(true));
+    panel.Shape7[map.global.settings.legendTab].setBackColor(tabColour(true));
 }
 
 void coll(MapWindow& map, Integer index, Double colour) {

@@ -36,8 +36,8 @@ public:
     MapWindow& operator=(const MapWindow&) = delete;
 
     platform::Form form{"map"};
-    Global g;
-    MapData d;
+    Global global;
+    MapData data;
 
     Menus menus{form};
     Viewport view{form};

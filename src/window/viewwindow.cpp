@@ -42,8 +42,8 @@ void centreMapPicture(MapWindow& map) {
 }
 
 void init(MapWindow& map) {
-    Global& g = map.g;
-    MapData& d = map.d;
+    Global& g = map.global;
+    MapData& d = map.data;
     Viewport& v = map.view;
     LegendPanel& legend = map.legendPanel;
 
@@ -76,7 +76,7 @@ void init(MapWindow& map) {
 }
 
 void getlonlat(MapWindow& map, basic::Single X, basic::Single Y) {
-    const MapData& d = map.d;
+    const MapData& d = map.data;
     if (d.mapScale == 0) return;
     const double lon = d.mapLon0 + (X - kWestEdgeX) / d.mapScale;
     const double lat = d.mapLat0 + (kNorthEdgeY - Y) / (double(d.mapScale) * latitudeStretch(d.mapLat0));

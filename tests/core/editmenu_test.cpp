@@ -25,7 +25,7 @@ protected:
 
     // Edit > Preferences with `act` done in the open window, then "OK".
     void runDialog(MapWindow& map, const std::function<void(prefs::Preferences&)>& act) {
-        prefs::Preferences dialog(map.g);
+        prefs::Preferences dialog(map.global);
         QTimer::singleShot(0, [&] {
             EXPECT_TRUE(prefs::testing::waitForActivation(dialog));
             act(dialog);
@@ -37,7 +37,7 @@ protected:
 
     static Settings saved(MapWindow& map) {
         Global file;
-        prefs::readSettings(basic::readFileBytes(map.g.settingsPath), file);
+        prefs::readSettings(basic::readFileBytes(map.global.settingsPath), file);
         return file.settings;
     }
 };
@@ -68,8 +68,8 @@ TEST_F(EditMenuTest, OkSavesEverySettingAndMovesTheZoomButtons) {
     EXPECT_EQ(
         (std::tuple{s.maxGreenNodes, s.zoomLeft, s.speedMph, s.backColour, s.labelFontSize, s.patternFill}),
         (std::tuple{Integer{75}, false, 4.5f, 0x102030, Integer{7}, Integer{0}}));
-    EXPECT_TRUE(
-        basic::readFileBytes(map.g.settingsPath).ends_with(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"));
+    EXPECT_TRUE(basic::readFileBytes(map.global.settingsPath)
+                    .ends_with(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"));
     EXPECT_EQ(redraws(), 1) << "the new colour";
 
     dialogs().scriptOpenFile(std::nullopt);
@@ -93,7 +93,7 @@ TEST_F(EditMenuTest, ANewSizeOrColourRedrawsOnceBehindTheStillCopyAndNoChangeNev
     for (const platform::PictureBox* picture : {&map.view.p1, &map.view.p2, &map.view.Picture1})
         EXPECT_EQ(picture->backColor(), 0x405060) << picture->name();
 
-    std::remove(map.g.settingsPath.c_str());
+    std::remove(map.global.settingsPath.c_str());
     runDialog(map, [](prefs::Preferences&) {});
     EXPECT_EQ(redraws(), 2);
     EXPECT_EQ(saved(map).backColour, 0x405060);

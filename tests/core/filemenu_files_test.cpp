@@ -43,12 +43,12 @@ TEST_F(FileOperationsTest, ExistsAsksOnlyForAFileThatIsThere) {
 
 TEST_F(FileOperationsTest, LoadbinaryKeepsTheSizeAndTheLoadClock) {
     MapWindow& map = load();
-    map.g.loadStart = -1;
-    map.d.fileSizeMB = 9;
+    map.global.loadStart = -1;
+    map.data.fileSizeMB = 9;
     const std::string text = loadbinary(map, write("small.osm", std::string(524'288, 'n')));
     EXPECT_EQ(text.size(), 524'288u);
-    EXPECT_EQ(map.d.fileSizeMB, 0.5f);
-    EXPECT_GT(map.g.loadStart, 0);
+    EXPECT_EQ(map.data.fileSizeMB, 0.5f);
+    EXPECT_GT(map.global.loadStart, 0);
     EXPECT_EQ(platform::screenMousePointer(), platform::kHourglassPointer) << "left on for the import";
     platform::hourglassOff();
 }
@@ -72,10 +72,10 @@ TEST_F(FileOperationsTest, LoadtextReadsOnlyWhenAskedAndNeverAProjectFile) {
         basic::Integer flag;
     } refused[] = {{osm, 0}, {vnk, 1}, {appPath() + "/missing.osm", 1}};
     for (const auto& c : refused) {
-        map.d.leakedAreas = "3#";
+        map.data.leakedAreas = "3#";
         EXPECT_EQ(loadtext(map, c.path, c.flag), "") << c.path;
-        EXPECT_EQ(map.d.leakedAreas, "") << c.path;
-        EXPECT_EQ(map.g.curFile, "") << c.path;
+        EXPECT_EQ(map.data.leakedAreas, "") << c.path;
+        EXPECT_EQ(map.global.curFile, "") << c.path;
     }
 }
 
@@ -84,15 +84,15 @@ TEST_F(FileOperationsTest, LoadtextReadsTheWholeFile) {
     const std::string path = write("leeds.osm", std::string("<osm>\xC3\xA9</osm>"));
     map.legendPanel.List1.addItem("ann");
     map.view.tm2.setEnabled(true);
-    map.g.cancelRequested = true;
+    map.global.cancelRequested = true;
     map.markers.quest.load(2);
-    map.d.questCount = 2;
+    map.data.questCount = 2;
 
     EXPECT_EQ(loadtext(map, path, -1), "<osm>\xC3\xA9</osm>");
-    EXPECT_EQ(map.g.curFile, path);
-    EXPECT_FALSE(map.g.cancelRequested);
+    EXPECT_EQ(map.global.curFile, path);
+    EXPECT_FALSE(map.global.cancelRequested);
     EXPECT_FALSE(map.view.tm2.enabled());
-    EXPECT_EQ(map.d.fileSizeMB, static_cast<float>(13.0 / 1048576)); // 13 bytes
+    EXPECT_EQ(map.data.fileSizeMB, static_cast<float>(13.0 / 1048576)); // 13 bytes
     EXPECT_EQ(map.progress.Label9.caption(), "Loading file...");
     EXPECT_TRUE(map.progress.frm1.visible());
     EXPECT_EQ(map.legendPanel.List1.listCount(), 0);
@@ -103,7 +103,7 @@ TEST_F(FileOperationsTest, LoadtextReadsTheWholeFile) {
 TEST_F(FileOperationsTest, LoadtextKeepsTheAuthorsWhileOneIsSelected) {
     MapWindow& map = load();
     map.legendPanel.List1.addItem("ann");
-    map.d.authorSelected = true;
+    map.data.authorSelected = true;
     loadtext(map, write("leeds.osm", "<osm>"), 1);
     EXPECT_EQ(map.legendPanel.List1.listCount(), 1);
     platform::hourglassOff();

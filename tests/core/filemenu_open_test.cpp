@@ -70,13 +70,13 @@ protected:
 
     // A view away from the one a file open gives.
     static void moveView(MapWindow& map) {
-        map.g.viewZoom = 5.6f;
-        map.g.viewOffX = 123;
+        map.global.viewZoom = 5.6f;
+        map.global.viewOffX = 123;
     }
 
     static void expectViewUnmoved(const MapWindow& map) {
-        EXPECT_EQ(map.g.viewZoom, 5.6f);
-        EXPECT_EQ(map.g.viewOffX, 123);
+        EXPECT_EQ(map.global.viewZoom, 5.6f);
+        EXPECT_EQ(map.global.viewOffX, 123);
     }
 };
 
@@ -85,7 +85,7 @@ TEST_F(FileMenuTest, CancelledOpenChangesNothing) {
     MapWindow& map = load();
     moveView(map);
     setRecentFiles(map, {"a", "b", "c", "d"});
-    map.g.settings.folderPaths[5] = "/maps/osm";
+    map.global.settings.folderPaths[5] = "/maps/osm";
     const std::string starred = write("star*.osm", "<osm/>");
     for (const std::optional<std::string>& answer : {std::optional<std::string>(), std::optional(starred)}) {
         for (int index : {kOpenOsm, kOpenParsed}) {
@@ -93,7 +93,7 @@ TEST_F(FileMenuTest, CancelledOpenChangesNothing) {
             mf_Click(map, index);
         }
     }
-    EXPECT_EQ(map.g.curFile, "");
+    EXPECT_EQ(map.global.curFile, "");
     EXPECT_EQ(recentFiles(map), (RecentFiles{"a", "b", "c", "d"}));
     expectViewUnmoved(map);
     ASSERT_EQ(dialogs().shown().size(), 4u) << "no message";
@@ -102,7 +102,7 @@ TEST_F(FileMenuTest, CancelledOpenChangesNothing) {
     EXPECT_EQ(osm.filter, "*.osm");
     EXPECT_EQ(osm.fileName, "*.osm");
     const platform::FileDialogRequest& parsed = dialogs().shown()[1].request;
-    EXPECT_EQ(parsed.initDir, map.g.dataFolder);
+    EXPECT_EQ(parsed.initDir, map.global.dataFolder);
     EXPECT_EQ(parsed.filter, "*.vnk");
     EXPECT_EQ(parsed.fileName, "*.vnk");
 }
@@ -111,22 +111,22 @@ TEST_F(FileMenuTest, OpenParsedFilesDrawsTheProjectFile) {
     MapWindow& map = load();
     moveView(map);
     map.markers.pointr.load(1);
-    map.d.pointrList = "#12#";
+    map.data.pointrList = "#12#";
     map.view.p1.setEnabled(false);
     const std::string file = copyData("import/pretty-double.vnk", "york.vnk");
     dialogs().scriptOpenFile(file);
     mf_Click(map, kOpenParsed);
 
-    EXPECT_EQ(map.g.curFile, file);
-    EXPECT_EQ(map.g.parsedPath, file);
+    EXPECT_EQ(map.global.curFile, file);
+    EXPECT_EQ(map.global.parsedPath, file);
     EXPECT_EQ(map.menus.mf[kFirstRecentFile].caption(), file);
     EXPECT_EQ(map.view.sb1.panelText(1), file + "     ");
-    EXPECT_EQ(map.g.viewZoom, 1.4f) << "the view is reset";
-    EXPECT_TRUE(map.d.trackDirty);
+    EXPECT_EQ(map.global.viewZoom, 1.4f) << "the view is reset";
+    EXPECT_TRUE(map.data.trackDirty);
     EXPECT_FALSE(map.markers.pointr.exists(1)) << "the old search hits are gone";
     EXPECT_TRUE(map.view.p1.enabled());
     EXPECT_TRUE(map.view.tm2.enabled());
-    EXPECT_FALSE(map.d.drawBusy);
+    EXPECT_FALSE(map.data.drawBusy);
     EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
 }
 
@@ -137,15 +137,15 @@ TEST_F(FileMenuTest, OpenOsmImportsTheFile) {
     dialogs().scriptOpenFile(file);
     mf_Click(map, kOpenOsm);
 
-    EXPECT_EQ(map.g.curFile, file);
-    EXPECT_EQ(map.g.parsedPath, map.g.dataFolder + "/Leeds.vnk");
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(map.g.parsedPath)));
-    EXPECT_GT(map.d.nodeCount, 0);
+    EXPECT_EQ(map.global.curFile, file);
+    EXPECT_EQ(map.global.parsedPath, map.global.dataFolder + "/Leeds.vnk");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(map.global.parsedPath)));
+    EXPECT_GT(map.data.nodeCount, 0);
     EXPECT_EQ(map.menus.mf[kFirstRecentFile].caption(), file);
-    EXPECT_EQ(map.g.viewZoom, 1.4f);
+    EXPECT_EQ(map.global.viewZoom, 1.4f);
     EXPECT_TRUE(map.menus.mfil.enabled());
-    EXPECT_FALSE(map.d.mapLoading);
-    EXPECT_FALSE(map.d.drawBusy);
+    EXPECT_FALSE(map.data.mapLoading);
+    EXPECT_FALSE(map.data.drawBusy);
     EXPECT_EQ(dialogs().shown().size(), 1u) << "no message";
     EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
     // The import hid the bar at its end; the drawing shows it again.
@@ -176,7 +176,7 @@ TEST_F(FileMenuTest, AfterCancelTheWindowNamesTheFileItShows) {
     const std::string first = copyData("import/pretty-double.osm", "Leeds.osm");
     dialogs().scriptOpenFile(first);
     mf_Click(map, kOpenOsm);
-    const std::string drawn = map.g.parsedPath;
+    const std::string drawn = map.global.parsedPath;
     const std::string caption = map.form.caption();
     const std::vector<std::string> counts = countCaptions(map);
     ASSERT_NE(caption.find(first), std::string::npos) << caption;
@@ -190,13 +190,13 @@ TEST_F(FileMenuTest, AfterCancelTheWindowNamesTheFileItShows) {
         platform::testing::click(button, button->rect().center());
     });
     ASSERT_TRUE(clicked);
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(map.g.dataFolder + "/York.vnk")));
-    EXPECT_EQ(map.g.parsedPath, drawn);
-    EXPECT_EQ(map.g.curFile, first);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(map.global.dataFolder + "/York.vnk")));
+    EXPECT_EQ(map.global.parsedPath, drawn);
+    EXPECT_EQ(map.global.curFile, first);
     EXPECT_EQ(map.form.caption(), caption);
     EXPECT_EQ(map.view.sb1.panelText(1), first + "     ");
     EXPECT_EQ(countCaptions(map), counts);
-    EXPECT_FALSE(map.d.mapLoading);
+    EXPECT_FALSE(map.data.mapLoading);
 }
 
 // The entry is gone from the disk: the reader's message, and nothing else changes.
@@ -210,7 +210,7 @@ TEST_F(FileMenuTest, MissingRecentFileIsReportedAndChangesNothing) {
     mf_Click(map, 16);
     ASSERT_EQ(dialogs().shown().size(), 1u);
     EXPECT_EQ(dialogs().shown()[0].text, gone + " doesn't exist");
-    EXPECT_EQ(map.g.curFile, "");
+    EXPECT_EQ(map.global.curFile, "");
     EXPECT_EQ(recentFiles(map), (RecentFiles{"a", gone, "c", "d"}));
     EXPECT_EQ(map.view.sb1.panelText(1), "a     ");
     expectViewUnmoved(map);
@@ -222,7 +222,7 @@ TEST_F(FileMenuTest, EmptyRecentEntryLoadsNothingButMovesUp) {
     setRecentFiles(map, {"a", "", "", ""});
     mf_Click(map, 17);
     EXPECT_EQ(recentFiles(map), (RecentFiles{"", "a", "", ""}));
-    EXPECT_EQ(map.g.curFile, "");
+    EXPECT_EQ(map.global.curFile, "");
     EXPECT_EQ(map.view.sb1.panelText(1), "     ");
     EXPECT_TRUE(map.view.tm2.enabled());
     expectViewUnmoved(map);
@@ -241,16 +241,16 @@ TEST_F(FileMenuTest, RecentFileKindFollowsItsName) {
     mf_Click(map, 17);
     ASSERT_EQ(dialogs().shown().size(), 1u);
     EXPECT_EQ(dialogs().shown()[0].text, osm + " is empty") << "the OSM loader's refusal";
-    EXPECT_EQ(map.g.curFile, "");
-    EXPECT_EQ(map.g.parsedPath, "") << "not taken for a project file";
+    EXPECT_EQ(map.global.curFile, "");
+    EXPECT_EQ(map.global.parsedPath, "") << "not taken for a project file";
     EXPECT_EQ(recentFiles(map), (RecentFiles{"a", "b", osm, project}));
 
-    map.d.leakedAreas = "4#";
+    map.data.leakedAreas = "4#";
     mf_Click(map, 18);
-    EXPECT_EQ(map.g.curFile, project);
-    EXPECT_EQ(map.g.parsedPath, project);
-    EXPECT_EQ(map.d.leakedAreas, "");
-    EXPECT_FALSE(map.d.drawBusy);
+    EXPECT_EQ(map.global.curFile, project);
+    EXPECT_EQ(map.global.parsedPath, project);
+    EXPECT_EQ(map.data.leakedAreas, "");
+    EXPECT_FALSE(map.data.drawBusy);
     EXPECT_EQ(recentFiles(map), (RecentFiles{project, "a", "b", osm}));
     EXPECT_EQ(map.view.sb1.panelText(1), project + "     ");
     EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
@@ -261,8 +261,8 @@ TEST_F(FileMenuTest, RecentFileKindFollowsItsName) {
 TEST_F(FileMenuTest, NothingWhileBusy) {
     MapWindow& map = load();
     for (bool drawing : {true, false}) {
-        map.d.drawBusy = drawing;
-        map.d.mapLoading = !drawing;
+        map.data.drawBusy = drawing;
+        map.data.mapLoading = !drawing;
         for (int index : {0, 2, 4, 6, 7, 13, 15, 20})
             mf_Click(map, index);
         Image3_Click(map, 0);

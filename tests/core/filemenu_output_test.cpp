@@ -36,9 +36,9 @@ protected:
     // segment lines, and five GPX waypoint markers.
     MapWindow& loadWithRoute() {
         MapWindow& map = load();
-        map.g.curFile = path("leeds.osm");
+        map.global.curFile = path("leeds.osm");
         map.view.p1.setBackColor(kRed);
-        MapData& d = map.d;
+        MapData& d = map.data;
         d.routeCount = 2;
         d.routeLat[1] = 51.5f;
         d.routeLon[1] = -0.1f;
@@ -59,12 +59,12 @@ protected:
     }
 
     static void expectRouteIntact(const MapWindow& map) {
-        EXPECT_EQ(map.d.routeCount, 2);
-        EXPECT_TRUE(map.d.routeActive);
+        EXPECT_EQ(map.data.routeCount, 2);
+        EXPECT_TRUE(map.data.routeActive);
         EXPECT_TRUE(map.markers.plt.exists(2));
         EXPECT_TRUE(map.markers.Lin.exists(2));
         EXPECT_TRUE(map.markers.gps.exists(5));
-        EXPECT_EQ(map.d.gpsCount, 5);
+        EXPECT_EQ(map.data.gpsCount, 5);
     }
 };
 
@@ -167,9 +167,9 @@ TEST_F(FileOutputTest, ImportGpxClearsTheRouteAndEveryWaypointMarker) {
     dialogs().scriptOpenFile(write("walk.xml", ""));
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     importGpx(map);
-    EXPECT_EQ(map.d.routeCount, 0);
-    EXPECT_FALSE(map.d.routeActive);
-    EXPECT_EQ(map.d.gpsCount, 0);
+    EXPECT_EQ(map.data.routeCount, 0);
+    EXPECT_FALSE(map.data.routeActive);
+    EXPECT_EQ(map.data.gpsCount, 0);
     EXPECT_EQ(map.markers.plt.ubound(), 0);
     EXPECT_EQ(map.markers.Lin.ubound(), 0);
     EXPECT_EQ(map.markers.gps.ubound(), 0) << "waypoint markers beyond routeCount too";
@@ -187,39 +187,39 @@ TEST_F(FileOutputTest, ImportGpxClearsTheRouteEvenWhenTheFileFails) {
     importGpx(map);
     ASSERT_EQ(dialogs().shown().size(), 4u);
     EXPECT_EQ(dialogs().shown()[3].text, "Importing file aborted.");
-    EXPECT_EQ(map.d.routeCount, 0);
-    EXPECT_FALSE(map.d.routeActive);
+    EXPECT_EQ(map.data.routeCount, 0);
+    EXPECT_FALSE(map.data.routeActive);
     EXPECT_EQ(map.markers.plt.ubound(), 0);
     EXPECT_EQ(map.markers.Lin.ubound(), 0);
-    EXPECT_EQ(map.d.gpxCount, 0);
+    EXPECT_EQ(map.data.gpxCount, 0);
 }
 
 // The file is opened by its own name: this file system tells letter cases apart.
 TEST_F(FileOutputTest, ImportGpxReadsTheFileByItsRealPath) {
     MapWindow& map = load();
-    map.g.showTracks = false;
-    map.g.showWaypoints = false;
+    map.global.showTracks = false;
+    map.global.showWaypoints = false;
     const std::string file =
         write("Tracks/Walk.GPX", "<gpx><wpt lat=\"51.5\" lon=\"-0.1\"><name>Gate</name></wpt>"
                                  "<trk><trkseg><trkpt lat=\"51.6\" lon=\"-0.2\"/></trkseg></trk>"
                                  "</gpx>");
     dialogs().scriptOpenFile(file);
     importGpx(map); // no route: no question
-    EXPECT_EQ(map.d.gpxCount, 2);
+    EXPECT_EQ(map.data.gpxCount, 2);
     EXPECT_EQ(dialogs().shown().size(), 1u) << "no error message";
-    EXPECT_TRUE(map.g.showTracks);
-    EXPECT_TRUE(map.g.showWaypoints);
+    EXPECT_TRUE(map.global.showTracks);
+    EXPECT_TRUE(map.global.showWaypoints);
     EXPECT_TRUE(map.menus.mgpx.enabled());
 }
 
 TEST_F(FileOutputTest, SaveRouteNeedsAFileAndARoute) {
     MapWindow& map = loadWithRoute();
-    map.g.curFile.clear();
+    map.global.curFile.clear();
     saveRoute(map);
     EXPECT_TRUE(dialogs().shown().empty());
 
-    map.g.curFile = path("leeds.osm");
-    map.d.routeActive = false;
+    map.global.curFile = path("leeds.osm");
+    map.data.routeActive = false;
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     saveRoute(map);
     ASSERT_EQ(dialogs().shown().size(), 1u);
@@ -234,8 +234,8 @@ TEST_F(FileOutputTest, SaveRouteWritesTheGpxFileAndOnlyThenCountsItSaved) {
     EXPECT_EQ(dialogs().shown().at(0).request.fileName, "untitled.gpx");
     EXPECT_EQ(dialogs().shown().at(0).request.filter, "*.gpx");
     EXPECT_NE(read("walk.gpx").find("<gpx"), std::string::npos);
-    EXPECT_FALSE(map.d.routeUnsaved);
-    EXPECT_FALSE(map.d.routeDrawing);
+    EXPECT_FALSE(map.data.routeUnsaved);
+    EXPECT_FALSE(map.data.routeDrawing);
     EXPECT_EQ(map.view.p1.mousePointer(), 0);
 }
 
@@ -245,7 +245,7 @@ TEST_F(FileOutputTest, SaveRouteNotWrittenStaysUnsaved) {
     dialogs().scriptSaveFile(std::nullopt);
     saveRoute(map);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(path("untitled.gpx"))));
-    EXPECT_TRUE(map.d.routeUnsaved);
+    EXPECT_TRUE(map.data.routeUnsaved);
 
     // Not to be overwritten.
     write("walk.gpx", "old");
@@ -253,14 +253,14 @@ TEST_F(FileOutputTest, SaveRouteNotWrittenStaysUnsaved) {
     dialogs().scriptMsgBox(platform::msgbox::No);
     saveRoute(map);
     EXPECT_EQ(read("walk.gpx"), "old");
-    EXPECT_TRUE(map.d.routeUnsaved);
+    EXPECT_TRUE(map.data.routeUnsaved);
 
     // The write fails.
     dialogs().scriptSaveFile(path("missing/walk.gpx"));
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     saveRoute(map);
     EXPECT_EQ(dialogs().shown().back().text, path("missing/walk.gpx") + " Path not found");
-    EXPECT_TRUE(map.d.routeUnsaved);
+    EXPECT_TRUE(map.data.routeUnsaved);
 }
 
 } // namespace

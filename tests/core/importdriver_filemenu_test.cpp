@@ -30,12 +30,12 @@ protected:
 TEST_F(FileMenuImportTest, OpenOsmImportsAndDrawsTheFile) {
     const std::string osm = chooseFile("leeds.osm", importCase("pretty-double"));
     mf_Click(map(), kOpenOsm);
-    EXPECT_EQ(map().g.curFile, osm);
-    EXPECT_EQ(map().g.parsedPath, projectPath("leeds"));
+    EXPECT_EQ(map().global.curFile, osm);
+    EXPECT_EQ(map().global.parsedPath, projectPath("leeds"));
     EXPECT_EQ(basic::readFileBytes(projectPath("leeds")),
               basic::readFileBytes(std::string(VK_TEST_DATA) + "/import/classified/pretty-double.vnk"));
-    EXPECT_EQ(map().d.nodeCount, 3);
-    EXPECT_EQ(map().d.mapScale, 20025);
+    EXPECT_EQ(map().data.nodeCount, 3);
+    EXPECT_EQ(map().data.mapScale, 20025);
     EXPECT_TRUE(map().menus.mfil.enabled());
     EXPECT_EQ(messages(), std::vector<std::string>{});
     expectUsable();
@@ -45,18 +45,18 @@ TEST_F(FileMenuImportTest, OpenParsedFilesDrawsAProjectFileWithoutItsOsmFile) {
     const std::string vnk =
         chooseFile("sample.vnk", osmimport::projectFileBytes(osmimport::sampleProject(), '"'));
     mf_Click(map(), kOpenParsedFiles);
-    EXPECT_EQ(map().g.parsedPath, vnk);
+    EXPECT_EQ(map().global.parsedPath, vnk);
     osmimport::ProjectData expected = osmimport::readProjectFile(basic::readFileBytes(vnk));
     osmimport::indexWayNodes(expected);
-    expected.shopCount = map().d.shopCount;
+    expected.shopCount = map().data.shopCount;
     // The drawing narrows the pens and counts the area markers in memory.
-    expected.wayWidth = map().d.wayWidth;
-    expected.questAreaCount = map().d.questAreaCount;
-    EXPECT_TRUE(static_cast<const osmimport::ProjectData&>(map().d) == expected);
+    expected.wayWidth = map().data.wayWidth;
+    expected.questAreaCount = map().data.questAreaCount;
+    EXPECT_TRUE(static_cast<const osmimport::ProjectData&>(map().data) == expected);
     EXPECT_EQ(map().markers.quest[3].tag(), "AREA not closed");
     EXPECT_EQ(map().markers.lab2[1].caption(), "Village Green");
     EXPECT_EQ(map().legendStrip.numb[5].caption(), "40000");
-    EXPECT_FALSE(map().d.drawBusy);
+    EXPECT_FALSE(map().data.drawBusy);
 }
 
 TEST_F(FileMenuImportTest, ADamagedProjectFileIsOneMessage) {
@@ -65,8 +65,8 @@ TEST_F(FileMenuImportTest, ADamagedProjectFileIsOneMessage) {
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     mf_Click(map(), kOpenParsedFiles);
     EXPECT_EQ(messages(), std::vector<std::string>{"Input past end of file"});
-    EXPECT_EQ(map().d.nodeCount, 0);
-    EXPECT_FALSE(map().d.drawBusy);
+    EXPECT_EQ(map().data.nodeCount, 0);
+    EXPECT_FALSE(map().data.drawBusy);
 }
 
 } // namespace

@@ -39,7 +39,7 @@ protected:
 
     // The project file an import of the OSM file <title>.osm writes.
     std::string projectPath(const std::string& title) const {
-        return map_->g.dataFolder + "/" + title + ".vnk";
+        return map_->global.dataFolder + "/" + title + ".vnk";
     }
 
     // Imports text as the OSM file <title>.osm, answering `messages` message boxes with OK.
@@ -47,10 +47,10 @@ protected:
                   const PhaseWatch& watch = {}) {
         for (int k = 0; k < messages; ++k)
             dialogs().scriptMsgBox(platform::msgbox::Ok);
-        map_->g.curFile = appPath() + "/osm/" + title + ".osm";
+        map_->global.curFile = appPath() + "/osm/" + title + ".osm";
         init(*map_);
-        map_->g.loadStart = basic::monotonicSeconds();
-        map_->d.fileSizeMB = static_cast<basic::Single>(text.size() / 1024.0 / 1024.0);
+        map_->global.loadStart = basic::monotonicSeconds();
+        map_->data.fileSizeMB = static_cast<basic::Single>(text.size() / 1024.0 / 1024.0);
         showmap(*map_, std::move(text), watch);
     }
 
@@ -70,17 +70,17 @@ protected:
     // display options enabled, no progress panel, no hourglass and the double quote restored.
     void expectUsable() {
         const MapWindow& m = *map_;
-        EXPECT_FALSE(m.d.drawBusy);
-        EXPECT_FALSE(m.d.mapLoading);
+        EXPECT_FALSE(m.data.drawBusy);
+        EXPECT_FALSE(m.data.mapLoading);
         EXPECT_TRUE(m.view.p1.visible());
         EXPECT_TRUE(m.view.p1.enabled());
         EXPECT_TRUE(m.legendPanel.Check4.enabled());
         EXPECT_TRUE(m.legendPanel.Frame2.enabled());
-        EXPECT_EQ(m.legendPanel.Check3.enabled(), m.g.authorOverlay == 0);
+        EXPECT_EQ(m.legendPanel.Check3.enabled(), m.global.authorOverlay == 0);
         EXPECT_FALSE(m.progress.frm1.visible());
         EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
-        EXPECT_EQ(m.g.quoteChar, '"');
-        EXPECT_FALSE(m.g.cancelRequested);
+        EXPECT_EQ(m.global.quoteChar, '"');
+        EXPECT_FALSE(m.global.cancelRequested);
     }
 
 private:

@@ -20,15 +20,15 @@ protected:
     void SetUp() override {
         ImportDriverTest::SetUp();
         importAs("map", importCase("pretty-double"));
-        previousPath_ = map().g.parsedPath;
+        previousPath_ = map().global.parsedPath;
         previousBytes_ = basic::readFileBytes(previousPath_);
         shownBefore_ = messages().size();
     }
 
     void expectPreviousFileKept() {
-        EXPECT_EQ(map().g.parsedPath, previousPath_);
+        EXPECT_EQ(map().global.parsedPath, previousPath_);
         EXPECT_EQ(basic::readFileBytes(previousPath_), previousBytes_);
-        EXPECT_EQ(QDir(QString::fromStdString(map().g.dataFolder)).entryList({"*.vnk"}),
+        EXPECT_EQ(QDir(QString::fromStdString(map().global.dataFolder)).entryList({"*.vnk"}),
                   QStringList{"map.vnk"});
     }
 
@@ -70,7 +70,7 @@ TEST_F(ImportStopTest, EarlyStopsLeaveTheProgramUsable) {
             map().view.tm2.setEnabled(wheelTimer);
             for (size_t k = 0; k < c.messages.size(); ++k)
                 dialogs().scriptMsgBox(platform::msgbox::Ok);
-            map().g.curFile = appPath() + "/osm/map.osm";
+            map().global.curFile = appPath() + "/osm/map.osm";
             showmap(map(), c.text());
             EXPECT_EQ(newMessages(), c.messages);
             expectUsable();
@@ -83,17 +83,17 @@ TEST_F(ImportStopTest, EarlyStopsLeaveTheProgramUsable) {
 TEST_F(ImportStopTest, TheNextDrawingShowsThePreviousFile) {
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     importAs("map", importCase("no-bounds"));
-    ASSERT_EQ(map().d.nodeCount, 0);
+    ASSERT_EQ(map().data.nodeCount, 0);
     core::redrawMap(map());
-    EXPECT_EQ(map().d.nodeCount, 3);
-    EXPECT_EQ(map().d.fixmeCount, 1);
+    EXPECT_EQ(map().data.nodeCount, 3);
+    EXPECT_EQ(map().data.fixmeCount, 1);
 }
 
 TEST_F(ImportStopTest, ExactlyTheNodeLimitIsImported) {
     importAs("limit", osmWithNodes(100000));
     EXPECT_EQ(newMessages(), std::vector<std::string>{});
-    EXPECT_EQ(map().g.parsedPath, projectPath("limit"));
-    EXPECT_EQ(map().d.nodeCount, 100000);
+    EXPECT_EQ(map().global.parsedPath, projectPath("limit"));
+    EXPECT_EQ(map().data.nodeCount, 100000);
     expectUsable();
 }
 
@@ -118,7 +118,7 @@ TEST_P(ImportCancelTest, WritesNothingAndDrawsThePreviousFile) {
         if (phase != c.phase) return;
         reached = true;
         if (!c.throughTheButton) {
-            m.g.cancelRequested = true;
+            m.global.cancelRequested = true;
             return;
         }
         QMetaObject::invokeMethod(
@@ -135,9 +135,9 @@ TEST_P(ImportCancelTest, WritesNothingAndDrawsThePreviousFile) {
     EXPECT_TRUE(m.view.tm2.enabled());
     expectPreviousFileKept();
     // The map is the previous file's, drawn again, with its trailer.
-    EXPECT_EQ(m.d.nodeCount, 3);
-    EXPECT_EQ(m.d.mapScale, 20025);
-    EXPECT_EQ(m.d.fixmeCount, 1);
+    EXPECT_EQ(m.data.nodeCount, 3);
+    EXPECT_EQ(m.data.mapScale, 20025);
+    EXPECT_EQ(m.data.fixmeCount, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, ImportCancelTest,
@@ -153,12 +153,12 @@ INSTANTIATE_TEST_SUITE_P(Points, ImportCancelTest,
 
 TEST_F(ImportDriverTest, ACancelledFirstImportLeavesNoMap) {
     importAs("first", importCase("pretty-double"), 0, [&](std::string_view phase) {
-        if (phase == "parsing highways...") map().g.cancelRequested = true;
+        if (phase == "parsing highways...") map().global.cancelRequested = true;
     });
-    EXPECT_EQ(map().g.parsedPath, "");
+    EXPECT_EQ(map().global.parsedPath, "");
     EXPECT_FALSE(fileExists(projectPath("first")));
-    EXPECT_EQ(map().d.nodeCount, 0);
-    EXPECT_TRUE(map().d.nodeX.empty());
+    EXPECT_EQ(map().data.nodeCount, 0);
+    EXPECT_TRUE(map().data.nodeX.empty());
     EXPECT_EQ(messages(), std::vector<std::string>{});
     expectUsable();
 }

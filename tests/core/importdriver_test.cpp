@@ -28,7 +28,7 @@ TEST_P(ImportDriverGoldenTest, WritesTheProjectFileByteForByteAndDrawsIt) {
     importAs(c.name, importCase(c.name), static_cast<int>(c.messages.size()));
     EXPECT_EQ(messages(), c.messages);
     const std::string path = projectPath(c.name);
-    EXPECT_EQ(map().g.parsedPath, path);
+    EXPECT_EQ(map().global.parsedPath, path);
     const std::string written = basic::readFileBytes(path);
     EXPECT_EQ(written,
               basic::readFileBytes(std::string(VK_TEST_DATA) + "/import/classified/" + c.name + ".vnk"));
@@ -36,13 +36,13 @@ TEST_P(ImportDriverGoldenTest, WritesTheProjectFileByteForByteAndDrawsIt) {
     // The drawing read the file back: the data model is the file's.
     osmimport::ProjectData fromFile = osmimport::readProjectFile(written);
     osmimport::indexWayNodes(fromFile);
-    fromFile.shopCount = map().d.shopCount;
+    fromFile.shopCount = map().data.shopCount;
     // The drawing narrows the pens, gives "TAG" nodes their marker texts and counts the area
     // markers in memory.
-    fromFile.wayWidth = map().d.wayWidth;
-    fromFile.nodeName = map().d.nodeName;
-    fromFile.questAreaCount = map().d.questAreaCount;
-    EXPECT_TRUE(static_cast<const osmimport::ProjectData&>(map().d) == fromFile);
+    fromFile.wayWidth = map().data.wayWidth;
+    fromFile.nodeName = map().data.nodeName;
+    fromFile.questAreaCount = map().data.questAreaCount;
+    EXPECT_TRUE(static_cast<const osmimport::ProjectData&>(map().data) == fromFile);
     expectUsable();
 }
 
@@ -65,8 +65,8 @@ TEST_F(ImportDriverTest, RunsThePhasesInOrder) {
         phases.emplace_back(phase);
         captions.push_back(map().progress.Label9.caption());
         if (phase == "set-up") return;
-        EXPECT_TRUE(map().d.mapLoading) << phase;
-        EXPECT_TRUE(map().d.drawBusy) << phase;
+        EXPECT_TRUE(map().data.mapLoading) << phase;
+        EXPECT_TRUE(map().data.drawBusy) << phase;
         EXPECT_FALSE(map().menus.mfil.enabled()) << phase;
     });
     EXPECT_EQ(phases, (std::vector<std::string>{"set-up", "parsing names...", "parsing nodes...",
@@ -86,18 +86,18 @@ TEST_F(ImportDriverTest, EndsReadyForTheNextCommand) {
     expectUsable();
     EXPECT_TRUE(map().view.tm2.enabled());
     EXPECT_EQ(map().legendPanel.Check4.value(), 0); // every import starts without area tags
-    EXPECT_EQ(map().g.settings.poiMode, 0);         // as the drawing leaves it
-    EXPECT_EQ(map().d.nonnCount, -1);
+    EXPECT_EQ(map().global.settings.poiMode, 0);    // as the drawing leaves it
+    EXPECT_EQ(map().data.nonnCount, -1);
     // The File menu enables the menus once the import has returned.
     EXPECT_FALSE(map().menus.mfil.enabled());
 }
 
 TEST_F(ImportDriverTest, TheFixmeReportGetsTheFixmeListOfTheImport) {
     importAs("pretty-double", importCase("pretty-double"));
-    const std::string report = basic::readFileBytes(map().g.dataFolder + "/fixme.txt");
+    const std::string report = basic::readFileBytes(map().global.dataFolder + "/fixme.txt");
     EXPECT_NE(report.find("~pretty-double\r\n"), std::string::npos) << report;
     EXPECT_NE(report.find("check opening hours"), std::string::npos) << report;
-    EXPECT_EQ(map().d.fixmeCount, 1);
+    EXPECT_EQ(map().data.fixmeCount, 1);
     EXPECT_EQ(map().legendStrip.numb[32].caption(), "1");
 }
 
@@ -126,7 +126,7 @@ TEST_F(ImportDriverTest, TheCountsGoIntoTheFileAndComeBack) {
 // The drawing of a new file always leaves poiMode 0; where the file cannot be drawn, the count
 // of features decides: up to 100 every category is shown.
 TEST_F(ImportDriverTest, ManyCountedFeaturesStartWithTheIconsHidden) {
-    map().g.dataFolder = appPath() + "/no-such-folder";
+    map().global.dataFolder = appPath() + "/no-such-folder";
     struct Case {
         long pubs;
         basic::Integer poiMode;
@@ -135,9 +135,9 @@ TEST_F(ImportDriverTest, ManyCountedFeaturesStartWithTheIconsHidden) {
     for (const Case& c : {Case{100, 1, basic::vbTrue}, Case{101, 0, basic::vbFalse}}) {
         SCOPED_TRACE(c.pubs);
         importAs("pubs", osmWithPubs(c.pubs), 2);
-        EXPECT_EQ(map().g.settings.poiMode, c.poiMode);
-        EXPECT_EQ(map().d.catShown[1], c.pubsShown);
-        EXPECT_TRUE(map().d.poiReplot);
+        EXPECT_EQ(map().global.settings.poiMode, c.poiMode);
+        EXPECT_EQ(map().data.catShown[1], c.pubsShown);
+        EXPECT_TRUE(map().data.poiReplot);
     }
 }
 
@@ -145,14 +145,14 @@ TEST_F(ImportDriverTest, ManyCountedFeaturesStartWithTheIconsHidden) {
 // one message is not followed by the drawing's "Can't find".
 TEST_F(ImportDriverTest, AFailedWriteSaysSoOnceAndShowsNoMap) {
     // The data folder is a file, so nothing can be written into it.
-    map().g.dataFolder = appPath() + "/img-folder";
-    ASSERT_TRUE(QFile(QString::fromStdString(map().g.dataFolder)).open(QIODevice::WriteOnly));
+    map().global.dataFolder = appPath() + "/img-folder";
+    ASSERT_TRUE(QFile(QString::fromStdString(map().global.dataFolder)).open(QIODevice::WriteOnly));
     const std::string path = projectPath("pretty-double");
     importAs("pretty-double", importCase("pretty-double"), 1);
     EXPECT_EQ(messages(), std::vector<std::string>{"Can't write '" + path + "'"});
-    EXPECT_EQ(map().g.parsedPath, "");
-    EXPECT_EQ(map().d.nodeCount, 0);
-    EXPECT_EQ(map().d.fixmeList, "");
+    EXPECT_EQ(map().global.parsedPath, "");
+    EXPECT_EQ(map().data.nodeCount, 0);
+    EXPECT_EQ(map().data.fixmeList, "");
     expectUsable();
 }
 
@@ -161,8 +161,8 @@ TEST_F(ImportDriverTest, ReimportingUnderTheSameTitleReplacesTheFile) {
     importAs("map", importCase("compact-josm"));
     EXPECT_EQ(basic::readFileBytes(projectPath("map")),
               basic::readFileBytes(std::string(VK_TEST_DATA) + "/import/classified/compact-josm.vnk"));
-    EXPECT_EQ(QDir(QString::fromStdString(map().g.dataFolder)).entryList({"*.vnk"}).size(), 1);
-    EXPECT_EQ(map().d.nodeCount, 3);
+    EXPECT_EQ(QDir(QString::fromStdString(map().global.dataFolder)).entryList({"*.vnk"}).size(), 1);
+    EXPECT_EQ(map().data.nodeCount, 3);
     expectUsable();
 }
 

@@ -33,14 +33,14 @@ TEST_F(ImportListenerTest, TheNodeLoopStartsTheClockAndTakesTheMapPicture) {
     WindowImportListener client(map, {});
     const double before = basic::monotonicSeconds();
     client.nodeLoopStarts(25000, 1.6f);
-    EXPECT_TRUE(map.d.mapLoading);
+    EXPECT_TRUE(map.data.mapLoading);
     EXPECT_FALSE(map.view.p1.enabled());
     EXPECT_EQ(map.view.VS.value(), basic::cint(map.view.VS.max() / 2.0));
     EXPECT_EQ(map.view.hs.value(), basic::cint(map.view.hs.max() / 2.0));
     EXPECT_EQ(map.view.p1.left(), -map.view.hs.value()); // the bars placed the picture
-    EXPECT_EQ(map.d.loadRate, 1.6f);
-    EXPECT_EQ(map.d.loadNodes, 25000);
-    EXPECT_GE(map.g.loadStart, before);
+    EXPECT_EQ(map.data.loadRate, 1.6f);
+    EXPECT_EQ(map.data.loadNodes, 25000);
+    EXPECT_GE(map.global.loadStart, before);
     EXPECT_EQ(platform::screenMousePointer(), platform::kHourglassPointer);
 }
 
@@ -72,7 +72,7 @@ TEST_F(ImportListenerTest, CountsAndMarkerCaptionsGoToTheCountLabels) {
     listener.emptyTagCounted(40000);
     EXPECT_EQ(numb[27].caption(), "40000");
 
-    map.d.questAreaCount = 2;
+    map.data.questAreaCount = 2;
     listener.bridgeCounted(5);
     EXPECT_EQ(numb[29].caption(), "3");
 
@@ -84,7 +84,7 @@ TEST_F(ImportListenerTest, CountsAndMarkerCaptionsGoToTheCountLabels) {
     osmimport::ProjectData data;
     data.fixmeCount = 4;
     data.noteCount = 6;
-    map.d.shape1Count = 3;
+    map.data.shape1Count = 3;
     listener.nodesRead(data);
     EXPECT_EQ(numb[32].caption(), "4");
     EXPECT_EQ(numb[28].caption(), "2");

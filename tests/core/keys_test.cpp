@@ -12,14 +12,14 @@ class KeysTest : public WindowTest {
 protected:
     MapWindow& loadWithFile() {
         MapWindow& map = load();
-        map.g.curFile = appPath() + "/leeds.osm";
-        map.g.viewOffX = 10;
-        map.g.viewOffY = 20;
+        map.global.curFile = appPath() + "/leeds.osm";
+        map.global.viewOffX = 10;
+        map.global.viewOffY = 20;
         return map;
     }
 
     bool fixmeReportWritten(const MapWindow& map) const {
-        return QFile::exists(QString::fromStdString(map.g.dataFolder + "/fixme.txt"));
+        return QFile::exists(QString::fromStdString(map.global.dataFolder + "/fixme.txt"));
     }
 };
 
@@ -30,13 +30,13 @@ TEST_F(KeysTest, ArrowKeysPanByFiveHundred) {
         Single x, y;
     } cases[] = {{38, 10, 520}, {40, 10, -480}, {37, 510, 20}, {39, -490, 20}};
     for (const auto& c : cases) {
-        map.g.viewOffX = 10;
-        map.g.viewOffY = 20;
+        map.global.viewOffX = 10;
+        map.global.viewOffY = 20;
         map.view.p2.setVisible(true);
         int key = c.key;
         Form_KeyDown(map, key);
-        EXPECT_EQ(map.g.viewOffX, c.x) << c.key;
-        EXPECT_EQ(map.g.viewOffY, c.y) << c.key;
+        EXPECT_EQ(map.global.viewOffX, c.x) << c.key;
+        EXPECT_EQ(map.global.viewOffY, c.y) << c.key;
         EXPECT_EQ(key, c.key) << "the key code is left unchanged";
         EXPECT_FALSE(map.view.p2.visible()) << c.key;
     }
@@ -50,37 +50,37 @@ TEST_F(KeysTest, ArrowKeysChangeNothingBeforeAFileOrWhileBusy) {
         void (*set)(MapWindow&);
         int key;
     } cases[] = {
-        {"no file", [](MapWindow& m) { m.g.curFile.clear(); }, 38},
-        {"drawing", [](MapWindow& m) { m.d.drawBusy = true; }, 40},
-        {"importing", [](MapWindow& m) { m.d.mapLoading = true; }, 37},
+        {"no file", [](MapWindow& m) { m.global.curFile.clear(); }, 38},
+        {"drawing", [](MapWindow& m) { m.data.drawBusy = true; }, 40},
+        {"importing", [](MapWindow& m) { m.data.mapLoading = true; }, 37},
         {"not an arrow", [](MapWindow&) {}, 65},
         {"page down", [](MapWindow&) {}, 34},
     };
     for (const auto& c : cases) {
-        map.g.curFile = appPath() + "/leeds.osm";
-        map.d.drawBusy = false;
-        map.d.mapLoading = false;
+        map.global.curFile = appPath() + "/leeds.osm";
+        map.data.drawBusy = false;
+        map.data.mapLoading = false;
         c.set(map);
         map.view.p2.setVisible(true);
         int key = c.key;
         Form_KeyDown(map, key);
-        EXPECT_EQ(map.g.viewOffX, 10) << c.state;
-        EXPECT_EQ(map.g.viewOffY, 20) << c.state;
+        EXPECT_EQ(map.global.viewOffX, 10) << c.state;
+        EXPECT_EQ(map.global.viewOffY, 20) << c.state;
         EXPECT_TRUE(map.view.p2.visible()) << c.state;
     }
 }
 
 TEST_F(KeysTest, OnlyLowerCaseQHidesTheWaypoints) {
     MapWindow& map = loadWithFile();
-    ASSERT_TRUE(map.g.showWaypoints);
+    ASSERT_TRUE(map.global.showWaypoints);
     for (int key : {81, 87, 119, 13}) { // Q, W, w, Enter
         Form_KeyPress(map, key);
-        EXPECT_TRUE(map.g.showWaypoints) << key;
+        EXPECT_TRUE(map.global.showWaypoints) << key;
     }
     EXPECT_TRUE(map.menus.mgp[5].checked());
     int q = 113;
     Form_KeyPress(map, q);
-    EXPECT_FALSE(map.g.showWaypoints);
+    EXPECT_FALSE(map.global.showWaypoints);
     EXPECT_FALSE(map.menus.mgp[5].checked()) << "Show Waypoints";
     EXPECT_TRUE(map.menus.mgp[4].checked()) << "Show Tracks";
     EXPECT_EQ(q, 113);
@@ -96,39 +96,39 @@ TEST_F(KeysTest, EnterEnablesPlanningSheet) {
 
 TEST_F(KeysTest, CtrlRResetsTheView) {
     MapWindow& map = loadWithFile();
-    map.g.viewZoom = 5.6f;
+    map.global.viewZoom = 5.6f;
     map.view.p2.setVisible(true);
     int ctrlR = 18;
     Form_KeyPress(map, ctrlR);
-    EXPECT_FLOAT_EQ(map.g.viewZoom, 1.4f);
-    EXPECT_FLOAT_EQ(map.g.viewOffX, -1600);
-    EXPECT_FLOAT_EQ(map.g.viewOffY, -1320);
+    EXPECT_FLOAT_EQ(map.global.viewZoom, 1.4f);
+    EXPECT_FLOAT_EQ(map.global.viewOffX, -1600);
+    EXPECT_FLOAT_EQ(map.global.viewOffY, -1320);
     EXPECT_FALSE(map.view.p2.visible());
 }
 
 TEST_F(KeysTest, CtrlFAppendsTheFixmeReport) {
     MapWindow& map = loadWithFile();
-    map.d.fixmeList = "12#check the bridge";
+    map.data.fixmeList = "12#check the bridge";
     int ctrlF = 6;
     Form_KeyPress(map, ctrlF);
-    QFile report(QString::fromStdString(map.g.dataFolder + "/fixme.txt"));
+    QFile report(QString::fromStdString(map.global.dataFolder + "/fixme.txt"));
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
     EXPECT_EQ(report.readAll().toStdString(), "~leeds\r\n12#check the bridge\r\n");
 }
 
 TEST_F(KeysTest, ShortcutsDoNothingWhileBusy) {
     MapWindow& map = loadWithFile();
-    map.d.fixmeList = "12#check the bridge";
-    map.g.viewZoom = 5.6f;
+    map.data.fixmeList = "12#check the bridge";
+    map.global.viewZoom = 5.6f;
     for (bool drawing : {true, false}) {
-        map.d.drawBusy = drawing;
-        map.d.mapLoading = !drawing;
+        map.data.drawBusy = drawing;
+        map.data.mapLoading = !drawing;
         for (int key : {18, 6, 113}) {
             Form_KeyPress(map, key);
         }
-        EXPECT_FLOAT_EQ(map.g.viewZoom, 5.6f);
+        EXPECT_FLOAT_EQ(map.global.viewZoom, 5.6f);
         EXPECT_FALSE(fixmeReportWritten(map));
-        EXPECT_TRUE(map.g.showWaypoints);
+        EXPECT_TRUE(map.global.showWaypoints);
     }
 }
 
@@ -138,10 +138,10 @@ TEST_F(KeysTest, TheFormRunsTheHandlers) {
     ASSERT_TRUE(map.form.onKeyDown && map.form.onKeyPress);
     int up = 38;
     map.form.onKeyDown(up, 0);
-    EXPECT_EQ(map.g.viewOffY, 520);
+    EXPECT_EQ(map.global.viewOffY, 520);
     int q = 113;
     map.form.onKeyPress(q);
-    EXPECT_FALSE(map.g.showWaypoints);
+    EXPECT_FALSE(map.global.showWaypoints);
 }
 
 } // namespace

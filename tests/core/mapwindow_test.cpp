@@ -19,8 +19,8 @@ TEST_F(MapWindowTest, IsBusyWhileDrawingOrLoading) {
     };
     for (const Case c : {Case{false, false, false}, Case{true, false, true}, Case{false, true, true},
                          Case{true, true, true}}) {
-        map.d.drawBusy = c.drawBusy;
-        map.d.mapLoading = c.mapLoading;
+        map.data.drawBusy = c.drawBusy;
+        map.data.mapLoading = c.mapLoading;
         EXPECT_EQ(platform::BusyGate::isBusy(), c.busy) << c.drawBusy << c.mapLoading;
     }
 }
@@ -28,7 +28,7 @@ TEST_F(MapWindowTest, IsBusyWhileDrawingOrLoading) {
 TEST_F(MapWindowTest, GoingAwayLeavesTheProgramNotBusy) {
     {
         MapWindow map;
-        map.d.drawBusy = true;
+        map.data.drawBusy = true;
         ASSERT_TRUE(platform::BusyGate::isBusy());
     }
     EXPECT_FALSE(platform::BusyGate::isBusy());

@@ -69,9 +69,9 @@ class ProgrTest : public WindowTest {
 protected:
     MapWindow& started() {
         MapWindow& map = load();
-        map.d.loadRate = 2.0f;
-        map.d.loadNodes = 50000;
-        map.g.loadStart = basic::monotonicSeconds() - 10;
+        map.data.loadRate = 2.0f;
+        map.data.loadNodes = 50000;
+        map.global.loadStart = basic::monotonicSeconds() - 10;
         return map;
     }
 };
@@ -105,7 +105,7 @@ TEST_F(ProgrTest, HundredFillsTheBarAndShowsNoTimeLeft) {
 
 TEST_F(ProgrTest, ASlowStartShowsNoOverflowBox) {
     MapWindow& map = started();
-    map.g.loadStart = basic::monotonicSeconds() - 5000;
+    map.global.loadStart = basic::monotonicSeconds() - 5000;
     for (double percent : {0.001, 1.0, 71.0, 99.999})
         progr(map, percent);
     EXPECT_TRUE(dialogs().shown().empty());
@@ -137,13 +137,13 @@ TEST_F(WindowTest, AblemenusSwitchesTheSixTopMenusButNotGpx) {
 
 TEST_F(WindowTest, CancelWorksWhileBusyAndOnlySetsTheFlag) {
     MapWindow& map = load();
-    map.d.mapLoading = true;
-    map.d.drawBusy = true;
+    map.data.mapLoading = true;
+    map.data.drawBusy = true;
     QWidget* button = map.progress.Command2.widget();
     platform::testing::click(button, button->rect().center());
-    EXPECT_TRUE(map.g.cancelRequested);
-    EXPECT_TRUE(map.d.mapLoading);
-    EXPECT_TRUE(map.d.drawBusy);
+    EXPECT_TRUE(map.global.cancelRequested);
+    EXPECT_TRUE(map.data.mapLoading);
+    EXPECT_TRUE(map.data.drawBusy);
 }
 
 } // namespace

@@ -29,7 +29,7 @@ TEST_P(RobustEndToEndTest, TheProjectFileHoldsWhatTheOsmFileSays) {
     mf_Click(map(), kOpenOsm);
     ASSERT_EQ(messages(), std::vector<std::string>{});
     const std::string title = name.substr(0, name.size() - 4);
-    ASSERT_EQ(map().g.parsedPath, projectPath(title));
+    ASSERT_EQ(map().global.parsedPath, projectPath(title));
     const osmimport::ProjectData d = osmimport::readProjectFile(basic::readFileBytes(projectPath(title)));
 
     // The import works from the bounds as Singles; the header holds them to 7 digits.

@@ -35,8 +35,8 @@ TEST_F(RobustMalformedWaysTest, WaysWithoutReferencesAndOddIdsAreStoredAsTheyRes
         emoji + "\x01\"/>\n</way>\n</osm>\n";
     importAs("odd", text);
     EXPECT_EQ(messages(), std::vector<std::string>{});
-    ASSERT_EQ(map().g.parsedPath, projectPath("odd"));
-    const MapData& d = map().d;
+    ASSERT_EQ(map().global.parsedPath, projectPath("odd"));
+    const MapData& d = map().data;
     ASSERT_EQ(d.nodeCount, 4);
     ASSERT_EQ(d.wayCount, 3);
     EXPECT_EQ(d.wayNodes[1], "");
@@ -82,18 +82,18 @@ TEST_F(RobustMalformedWaysTest, ADamagedProjectFileSaysSoOnceAtMost) {
          {"Overflow"}},
     };
     MapWindow& m = map();
-    m.g.curFile = appPath() + "/osm/damaged.osm";
-    m.g.parsedPath = appPath() + "/damaged.vnk";
+    m.global.curFile = appPath() + "/osm/damaged.osm";
+    m.global.parsedPath = appPath() + "/damaged.vnk";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         osmimport::ProjectData d = osmimport::sampleProject();
         c.damage(d);
-        basic::writeFileWhole(m.g.parsedPath, osmimport::projectFileBytes(d, '"'));
+        basic::writeFileWhole(m.global.parsedPath, osmimport::projectFileBytes(d, '"'));
         const std::size_t before = messages().size();
         for (std::size_t k = 0; k < c.messages.size(); ++k)
             dialogs().scriptMsgBox(platform::msgbox::Ok);
         for (float zoom : {1.4f, 2.8f, 0.7f, 5.6f, 1.4f, 2.0f}) {
-            m.g.viewZoom = zoom;
+            m.global.viewZoom = zoom;
             core::redrawMap(m);
         }
         const std::vector<std::string> shown = messages();
@@ -118,8 +118,8 @@ TEST_F(RobustMalformedWaysTest, AFailedWriteKeepsTheMapOnScreen) {
     mf_Click(m, kOpenOsm);
     ASSERT_EQ(messages(), std::vector<std::string>{});
     const std::string project = basic::readFileBytes(projectPath("map"));
-    const std::string fixmeReport = basic::readFileBytes(m.g.dataFolder + "/fixme.txt");
-    const long nodes = m.d.nodeCount;
+    const std::string fixmeReport = basic::readFileBytes(m.global.dataFolder + "/fixme.txt");
+    const long nodes = m.data.nodeCount;
     const std::string caption = m.legendStrip.numb[0].caption();
     const std::string panel = m.view.sb1.panelText(1);
 
@@ -130,12 +130,12 @@ TEST_F(RobustMalformedWaysTest, AFailedWriteKeepsTheMapOnScreen) {
     mf_Click(m, kOpenOsm);
     EXPECT_EQ(messages(), std::vector<std::string>{"Can't write '" + projectPath("map") + "'"});
     EXPECT_EQ(basic::readFileBytes(projectPath("map")), project);
-    EXPECT_EQ(basic::readFileBytes(m.g.dataFolder + "/fixme.txt"), fixmeReport);
-    EXPECT_EQ(m.g.parsedPath, projectPath("map"));
-    EXPECT_EQ(m.g.curFile, first);
+    EXPECT_EQ(basic::readFileBytes(m.global.dataFolder + "/fixme.txt"), fixmeReport);
+    EXPECT_EQ(m.global.parsedPath, projectPath("map"));
+    EXPECT_EQ(m.global.curFile, first);
     EXPECT_EQ(m.menus.mf[kFirstRecentFile].caption(), first);
     EXPECT_EQ(m.view.sb1.panelText(1), panel);
-    EXPECT_EQ(m.d.nodeCount, nodes);
+    EXPECT_EQ(m.data.nodeCount, nodes);
     EXPECT_EQ(m.legendStrip.numb[0].caption(), caption);
     expectUsable();
 }
@@ -159,10 +159,10 @@ TEST_F(RobustMalformedWaysTest, AnEmptyMissingOrFolderFileSaysWhy) {
         const std::vector<std::string> shown = messages();
         EXPECT_EQ(std::vector<std::string>(shown.begin() + static_cast<long>(before), shown.end()),
                   std::vector<std::string>{message});
-        EXPECT_EQ(m.g.curFile, "");
+        EXPECT_EQ(m.global.curFile, "");
         EXPECT_EQ(m.menus.mf[kFirstRecentFile].caption(), "");
     }
-    EXPECT_FALSE(m.d.mapLoading);
+    EXPECT_FALSE(m.data.mapLoading);
 }
 
 } // namespace

@@ -42,7 +42,7 @@ protected:
     std::string projectBytes() { return basic::readFileBytes(projectPath("map")); }
 
     void expectOnlyTheProjectFile() {
-        EXPECT_EQ(QDir(QString::fromStdString(map().g.dataFolder)).entryList({"*.vnk"}),
+        EXPECT_EQ(QDir(QString::fromStdString(map().global.dataFolder)).entryList({"*.vnk"}),
                   QStringList{"map.vnk"});
     }
 
@@ -51,7 +51,7 @@ protected:
 
 TEST_F(RobustWindowTruncationTest, CutsWriteTheirNodesOrSayWhyNot) {
     openOsm(extract("west-oakland.osm"), 0);
-    ASSERT_EQ(map().g.parsedPath, projectPath("map"));
+    ASSERT_EQ(map().global.parsedPath, projectPath("map"));
     for (const char* name : kExtracts) {
         const std::string whole = extract(name);
         const std::size_t bounds = whole.find("<bounds");
@@ -70,7 +70,7 @@ TEST_F(RobustWindowTruncationTest, CutsWriteTheirNodesOrSayWhyNot) {
                 EXPECT_EQ(newMessages(), std::vector<std::string>{"Can't find 'boundaries'"});
                 EXPECT_EQ(projectBytes(), before);
             }
-            EXPECT_EQ(map().g.parsedPath, projectPath("map"));
+            EXPECT_EQ(map().global.parsedPath, projectPath("map"));
             expectOnlyTheProjectFile();
             expectUsable();
         }
@@ -88,7 +88,7 @@ TEST_F(RobustWindowTruncationTest, ACancelledCutLeavesThePreviousFile) {
             importAs("map", whole.substr(0, whole.size() * 3 / 5), 0, [&](std::string_view started) {
                 if (started != phase) return;
                 reached = true;
-                map().g.cancelRequested = true;
+                map().global.cancelRequested = true;
             });
             EXPECT_TRUE(reached);
             EXPECT_EQ(projectBytes(), previous);

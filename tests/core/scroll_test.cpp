@@ -26,7 +26,7 @@ TEST_F(ScrollTest, ValuesPlaceTheMapPicture) {
 
 TEST_F(ScrollTest, AssignedValuesPlaceThePictureWhileBusy) {
     MapWindow& map = load();
-    map.d.drawBusy = true;
+    map.data.drawBusy = true;
     map.view.hs.setValue(300);
     map.view.VS.setValue(40);
     EXPECT_EQ(map.view.p1.left(), -300);

@@ -17,13 +17,13 @@ protected:
 
     // A route of two points drawn and not saved.
     static void drawRoute(MapWindow& map) {
-        map.d.routeCount = 2;
-        map.d.routeLat[1] = 51.5f;
-        map.d.routeLon[1] = -0.1f;
-        map.d.routeLat[2] = 51.6f;
-        map.d.routeLon[2] = -0.2f;
-        map.d.routeActive = true;
-        map.d.routeUnsaved = true;
+        map.data.routeCount = 2;
+        map.data.routeLat[1] = 51.5f;
+        map.data.routeLon[1] = -0.1f;
+        map.data.routeLat[2] = 51.6f;
+        map.data.routeLon[2] = -0.2f;
+        map.data.routeActive = true;
+        map.data.routeUnsaved = true;
         map.markers.plt.load(1);
         map.markers.plt.load(2);
     }
@@ -38,9 +38,9 @@ TEST_F(ShutdownTest, UnsavedRouteAnsweredNoOrCancelKeepsTheWindowAndTheRoute) {
         dialogs().scriptMsgBox(answer);
         EXPECT_FALSE(map.form.unload());
         EXPECT_TRUE(map.form.loaded());
-        EXPECT_EQ(map.d.routeCount, 2);
-        EXPECT_EQ(map.d.routeLat[2], 51.6f);
-        EXPECT_TRUE(map.d.routeUnsaved);
+        EXPECT_EQ(map.data.routeCount, 2);
+        EXPECT_EQ(map.data.routeLat[2], 51.6f);
+        EXPECT_TRUE(map.data.routeUnsaved);
         EXPECT_TRUE(map.markers.plt.exists(2));
         EXPECT_NE(settingsFile().find("/maps/leeds.osm\r\n"), std::string::npos) << "written all the same";
         const platform::ShownDialog& asked = dialogs().shown().back();
@@ -54,7 +54,7 @@ TEST_F(ShutdownTest, UnsavedRouteAnsweredYesCloses) {
     MapWindow& map = load();
     drawRoute(map);
     map.markers.quest.load(2);
-    map.d.questCount = 2;
+    map.data.questCount = 2;
     dialogs().scriptMsgBox(platform::msgbox::Yes);
     EXPECT_TRUE(map.form.unload());
     EXPECT_FALSE(map.form.loaded());
@@ -65,14 +65,14 @@ TEST_F(ShutdownTest, UnsavedRouteAnsweredYesCloses) {
 TEST_F(ShutdownTest, SavedRouteClosesWithoutAsking) {
     MapWindow& map = load();
     drawRoute(map);
-    map.d.routeUnsaved = false;
+    map.data.routeUnsaved = false;
     EXPECT_TRUE(map.form.unload()); // an unscripted question would throw
     EXPECT_TRUE(dialogs().shown().empty());
 }
 
 TEST_F(ShutdownTest, FailingSettingsSaveIsShownAndTheCloseGoesOn) {
     MapWindow& map = load();
-    map.g.settingsPath = appPath() + "/missing/img.dat";
+    map.global.settingsPath = appPath() + "/missing/img.dat";
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     EXPECT_TRUE(map.form.unload());
     ASSERT_EQ(dialogs().shown().size(), 1u);

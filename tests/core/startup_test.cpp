@@ -19,7 +19,7 @@ using StartupTest = WindowTest;
 
 TEST_F(StartupTest, WithoutSettingsFileOpensWithTheDefaultsAndTheCaption) {
     MapWindow& map = load();
-    const Global& g = map.g;
+    const Global& g = map.global;
     EXPECT_EQ(map.form.caption(), "Varnoke:1.971 ");
     EXPECT_EQ(g.progVersion, 1.971f);
     EXPECT_EQ(g.appPath, appPath());
@@ -45,10 +45,10 @@ TEST_F(StartupTest, WithoutSettingsFileOpensWithTheDefaultsAndTheCaption) {
     EXPECT_TRUE(g.showWaypoints);
     EXPECT_EQ(g.viewOffX, 200.0f);
     EXPECT_EQ(map.view.p1.fontName(), "Arial");
-    EXPECT_EQ(map.d.routeSel, -1);
+    EXPECT_EQ(map.data.routeSel, -1);
     for (const std::string& font : g.settings.fontNames)
         EXPECT_EQ(font, "Arial");
-    EXPECT_FALSE(map.d.formActivated);
+    EXPECT_FALSE(map.data.formActivated);
     EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
     EXPECT_TRUE(dialogs().shown().empty());
 }
@@ -58,9 +58,9 @@ TEST_F(StartupTest, FontNamesShorterThanThreeCharactersBecomeArial) {
     saved.settings.fontNames = {"Ab", "", "Sym"};
     writeSettingsFile(saved);
     MapWindow& map = load();
-    EXPECT_EQ(map.g.settings.fontNames[0], "Arial");
-    EXPECT_EQ(map.g.settings.fontNames[1], "Arial");
-    EXPECT_EQ(map.g.settings.fontNames[2], "Sym");
+    EXPECT_EQ(map.global.settings.fontNames[0], "Arial");
+    EXPECT_EQ(map.global.settings.fontNames[1], "Arial");
+    EXPECT_EQ(map.global.settings.fontNames[2], "Sym");
 }
 
 TEST_F(StartupTest, SettingsFileValuesReplaceTheDefaults) {
@@ -71,18 +71,18 @@ TEST_F(StartupTest, SettingsFileValuesReplaceTheDefaults) {
     saved.recentFiles[0] = "Paris, France.osm";
     writeSettingsFile(saved);
     MapWindow& map = load();
-    EXPECT_EQ(map.g.settings.maxGreenNodes, 80);
+    EXPECT_EQ(map.global.settings.maxGreenNodes, 80);
     EXPECT_EQ(map.view.p1.backColor(), basic::rgb(10, 20, 30));
     EXPECT_EQ(map.menus.mf[15].caption(), "Paris, France.osm");
     // The zoom buttons follow the saved side; start-up itself shows POIs and GPX whatever was saved.
     EXPECT_EQ(map.toolbars.Frame7[0].left(), kScreenWidth - 1030);
-    EXPECT_EQ(map.g.settings.poiMode, 1);
+    EXPECT_EQ(map.global.settings.poiMode, 1);
     EXPECT_EQ(map.form.caption(), "Varnoke:1.971 ");
 }
 
 TEST_F(StartupTest, PlainIconCodesAreTheFourteenStyleCharactersInOrder) {
     MapWindow& map = load();
-    EXPECT_EQ(map.d.plainIconCodes, std::string("\n\r:%'-.2@A=4DF"));
+    EXPECT_EQ(map.data.plainIconCodes, std::string("\n\r:%'-.2@A=4DF"));
 }
 
 TEST_F(StartupTest, LegendStripCellsStepBy380AndTheirLabelsBy381) {
@@ -132,12 +132,12 @@ TEST_F(StartupTest, StartsWithTheLegendPanelShownAndItsHideToggleInFront) {
 
 TEST_F(StartupTest, FirstActivationCentresTheScrollBarsAndLaysOutAgain) {
     MapWindow& map = load();
-    map.d.routeSel = 4;
+    map.data.routeSel = 4;
     Form_Activate(map);
-    EXPECT_TRUE(map.d.formActivated);
+    EXPECT_TRUE(map.data.formActivated);
     EXPECT_EQ(map.view.VS.value(), map.view.VS.max() / 2);
     EXPECT_EQ(map.view.hs.value(), 4005); // half of the map picture's 8010 units
-    EXPECT_EQ(map.d.routeSel, -1);
+    EXPECT_EQ(map.data.routeSel, -1);
     EXPECT_TRUE(map.view.p1.autoRedraw());
     // The scroll bars' change handlers place the map picture in the viewport.
     EXPECT_EQ(map.view.p1.left(), -4005);
@@ -151,7 +151,7 @@ TEST_F(StartupTest, SecondActivationChangesNothing) {
     Form_Activate(map);
     map.view.VS.setValue(3);
     map.view.hs.setValue(7);
-    map.d.routeSel = 2;
+    map.data.routeSel = 2;
     map.strips.Frame3[kRightStrip].setHeight(100);
     map.view.p1.line(0, 0, 100, 100);
     const QImage drawn = map.view.p1.image();
@@ -159,7 +159,7 @@ TEST_F(StartupTest, SecondActivationChangesNothing) {
     Form_Activate(map);
     EXPECT_EQ(map.view.VS.value(), 3);
     EXPECT_EQ(map.view.hs.value(), 7);
-    EXPECT_EQ(map.d.routeSel, 2);
+    EXPECT_EQ(map.data.routeSel, 2);
     EXPECT_EQ(map.strips.Frame3[kRightStrip].height(), 100);
     EXPECT_EQ(map.view.p1.image(), drawn);
 }
@@ -175,7 +175,7 @@ TEST_F(StartupTest, ShowingTheWindowActivatesItOnce) {
     map.form.show();
     for (int i = 0; i < 20 && activations == 0; ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    EXPECT_TRUE(map.d.formActivated);
+    EXPECT_TRUE(map.data.formActivated);
     EXPECT_TRUE(map.form.visible());
     EXPECT_EQ(map.form.windowState(), 2);
 }
@@ -184,8 +184,8 @@ class CleartxtTest : public WindowTest {
 protected:
     // Fills everything the reset touches, and a few things it must leave alone.
     void fill(MapWindow& map) {
-        MapData& d = map.d;
-        for (std::string* text : {&d.hiddenAreaList, &d.fixmeList, &d.areaRecordList, &map.d.amenityList,
+        MapData& d = map.data;
+        for (std::string* text : {&d.hiddenAreaList, &d.fixmeList, &d.areaRecordList, &map.data.amenityList,
                                   &d.otherNodesList, &d.unjoinedWayList, &d.unclosedAreaList, &d.emptyTagList,
                                   &d.noteList, &d.noNameFlags, &d.placeList, &d.questList})
             *text = "12#x\r\n";
@@ -198,21 +198,21 @@ protected:
         for (int i = 0; i < kCountLabels; ++i)
             map.legendStrip.numb[i].setCaption("5");
         d.catShown.fill(basic::vbTrue);
-        map.g.settings.poiMode = 1;
-        map.g.reloadTrailer = false;
+        map.global.settings.poiMode = 1;
+        map.global.reloadTrailer = false;
     }
 };
 
 TEST_F(CleartxtTest, ResetsExactlyThePerFileTextsListsAndCounts) {
     MapWindow& map = load();
     fill(map);
-    map.g.curFile = "C:/maps/leeds.osm";
+    map.global.curFile = "C:/maps/leeds.osm";
     cleartxt(map);
     // The count panel was refreshed last, and with it the caption.
     EXPECT_EQ(map.form.caption(), "Varnoke:1.971 C:/maps/leeds.osm");
-    const MapData& d = map.d;
+    const MapData& d = map.data;
     for (const std::string* text : std::initializer_list<const std::string*>{
-             &d.hiddenAreaList, &d.fixmeList, &d.areaRecordList, &map.d.amenityList, &d.otherNodesList,
+             &d.hiddenAreaList, &d.fixmeList, &d.areaRecordList, &map.data.amenityList, &d.otherNodesList,
              &d.unjoinedWayList, &d.unclosedAreaList, &d.emptyTagList, &d.noteList, &d.noNameFlags})
         EXPECT_EQ(*text, "");
     EXPECT_EQ(d.placeList, "12#x\r\n");
@@ -224,8 +224,8 @@ TEST_F(CleartxtTest, ResetsExactlyThePerFileTextsListsAndCounts) {
     EXPECT_EQ(map.search.List3[kCategorySearch].listCount(), 0);
     EXPECT_EQ(map.search.List3[kNameSearch].listCount(), 0);
     EXPECT_EQ(map.legendPanel.List1.listCount(), 1); // the author list is the view reset's
-    EXPECT_EQ(map.g.settings.poiMode, 0);
-    EXPECT_TRUE(map.g.reloadTrailer);
+    EXPECT_EQ(map.global.settings.poiMode, 0);
+    EXPECT_TRUE(map.global.reloadTrailer);
     for (int c = 0; c <= 22; ++c)
         EXPECT_EQ(d.catShown[static_cast<size_t>(c)], basic::vbFalse) << c;
     for (int c = 23; c <= 25; ++c)

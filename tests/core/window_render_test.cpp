@@ -47,7 +47,7 @@ protected:
 
 TEST_F(WindowRenderTest, MainPanelsStandWhereTheLayoutPutsThem) {
     MapWindow& map = showWindow();
-    ASSERT_TRUE(map.d.formActivated);
+    ASSERT_TRUE(map.data.formActivated);
     QApplication::processEvents();
     const QImage shot = map.form.window()->grab().toImage();
     const double W = platform::screenSize().widthTwips;
@@ -120,7 +120,7 @@ TEST_F(WindowRenderTest, StartsUpToAShownWindowWellUnderASecond) {
     clock.start();
     MapWindow& map = showWindow();
     const qint64 ms = clock.elapsed();
-    ASSERT_TRUE(map.d.formActivated);
+    ASSERT_TRUE(map.data.formActivated);
     std::cout << "start-up to the first activation: " << ms << " ms\n";
     RecordProperty("startup_ms", static_cast<int>(ms));
     EXPECT_LT(ms, 1000);

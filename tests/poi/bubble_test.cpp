@@ -31,8 +31,8 @@ TEST(BubbleTextTest, ThePrefixesGoAndABlankFramesTheRest) {
 class BublTest : public WindowTest {
 protected:
     platform::ImageControl& icon(core::MapWindow& map, const char* tag, double left, double top) {
-        ++map.d.pbCount;
-        platform::ImageControl& pub = map.markers.pb.load(map.d.pbCount);
+        ++map.data.pbCount;
+        platform::ImageControl& pub = map.markers.pb.load(map.data.pbCount);
         pub.setTag(tag);
         pub.move(left, top);
         return pub;
@@ -83,7 +83,7 @@ TEST_F(BublTest, ABlankTextLeavesTheEarlierBubbleWhereItWas) {
 
 TEST_F(BublTest, NothingWhileBusy) {
     core::MapWindow& map = load();
-    map.d.drawBusy = true;
+    map.data.drawBusy = true;
     bubl(map, icon(map, "Crown", 500, 500));
     EXPECT_FALSE(map.view.bub.visible());
 }

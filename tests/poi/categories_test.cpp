@@ -25,7 +25,7 @@ protected:
         core::showCount(map, 23, stations);
         for (int i = 0; i < kStripCells; ++i)
             paint(map.legendStrip.Shape9[i], kUntouched);
-        map.d.catShown.fill(7);
+        map.data.catShown.fill(7);
         return map;
     }
 };
@@ -36,12 +36,12 @@ TEST_F(ShowiconsTest, AllShownSetsEveryFlagAndPaintsByCount) {
         core::MapWindow& map = withCounts();
         showicons(map, mode);
         for (int i = 0; i < kStripCells; ++i) {
-            EXPECT_EQ(map.d.catShown[i], basic::vbTrue) << i;
+            EXPECT_EQ(map.data.catShown[i], basic::vbTrue) << i;
             const bool hasPois = i == 0 || i == 5 || i == 22;
             EXPECT_TRUE(hasLook(map.legendStrip.Shape9[i], hasPois ? kOn : kEmpty)) << i;
         }
         for (int i = kStripCells; i < core::kCategoryCount; ++i)
-            EXPECT_EQ(map.d.catShown[i], 7) << i;
+            EXPECT_EQ(map.data.catShown[i], 7) << i;
     }
 }
 
@@ -52,9 +52,9 @@ TEST_F(ShowiconsTest, HiddenClearsFlagsAndPaintsCellsWithPoisPale) {
         showicons(map, mode);
         auto& cells = map.legendStrip.Shape9;
         for (int i = 0; i < 22; ++i)
-            EXPECT_EQ(map.d.catShown[i], basic::vbFalse) << i;
+            EXPECT_EQ(map.data.catShown[i], basic::vbFalse) << i;
         for (int i = 22; i < core::kCategoryCount; ++i)
-            EXPECT_EQ(map.d.catShown[i], 7) << i;
+            EXPECT_EQ(map.data.catShown[i], 7) << i;
         EXPECT_TRUE(hasLook(cells[0], kOff));
         EXPECT_TRUE(hasLook(cells[5], kOff));
         // Stations have no button: their cell stays on.
@@ -86,10 +86,10 @@ TEST_F(WindowTest, ShowiconsPassesOverCellsThatAreNotThere) {
     core::showCount(map, 1, 4);
     showicons(map, 1);
     EXPECT_TRUE(hasLook(map.legendStrip.Shape9[0], kOn));
-    EXPECT_EQ(map.d.catShown[22], basic::vbTrue);
+    EXPECT_EQ(map.data.catShown[22], basic::vbTrue);
     showicons(map, 0);
     EXPECT_TRUE(hasLook(map.legendStrip.Shape9[0], kOff));
-    EXPECT_EQ(map.d.catShown[0], basic::vbFalse);
+    EXPECT_EQ(map.data.catShown[0], basic::vbFalse);
 }
 
 } // namespace

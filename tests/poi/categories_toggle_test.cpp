@@ -30,14 +30,14 @@ protected:
 TEST_F(ToggleTest, IcshwShowsThenHidesACategory) {
     core::MapWindow& map = withCounts();
     auto& cell = map.legendStrip.Shape9[1];
-    map.d.catShown[1] = basic::vbFalse;
-    map.d.poiReplot = true;
+    map.data.catShown[1] = basic::vbFalse;
+    map.data.poiReplot = true;
     toggleCategory(map, 1);
-    EXPECT_EQ(map.d.catShown[1], basic::vbTrue);
+    EXPECT_EQ(map.data.catShown[1], basic::vbTrue);
     EXPECT_TRUE(hasLook(cell, kOn));
-    EXPECT_FALSE(map.d.poiReplot);
+    EXPECT_FALSE(map.data.poiReplot);
     toggleCategory(map, 1);
-    EXPECT_EQ(map.d.catShown[1], basic::vbFalse);
+    EXPECT_EQ(map.data.catShown[1], basic::vbFalse);
     EXPECT_TRUE(hasLook(cell, kPaleAfterToggle));
     EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
 }
@@ -52,48 +52,48 @@ TEST_F(ToggleTest, IcshwRefusesAnEmptyCategoryOrABusyProgram) {
     };
     for (const Case& c : {Case{"count 0", 3, false, false}, Case{"loading", 1, true, false},
                           Case{"drawing", 1, false, true}}) {
-        map.d.catShown[c.category] = basic::vbFalse;
-        map.d.poiReplot = true;
-        map.d.mapLoading = c.loading;
-        map.d.drawBusy = c.drawing;
+        map.data.catShown[c.category] = basic::vbFalse;
+        map.data.poiReplot = true;
+        map.data.mapLoading = c.loading;
+        map.data.drawBusy = c.drawing;
         paint(map.legendStrip.Shape9[c.category], kUntouched);
         toggleCategory(map, c.category);
-        EXPECT_EQ(map.d.catShown[c.category], basic::vbFalse) << c.what;
-        EXPECT_TRUE(map.d.poiReplot) << c.what;
+        EXPECT_EQ(map.data.catShown[c.category], basic::vbFalse) << c.what;
+        EXPECT_TRUE(map.data.poiReplot) << c.what;
         EXPECT_TRUE(hasLook(map.legendStrip.Shape9[c.category], kUntouched)) << c.what;
     }
 }
 
 TEST_F(ToggleTest, IcshwFlipsTheOrangeDigitsOfTheCategory) {
     core::MapWindow& map = withCounts();
-    ++map.d.coffeCount;
-    map.markers.coffe.load(map.d.coffeCount).setTag("2$CAF");
+    ++map.data.coffeCount;
+    map.markers.coffe.load(map.data.coffeCount).setTag("2$CAF");
     setorange(map);
-    map.d.noNameFlags = "000";
-    map.d.catShown[19] = basic::vbFalse;
+    map.data.noNameFlags = "000";
+    map.data.catShown[19] = basic::vbFalse;
     toggleCategory(map, 19);
-    EXPECT_EQ(map.d.noNameFlags, "010");
+    EXPECT_EQ(map.data.noNameFlags, "010");
 }
 
 TEST_F(ToggleTest, ShowiconsResetsTheOrangeDigits) {
     core::MapWindow& map = withCounts();
-    map.d.nonnCount = 3;
-    map.d.noNameFlags = "010";
+    map.data.nonnCount = 3;
+    map.data.noNameFlags = "010";
     showicons(map, 1);
-    EXPECT_EQ(map.d.noNameFlags, "111");
+    EXPECT_EQ(map.data.noNameFlags, "111");
     showicons(map, 0);
-    EXPECT_EQ(map.d.noNameFlags, "000");
+    EXPECT_EQ(map.data.noNameFlags, "000");
 }
 
 TEST_F(ToggleTest, HideTwiceIsOneSwitchShowAgainIsAnother) {
     core::MapWindow& map = withCounts();
-    map.g.settings.poiMode = 1;
-    map.d.poiReplot = false;
+    map.global.settings.poiMode = 1;
+    map.data.poiReplot = false;
     Label13_MouseDown(map, 0);
-    EXPECT_EQ(map.g.settings.poiMode, 0);
-    EXPECT_TRUE(map.d.poiReplot);
+    EXPECT_EQ(map.global.settings.poiMode, 0);
+    EXPECT_TRUE(map.data.poiReplot);
     for (int i = 0; i < 22; ++i)
-        EXPECT_EQ(map.d.catShown[i], basic::vbFalse) << i;
+        EXPECT_EQ(map.data.catShown[i], basic::vbFalse) << i;
     EXPECT_TRUE(hasLook(map.legendStrip.Shape9[1], kOff));
     EXPECT_TRUE(hasLook(map.legendStrip.Shape9[22], kOn));
 
@@ -103,39 +103,39 @@ TEST_F(ToggleTest, HideTwiceIsOneSwitchShowAgainIsAnother) {
     EXPECT_TRUE(hasLook(map.legendStrip.Shape9[1], kUntouched));
 
     // "Show" while everything is shown and no switch was used repaints again.
-    map.g.settings.poiMode = 1;
-    map.d.poiReplot = false;
+    map.global.settings.poiMode = 1;
+    map.data.poiReplot = false;
     Label13_MouseDown(map, 1);
     EXPECT_TRUE(hasLook(map.legendStrip.Shape9[1], kOn));
-    EXPECT_EQ(map.d.catShown[1], basic::vbTrue);
+    EXPECT_EQ(map.data.catShown[1], basic::vbTrue);
 }
 
 TEST_F(ToggleTest, TheViewMenuSwitchesLikeTheLabels) {
     core::MapWindow& map = withCounts();
-    map.g.settings.poiMode = 1;
+    map.global.settings.poiMode = 1;
     mviw_Click(map, 1);
-    EXPECT_EQ(map.g.settings.poiMode, 0);
+    EXPECT_EQ(map.global.settings.poiMode, 0);
     mviw_Click(map, 0);
-    EXPECT_EQ(map.g.settings.poiMode, 1);
-    EXPECT_EQ(map.d.catShown[5], basic::vbTrue);
+    EXPECT_EQ(map.global.settings.poiMode, 1);
+    EXPECT_EQ(map.data.catShown[5], basic::vbTrue);
 }
 
 TEST_F(ToggleTest, ButtonsToggleTheirCategoryAndIconsShowBubbles) {
     core::MapWindow& map = withCounts();
     connectCategoryHandlers(map);
-    map.d.catShown[19] = basic::vbFalse;
+    map.data.catShown[19] = basic::vbFalse;
     // The traffic-signal button toggles the cafe category.
     map.markers.traffic[1].raiseClick();
-    EXPECT_EQ(map.d.catShown[19], basic::vbTrue);
+    EXPECT_EQ(map.data.catShown[19], basic::vbTrue);
     EXPECT_TRUE(hasLook(map.legendStrip.Shape9[19], kOn));
 
-    map.d.catShown[1] = basic::vbFalse;
+    map.data.catShown[1] = basic::vbFalse;
     map.markers.pb[1].raiseMouseDown(platform::kRightButton, 0, 0, 0);
-    EXPECT_EQ(map.d.catShown[1], basic::vbTrue);
+    EXPECT_EQ(map.data.catShown[1], basic::vbTrue);
 
     // A pub icon on the map shows its bubble; a phone icon does nothing.
-    ++map.d.pbCount;
-    platform::ImageControl& pub = map.markers.pb.load(map.d.pbCount);
+    ++map.data.pbCount;
+    platform::ImageControl& pub = map.markers.pb.load(map.data.pbCount);
     pub.setTag("4$PUB#The Swan");
     pub.raiseMouseDown(platform::kLeftButton, 0, 0, 0);
     EXPECT_TRUE(map.view.bub.visible());
@@ -143,13 +143,13 @@ TEST_F(ToggleTest, ButtonsToggleTheirCategoryAndIconsShowBubbles) {
     map.view.bub.raiseMouseDown(platform::kLeftButton, 0, 0, 0);
     EXPECT_FALSE(map.view.bub.visible());
 
-    ++map.d.phoneCount;
-    platform::ImageControl& phone = map.markers.phone.load(map.d.phoneCount);
+    ++map.data.phoneCount;
+    platform::ImageControl& phone = map.markers.phone.load(map.data.phoneCount);
     phone.setTag("phone");
-    map.d.catShown[2] = basic::vbFalse;
+    map.data.catShown[2] = basic::vbFalse;
     phone.raiseClick();
     EXPECT_FALSE(map.view.bub.visible());
-    EXPECT_EQ(map.d.catShown[2], basic::vbFalse);
+    EXPECT_EQ(map.data.catShown[2], basic::vbFalse);
 }
 
 } // namespace

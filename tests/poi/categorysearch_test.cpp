@@ -29,7 +29,7 @@ protected:
     static std::vector<int> shownCategories(const core::MapWindow& map) {
         std::vector<int> shown;
         for (int c = 0; c < core::kCategoryCount; ++c)
-            if (map.d.catShown[static_cast<size_t>(c)] != 0) shown.push_back(c);
+            if (map.data.catShown[static_cast<size_t>(c)] != 0) shown.push_back(c);
         return shown;
     }
 };
@@ -88,21 +88,21 @@ TEST_F(CategorySearchTest, AChoiceListsMarksAndSwitchesOnItsCategory) {
         {16, 9, {"Crowbar Bar"}, "#7#$"},
     };
     for (const Case& c : cases) {
-        map.d.catShown.fill(0);
+        map.data.catShown.fill(0);
         choose(map, c.row);
         EXPECT_EQ(hits(map), c.listed) << c.row;
-        EXPECT_EQ(map.d.pointrList, c.arrows) << c.row;
+        EXPECT_EQ(map.data.pointrList, c.arrows) << c.row;
         EXPECT_EQ(loadedArrows(map), static_cast<int>(std::count(c.arrows.begin(), c.arrows.end(), '#')) - 1)
             << c.row;
         EXPECT_EQ(shownCategories(map), std::vector<int>{c.category}) << c.row;
-        EXPECT_FLOAT_EQ(map.g.viewZoom, 1.4f) << c.row;
+        EXPECT_FLOAT_EQ(map.global.viewZoom, 1.4f) << c.row;
     }
 }
 
 TEST_F(CategorySearchTest, RowsWithoutACategorySwitchNothing) {
     core::MapWindow& map = opened();
-    map.d.catShown.fill(0);
-    map.d.catShown[3] = basic::vbTrue;
+    map.data.catShown.fill(0);
+    map.data.catShown[3] = basic::vbTrue;
     for (int row : {1, 13, 17, 23, 24, 25, 26}) {
         choose(map, row);
         EXPECT_EQ(shownCategories(map), std::vector<int>{3}) << row;
@@ -112,9 +112,9 @@ TEST_F(CategorySearchTest, RowsWithoutACategorySwitchNothing) {
 
 TEST_F(CategorySearchTest, AShownCategoryStaysShown) {
     core::MapWindow& map = opened();
-    map.d.catShown[0] = basic::vbTrue;
+    map.data.catShown[0] = basic::vbTrue;
     choose(map, 6);
-    EXPECT_NE(map.d.catShown[0], 0);
+    EXPECT_NE(map.data.catShown[0], 0);
 }
 
 TEST_F(CategorySearchTest, AllPoisListsEveryNameWithoutArrowsAndKeepsTheZoom) {
@@ -123,10 +123,10 @@ TEST_F(CategorySearchTest, AllPoisListsEveryNameWithoutArrowsAndKeepsTheZoom) {
     EXPECT_EQ(hits(map), (std::vector<std::string>{"The Bar", "Barley Mow", "Crowbar", "XBar", "High Road",
                                                    "Crowbar Bar", "Cafe Nero", "St Mary",
                                                    "\xC5\x81od\xC5\xBA Hotel", "Central"}));
-    EXPECT_EQ(map.d.pointrList, "#");
+    EXPECT_EQ(map.data.pointrList, "#");
     EXPECT_EQ(loadedArrows(map), 0);
-    EXPECT_FLOAT_EQ(map.g.viewZoom, 1.4f);
-    EXPECT_FALSE(map.d.drawBusy);
+    EXPECT_FLOAT_EQ(map.global.viewZoom, 1.4f);
+    EXPECT_FALSE(map.data.drawBusy);
 }
 
 TEST_F(CategorySearchTest, DoubleClickingANameTwiceMarksItAgainAndKeepsTheList) {
@@ -138,23 +138,23 @@ TEST_F(CategorySearchTest, DoubleClickingANameTwiceMarksItAgainAndKeepsTheList) 
         List3_DblClick(map, kCategorySearch);
         EXPECT_EQ(map.search.Text3[kCategorySearch].text(), "The Bar");
         EXPECT_EQ(hits(map), listed) << click;
-        EXPECT_EQ(map.d.pointrList, "#1#$") << click;
+        EXPECT_EQ(map.data.pointrList, "#1#$") << click;
         EXPECT_EQ(loadedArrows(map), 1) << click;
-        EXPECT_FLOAT_EQ(map.g.viewZoom, kSearchZoom) << click;
+        EXPECT_FLOAT_EQ(map.global.viewZoom, kSearchZoom) << click;
         EXPECT_NEAR(map.markers.pointr[1].left(), 4200, 0.01) << click;
         EXPECT_NEAR(map.markers.pointr[1].top(), 3300, 0.01) << click;
-        EXPECT_NE(map.d.catShown[1], 0) << click;
+        EXPECT_NE(map.data.catShown[1], 0) << click;
     }
 }
 
 TEST_F(CategorySearchTest, NothingWhileBusy) {
     core::MapWindow& map = opened();
-    map.d.catShown[1] = basic::vbTrue;
+    map.data.catShown[1] = basic::vbTrue;
     map.search.List3[kCategorySearch].addItem("earlier");
-    map.d.drawBusy = true;
+    map.data.drawBusy = true;
     choose(map, 12);
-    map.d.drawBusy = false;
-    EXPECT_NE(map.d.catShown[1], 0);
+    map.data.drawBusy = false;
+    EXPECT_NE(map.data.catShown[1], 0);
     EXPECT_EQ(hits(map), std::vector<std::string>{"earlier"});
 }
 
@@ -176,7 +176,7 @@ TEST_F(CategorySearchTest, TheConnectedHandlersRunTheSearches) {
     EXPECT_EQ(hits(map), (std::vector<std::string>{"The Bar", "Barley Mow", ""}));
     panel.Command3.onClick();
     EXPECT_EQ(loadedArrows(map), 0);
-    EXPECT_EQ(map.d.pointrList, "#");
+    EXPECT_EQ(map.data.pointrList, "#");
 
     panel.List3[core::kNameSearch].addItem("old");
     map.strips.Image9.onClick();
@@ -188,7 +188,7 @@ TEST_F(CategorySearchTest, TheConnectedHandlersRunTheSearches) {
     EXPECT_EQ(items(panel.List3[core::kNameSearch]), std::vector<std::string>{"St Mary"});
     panel.List3[core::kNameSearch].setListIndex(0);
     panel.List3.onDblClick(core::kNameSearch);
-    EXPECT_EQ(map.d.pointrList, "#9#$");
+    EXPECT_EQ(map.data.pointrList, "#9#$");
 }
 
 // Chosen in the box on screen, the category stays written in it through the search it starts.
@@ -200,13 +200,13 @@ TEST_F(CategorySearchTest, TheBoxKeepsTheChoiceShown) {
     auto* box = static_cast<QComboBox*>(panel.Combo1.widget());
     const int row = box->findText("Places of Worship");
     ASSERT_GE(row, 0);
-    map.d.catShown[0] = basic::vbFalse;
+    map.data.catShown[0] = basic::vbFalse;
     box->setCurrentIndex(row);
     emit box->activated(row);
     ASSERT_TRUE(panel.tm3.enabled());
     panel.tm3.onTimer();
     QApplication::processEvents();
-    ASSERT_NE(map.d.catShown[0], 0) << "the search switched places of worship on";
+    ASSERT_NE(map.data.catShown[0], 0) << "the search switched places of worship on";
     EXPECT_EQ(panel.Combo1.listIndex(), row);
     EXPECT_EQ(panel.Combo1.text(), "Places of Worship");
     EXPECT_EQ(box->currentText(), "Places of Worship");
@@ -216,7 +216,7 @@ TEST_F(CategorySearchTest, NeitherFrameOpensWhileAFileLoads) {
     core::MapWindow& map = opened();
     map.search.List3[kCategorySearch].addItem("kept");
     map.search.List3[core::kNameSearch].addItem("kept");
-    map.d.mapLoading = true;
+    map.data.mapLoading = true;
     Image6_Click(map);
     Image9_Click(map);
     EXPECT_FALSE(map.search.Frame9.visible());

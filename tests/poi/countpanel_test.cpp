@@ -24,10 +24,10 @@ TEST_F(WindowTest, AfterUnloadTheProblemLabelsReadGreenZeros) {
     core::MapWindow& map = load();
     for (int i = 26; i <= 33; ++i)
         map.legendStrip.numb[i].setCaption("9");
-    map.d.questCount = 5;
-    map.d.fixmeCount = 3;
+    map.data.questCount = 5;
+    map.data.fixmeCount = 3;
     render::unload_(map, 0);
-    map.d.noteCount = 0;
+    map.data.noteCount = 0;
     showtot(map, 0);
     for (int i = 26; i <= 33; ++i) {
         EXPECT_EQ(map.legendStrip.numb[i].caption(), "0") << i;
@@ -55,7 +55,7 @@ TEST_F(WindowTest, ShowtotWritesTheProblemCountsFromTheCounters) {
     core::MapWindow& map = load();
     for (const Counters& c : kCounters) {
         SCOPED_TRACE(c.what);
-        core::MapData& d = map.d;
+        core::MapData& d = map.data;
         d.questCount = c.questCount;
         d.questAreaCount = c.questAreaCount;
         d.shape1Count = c.shape1Count;
@@ -99,8 +99,8 @@ protected:
             core::showCount(map, i, i == 1 || i == 4 || i == 23 ? 2 : 0);
         for (int i = 0; i < core::kStripCells; ++i)
             paint(map.legendStrip.Shape9[i], kUntouched);
-        map.d.catShown.fill(basic::vbTrue);
-        map.g.settings.poiMode = poiMode;
+        map.data.catShown.fill(basic::vbTrue);
+        map.global.settings.poiMode = poiMode;
         return map;
     }
 };
@@ -113,7 +113,7 @@ TEST_F(ShowtotCellsTest, AllShownPaintsCellsOnOrEmpty) {
         EXPECT_TRUE(hasLook(cells[i], i == 0 || i == 3 ? kOn : kEmpty)) << i;
     EXPECT_TRUE(hasLook(cells[22], kUntouched));
     for (int i = 0; i < core::kCategoryCount; ++i)
-        EXPECT_EQ(map.d.catShown[i], basic::vbTrue) << i;
+        EXPECT_EQ(map.data.catShown[i], basic::vbTrue) << i;
 }
 
 TEST_F(ShowtotCellsTest, HiddenClearsTheFlagsAndPaintsCellsWithPoisPale) {
@@ -122,15 +122,15 @@ TEST_F(ShowtotCellsTest, HiddenClearsTheFlagsAndPaintsCellsWithPoisPale) {
     auto& cells = map.legendStrip.Shape9;
     for (int i = 0; i <= 21; ++i) {
         EXPECT_TRUE(hasLook(cells[i], i == 0 || i == 3 ? kOff : kEmpty)) << i;
-        EXPECT_EQ(map.d.catShown[i], basic::vbFalse) << i;
+        EXPECT_EQ(map.data.catShown[i], basic::vbFalse) << i;
     }
     EXPECT_TRUE(hasLook(cells[22], kUntouched));
-    EXPECT_EQ(map.d.catShown[22], basic::vbTrue);
+    EXPECT_EQ(map.data.catShown[22], basic::vbTrue);
 }
 
 TEST_F(WindowTest, ShowtotPutsTheCurrentFileInTheCaption) {
     core::MapWindow& map = load();
-    map.g.curFile = "/maps/Paris, France.osm";
+    map.global.curFile = "/maps/Paris, France.osm";
     showtot(map, 0);
     EXPECT_EQ(map.form.caption(), "Varnoke:1.971 /maps/Paris, France.osm");
 }
@@ -140,7 +140,7 @@ TEST_F(WindowTest, ShowtotRebuildsTheUnnamedMarkerLists) {
     core::MapWindow& map = load();
     map.markers.pb.load(2).setTag("5$Name?");
     map.markers.pb.load(3).setTag("The Crown");
-    map.d.pbCount = 3;
+    map.data.pbCount = 3;
     catNoNameList(map)[1] = "#9#";
     showtot(map, 0);
     EXPECT_EQ(catNoNameList(map)[1], "#5#");

@@ -87,12 +87,12 @@ using FixmeWindowTest = core::testing::WindowTest;
 
 TEST_F(FixmeWindowTest, TheCurrentFilesListGoesToTheDataFolder) {
     core::MapWindow& map = make();
-    map.g.dataFolder = appPath();
-    map.g.curFile = "/maps/leeds.osm";
-    map.d.fixmeList = "3+FIXME \xFA"
-                      "bridge\xFA+-";
+    map.global.dataFolder = appPath();
+    map.global.curFile = "/maps/leeds.osm";
+    map.data.fixmeList = "3+FIXME \xFA"
+                         "bridge\xFA+-";
     fixme(map);
-    map.d.fixmeList.clear();
+    map.data.fixmeList.clear();
     fixme(map);
     EXPECT_EQ(basic::readFileBytes(appPath() + "/fixme.txt"), "~leeds\r\n3+FIXME \"bridge\"\r\n\r\n");
 }

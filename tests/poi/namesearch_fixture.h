@@ -73,19 +73,19 @@ protected:
     // The window with `data` opened and drawn, at zoom 1.4 with the offsets of a newly opened file.
     core::MapWindow& opened(const osmimport::ProjectData& data = searchProject()) {
         core::MapWindow& map = load();
-        map.g.curFile = appPath() + "/sample.osm";
-        map.g.parsedPath = map.g.dataFolder + "/sample.vnk";
+        map.global.curFile = appPath() + "/sample.osm";
+        map.global.parsedPath = map.global.dataFolder + "/sample.vnk";
         writeProject(map, data);
-        map.g.viewZoom = 1.4f;
-        map.g.viewOffX = -1600;
-        map.g.viewOffY = -1320;
-        map.g.reloadTrailer = true;
+        map.global.viewZoom = 1.4f;
+        map.global.viewOffX = -1600;
+        map.global.viewOffY = -1320;
+        map.global.reloadTrailer = true;
         core::redrawMap(map);
         return map;
     }
 
     static void writeProject(const core::MapWindow& map, const osmimport::ProjectData& data) {
-        basic::writeFileWhole(map.g.parsedPath, osmimport::projectFileBytes(data, '"'));
+        basic::writeFileWhole(map.global.parsedPath, osmimport::projectFileBytes(data, '"'));
     }
 
     static std::vector<std::string> items(const platform::ListBox& list) {

@@ -33,11 +33,11 @@ TEST_F(NameSearchTest, ListsWordMatchesOfNodesStreetsAndLabels) {
     // Nodes in node order, then streets, then labels equal to the text; not "Crowbar".
     EXPECT_EQ(hits(map), (std::vector<std::string>{"The Bar", "Barley Mow", "XBar", "Crowbar Bar",
                                                    "Barnet Rd", "Old Bar St", "Bar"}));
-    EXPECT_EQ(map.d.pointrCount, 0); // "Search" places no arrow
+    EXPECT_EQ(map.data.pointrCount, 0); // "Search" places no arrow
     EXPECT_EQ(loadedArrows(map), 0);
-    EXPECT_EQ(map.d.pointrList, "#$");
-    EXPECT_FLOAT_EQ(map.g.viewZoom, 1.4f);
-    EXPECT_FALSE(map.d.drawBusy);
+    EXPECT_EQ(map.data.pointrList, "#$");
+    EXPECT_FLOAT_EQ(map.global.viewZoom, 1.4f);
+    EXPECT_FALSE(map.data.drawBusy);
     EXPECT_EQ(messages(), 0u);
 }
 
@@ -46,20 +46,20 @@ TEST_F(NameSearchTest, ArrowsMarkEveryHitAndTheRedrawPlacesThemAtTheRestoredZoom
     type(map, "bar");
     gosearch(map, true);
     // Node hits, street hits at their name nodes, then "$" and the label hits.
-    EXPECT_EQ(map.d.pointrList, "#1#2#4#7#11#10#$1$");
-    EXPECT_EQ(map.d.pointrCount, 7);
+    EXPECT_EQ(map.data.pointrList, "#1#2#4#7#11#10#$1$");
+    EXPECT_EQ(map.data.pointrCount, 7);
     EXPECT_EQ(loadedArrows(map), 7);
     EXPECT_EQ(map.markers.pointr[5].tag(), "Barnet Rd");
     EXPECT_EQ(map.markers.pointr[1].tag(), "");
-    EXPECT_FLOAT_EQ(map.g.viewZoom, 1.4f);
+    EXPECT_FLOAT_EQ(map.global.viewZoom, 1.4f);
 
     const platform::ImageControl& model = map.markers.pointr[0];
     const int nodeOfArrow[] = {1, 2, 4, 7, 11, 10};
     for (int k = 1; k <= 6; ++k) {
         const size_t n = static_cast<size_t>(nodeOfArrow[k - 1]);
         const platform::ImageControl& arrow = map.markers.pointr[k];
-        EXPECT_NEAR(arrow.left(), map.d.nodeX[n] * 1.4 - 1600 + model.width() / 5, 0.01) << k;
-        EXPECT_NEAR(arrow.top(), map.d.nodeY[n] * 1.4 - 1320 - 1.2 * model.height(), 0.01) << k;
+        EXPECT_NEAR(arrow.left(), map.data.nodeX[n] * 1.4 - 1600 + model.width() / 5, 0.01) << k;
+        EXPECT_NEAR(arrow.top(), map.data.nodeY[n] * 1.4 - 1320 - 1.2 * model.height(), 0.01) << k;
         EXPECT_TRUE(arrow.visible()) << k;
     }
 }
@@ -70,20 +70,21 @@ TEST_F(NameSearchTest, AnAreaLabelHitsArrowStaysAtTheLabelThroughRedraws) {
     core::MapWindow& map = opened();
     type(map, "green park");
     gosearch(map, true);
-    ASSERT_EQ(map.d.pointrList, "#$2$");
+    ASSERT_EQ(map.data.pointrList, "#$2$");
     const platform::ImageControl& model = map.markers.pointr[0];
     const platform::ImageControl& arrow = map.markers.pointr[1];
     const auto expectAtLabel = [&](const char* when) {
         SCOPED_TRACE(when);
-        EXPECT_NEAR(arrow.left(), 1600 * map.g.viewZoom + map.g.viewOffX + model.width() / 5, 0.01);
-        EXPECT_NEAR(arrow.top(), 2600 * map.g.viewZoom + map.g.viewOffY - 1.2 * model.height(), 0.01);
+        EXPECT_NEAR(arrow.left(), 1600 * map.global.viewZoom + map.global.viewOffX + model.width() / 5, 0.01);
+        EXPECT_NEAR(arrow.top(), 2600 * map.global.viewZoom + map.global.viewOffY - 1.2 * model.height(),
+                    0.01);
         EXPECT_TRUE(arrow.visible());
     };
     expectAtLabel("after the search");
     core::redrawMap(map);
     expectAtLabel("redrawn");
-    map.g.viewOffX += 300;
-    map.g.viewZoom = 2;
+    map.global.viewOffX += 300;
+    map.global.viewZoom = 2;
     core::redrawMap(map);
     expectAtLabel("panned and zoomed");
     EXPECT_EQ(messages(), 0u);
@@ -94,7 +95,7 @@ TEST_F(NameSearchTest, ATwoLetterTextListsNoNodeButStillMarksIt) {
     type(map, "ba");
     gosearch(map, true);
     EXPECT_EQ(hits(map), (std::vector<std::string>{"Barnet Rd", "Old Bar St"}));
-    EXPECT_EQ(map.d.pointrList, "#1#2#4#7#11#10#$");
+    EXPECT_EQ(map.data.pointrList, "#1#2#4#7#11#10#$");
 }
 
 TEST_F(NameSearchTest, HighRoadFindsTheAbbreviatedNames) {
@@ -104,9 +105,9 @@ TEST_F(NameSearchTest, HighRoadFindsTheAbbreviatedNames) {
     // The node's name is abbreviated and stays so until the next drawing; the street was stored
     // abbreviated.
     EXPECT_EQ(hits(map), (std::vector<std::string>{"High Rd", "High Rd"}));
-    EXPECT_EQ(map.d.nodeName[5], "High Rd");
+    EXPECT_EQ(map.data.nodeName[5], "High Rd");
     gosearch(map, true);
-    EXPECT_EQ(map.d.pointrList, "#5#12#$");
+    EXPECT_EQ(map.data.pointrList, "#5#12#$");
 }
 
 TEST_F(NameSearchTest, AccentedTextFindsTheStoredNames) {
@@ -133,7 +134,7 @@ TEST_F(NameSearchTest, AnEmptySearchSaysNo) {
     Command1_Click(map);
     ASSERT_EQ(messages(), 1u);
     EXPECT_EQ(dialogs().shown()[0].text, "no");
-    EXPECT_EQ(map.d.pointrList, "#");
+    EXPECT_EQ(map.data.pointrList, "#");
 }
 
 TEST_F(NameSearchTest, EnterInTheBoxSearches) {
@@ -149,15 +150,15 @@ TEST_F(NameSearchTest, DoesNothingWhileBusy) {
     core::MapWindow& map = opened();
     map.search.List3[kNameSearch].addItem("earlier hit");
     type(map, "high road");
-    map.d.drawBusy = true;
+    map.data.drawBusy = true;
     gosearch(map, true);
-    map.d.drawBusy = false;
-    map.d.mapLoading = true;
+    map.data.drawBusy = false;
+    map.data.mapLoading = true;
     gosearch(map, true);
-    map.d.mapLoading = false;
+    map.data.mapLoading = false;
     EXPECT_EQ(hits(map), std::vector<std::string>{"earlier hit"});
-    EXPECT_EQ(map.d.nodeName[5], "High Road"); // as the drawing read it: not searched
-    EXPECT_EQ(map.d.pointrCount, 0);
+    EXPECT_EQ(map.data.nodeName[5], "High Road"); // as the drawing read it: not searched
+    EXPECT_EQ(map.data.pointrCount, 0);
     EXPECT_EQ(messages(), 0u);
 }
 
@@ -165,11 +166,11 @@ TEST_F(NameSearchTest, WithoutAProjectFileOnlyTheListIsEmptied) {
     core::MapWindow& map = opened();
     map.search.List3[kNameSearch].addItem("earlier hit");
     type(map, "high road");
-    map.g.parsedPath.clear();
+    map.global.parsedPath.clear();
     gosearch(map, true);
     EXPECT_TRUE(hits(map).empty());
-    EXPECT_EQ(map.d.nodeName[5], "High Road");
-    EXPECT_EQ(map.d.pointrCount, 0);
+    EXPECT_EQ(map.data.nodeName[5], "High Road");
+    EXPECT_EQ(map.data.pointrCount, 0);
     EXPECT_EQ(messages(), 0u);
 }
 
@@ -177,10 +178,10 @@ TEST_F(NameSearchTest, HoldsDrawBusyWhileItYields) {
     core::MapWindow& map = opened();
     type(map, "bar");
     bool busyInside = false;
-    QTimer::singleShot(0, [&] { busyInside = map.d.drawBusy; });
+    QTimer::singleShot(0, [&] { busyInside = map.data.drawBusy; });
     gosearch(map, true);
     EXPECT_TRUE(busyInside);
-    EXPECT_FALSE(map.d.drawBusy);
+    EXPECT_FALSE(map.data.drawBusy);
 }
 
 TEST_F(NameSearchTest, AnUnreadableFileShowsOneMessageAndKeepsTheHits) {
@@ -188,16 +189,16 @@ TEST_F(NameSearchTest, AnUnreadableFileShowsOneMessageAndKeepsTheHits) {
     type(map, "bar");
     gosearch(map, true);
     const std::vector<std::string> before = hits(map);
-    basic::writeFileWhole(map.g.parsedPath, " 1.971\r\n 1\r\n");
+    basic::writeFileWhole(map.global.parsedPath, " 1.971\r\n 1\r\n");
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     type(map, "high road");
     map.search.List3[kNameSearch].setListIndex(0); // a selected hit keeps the list
     gosearch(map, true);
     EXPECT_EQ(messages(), 1u);
     EXPECT_EQ(hits(map), before);
-    EXPECT_EQ(map.d.pointrCount, 7);
-    EXPECT_EQ(map.d.nodeName[5], "High Road");
-    EXPECT_FALSE(map.d.drawBusy);
+    EXPECT_EQ(map.data.pointrCount, 7);
+    EXPECT_EQ(map.data.nodeName[5], "High Road");
+    EXPECT_FALSE(map.data.drawBusy);
 }
 
 // The search reads the file only up to its street-name list: what follows may be cut off or
@@ -211,12 +212,12 @@ TEST_F(NameSearchTest, DamageAfterTheStreetNamesDoesNotStopASearch) {
     const std::string upToStreets = good.substr(0, streets + 10);
     size_t shown = 0;
     for (const std::string& bytes : {upToStreets, upToStreets + " 5\r\n", upToStreets + "x,y,z\r\n"}) {
-        basic::writeFileWhole(map.g.parsedPath, bytes);
+        basic::writeFileWhole(map.global.parsedPath, bytes);
         dialogs().scriptMsgBox(platform::msgbox::Ok);
         type(map, "bar");
         gosearch(map, true);
         EXPECT_EQ(messages(), ++shown);
-        EXPECT_EQ(map.d.pointrList, "#1#2#4#7#11#10#$1$");
+        EXPECT_EQ(map.data.pointrList, "#1#2#4#7#11#10#$1$");
         EXPECT_EQ(hits(map).size(), 7u);
     }
 }
@@ -231,9 +232,9 @@ TEST_F(NameSearchTest, ARepeatedSearchCentresItsLastHitAtZoom6) {
     EXPECT_EQ(map.search.Text3[kNameSearch].text(), "The Bar");
     EXPECT_EQ(hits(map), listed);
     EXPECT_EQ(map.search.List3[kNameSearch].listIndex(), 0);
-    EXPECT_EQ(map.d.pointrList, "#1#$");
-    EXPECT_FLOAT_EQ(map.g.viewZoom, kSearchZoom);
-    const ArrowPoint at = arrowPoint(map, map.d.nodeX[1], map.d.nodeY[1]);
+    EXPECT_EQ(map.data.pointrList, "#1#$");
+    EXPECT_FLOAT_EQ(map.global.viewZoom, kSearchZoom);
+    const ArrowPoint at = arrowPoint(map, map.data.nodeX[1], map.data.nodeY[1]);
     EXPECT_NEAR(at.x, 4200, 0.01);
     EXPECT_NEAR(at.y, 3300, 0.01);
     EXPECT_NEAR(map.markers.pointr[1].left(), 4200, 0.01);
@@ -245,9 +246,9 @@ TEST_F(NameSearchTest, ARepeatedSearchWithoutHitsRestoresTheZoom) {
     map.search.List3[kNameSearch].addItem("Nowhere");
     map.search.List3[kNameSearch].setListIndex(0);
     List3_DblClick(map, kNameSearch);
-    EXPECT_FLOAT_EQ(map.g.viewZoom, 1.4f);
-    EXPECT_FLOAT_EQ(map.g.viewOffX, -1600);
-    EXPECT_EQ(map.d.pointrCount, 0);
+    EXPECT_FLOAT_EQ(map.global.viewZoom, 1.4f);
+    EXPECT_FLOAT_EQ(map.global.viewOffX, -1600);
+    EXPECT_EQ(map.data.pointrCount, 0);
 }
 
 TEST_F(NameSearchTest, ANewSearchRemovesTheArrowsOfTheLastOne) {
@@ -258,7 +259,7 @@ TEST_F(NameSearchTest, ANewSearchRemovesTheArrowsOfTheLastOne) {
     type(map, "mary");
     gosearch(map, true);
     EXPECT_EQ(loadedArrows(map), 1);
-    EXPECT_EQ(map.d.pointrList, "#9#$");
+    EXPECT_EQ(map.data.pointrList, "#9#$");
 }
 
 TEST_F(NameSearchTest, UnloadpoisLeavesNoArrow) {
@@ -268,8 +269,8 @@ TEST_F(NameSearchTest, UnloadpoisLeavesNoArrow) {
     ASSERT_GT(loadedArrows(map), 0);
     unloadpois(map);
     EXPECT_EQ(loadedArrows(map), 0);
-    EXPECT_EQ(map.d.pointrList, "#");
-    EXPECT_EQ(map.d.pointrCount, 0);
+    EXPECT_EQ(map.data.pointrList, "#");
+    EXPECT_EQ(map.data.pointrCount, 0);
 }
 
 TEST_F(NameSearchTest, ASingleAreaLabelIsSearchedAndNoLabelMeansNoDollar) {
@@ -279,7 +280,7 @@ TEST_F(NameSearchTest, ASingleAreaLabelIsSearchedAndNoLabelMeansNoDollar) {
     core::MapWindow& map = opened(one);
     type(map, "bar");
     gosearch(map, true);
-    EXPECT_EQ(map.d.pointrList, "#1#2#4#7#11#10#$1$");
+    EXPECT_EQ(map.data.pointrList, "#1#2#4#7#11#10#$1$");
     EXPECT_EQ(hits(map).back(), "Bar");
 
     osmimport::ProjectData none = searchProject();
@@ -287,7 +288,7 @@ TEST_F(NameSearchTest, ASingleAreaLabelIsSearchedAndNoLabelMeansNoDollar) {
     none.lab2Count = 0;
     writeProject(map, none);
     gosearch(map, true);
-    EXPECT_EQ(map.d.pointrList, "#1#2#4#7#11#10#");
+    EXPECT_EQ(map.data.pointrList, "#1#2#4#7#11#10#");
     EXPECT_EQ(hits(map).back(), "Old Bar St");
 }
 
@@ -299,7 +300,7 @@ TEST_F(NameSearchTest, StreetEntriesThatAreNoWayArePassedOver) {
     type(map, "bar");
     gosearch(map, true);
     EXPECT_EQ(messages(), 0u);
-    EXPECT_EQ(map.d.pointrList, "#1#2#4#7#11#$1$");
+    EXPECT_EQ(map.data.pointrList, "#1#2#4#7#11#$1$");
     EXPECT_EQ(hits(map), (std::vector<std::string>{"The Bar", "Barley Mow", "XBar", "Crowbar Bar",
                                                    "Barnet Rd", "Old Bar St", "Bar"}));
 }
@@ -315,7 +316,7 @@ TEST_F(NameSearchTest, TheSearchTakesTheFileAsItIsNow) {
     Command1_Click(map);
     EXPECT_EQ(hits(map), (std::vector<std::string>{"The Bar", "Barley Mow", "XBar", "Crowbar Bar",
                                                    "Bar Harbour", "Bar"}));
-    EXPECT_EQ(map.d.streetNameList, "");
+    EXPECT_EQ(map.data.streetNameList, "");
     EXPECT_EQ(map.markers.List2[0].list(1), basic::dec(osmimport::Double{1700}));
 }
 

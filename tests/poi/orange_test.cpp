@@ -20,22 +20,22 @@ TEST_F(WindowTest, ResetyNWritesTheDigitOfTheModeForEveryMarker) {
     };
     for (const Case& c : {Case{1, 3, 2, "111", "11"}, Case{-1, 2, 0, "11", ""}, Case{0, 4, 1, "0000", "0"},
                           Case{1, 0, 0, "", ""}}) {
-        map.d.nonnCount = c.markers;
-        map.d.amenFlagLen = c.amenities;
+        map.data.nonnCount = c.markers;
+        map.data.amenFlagLen = c.amenities;
         resety_n(map, c.mode);
-        EXPECT_EQ(map.d.noNameFlags, c.flags) << c.mode << " " << c.markers;
-        EXPECT_EQ(map.d.amenFlags, c.amenFlags) << c.mode << " " << c.markers;
+        EXPECT_EQ(map.data.noNameFlags, c.flags) << c.mode << " " << c.markers;
+        EXPECT_EQ(map.data.amenFlags, c.amenFlags) << c.mode << " " << c.markers;
     }
 }
 
 TEST_F(WindowTest, ResetyNKeepsTheFlagsWhenThereIsNoUnnamedList) {
     core::MapWindow& map = make();
-    map.d.noNameFlags = "101";
-    map.d.nonnCount = -1; // an empty unnamed list
-    map.d.amenFlagLen = 2;
+    map.data.noNameFlags = "101";
+    map.data.nonnCount = -1; // an empty unnamed list
+    map.data.amenFlagLen = 2;
     resety_n(map, 1);
-    EXPECT_EQ(map.d.noNameFlags, "101");
-    EXPECT_EQ(map.d.amenFlags, "11");
+    EXPECT_EQ(map.data.noNameFlags, "101");
+    EXPECT_EQ(map.data.amenFlags, "11");
 }
 
 TEST(OraTest, ThePositionATagCarries) {
@@ -69,8 +69,8 @@ protected:
     // A loaded window whose `pb` icons 2..4 and `coffe` icons 2..3 are loaded with the given Tags.
     core::MapWindow& withIcons() {
         core::MapWindow& map = load();
-        loadIcons(map.markers.pb, map.d.pbCount, {"3$PUB", "Red Lion$PUB", "Crown12$PUB"});
-        loadIcons(map.markers.coffe, map.d.coffeCount, {"Bean5$CAF", "1$CAF"});
+        loadIcons(map.markers.pb, map.data.pbCount, {"3$PUB", "Red Lion$PUB", "Crown12$PUB"});
+        loadIcons(map.markers.coffe, map.data.coffeCount, {"Bean5$CAF", "1$CAF"});
         return map;
     }
 
@@ -98,10 +98,10 @@ TEST_F(OrangeTest, SetorangeListsEachCategorysUnnamedIcons) {
 
 TEST_F(OrangeTest, SetorangeShowsCafeIconsByTheCafeFlag) {
     core::MapWindow& map = withIcons();
-    map.d.catShown[19] = basic::vbTrue;
+    map.data.catShown[19] = basic::vbTrue;
     setorange(map);
     EXPECT_TRUE(map.markers.coffe[2].visible());
-    map.d.catShown[19] = basic::vbFalse;
+    map.data.catShown[19] = basic::vbFalse;
     setorange(map);
     EXPECT_FALSE(map.markers.coffe[3].visible());
     // Pubs keep the visibility the placement gave them.
@@ -112,7 +112,7 @@ TEST_F(OrangeTest, SetorangeShowsCafeIconsByTheCafeFlag) {
 
 TEST_F(OrangeTest, SetorangePassesOverIconsThatAreNotLoaded) {
     core::MapWindow& map = withIcons();
-    map.d.pbCount = 9; // more than are loaded
+    map.data.pbCount = 9; // more than are loaded
     setorange(map);
     EXPECT_EQ(catNoNameList(map)[1], "#3#12#");
 }
@@ -120,32 +120,32 @@ TEST_F(OrangeTest, SetorangePassesOverIconsThatAreNotLoaded) {
 TEST_F(OrangeTest, ChangeorangFlipsTheCategorysPositionsOnly) {
     core::MapWindow& map = withIcons();
     setorange(map);
-    map.d.noNameFlags = "0000000000000";
-    map.d.catShown[1] = basic::vbTrue;
+    map.data.noNameFlags = "0000000000000";
+    map.data.catShown[1] = basic::vbTrue;
     changeorang(map, 1);
-    EXPECT_EQ(map.d.noNameFlags, "0010000000010");
-    map.d.catShown[1] = basic::vbFalse;
+    EXPECT_EQ(map.data.noNameFlags, "0010000000010");
+    map.data.catShown[1] = basic::vbFalse;
     changeorang(map, 1);
-    EXPECT_EQ(map.d.noNameFlags, "0000000000000");
+    EXPECT_EQ(map.data.noNameFlags, "0000000000000");
 }
 
 TEST_F(OrangeTest, ChangeorangLeavesTheFlagsOfAnEmptyListAlone) {
     core::MapWindow& map = withIcons();
     setorange(map);
-    map.d.noNameFlags = "1010";
-    map.d.catShown[5] = basic::vbFalse;
+    map.data.noNameFlags = "1010";
+    map.data.catShown[5] = basic::vbFalse;
     changeorang(map, 5);
-    EXPECT_EQ(map.d.noNameFlags, "1010");
+    EXPECT_EQ(map.data.noNameFlags, "1010");
 }
 
 TEST_F(OrangeTest, ChangeorangSkipsPositionsOutsideTheFlags) {
     core::MapWindow& map = make();
     NoNameLists& lists = catNoNameList(map);
     lists[4] = "#0#2#7#-1#x#";
-    map.d.noNameFlags = "000";
-    map.d.catShown[4] = basic::vbTrue;
+    map.data.noNameFlags = "000";
+    map.data.catShown[4] = basic::vbTrue;
     changeorang(map, 4);
-    EXPECT_EQ(map.d.noNameFlags, "010");
+    EXPECT_EQ(map.data.noNameFlags, "010");
     for (int c : {-1, kNoNameLists})
         EXPECT_NO_THROW(changeorang(map, c));
 }

@@ -96,7 +96,7 @@ TEST_F(MarkerTest, ClicksExplainTheMarkers) {
     EXPECT_EQ(shown[1].text.substr(0, 10), "Empty Tags");
     EXPECT_EQ(shown[2].text, "gap at node 7");
     EXPECT_EQ(shown[3].text, " a b");
-    map.d.drawBusy = true;
+    map.data.drawBusy = true;
     chain_Click(map, 2);
     EXPECT_EQ(dialogs().shown().size(), 4u);
 }
@@ -106,7 +106,7 @@ TEST_F(MarkerTest, GetchainCountsTheArrowsItAdds) {
     for (int i = 0; i < 3; ++i)
         getchain(map, 100 * (i + 1), 50, "gap " + std::to_string(i));
     EXPECT_EQ(map.legendStrip.numb[31].caption(), "3");
-    EXPECT_EQ(map.d.chainCount, 4);
+    EXPECT_EQ(map.data.chainCount, 4);
     const platform::ImageControl& model = map.markers.chain[0];
     const platform::ImageControl& last = map.markers.chain[4];
     EXPECT_EQ(last.tag(), "gap 2");

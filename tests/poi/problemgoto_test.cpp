@@ -14,7 +14,7 @@ protected:
     // A loaded window with nodes 1..40 at (100 + n, 200 + 2n) and the marker lists below.
     core::MapWindow& withMap() {
         core::MapWindow& map = load();
-        core::MapData& d = map.d;
+        core::MapData& d = map.data;
         d.sizeNodes(40);
         for (int n = 1; n <= 40; ++n) {
             d.nodeX[static_cast<size_t>(n)] = 100 + n;
@@ -25,9 +25,9 @@ protected:
         d.quotList = "12#22#32#";
         d.amenityList = "5^bench\r\n";
         d.otherNodesList = "6+tree\r\n";
-        map.g.viewZoom = 1.4f;
-        map.g.viewOffX = -1600;
-        map.g.viewOffY = -1320;
+        map.global.viewZoom = 1.4f;
+        map.global.viewOffX = -1600;
+        map.global.viewOffY = -1320;
         return map;
     }
 
@@ -71,12 +71,12 @@ TEST_F(NavigationTest, TheKeyChoosesTheNodeAndTheZoom) {
 
 TEST_F(NavigationTest, AFixmeEntryLeadsToItsNodeWhenThereAreNoAmenities) {
     core::MapWindow& map = withMap();
-    map.d.amenityList.clear();
-    map.d.fixmeList = "8^x\r\n";
+    map.data.amenityList.clear();
+    map.data.fixmeList = "8^x\r\n";
     EXPECT_EQ(problemTarget(map, "8^", "x").node, 8);
-    map.d.fixmeList.clear();
+    map.data.fixmeList.clear();
     EXPECT_EQ(problemTarget(map, "8^", "x").node, 0);
-    map.d.otherNodesList.clear();
+    map.data.otherNodesList.clear();
     EXPECT_EQ(problemTarget(map, "6+", "tree").node, 0);
 }
 
@@ -86,20 +86,20 @@ TEST_F(NavigationTest, ADoubleClickBringsTheNodeToTheTargetPointWithOneArrow) {
     // Arrows of an earlier search.
     for (int i = 1; i <= 3; ++i)
         arrows.load(i);
-    map.d.pointrCount = 3;
-    map.d.pointrList = "#1#2#$4$";
+    map.data.pointrCount = 3;
+    map.data.pointrList = "#1#2#$4$";
     choose(map, "AREA: wood", "4#");
     List4_DblClick(map);
 
-    EXPECT_EQ(map.g.viewZoom, 5.0f);
-    EXPECT_EQ(map.d.pointrCount, 1);
-    EXPECT_EQ(map.d.pointrList, "#30#");
+    EXPECT_EQ(map.global.viewZoom, 5.0f);
+    EXPECT_EQ(map.data.pointrCount, 1);
+    EXPECT_EQ(map.data.pointrList, "#30#");
     EXPECT_TRUE(arrows.exists(1));
     EXPECT_FALSE(arrows.exists(2));
     EXPECT_FALSE(arrows.exists(3));
     const platform::ImageControl& model = arrows[0];
-    const double tipX = 130 * map.g.viewZoom + map.g.viewOffX + model.width() / 5;
-    const double tipY = 260 * map.g.viewZoom + map.g.viewOffY - model.height() * 1.2;
+    const double tipX = 130 * map.global.viewZoom + map.global.viewOffX + model.width() / 5;
+    const double tipY = 260 * map.global.viewZoom + map.global.viewOffY - model.height() * 1.2;
     EXPECT_NEAR(tipX, 4200, 0.01);
     EXPECT_NEAR(tipY, 3300, 0.01);
     EXPECT_FALSE(map.view.p2.visible());
@@ -108,29 +108,29 @@ TEST_F(NavigationTest, ADoubleClickBringsTheNodeToTheTargetPointWithOneArrow) {
 TEST_F(NavigationTest, ANodeKeyShowsPlacesOfWorshipAndEndsHide) {
     core::MapWindow& map = withMap();
     for (const char* key : {"5^", "7"}) {
-        map.d.catShown[0] = basic::vbFalse;
-        map.d.poiReplot = true;
-        map.g.viewZoom = 1.4f;
+        map.data.catShown[0] = basic::vbFalse;
+        map.data.poiReplot = true;
+        map.global.viewZoom = 1.4f;
         choose(map, "x", key);
         List4_DblClick(map);
-        EXPECT_EQ(map.d.catShown[0], basic::vbTrue) << key;
-        EXPECT_FALSE(map.d.poiReplot) << key;
+        EXPECT_EQ(map.data.catShown[0], basic::vbTrue) << key;
+        EXPECT_FALSE(map.data.poiReplot) << key;
     }
     // The unmarked key goes nowhere.
-    EXPECT_EQ(map.g.viewZoom, 1.4f);
-    EXPECT_EQ(map.d.pointrCount, 1);
+    EXPECT_EQ(map.global.viewZoom, 1.4f);
+    EXPECT_EQ(map.data.pointrCount, 1);
 }
 
 TEST_F(NavigationTest, AnEntryThatLeadsToNoNodeChangesNothing) {
     core::MapWindow& map = withMap();
-    map.d.questList = "10#99#0#x#";
+    map.data.questList = "10#99#0#x#";
     for (const char* key : {"3#", "4#", "5#", "9#", "41+", "0+", "-2^"}) {
         choose(map, "AREA", key);
         List4_DblClick(map);
-        EXPECT_EQ(map.g.viewZoom, 1.4f) << key;
-        EXPECT_EQ(map.g.viewOffX, -1600.0f) << key;
-        EXPECT_EQ(map.d.pointrCount, 0) << key;
-        EXPECT_EQ(map.d.pointrList, "#") << key;
+        EXPECT_EQ(map.global.viewZoom, 1.4f) << key;
+        EXPECT_EQ(map.global.viewOffX, -1600.0f) << key;
+        EXPECT_EQ(map.data.pointrCount, 0) << key;
+        EXPECT_EQ(map.data.pointrList, "#") << key;
     }
 }
 
@@ -139,22 +139,22 @@ TEST_F(NavigationTest, NothingWithoutAChosenEntryOrWhileBusy) {
     choose(map, "x", "2#");
     map.problems.List4.setListIndex(-1);
     List4_DblClick(map);
-    EXPECT_EQ(map.g.viewZoom, 1.4f);
+    EXPECT_EQ(map.global.viewZoom, 1.4f);
     map.problems.List4.setListIndex(0);
-    map.d.drawBusy = true;
+    map.data.drawBusy = true;
     List4_DblClick(map);
-    EXPECT_EQ(map.g.viewZoom, 1.4f);
+    EXPECT_EQ(map.global.viewZoom, 1.4f);
 }
 
 TEST_F(NavigationTest, APlatformEntrySwitchesTheStationsOn) {
     core::MapWindow& map = withMap();
     core::showCount(map, 23, 2);
-    map.d.catShown[22] = basic::vbTrue;
-    map.d.catShown[18] = basic::vbFalse; // recycling is not the stations' category
+    map.data.catShown[22] = basic::vbTrue;
+    map.data.catShown[18] = basic::vbFalse; // recycling is not the stations' category
     choose(map, "Platform 2", "2#");
     List4_DblClick(map);
-    EXPECT_EQ(map.d.catShown[22], basic::vbTrue);
-    EXPECT_EQ(map.d.catShown[18], basic::vbFalse);
+    EXPECT_EQ(map.data.catShown[22], basic::vbTrue);
+    EXPECT_EQ(map.data.catShown[18], basic::vbFalse);
 }
 
 TEST_F(NavigationTest, PressingAnEntryShowsItWhole) {
@@ -170,14 +170,14 @@ TEST_F(NavigationTest, ClearingRemovesEveryArrow) {
     core::ImageArray& arrows = map.markers.pointr;
     for (int i : {1, 2, 5})
         arrows.load(i);
-    map.d.pointrCount = 1; // fewer than are loaded
-    map.d.pointrList = "#3#";
+    map.data.pointrCount = 1; // fewer than are loaded
+    map.data.pointrList = "#3#";
     pointr_MouseDown(map);
     for (int i : {1, 2, 5})
         EXPECT_FALSE(arrows.exists(i)) << i;
     EXPECT_TRUE(arrows.exists(0));
-    EXPECT_EQ(map.d.pointrCount, 0);
-    EXPECT_EQ(map.d.pointrList, "#");
+    EXPECT_EQ(map.data.pointrCount, 0);
+    EXPECT_EQ(map.data.pointrList, "#");
     EXPECT_FALSE(map.view.p2.visible());
 }
 

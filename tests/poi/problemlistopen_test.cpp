@@ -38,26 +38,26 @@ const Opener kOpeners[] = {
 TEST_F(WindowTest, EachOpenerShowsItsTitleExplanationAndRecordsItsKind) {
     core::MapWindow& map = load();
     for (const Opener& o : kOpeners) {
-        map.d.listKind = 6;
+        map.data.listKind = 6;
         map.problems.frame4.setVisible(false);
         o.open(map);
         EXPECT_EQ(map.problems.Label8.caption(), o.title);
         EXPECT_EQ(map.problems.Label11.caption(), o.explanation) << o.title;
-        EXPECT_EQ(map.d.listKind, o.listKind == -1 ? 6 : o.listKind) << o.title;
+        EXPECT_EQ(map.data.listKind, o.listKind == -1 ? 6 : o.listKind) << o.title;
         EXPECT_TRUE(map.problems.frame4.visible()) << o.title;
     }
 }
 
 TEST_F(WindowTest, OtherNodesShowsTheLimitWithoutABlank) {
     core::MapWindow& map = load();
-    map.g.settings.maxGreenNodes = 1200;
+    map.global.settings.maxGreenNodes = 1200;
     shape12_Click(map);
     EXPECT_EQ(map.problems.Label11.caption(), "Change maximum parsed (1200) in Preferences");
 }
 
 TEST_F(WindowTest, OpenersPrepareTheirListAndKeepThePreparedText) {
     core::MapWindow& map = load();
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     d.fixmeList = "12+<tag k=\"fixme\" v=\"check\"/>\r\n40#<way>node>x</way>\r\n";
     Image10_Click(map);
     EXPECT_EQ(d.fixmeList, "12+ fixme check\r\n40#x\r\n");
@@ -90,7 +90,7 @@ TEST_F(WindowTest, OpenersPrepareTheirListAndKeepThePreparedText) {
 // The list keeps the text as stored; the screen shows the entities as their characters.
 TEST_F(WindowTest, ProblemTextsShowEntitiesAsTheirCharacters) {
     core::MapWindow& map = load();
-    map.d.fixmeList = "12+<tag k=\"fixme\" v=\"&quot;Rose &amp; Crown&quot;\"/>\r\n";
+    map.data.fixmeList = "12+<tag k=\"fixme\" v=\"&quot;Rose &amp; Crown&quot;\"/>\r\n";
     Image10_Click(map);
     ASSERT_EQ(map.problems.List4.listCount(), 1);
     EXPECT_EQ(map.problems.List4.list(0), "fixme &quot;Rose &amp; Crown&quot;");
@@ -101,11 +101,11 @@ TEST_F(WindowTest, ProblemTextsShowEntitiesAsTheirCharacters) {
 
 TEST_F(WindowTest, EmptyTagsAreRebuiltFromTheirMarkers) {
     core::MapWindow& map = load();
-    map.d.emptyTagList = "stale\r\n";
+    map.data.emptyTagList = "stale\r\n";
     map.markers.quot.load(2).setTag("<tag k='highway' v='track'/><tag k='name' v=''/>");
-    map.d.quotCount = 2;
+    map.data.quotCount = 2;
     quot_MouseDown(map, 1);
-    EXPECT_EQ(map.d.emptyTagList, "2*track\r\n");
+    EXPECT_EQ(map.data.emptyTagList, "2*track\r\n");
     ASSERT_EQ(map.problems.List4.listCount(), 1);
     EXPECT_EQ(map.problems.List4.list(0), "track");
     EXPECT_EQ(map.problems.List5.list(0), "2*");
@@ -128,11 +128,11 @@ TEST_F(WindowTest, ThePanelStandsBesideItsButtonAboveTheStatusBar) {
 
 TEST_F(WindowTest, NoPanelWhileBusy) {
     core::MapWindow& map = load();
-    map.d.mapLoading = true;
-    map.d.fixmeList = "1+a\r\n";
+    map.data.mapLoading = true;
+    map.data.fixmeList = "1+a\r\n";
     Image10_Click(map);
     EXPECT_FALSE(map.problems.frame4.visible());
-    EXPECT_EQ(map.d.listKind, 0);
+    EXPECT_EQ(map.data.listKind, 0);
 }
 
 // While a file loads or the map is drawn, a press on a marker, an entry or a close label does
@@ -144,7 +144,7 @@ TEST_F(WindowTest, MarkerAndPanelHandlersWaitWhileBusy) {
     map.markers.chain.load(2).setTag("gap");
     map.markers.shape1.load(2).setTag("<tag k='a'/>");
     map.markers.pointr.load(1);
-    map.d.pointrCount = 1;
+    map.data.pointrCount = 1;
     map.problems.List4.addItem("entry");
     map.problems.List4.setListIndex(0);
     map.problems.frame4.setVisible(true);
@@ -160,8 +160,8 @@ TEST_F(WindowTest, MarkerAndPanelHandlersWaitWhileBusy) {
         pointr_MouseDown,
     };
     for (bool loading : {true, false}) {
-        map.d.mapLoading = loading;
-        map.d.drawBusy = !loading;
+        map.data.mapLoading = loading;
+        map.data.drawBusy = !loading;
         for (auto handler : handlers)
             handler(map);
     }
@@ -169,7 +169,7 @@ TEST_F(WindowTest, MarkerAndPanelHandlersWaitWhileBusy) {
     EXPECT_TRUE(map.problems.frame4.visible());
     EXPECT_EQ(map.problems.Label8.caption(), "Amenities without icons:");
     EXPECT_FALSE(map.problems.Text1.visible());
-    EXPECT_EQ(map.d.pointrCount, 1);
+    EXPECT_EQ(map.data.pointrCount, 1);
     EXPECT_TRUE(map.markers.pointr.exists(1));
 }
 

@@ -64,7 +64,7 @@ TEST_F(WindowTest, ProclistLeavesThePanelEmptyWhileDrawing) {
     core::ProblemPanel& panel = map.problems;
     panel.List4.addItem("old");
     panel.List5.addItem("1#");
-    map.d.drawBusy = true;
+    map.data.drawBusy = true;
     proclist(map, "12#The Swan\r\n", "#");
     EXPECT_EQ(panel.List4.listCount(), 0);
     EXPECT_EQ(panel.List5.listCount(), 0);
@@ -75,13 +75,13 @@ TEST_F(WindowTest, EmptyTagEntriesComeFromTheMarkers) {
     core::ImageArray& quot = map.markers.quot;
     quot.load(2).setTag("<node id='5'><tag k='highway' v=''/><tag k='name' v='x'/>");
     quot.load(3).setTag("<tag k=\"amenity\" v=\"\"/>");
-    map.d.quotCount = 4; // element 4 is not loaded
+    map.data.quotCount = 4; // element 4 is not loaded
     EXPECT_EQ(emptyTagEntries(map), "2*\r\n3*\r\n");
     EXPECT_EQ(quot[2].tag(), "<node id=\"5\"><tag k=\"highway\" v=\"\"/><tag k=\"name\" v=\"x\"/>");
 
     quot[2].setTag("<tag k='shop' v='bakery'/>");
     EXPECT_EQ(emptyTagEntries(map), "2*bakery\r\n3*\r\n");
-    map.d.quotCount = 1;
+    map.data.quotCount = 1;
     EXPECT_EQ(emptyTagEntries(map), "");
 }
 

@@ -21,18 +21,18 @@ TEST_F(WindowTest, ChkfrmOpensTheRecordedKindAgain) {
         {9, "Notes"},
     };
     for (const auto& [kind, title] : kinds) {
-        map.d.listKind = kind;
+        map.data.listKind = kind;
         map.problems.Label8.setCaption("");
         reopenProblemList(map);
         EXPECT_EQ(map.problems.Label8.caption(), title) << kind;
-        EXPECT_EQ(map.d.listKind, kind);
+        EXPECT_EQ(map.data.listKind, kind);
     }
 }
 
 TEST_F(WindowTest, ChkfrmOpensNothingForOtherKinds) {
     core::MapWindow& map = load();
     for (basic::Integer kind : {0, 6, 10, -1, 32767}) {
-        map.d.listKind = kind;
+        map.data.listKind = kind;
         map.problems.Label8.setCaption("none");
         reopenProblemList(map);
         EXPECT_EQ(map.problems.Label8.caption(), "none") << kind;

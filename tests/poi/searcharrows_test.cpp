@@ -11,16 +11,16 @@ using SearchArrowsTest = SearchTest;
 
 TEST_F(SearchArrowsTest, TheTipLandsOnTheMapPointAtTheCurrentView) {
     core::MapWindow& map = opened();
-    map.g.viewZoom = 6;
-    map.g.viewOffX = -250;
-    map.g.viewOffY = 75;
+    map.global.viewZoom = 6;
+    map.global.viewOffX = -250;
+    map.global.viewOffY = 75;
     const platform::ImageControl& model = map.markers.pointr[0];
     ASSERT_GT(model.width(), 0);
     ASSERT_GT(model.height(), 0);
 
     ASSERT_TRUE(placeArrow(map, 1000, 2000));
     ASSERT_TRUE(placeArrow(map, 1010.5, 1990, "High Rd"));
-    EXPECT_EQ(map.d.pointrCount, 2);
+    EXPECT_EQ(map.data.pointrCount, 2);
     const platform::ImageControl& first = map.markers.pointr[1];
     const platform::ImageControl& second = map.markers.pointr[2];
     EXPECT_DOUBLE_EQ(first.left(), 1000 * 6 - 250 + model.width() / 5);
@@ -36,11 +36,11 @@ TEST_F(SearchArrowsTest, TheTipLandsOnTheMapPointAtTheCurrentView) {
 
 TEST_F(SearchArrowsTest, NoArrowBeyondTheHighestElement) {
     core::MapWindow& map = opened();
-    map.d.pointrCount = kHighestArrow - 1;
+    map.data.pointrCount = kHighestArrow - 1;
     EXPECT_TRUE(placeArrow(map, 1000, 2000));
     EXPECT_TRUE(map.markers.pointr.exists(kHighestArrow));
     EXPECT_FALSE(placeArrow(map, 1000, 2000));
-    EXPECT_EQ(map.d.pointrCount, kHighestArrow);
+    EXPECT_EQ(map.data.pointrCount, kHighestArrow);
 }
 
 } // namespace

@@ -16,7 +16,7 @@ TEST_F(HelpLinksTest, HelpOpensTheManualAndTheWebPageWhileAFileLoads) {
     core::MapWindow& map = load();
     const testsupport::DesktopRecording desktop;
 
-    map.d.mapLoading = true;
+    map.data.mapLoading = true;
     map.menus.mhlp[0].action()->trigger();
     map.menus.mhlp[1].action()->trigger();
     map.menus.mint[0].action()->trigger();

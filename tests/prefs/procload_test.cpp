@@ -75,25 +75,25 @@ TEST_F(ProcloadTest, ValuesReachTheControlsAndStreetNamesAreClearedSilently) {
         }
         setRecentCaptions(map, c.before);
         map.legendPanel.Check1.setValue(1);
-        map.g.settings.streetNames = 1;
+        map.global.settings.streetNames = 1;
 
         procload(map, path);
 
         EXPECT_EQ(recentCaptions(map), c.after);
         EXPECT_EQ(map.legendPanel.Check1.value(), 0);
-        EXPECT_EQ(map.g.settings.streetNames, 0);
+        EXPECT_EQ(map.global.settings.streetNames, 0);
         for (const platform::PictureBox* picture : {&map.view.p1, &map.view.p2, &map.view.Picture1})
             EXPECT_EQ(picture->backColor(), c.backColour) << picture->name();
-        EXPECT_EQ(map.g.settings.maxGreenNodes, c.maxGreenNodes);
-        EXPECT_EQ(map.g.settings.fontNames[0], c.firstFont);
+        EXPECT_EQ(map.global.settings.maxGreenNodes, c.maxGreenNodes);
+        EXPECT_EQ(map.global.settings.fontNames[0], c.firstFont);
         EXPECT_TRUE(dialogs().shown().empty());
     }
 }
 
 TEST_F(ProcloadTest, ProcsaveWritesTheMenuCaptions) {
     MapWindow& map = make();
-    map.g.progVersion = core::kProgVersion;
-    map.g.recentFiles = {"stale", "stale", "stale", "stale"};
+    map.global.progVersion = core::kProgVersion;
+    map.global.recentFiles = {"stale", "stale", "stale", "stale"};
     setRecentCaptions(map, {"/maps/new.osm", "/maps/Paris, France.osm", "", "/maps/x.vnk"});
     const std::string path = appPath() + "/img.dat";
 
@@ -106,7 +106,7 @@ TEST_F(ProcloadTest, ProcsaveWritesTheMenuCaptions) {
     EXPECT_EQ(lines[14], "/maps/Paris, France.osm");
     EXPECT_EQ(lines[15], "");
     EXPECT_EQ(lines[16], "/maps/x.vnk");
-    EXPECT_EQ(map.g.fileVersion, core::kProgVersion);
+    EXPECT_EQ(map.global.fileVersion, core::kProgVersion);
     EXPECT_TRUE(dialogs().shown().empty());
 }
 

@@ -79,7 +79,7 @@ TEST_F(AreaPassTest, AFloodStaysInsideEveryClosedOutline) {
         ring.push_back(ring.front());
         area(ring, static_cast<float>(cx), static_cast<float>(cy), kFill);
         draw();
-        EXPECT_EQ(map().d.leakedAreas, "");
+        EXPECT_EQ(map().data.leakedAreas, "");
         EXPECT_EQ(at(cx, cy), basic::clng(kFill));
         EXPECT_EQ(countOutside(basic::clng(kFill), static_cast<int>(left / 3) - 1,
                                static_cast<int>(top / 3) - 1, static_cast<int>(right / 3) + 2,
@@ -95,7 +95,7 @@ TEST_F(AreaPassTest, ALeakRedrawsOnceWithThickOutlinesAndIsRemembered) {
     area({a, b, c, d}, 3300, 3300, kFill);
     square(4500, 3000, 600, basic::rgb(90, 160, 90));
     draw();
-    EXPECT_EQ(map().d.leakedAreas, "#1#");
+    EXPECT_EQ(map().data.leakedAreas, "#1#");
     // Drawn again without floods: outlines 3 pixels wide in their fill colours.
     EXPECT_EQ(at(3300, 3300), background());
     EXPECT_EQ(at(4800, 3300), background());
@@ -108,7 +108,7 @@ TEST_F(AreaPassTest, ALeakRedrawsOnceWithThickOutlinesAndIsRemembered) {
 
     // The next drawing floods every other area and only outlines the one that leaked.
     draw();
-    EXPECT_EQ(map().d.leakedAreas, "#1#");
+    EXPECT_EQ(map().data.leakedAreas, "#1#");
     EXPECT_EQ(at(4800, 3300), basic::rgb(90, 160, 90));
     EXPECT_EQ(at(3300, 3300), background());
     EXPECT_EQ(pixel(1100, row), kOutline);
@@ -119,7 +119,7 @@ TEST_F(AreaPassTest, ALeakRedrawsOnceWithThickOutlinesAndIsRemembered) {
 TEST_F(AreaPassTest, OnlyAFloodThatRanCanLeak) {
     // A flood that stays inside, then a solid pattern polygon over both probe points: the
     // probes then agree, but no flood ran for that area, so it is no leak.
-    map().g.settings.patternFill = 0;
+    map().global.settings.patternFill = 0;
     square(3000, 3000, 600, kFill);
     const Long a = node(0, 0), b = node(8010, 0), c = node(8010, 1400), d = node(0, 1400);
     area({a, b, c, d, a}, 4000, 1500, 3);
@@ -127,7 +127,7 @@ TEST_F(AreaPassTest, OnlyAFloodThatRanCanLeak) {
     square(4500, 3000, 600, 0);
     square(4500, 4000, 600, -5);
     draw();
-    EXPECT_EQ(map().d.leakedAreas, "");
+    EXPECT_EQ(map().data.leakedAreas, "");
     EXPECT_EQ(at(3300, 3300), basic::clng(kFill));
     EXPECT_EQ(at(10, 10), at(8000, 10));
     EXPECT_NE(at(10, 10), background());
@@ -150,7 +150,7 @@ TEST_F(AreaPassTest, PatternTilesAreAnchoredAtThePictureOrigin) {
 }
 
 TEST_F(AreaPassTest, WithoutPatternFillAPatternAreaTakesItsOutlineColourLightened) {
-    map().g.settings.patternFill = 0;
+    map().global.settings.patternFill = 0;
     const Long a = node(2100, 2100), b = node(2700, 2100), c = node(2700, 2700), d = node(2100, 2700);
     area({a, b, c, d, a}, 2400, 2400, 5, basic::rgb(0xE0, 0x10, 0x10));
     draw();
@@ -177,7 +177,7 @@ TEST_F(AreaPassTest, WhatTheAreaPassLeavesUndrawn) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         clearMap();
-        map().g.viewZoom = c.zoom;
+        map().global.viewZoom = c.zoom;
         const double s = 1 / c.zoom;
         const Long a = node(1800 * s, 1800 * s), b = node(7000 * s, 1800 * s), d = node(1800 * s, 5800 * s),
                    e = node(7000 * s, 5800 * s);
@@ -200,7 +200,7 @@ TEST_F(AreaPassTest, APatternPolygonIsBuiltFromItsValidCornersOnly) {
               tile.pixel(850 % tile.width(), 720 % tile.height()) & 0xFFFFFF);
     EXPECT_EQ(at(2200, 2600), background()) << "outside the triangle";
     EXPECT_TRUE(dialogs().shown().empty());
-    EXPECT_EQ(map().d.leakedAreas, "");
+    EXPECT_EQ(map().data.leakedAreas, "");
 }
 
 } // namespace

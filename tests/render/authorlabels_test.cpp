@@ -48,7 +48,7 @@ protected:
 };
 
 TEST_F(WayAuthorTest, EachAuthorIsListedOnceByExactName) {
-    map().g.authorOverlay = -1;
+    map().global.authorOverlay = -1;
     area(2400, 2400, "Tommy");
     area(3300, 2400, "ann");
     area(4200, 2400, "Tom");
@@ -61,25 +61,25 @@ TEST_F(WayAuthorTest, EachAuthorIsListedOnceByExactName) {
 
     // While an author is chosen the list stays as it is; after a new file it fills again.
     map().legendPanel.List1.clear();
-    map().d.authorSelected = true;
+    map().data.authorSelected = true;
     draw();
     EXPECT_TRUE(authors().empty());
-    map().d.authorSelected = false;
+    map().data.authorSelected = false;
     draw();
     EXPECT_EQ(authors().size(), 3u);
 }
 
 TEST_F(WayAuthorTest, ALeakedOrUnfloodedAreaGetsNoAuthor) {
-    map().g.authorOverlay = -1;
+    map().global.authorOverlay = -1;
     area(2400, 2400, "leaky");
     area(3300, 2400, "kept");
-    map().d.leakedAreas = "#1#";
+    map().data.leakedAreas = "#1#";
     draw();
     EXPECT_EQ(authors(), (std::vector<std::string>{"kept"}));
 }
 
 TEST_F(WayAuthorTest, TheDateOfAnAreaGoesAtItsSeedsHeight) {
-    map().g.authorOverlay = -2;
+    map().global.authorOverlay = -2;
     map().legendPanel.Check5.setValue(1);
     area(3000, 3000, "ann", "07/03/2011");
     draw();
@@ -92,7 +92,7 @@ TEST_F(WayAuthorTest, TheDateOfAnAreaGoesAtItsSeedsHeight) {
 }
 
 TEST_F(WayAuthorTest, ADateFilterLabelsOnlyTheWaysOfThatDate) {
-    map().g.authorOverlay = -1;
+    map().global.authorOverlay = -1;
     map().legendPanel.Text6.setText("2009");
     area(3000, 3000, "ann", "01/02/2009");
     area(4500, 3000, "bob", "01/02/2010");
@@ -111,12 +111,12 @@ TEST_F(WayAuthorTest, AWaysLabelSitsAtTheEndOfItsMiddleSegment) {
     road.colour = rgb(120, 120, 220);
     road.user = "carol";
     way(road);
-    map().g.authorOverlay = 0;
+    map().global.authorOverlay = 0;
     draw();
     EXPECT_EQ(authors(), (std::vector<std::string>{"carol"})) << "listed without the overlay too";
     EXPECT_EQ(inBox(1200, 1000, 60, 14, qbColor(9)), 0);
 
-    map().g.authorOverlay = -1;
+    map().global.authorOverlay = -1;
     draw();
     EXPECT_GT(inBox(1200, 1000, 60, 14, qbColor(9)), 0);
     EXPECT_EQ(authors().size(), 1u);

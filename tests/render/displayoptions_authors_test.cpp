@@ -37,13 +37,13 @@ TEST_F(AuthorOptionsTest, EveryRedrawKeepsEachAuthorOnce) {
     render::Text6_KeyPress(m, enter);
     m.legendPanel.List1.setListIndex(1);
     render::List1_DblClick(m);
-    EXPECT_EQ(m.d.authorFilter, first[1]);
+    EXPECT_EQ(m.data.authorFilter, first[1]);
     EXPECT_EQ(listed(), first);
 
     // Dropping the choice draws the area annotations with dates on: their authors join the
     // list after the others, still once each.
     render::List1_DblClick(m);
-    EXPECT_EQ(m.g.authorOverlay, -2);
+    EXPECT_EQ(m.global.authorOverlay, -2);
     const std::vector<std::string> last = listed();
     ASSERT_GE(last.size(), first.size());
     EXPECT_TRUE(std::equal(first.begin(), first.end(), last.begin()));

@@ -19,26 +19,26 @@ TEST_F(DisplayOptionsTest, StreetNamesFollowTheBoxAfterTheRedraw) {
     MapWindow& map = opened();
     map.legendPanel.Check1.setValue(0);
     render::Check1_MouseUp(map);
-    EXPECT_EQ(map.g.settings.streetNames, 0);
+    EXPECT_EQ(map.global.settings.streetNames, 0);
     EXPECT_EQ(redraws(), 1);
     EXPECT_FALSE(map.view.p2.visible());
 
     map.legendPanel.Check1.setValue(1);
     render::Check1_MouseUp(map);
-    EXPECT_EQ(map.g.settings.streetNames, 1);
+    EXPECT_EQ(map.global.settings.streetNames, 1);
     EXPECT_EQ(redraws(), 2);
 }
 
 TEST_F(DisplayOptionsTest, TheStreetNamesLabelTogglesTheBoxTwiceBackAndRedrawsEachTime) {
     MapWindow& map = opened();
     map.legendPanel.Check1.setValue(1);
-    map.g.settings.streetNames = 1;
+    map.global.settings.streetNames = 1;
     render::Label12_MouseDown(map);
     EXPECT_EQ(map.legendPanel.Check1.value(), 0);
-    EXPECT_EQ(map.g.settings.streetNames, 0);
+    EXPECT_EQ(map.global.settings.streetNames, 0);
     render::Label12_MouseDown(map);
     EXPECT_EQ(map.legendPanel.Check1.value(), 1);
-    EXPECT_EQ(map.g.settings.streetNames, 1);
+    EXPECT_EQ(map.global.settings.streetNames, 1);
     EXPECT_EQ(redraws(), 2);
     EXPECT_FALSE(map.view.p2.visible());
 
@@ -46,7 +46,7 @@ TEST_F(DisplayOptionsTest, TheStreetNamesLabelTogglesTheBoxTwiceBackAndRedrawsEa
     map.legendPanel.Check1.setValue(2);
     render::Label12_MouseDown(map);
     EXPECT_EQ(map.legendPanel.Check1.value(), 1);
-    map.d.mapLoading = true;
+    map.data.mapLoading = true;
     render::Label12_MouseDown(map);
     EXPECT_EQ(map.legendPanel.Check1.value(), 1);
     EXPECT_EQ(redraws(), 3);
@@ -56,22 +56,22 @@ TEST_F(DisplayOptionsTest, AllAuthorsDropsTheChoiceAndLabelsEveryAuthor) {
     MapWindow& map = opened();
     authors(map);
     map.legendPanel.List1.setListIndex(1);
-    map.d.authorListIndex = 1;
-    map.d.authorFilter = "bob";
+    map.data.authorListIndex = 1;
+    map.data.authorFilter = "bob";
     map.legendPanel.Check2.setValue(1);
     render::Check2_MouseUp(map);
-    EXPECT_EQ(map.g.authorOverlay, -1);
-    EXPECT_EQ(map.d.authorListIndex, -1);
-    EXPECT_EQ(map.d.authorFilter, "");
+    EXPECT_EQ(map.global.authorOverlay, -1);
+    EXPECT_EQ(map.data.authorListIndex, -1);
+    EXPECT_EQ(map.data.authorFilter, "");
     EXPECT_EQ(map.legendPanel.List1.listIndex(), -1);
-    EXPECT_FALSE(map.d.authorSelected);
+    EXPECT_FALSE(map.data.authorSelected);
     EXPECT_TRUE(map.legendPanel.Check3.enabled());
     EXPECT_EQ(map.legendPanel.List1.listCount(), 3);
     EXPECT_EQ(redraws(), 1);
 
     map.legendPanel.Check2.setValue(0);
     render::Check2_MouseUp(map);
-    EXPECT_EQ(map.g.authorOverlay, 0);
+    EXPECT_EQ(map.global.authorOverlay, 0);
     EXPECT_EQ(redraws(), 2);
     EXPECT_FALSE(map.view.p2.visible());
 }
@@ -79,12 +79,12 @@ TEST_F(DisplayOptionsTest, AllAuthorsDropsTheChoiceAndLabelsEveryAuthor) {
 TEST_F(DisplayOptionsTest, AllAuthorsDoesNothingWithoutAFileOrWhileDrawing) {
     MapWindow& map = opened();
     map.legendPanel.Check2.setValue(1);
-    map.d.drawBusy = true;
+    map.data.drawBusy = true;
     render::Check2_MouseUp(map);
-    map.d.drawBusy = false;
-    map.g.curFile.clear();
+    map.data.drawBusy = false;
+    map.global.curFile.clear();
     render::Check2_MouseUp(map);
-    EXPECT_EQ(map.g.authorOverlay, 0);
+    EXPECT_EQ(map.global.authorOverlay, 0);
     EXPECT_EQ(redraws(), 0);
 }
 
@@ -98,11 +98,11 @@ TEST_F(DisplayOptionsTest, ShowDatesSwitchesDatesOnlyAndKeepsAnAuthorChoice) {
     long expected = 0;
     for (const Row& row : rows) {
         map.legendPanel.Check5.setValue(row.ticked);
-        map.g.authorOverlay = row.before;
+        map.global.authorOverlay = row.before;
         render::Check5_MouseUp(map);
-        EXPECT_EQ(map.g.authorOverlay, row.after) << row.ticked << " from " << row.before;
+        EXPECT_EQ(map.global.authorOverlay, row.after) << row.ticked << " from " << row.before;
         EXPECT_EQ(redraws(), ++expected);
-        EXPECT_FALSE(map.d.authorSelected);
+        EXPECT_FALSE(map.data.authorSelected);
     }
 }
 
@@ -112,26 +112,26 @@ TEST_F(DisplayOptionsTest, DoubleClickChoosesAnAuthorAndTheSameOneAgainDropsIt) 
     map.legendPanel.Check2.setValue(1);
     map.legendPanel.List1.setListIndex(2);
     render::List1_DblClick(map);
-    EXPECT_EQ(map.d.authorListIndex, 2);
-    EXPECT_EQ(map.d.authorFilter, "carol");
-    EXPECT_EQ(map.g.authorOverlay, -1);
+    EXPECT_EQ(map.data.authorListIndex, 2);
+    EXPECT_EQ(map.data.authorFilter, "carol");
+    EXPECT_EQ(map.global.authorOverlay, -1);
     EXPECT_EQ(map.legendPanel.List1.listIndex(), 2);
     EXPECT_EQ(map.legendPanel.Check2.value(), 0);
     EXPECT_TRUE(map.legendPanel.Check3.enabled());
-    EXPECT_FALSE(map.d.authorSelected);
+    EXPECT_FALSE(map.data.authorSelected);
     EXPECT_EQ(redraws(), 1);
 
     // Another author replaces the choice.
     map.legendPanel.List1.setListIndex(0);
     render::List1_DblClick(map);
-    EXPECT_EQ(map.d.authorFilter, "alice");
-    EXPECT_EQ(map.d.authorListIndex, 0);
+    EXPECT_EQ(map.data.authorFilter, "alice");
+    EXPECT_EQ(map.data.authorListIndex, 0);
 
     // The same author again: back to the unfiltered map.
     render::List1_DblClick(map);
-    EXPECT_EQ(map.d.authorListIndex, -1);
-    EXPECT_EQ(map.d.authorFilter, "");
-    EXPECT_EQ(map.g.authorOverlay, 0);
+    EXPECT_EQ(map.data.authorListIndex, -1);
+    EXPECT_EQ(map.data.authorFilter, "");
+    EXPECT_EQ(map.global.authorOverlay, 0);
     EXPECT_EQ(map.legendPanel.List1.listIndex(), -1);
     EXPECT_EQ(redraws(), 3);
     EXPECT_FALSE(map.view.p2.visible());
@@ -143,19 +143,19 @@ TEST_F(DisplayOptionsTest, DroppingTheAuthorWithShowDatesTickedLeavesDatesOnly) 
     map.legendPanel.Check5.setValue(1);
     map.legendPanel.List1.setListIndex(1);
     render::List1_DblClick(map);
-    EXPECT_EQ(map.g.authorOverlay, -1);
+    EXPECT_EQ(map.global.authorOverlay, -1);
     render::List1_DblClick(map);
-    EXPECT_EQ(map.g.authorOverlay, -2);
+    EXPECT_EQ(map.global.authorOverlay, -2);
 }
 
 TEST_F(DisplayOptionsTest, DoubleClickWithNoItemDoesNothing) {
     MapWindow& map = opened();
     render::List1_DblClick(map); // an empty list
     authors(map);
-    map.g.authorOverlay = -2;
+    map.global.authorOverlay = -2;
     render::List1_DblClick(map); // items, none chosen
-    EXPECT_EQ(map.g.authorOverlay, -2);
-    EXPECT_EQ(map.d.authorListIndex, -1);
+    EXPECT_EQ(map.global.authorOverlay, -2);
+    EXPECT_EQ(map.data.authorListIndex, -1);
     EXPECT_EQ(redraws(), 0);
 }
 
@@ -170,25 +170,25 @@ TEST_F(DisplayOptionsTest, OnlyEnterInTheDateBoxRedraws) {
     int enter = 13;
     render::Text6_KeyPress(map, enter);
     EXPECT_EQ(redraws(), 1);
-    EXPECT_FALSE(map.d.authorSelected);
+    EXPECT_FALSE(map.data.authorSelected);
 }
 
 TEST_F(DisplayOptionsTest, AreaTagsShowOrHideTheLabelsInTheLabelFont) {
     MapWindow& map = opened();
     for (int k = 1; k <= 2; ++k)
         map.markers.lab2.load(k).setCaption("Park");
-    map.d.lab2Count = 3; // label 3 was never loaded
-    map.g.settings.fontNames[2] = "Ar";
+    map.data.lab2Count = 3; // label 3 was never loaded
+    map.global.settings.fontNames[2] = "Ar";
     map.legendPanel.Check4.setValue(1);
     render::Check4_MouseUp(map);
-    EXPECT_EQ(map.g.settings.fontNames[2], "Arial");
+    EXPECT_EQ(map.global.settings.fontNames[2], "Arial");
     for (int k = 1; k <= 2; ++k) {
         EXPECT_TRUE(map.markers.lab2[k].visible()) << k;
         EXPECT_EQ(map.markers.lab2[k].font().name, "Arial");
     }
     EXPECT_EQ(redraws(), 1);
 
-    map.g.settings.fontNames[2] = "Liberation Serif";
+    map.global.settings.fontNames[2] = "Liberation Serif";
     map.legendPanel.Check4.setValue(0);
     render::Check4_MouseUp(map);
     EXPECT_FALSE(map.markers.lab2[1].visible());
@@ -213,7 +213,7 @@ TEST_F(DisplayOptionsTest, TheHandlersAreConnectedToTheirControls) {
     authors(map);
     panel.List1.setListIndex(0);
     panel.List1.onDblClick();
-    EXPECT_EQ(map.d.authorFilter, "alice");
+    EXPECT_EQ(map.data.authorFilter, "alice");
     EXPECT_EQ(redraws(), 8);
 }
 

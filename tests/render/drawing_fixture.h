@@ -119,14 +119,14 @@ protected:
             d.wayName[k] = w.name;
             d.wayNameNode[k] = w.nameNode;
         }
-        basic::writeFileWhole(map_->g.parsedPath, osmimport::projectFileBytes(d, '"'));
+        basic::writeFileWhole(map_->global.parsedPath, osmimport::projectFileBytes(d, '"'));
     }
 
     // The colour at a point of p1's units.
     Long at(double x, double y) { return p1().point(x, y); }
     // The colour of a device pixel.
     Long pixel(int x, int y) { return platform::fromQRgb(p1().image().pixel(x, y)); }
-    Long background() const { return basic::clng(map_->g.settings.backColour); }
+    Long background() const { return basic::clng(map_->global.settings.backColour); }
 
     osmimport::ProjectData data;
 
@@ -134,11 +134,11 @@ private:
     void start(core::MapWindow& map) {
         map_ = &map;
         core::init(map);
-        map.g.curFile = appPath() + "/test.osm";
-        map.g.parsedPath = appPath() + "/test.vnk";
-        map.g.viewZoom = 1;
-        map.g.viewOffX = 0;
-        map.g.viewOffY = 0;
+        map.global.curFile = appPath() + "/test.osm";
+        map.global.parsedPath = appPath() + "/test.vnk";
+        map.global.viewZoom = 1;
+        map.global.viewOffX = 0;
+        map.global.viewOffY = 0;
     }
 
     core::MapWindow* map_ = nullptr;

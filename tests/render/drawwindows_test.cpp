@@ -24,8 +24,8 @@ TEST_F(DrawWindowsTest, AtTheStartViewTheZoomCentreIsTheViewportsMiddleAndEveryW
         init(map);
         const Viewport& v = map.view;
         // The zoom centre's pixel, counted from the viewport's top-left corner.
-        const double x = v.p1.toPixelX(pictureX(map.g, kZoomCentreX)) + v.p1.left() / 15;
-        const double y = v.p1.toPixelY(pictureY(map.g, kZoomCentreY)) + v.p1.top() / 15;
+        const double x = v.p1.toPixelX(pictureX(map.global, kZoomCentreX)) + v.p1.left() / 15;
+        const double y = v.p1.toPixelY(pictureY(map.global, kZoomCentreY)) + v.p1.top() / 15;
         EXPECT_NEAR(x, v.Picture1.pixelWidth() / 2.0, 1);
         EXPECT_NEAR(y, v.Picture1.pixelHeight() / 2.0, 1);
 

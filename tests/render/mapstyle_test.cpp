@@ -22,7 +22,7 @@ TEST_F(MapStyleTest, EachItemSetsTheStyleChecksOnlyItselfAndRedrawsOnce) {
     long expected = 0;
     for (int index : {1, 2, 0, 2}) {
         map.menus.mn.onClick(index);
-        EXPECT_EQ(map.d.mapMode, index);
+        EXPECT_EQ(map.data.mapMode, index);
         EXPECT_EQ(checks(map), only[index]) << index;
         EXPECT_EQ(redraws(), ++expected);
         EXPECT_FALSE(map.view.p2.visible());
@@ -31,7 +31,7 @@ TEST_F(MapStyleTest, EachItemSetsTheStyleChecksOnlyItselfAndRedrawsOnce) {
 
 TEST_F(MapStyleTest, TheMapIsRedrawnOnTheBackgroundColour) {
     MapWindow& map = opened();
-    map.g.settings.backColour = basic::rgb(10, 20, 30);
+    map.global.settings.backColour = basic::rgb(10, 20, 30);
     map.view.p1.image().setPixel(5, 5, qRgb(255, 0, 0));
     render::mn_Click(map, 1);
     EXPECT_EQ(map.view.p1.backColor(), basic::rgb(10, 20, 30));
@@ -40,9 +40,9 @@ TEST_F(MapStyleTest, TheMapIsRedrawnOnTheBackgroundColour) {
 
 TEST_F(MapStyleTest, NothingWhileAFileIsImported) {
     MapWindow& map = opened();
-    map.d.mapLoading = true;
+    map.data.mapLoading = true;
     render::mn_Click(map, 1);
-    EXPECT_EQ(map.d.mapMode, 0);
+    EXPECT_EQ(map.data.mapMode, 0);
     EXPECT_EQ(checks(map), (std::vector<bool>{true, false, false}));
     EXPECT_EQ(redraws(), 0);
 }

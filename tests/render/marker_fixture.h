@@ -13,15 +13,15 @@ protected:
     // Nodes 1..5 at (100n, 50n), zoom 2, offsets (10, 20): node n on screen at (200n + 10, 100n + 20).
     core::MapWindow& withNodes() {
         core::MapWindow& map = load();
-        core::MapData& d = map.d;
+        core::MapData& d = map.data;
         d.sizeNodes(5);
         for (int n = 1; n <= 5; ++n) {
             d.nodeX[static_cast<size_t>(n)] = 100 * n;
             d.nodeY[static_cast<size_t>(n)] = 50 * n;
         }
-        map.g.viewZoom = 2;
-        map.g.viewOffX = 10;
-        map.g.viewOffY = 20;
+        map.global.viewZoom = 2;
+        map.global.viewOffX = 10;
+        map.global.viewOffY = 20;
         return map;
     }
 

@@ -22,13 +22,13 @@ class LayerTest : public WindowTest {
 protected:
     core::MapWindow& ready() {
         core::MapWindow& map = load();
-        map.g.viewZoom = 1;
-        map.g.viewOffX = 0;
-        map.g.viewOffY = 0;
-        map.d.sizeNodes(3);
+        map.global.viewZoom = 1;
+        map.global.viewOffX = 0;
+        map.global.viewOffY = 0;
+        map.data.sizeNodes(3);
         for (int i = 1; i <= 3; ++i) {
-            map.d.nodeX[static_cast<size_t>(i)] = 2400 + 600 * i;
-            map.d.nodeY[static_cast<size_t>(i)] = 2400;
+            map.data.nodeX[static_cast<size_t>(i)] = 2400 + 600 * i;
+            map.data.nodeY[static_cast<size_t>(i)] = 2400;
         }
         map.view.p1.image().fill(kMap);
         return map;
@@ -47,9 +47,9 @@ protected:
 
 TEST_F(LayerTest, UnnamedMarkersCentredOnTheirNodesOrangeByFlag) {
     core::MapWindow& map = ready();
-    map.d.noNameList = "1#3#";
-    map.d.nonnCount = 2;
-    map.d.noNameFlags = "01";
+    map.data.noNameList = "1#3#";
+    map.data.nonnCount = 2;
+    map.data.noNameFlags = "01";
     run(map, placeUnnamedMarkers);
     const core::ImageArray& nonn = map.markers.nonn;
     ASSERT_TRUE(nonn.exists(1) && nonn.exists(2));
@@ -63,14 +63,14 @@ TEST_F(LayerTest, UnnamedMarkersCentredOnTheirNodesOrangeByFlag) {
 // icon and nothing is read beyond the flags.
 TEST_F(LayerTest, UnnamedMarkersWithoutListOrFlags) {
     core::MapWindow& map = ready();
-    map.d.noNameList.clear();
-    map.d.nonnCount = -1;
+    map.data.noNameList.clear();
+    map.data.nonnCount = -1;
     run(map, placeUnnamedMarkers);
     EXPECT_EQ(map.markers.nonn.count(), 1);
 
-    map.d.noNameList = "1#2#3#";
-    map.d.nonnCount = 3;
-    map.d.noNameFlags = "1";
+    map.data.noNameList = "1#2#3#";
+    map.data.nonnCount = 3;
+    map.data.noNameFlags = "1";
     run(map, placeUnnamedMarkers);
     EXPECT_EQ(map.markers.nonn.count(), 4);
     EXPECT_NE(pixel(map, 3000, 2400), kMap);
@@ -83,28 +83,28 @@ TEST_F(LayerTest, UnnamedMarkersWithoutListOrFlags) {
 // nodeName. A Cancel ends the loop after the node in hand.
 TEST_F(LayerTest, PoiLoopPlacesTheNodeRecordsAndStopsOnCancel) {
     core::MapWindow& map = ready();
-    map.g.viewZoom = 2;
-    map.g.viewOffX = -3000;
-    map.g.viewOffY = -2400;
-    map.d.nodeInfo[1] = "FIRStation#1";
-    map.d.nodeName[1] = "Fire station";
-    map.d.nodeInfo[2] = "TAG<tag k=\"barrier\"#2";
-    map.d.nodeInfo[3] = "FIR#3";
+    map.global.viewZoom = 2;
+    map.global.viewOffX = -3000;
+    map.global.viewOffY = -2400;
+    map.data.nodeInfo[1] = "FIRStation#1";
+    map.data.nodeName[1] = "Fire station";
+    map.data.nodeInfo[2] = "TAG<tag k=\"barrier\"#2";
+    map.data.nodeInfo[3] = "FIR#3";
     run(map, placePoiMarkers);
-    EXPECT_EQ(map.d.fireCount, 2);
+    EXPECT_EQ(map.data.fireCount, 2);
     EXPECT_EQ(map.markers.fire[1].tag(), "Fire station");
-    EXPECT_EQ(map.d.shape1Count, 2);
-    EXPECT_EQ(map.d.nodeName[2], " k=\"barrier\"#2");
+    EXPECT_EQ(map.data.shape1Count, 2);
+    EXPECT_EQ(map.data.nodeName[2], " k=\"barrier\"#2");
 
-    map.d.fireCount = 0;
+    map.data.fireCount = 0;
     map.markers.fire.unload(1);
     map.markers.fire.unload(2);
-    map.g.cancelRequested = true;
-    map.d.nodeInfo[0] = "FIR#0";
-    map.d.nodeX[0] = 3000;
-    map.d.nodeY[0] = 2400;
+    map.global.cancelRequested = true;
+    map.data.nodeInfo[0] = "FIR#0";
+    map.data.nodeX[0] = 3000;
+    map.data.nodeY[0] = 2400;
     run(map, placePoiMarkers);
-    EXPECT_EQ(map.d.fireCount, 1);
+    EXPECT_EQ(map.data.fireCount, 1);
 }
 
 // Node hits give arrows 1..N, label hits after "$" arrows N+1..; empty pieces give none. A node
@@ -118,8 +118,8 @@ TEST_F(LayerTest, SearchArrowsNumberNodeHitsThenLabelHits) {
         m.List2[0].addItem(x);
     for (const char* y : {"0", "0", "0", "1500"})
         m.List2[1].addItem(y);
-    map.d.pointrList = "#1##3#$4$";
-    map.d.noNameList = "3#";
+    map.data.pointrList = "#1##3#$4$";
+    map.data.noNameList = "3#";
     run(map, placeSearchArrows);
     const platform::ImageControl& model = m.pointr[0];
     auto expectBeside = [&](int arrow, double x, double y) {
@@ -138,9 +138,9 @@ TEST_F(LayerTest, SearchArrowsNumberNodeHitsThenLabelHits) {
 
 TEST_F(LayerTest, NoSearchArrowsForAnEmptyList) {
     core::MapWindow& map = ready();
-    map.d.pointrList = "#";
+    map.data.pointrList = "#";
     run(map, placeSearchArrows);
-    map.d.pointrList = "#$";
+    map.data.pointrList = "#$";
     run(map, placeSearchArrows);
     EXPECT_TRUE(dialogs().shown().empty());
 }
@@ -149,21 +149,21 @@ TEST_F(LayerTest, NoSearchArrowsForAnEmptyList) {
 // left of the node, the barbs 15 units long at 45 degrees above and below it, in QBColor(3).
 TEST_F(LayerTest, OneWayArrowHeads) {
     core::MapWindow& map = ready();
-    map.d.fileSizeMB = 2;
-    map.d.onewayArrowList = "1#0$";
-    map.g.viewZoom = 3;
-    map.g.viewOffX = -3 * 3000 + 3000;
-    map.g.viewOffY = -3 * 2400 + 2400;
+    map.data.fileSizeMB = 2;
+    map.data.onewayArrowList = "1#0$";
+    map.global.viewZoom = 3;
+    map.global.viewOffX = -3 * 3000 + 3000;
+    map.global.viewOffY = -3 * 2400 + 2400;
     run(map, drawOnewayArrows);
     EXPECT_EQ(pixel(map, 3000, 2400), kMap);
 
-    map.g.viewZoom = 3.01f;
-    map.g.viewOffX = -3.01f * 3000 + 3000;
-    map.g.viewOffY = -3.01f * 2400 + 2400;
+    map.global.viewZoom = 3.01f;
+    map.global.viewOffX = -3.01f * 3000 + 3000;
+    map.global.viewOffY = -3.01f * 2400 + 2400;
     run(map, drawOnewayArrows);
     const QRgb cyan = platform::toQRgb(basic::qbColor(3));
-    const double x = 3.01f * 3000 + map.g.viewOffX;
-    const double y = 3.01f * 2400 + map.g.viewOffY;
+    const double x = 3.01f * 3000 + map.global.viewOffX;
+    const double y = 3.01f * 2400 + map.global.viewOffY;
     const double barb = 15 / std::sqrt(2.0);
     EXPECT_EQ(pixel(map, x, y), cyan);
     EXPECT_EQ(pixel(map, x - 27, y), cyan);
@@ -179,14 +179,14 @@ TEST_F(LayerTest, OneWayArrowHeads) {
 // its direction takes the error path once.
 TEST_F(LayerTest, OneWayListsWithoutEntries) {
     core::MapWindow& map = ready();
-    map.g.viewZoom = 5;
-    map.g.viewOffX = -4 * 3000;
-    map.g.viewOffY = -4 * 2400;
-    map.d.onewayArrowList = "1#0";
+    map.global.viewZoom = 5;
+    map.global.viewOffX = -4 * 3000;
+    map.global.viewOffY = -4 * 2400;
+    map.data.onewayArrowList = "1#0";
     run(map, drawOnewayArrows);
     EXPECT_EQ(pixel(map, 3000, 2400), kMap);
     dialogs().scriptMsgBox(platform::msgbox::Ok);
-    map.d.onewayArrowList = "1$2$";
+    map.data.onewayArrowList = "1$2$";
     run(map, drawOnewayArrows);
     ASSERT_EQ(dialogs().shown().size(), 1u);
     EXPECT_EQ(dialogs().shown()[0].text, "Subscript out of range");
@@ -197,7 +197,7 @@ TEST_F(LayerTest, OneWayListsWithoutEntries) {
 TEST_F(LayerTest, EveryLayerPassesOverNodesOutsideTheFile) {
     core::MapWindow& map = ready();
     core::Markers& m = map.markers;
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     d.nodeX[0] = 600; // where node 0 would be drawn
     d.nodeY[0] = 600;
     d.fileSizeMB = 0;
@@ -239,18 +239,18 @@ TEST_F(LayerTest, EveryLayerPassesOverNodesOutsideTheFile) {
 // waits. Without GPX points the route is drawn.
 TEST_F(LayerTest, GpxPointsOrTheRoute) {
     core::MapWindow& map = ready();
-    map.d.mapScale = 1000;
-    map.d.gpxCount = 10001;
-    map.d.routeActive = true;
+    map.data.mapScale = 1000;
+    map.data.gpxCount = 10001;
+    map.data.routeActive = true;
     map.view.sb1.setPanelText(2, "");
     run(map, routes::drawGpxOrRoute);
-    EXPECT_EQ(map.d.gptCount, 10000);
+    EXPECT_EQ(map.data.gptCount, 10000);
     EXPECT_TRUE(map.view.sb1.panelText(2).empty());
 
-    map.d.routeDrawing = true;
-    map.d.routeCount = 0;
+    map.data.routeDrawing = true;
+    map.data.routeCount = 0;
     run(map, routes::drawGpxOrRoute);
-    EXPECT_EQ(map.d.gptCount, 10000);
+    EXPECT_EQ(map.data.gptCount, 10000);
     EXPECT_FALSE(map.view.sb1.panelText(2).empty());
 }
 

@@ -43,11 +43,11 @@ TEST_F(AuthorLabelTest, TheFiltersDecideWhatIsPrinted) {
     for (const Row& row : rows) {
         MapWindow& map = window(1);
         nameWays(map, {"Mill Lane"}, {1});
-        map.d.wayUser[1] = "alice";
-        map.d.wayDate[1] = "12/05/2009";
+        map.data.wayUser[1] = "alice";
+        map.data.wayDate[1] = "12/05/2009";
         map.legendPanel.Text6.setText(row.dateFilter);
-        map.d.authorFilter = row.authorFilter;
-        map.g.authorOverlay = row.overlay;
+        map.data.authorFilter = row.authorFilter;
+        map.global.authorOverlay = row.overlay;
         map.legendPanel.Check5.setValue(row.showDates);
         platform::PictureBox& p1 = map.view.p1;
         p1.setCurrentX(1000);
@@ -64,8 +64,8 @@ TEST_F(AuthorLabelTest, TheFiltersDecideWhatIsPrinted) {
 TEST_F(AuthorLabelTest, AShortNameIsPrintedWholeWithItsBlank) {
     MapWindow& map = window(1);
     nameWays(map, {"Mill Lane"}, {1});
-    map.d.wayUser[1] = "Al";
-    map.g.authorOverlay = -1;
+    map.data.wayUser[1] = "Al";
+    map.global.authorOverlay = -1;
     platform::PictureBox& p1 = map.view.p1;
     p1.setCurrentX(1000);
     run(map, [](render::DrawContext& c) { render::printAuthorLabel(c, 1, std::nullopt); });

@@ -36,16 +36,16 @@ protected:
     }
 
     static MapWindow& atView(MapWindow& map, basic::Single zoom, basic::Single offX, basic::Single offY) {
-        map.g.viewZoom = zoom;
-        map.g.viewOffX = offX;
-        map.g.viewOffY = offY;
+        map.global.viewZoom = zoom;
+        map.global.viewOffX = offX;
+        map.global.viewOffY = offY;
         map.view.p1.cls();
         return map;
     }
 
     // Nodes 1..N at these map points.
     static void placeNodes(MapWindow& map, const std::vector<std::pair<double, double>>& points) {
-        MapData& d = map.d;
+        MapData& d = map.data;
         d.sizeNodes(static_cast<basic::Long>(points.size()));
         for (std::size_t n = 0; n < points.size(); ++n) {
             d.nodeX[n + 1] = points[n].first;
@@ -56,7 +56,7 @@ protected:
     // Ways 1..N, way i named names[i - 1] at node nameNodes[i - 1] with angle 0.
     static void nameWays(MapWindow& map, const std::vector<std::string>& names,
                          const std::vector<basic::Long>& nameNodes) {
-        MapData& d = map.d;
+        MapData& d = map.data;
         d.sizeWays(static_cast<basic::Long>(names.size()));
         for (std::size_t i = 0; i < names.size(); ++i) {
             d.wayNodes[i + 1] = std::to_string(nameNodes[i]) + "#";

@@ -23,7 +23,7 @@ protected:
 
     static void addLabel(MapWindow& map, int k, const char* caption) {
         map.markers.lab2.load(k).setCaption(caption);
-        map.d.lab2Count = k;
+        map.data.lab2Count = k;
     }
 };
 
@@ -58,9 +58,9 @@ protected:
     // Node 1 at the screen point (3000, 3000), node 2 at (5000, 5000), at this zoom.
     MapWindow& withPlaces(basic::Single zoom, std::string placeList) {
         MapWindow& map = window(zoom);
-        map.g.settings.fontNames[0] = "Arial";
+        map.global.settings.fontNames[0] = "Arial";
         placeNodes(map, {{3000 / zoom, 3000 / zoom}, {5000 / zoom, 5000 / zoom}});
-        map.d.placeList = std::move(placeList);
+        map.data.placeList = std::move(placeList);
         return map;
     }
 };

@@ -30,13 +30,13 @@ protected:
             core::init(map);
         else
             showDesignedView(map);
-        map.g.viewZoom = 2;
-        map.g.viewOffX = 0;
-        map.g.viewOffY = 0;
-        map.g.settings.poiMode = 1;
-        map.d.poiReplot = false;
-        map.d.catShown.fill(basic::vbTrue);
-        map.d.fileSizeMB = 0;
+        map.global.viewZoom = 2;
+        map.global.viewOffX = 0;
+        map.global.viewOffY = 0;
+        map.global.settings.poiMode = 1;
+        map.data.poiReplot = false;
+        map.data.catShown.fill(basic::vbTrue);
+        map.data.fileSizeMB = 0;
         map.view.p1.image().fill(kMap);
         return map;
     }
@@ -75,43 +75,43 @@ TEST_F(Plot2Test, TheWindowIncludesItsEdges) {
     };
     core::MapWindow& map = ready();
     for (const Case& c : cases) {
-        const basic::Integer before = map.d.fireCount;
+        const basic::Integer before = map.data.fireCount;
         place(map, "FIR", "", "", c.x, c.y);
-        EXPECT_EQ(map.d.fireCount - before, c.placed ? 1 : 0) << c.x << ", " << c.y;
+        EXPECT_EQ(map.data.fireCount - before, c.placed ? 1 : 0) << c.x << ", " << c.y;
     }
 }
 
 TEST_F(Plot2Test, OnAWideScreenMarkersReachTheViewportsRightAndBottomEdges) {
     core::MapWindow& map = ready(true);
     ASSERT_TRUE(render::visiblePart(map.view).contains(6750, 4700));
-    const basic::Integer before = map.d.fireCount;
+    const basic::Integer before = map.data.fireCount;
     // At zoom 2: the picture points (6700, 3000) and (3000, 4650).
     place(map, "FIR", "", "", 3350, 1500);
     place(map, "FIR", "", "", 1500, 2325);
-    EXPECT_EQ(map.d.fireCount - before, 2);
+    EXPECT_EQ(map.data.fireCount - before, 2);
 }
 
 TEST_F(Plot2Test, BelowZoom1Point4NothingAtAll) {
     core::MapWindow& map = ready();
     // The node stays at p1 (3000, 2500) whatever the zoom.
     auto at = [&](float zoom) {
-        map.g.viewZoom = zoom;
-        map.g.viewOffX = static_cast<float>(3000 - kX * zoom);
-        map.g.viewOffY = static_cast<float>(2500 - kY * zoom);
+        map.global.viewZoom = zoom;
+        map.global.viewOffX = static_cast<float>(3000 - kX * zoom);
+        map.global.viewOffY = static_cast<float>(2500 - kY * zoom);
     };
     at(1.39f);
     place(map, "MOT", "", "Motorway");
     place(map, "TAG", "", "<tag k");
     place(map, "FIR");
     EXPECT_TRUE(untouched(map));
-    EXPECT_EQ(map.d.shape1Count, 1);
-    EXPECT_EQ(map.d.fireCount, 0);
+    EXPECT_EQ(map.data.shape1Count, 1);
+    EXPECT_EQ(map.data.fireCount, 0);
 
     at(1.4f);
     place(map, "TAG", "", "<tag k");
     place(map, "FIR");
-    EXPECT_EQ(map.d.shape1Count, 2);
-    EXPECT_EQ(map.d.fireCount, 1);
+    EXPECT_EQ(map.data.shape1Count, 2);
+    EXPECT_EQ(map.data.fireCount, 1);
 }
 
 TEST_F(Plot2Test, ParkingAndBaysLeaveTheMapUntouched) {
@@ -125,8 +125,8 @@ TEST_F(Plot2Test, ParkingAndBaysLeaveTheMapUntouched) {
 // POIs are hidden.
 TEST_F(Plot2Test, AMotorwayNodePrintsItsName) {
     core::MapWindow& map = ready();
-    map.g.settings.poiMode = 0;
-    map.d.poiReplot = true;
+    map.global.settings.poiMode = 0;
+    map.data.poiReplot = true;
     place(map, "MOT", "", "M62 junction 27");
     platform::PictureBox& p1 = map.view.p1;
     EXPECT_EQ(p1.foreColor(), basic::rgb(25, 25, 145));
@@ -149,7 +149,7 @@ TEST_F(Plot2Test, AMotorwayNodePrintsItsName) {
 // node's text after "<tag", in the caller's variable too.
 TEST_F(Plot2Test, TaggedNodesStopAtMaxGreenNodes) {
     core::MapWindow& map = ready();
-    ASSERT_EQ(map.g.settings.maxGreenNodes, 50);
+    ASSERT_EQ(map.global.settings.maxGreenNodes, 50);
     EXPECT_EQ(place(map, "TAG", "", "1#TAG<tag k=\"shop\""), " k=\"shop\"");
     const platform::ImageControl& first = map.markers.shape1[2];
     EXPECT_EQ(first.tag(), " k=\"shop\"");
@@ -158,9 +158,9 @@ TEST_F(Plot2Test, TaggedNodesStopAtMaxGreenNodes) {
     EXPECT_EQ(place(map, "TAG", "kept", "<tag other"), "kept");
     for (int i = 3; i <= 50; ++i)
         place(map, "TAG");
-    EXPECT_EQ(map.d.shape1Count, 51);
+    EXPECT_EQ(map.data.shape1Count, 51);
     place(map, "TAG");
-    EXPECT_EQ(map.d.shape1Count, 51);
+    EXPECT_EQ(map.data.shape1Count, 51);
     EXPECT_TRUE(map.markers.shape1.exists(51));
     EXPECT_FALSE(map.markers.shape1.exists(52));
     EXPECT_TRUE(dialogs().shown().empty());
@@ -168,15 +168,15 @@ TEST_F(Plot2Test, TaggedNodesStopAtMaxGreenNodes) {
 
 TEST_F(Plot2Test, RoundaboutsArePaintedOnlyAboveTheFileSize) {
     core::MapWindow& map = ready();
-    map.d.fileSizeMB = 2;
+    map.data.fileSizeMB = 2;
     place(map, "ROU");
-    EXPECT_EQ(map.d.roundabCount, 2);
+    EXPECT_EQ(map.data.roundabCount, 2);
     EXPECT_FALSE(map.markers.roundab[2].visible());
     EXPECT_TRUE(untouched(map));
 
-    map.d.fileSizeMB = 1.9f;
+    map.data.fileSizeMB = 1.9f;
     place(map, "TRA");
-    EXPECT_EQ(map.d.trafficCount, 2);
+    EXPECT_EQ(map.data.trafficCount, 2);
     EXPECT_FALSE(map.markers.traffic[2].visible());
     EXPECT_TRUE(map.markers.traffic[2].tag().empty());
     EXPECT_FALSE(untouched(map));
@@ -184,13 +184,13 @@ TEST_F(Plot2Test, RoundaboutsArePaintedOnlyAboveTheFileSize) {
 
 TEST_F(Plot2Test, PylonsFromZoom2) {
     core::MapWindow& map = ready();
-    map.g.viewZoom = 1.9f;
+    map.global.viewZoom = 1.9f;
     place(map, "PYL", "", "", kX * 2 / 1.9, kY * 2 / 1.9);
-    EXPECT_EQ(map.d.pylonCount, 0);
-    map.g.viewZoom = 2;
-    map.d.fileSizeMB = 5; // pylons do not look at the file size
+    EXPECT_EQ(map.data.pylonCount, 0);
+    map.global.viewZoom = 2;
+    map.data.fileSizeMB = 5; // pylons do not look at the file size
     place(map, "PYL");
-    EXPECT_EQ(map.d.pylonCount, 1);
+    EXPECT_EQ(map.data.pylonCount, 1);
     EXPECT_FALSE(map.markers.pylon[1].visible());
     EXPECT_FALSE(untouched(map));
 }
@@ -199,25 +199,25 @@ TEST_F(Plot2Test, PylonsFromZoom2) {
 // category toggle (poiReplot clear) they are, but amenities stay hidden and unpainted.
 TEST_F(Plot2Test, ThePoiGate) {
     core::MapWindow& map = ready();
-    map.g.settings.poiMode = 0;
-    map.d.poiReplot = true;
+    map.global.settings.poiMode = 0;
+    map.data.poiReplot = true;
     for (const char* code : {"PUB", "FIR", "STA", "AME", "X5 "})
         place(map, code);
-    EXPECT_EQ(map.d.pbCount, 1);
-    EXPECT_EQ(map.d.fireCount, 0);
-    EXPECT_EQ(map.d.statCount, 1);
-    EXPECT_EQ(map.d.amenCount, 1);
+    EXPECT_EQ(map.data.pbCount, 1);
+    EXPECT_EQ(map.data.fireCount, 0);
+    EXPECT_EQ(map.data.statCount, 1);
+    EXPECT_EQ(map.data.amenCount, 1);
     place(map, "TAG");
-    EXPECT_EQ(map.d.shape1Count, 2);
+    EXPECT_EQ(map.data.shape1Count, 2);
 
-    map.d.poiReplot = false;
-    map.d.catShown[0] = basic::vbFalse;
+    map.data.poiReplot = false;
+    map.data.catShown[0] = basic::vbFalse;
     place(map, "PUB");
-    EXPECT_EQ(map.d.pbCount, 2);
+    EXPECT_EQ(map.data.pbCount, 2);
     map.view.p1.image().fill(kMap);
     place(map, "X5 ");
     place(map, "AME");
-    EXPECT_EQ(map.d.amenCount, 3);
+    EXPECT_EQ(map.data.amenCount, 3);
     EXPECT_FALSE(map.markers.amen[2].visible());
     EXPECT_FALSE(map.markers.amen[3].visible());
     EXPECT_TRUE(untouched(map));
@@ -262,16 +262,16 @@ TEST_F(Plot2Test, RowsAdmittedByTheirCategory) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.code);
         map.view.p1.image().fill(kMap);
-        const basic::Integer rest = map.d.*row.counter;
-        map.d.catShown.fill(basic::vbFalse);
+        const basic::Integer rest = map.data.*row.counter;
+        map.data.catShown.fill(basic::vbFalse);
         place(map, row.code, "tip");
-        EXPECT_EQ(map.d.*row.counter, row.category < 0 ? rest + 1 : rest);
+        EXPECT_EQ(map.data.*row.counter, row.category < 0 ? rest + 1 : rest);
         if (row.category >= 0) {
-            map.d.catShown[static_cast<size_t>(row.category)] = basic::vbTrue;
+            map.data.catShown[static_cast<size_t>(row.category)] = basic::vbTrue;
             place(map, row.code, "tip");
         }
         const int index = rest + 1;
-        ASSERT_EQ(map.d.*row.counter, index);
+        ASSERT_EQ(map.data.*row.counter, index);
         const platform::ImageControl& marker = (map.markers.*row.array)[index];
         EXPECT_EQ(marker.visible(), row.visible);
         EXPECT_EQ(marker.tag(), row.tag ? row.tag : "");
@@ -284,7 +284,7 @@ TEST_F(Plot2Test, RowsAdmittedByTheirCategory) {
 TEST_F(Plot2Test, SupermarketsCountInTheShopCounter) {
     core::MapWindow& map = ready();
     place(map, "SUP", "Corner Shop");
-    EXPECT_EQ(map.d.shopCount, 2);
+    EXPECT_EQ(map.data.shopCount, 2);
     EXPECT_EQ(map.markers.shop[2].tag(), "Corner Shop");
 }
 
@@ -296,14 +296,14 @@ TEST_F(Plot2Test, AtMost200BusStops) {
     EXPECT_EQ(map.markers.bus[3].picture().cacheKey(), map.markers.bus[0].picture().cacheKey());
     for (int i = 3; i <= 200; ++i)
         place(map, "BUS");
-    EXPECT_EQ(map.d.busCount, 201);
+    EXPECT_EQ(map.data.busCount, 201);
     place(map, "BUS");
-    EXPECT_EQ(map.d.busCount, 201);
+    EXPECT_EQ(map.data.busCount, 201);
     EXPECT_FALSE(map.markers.bus.exists(202));
-    map.d.catShown[5] = basic::vbFalse;
-    map.d.busCount = 1;
+    map.data.catShown[5] = basic::vbFalse;
+    map.data.busCount = 1;
     place(map, "BUS");
-    EXPECT_EQ(map.d.busCount, 1);
+    EXPECT_EQ(map.data.busCount, 1);
 }
 
 // The picture a place of worship gets: the template, the tagged-religion picture, or the one
@@ -324,7 +324,7 @@ TEST_F(Plot2Test, TheReligionRule) {
         SCOPED_TRACE(std::string(c.code) + (c.marked ? " marked" : ""));
         place(map, c.code, c.marked ? "Church" + kMarked : "Church");
         ++index;
-        ASSERT_EQ(map.d.chrchCount, index);
+        ASSERT_EQ(map.data.chrchCount, index);
         const QImage& expected =
             c.picture < 0 ? map.markers.chrch[0].picture() : map.legendPanel.im[c.picture].picture();
         EXPECT_EQ(map.markers.chrch[index].picture().cacheKey(), expected.cacheKey());
@@ -363,7 +363,7 @@ TEST_F(Plot2Test, TheAmenityRule) {
         SCOPED_TRACE(c.code);
         place(map, c.code, "Amenity");
         ++index;
-        ASSERT_EQ(map.d.amenCount, index);
+        ASSERT_EQ(map.data.amenCount, index);
         const platform::ImageControl& marker = map.markers.amen[index];
         const QImage& expected =
             c.picture < 0 ? map.markers.amen[0].picture() : map.legendPanel.im[c.picture].picture();
@@ -372,7 +372,7 @@ TEST_F(Plot2Test, TheAmenityRule) {
         EXPECT_EQ(marker.tag(), "Amenity");
     }
     place(map, "PUB+");
-    EXPECT_EQ(map.d.pbCount, 1);
+    EXPECT_EQ(map.data.pbCount, 1);
 }
 
 TEST_F(Plot2Test, AmenityTextAndVisibility) {
@@ -383,7 +383,7 @@ TEST_F(Plot2Test, AmenityTextAndVisibility) {
     EXPECT_EQ(map.markers.amen[3].tag(), "Zebra");
 
     // "AME" follows the worship category's flag; unpainted while hidden.
-    map.d.catShown[0] = basic::vbFalse;
+    map.data.catShown[0] = basic::vbFalse;
     map.view.p1.image().fill(kMap);
     place(map, "AME", "Bench");
     EXPECT_FALSE(map.markers.amen[4].visible());
@@ -397,10 +397,10 @@ TEST_F(Plot2Test, AnIconNumberWithoutAPictureKeepsTheTemplate) {
     core::MapWindow& map = ready();
     for (const char* code : {"X6 ", "X99", "X-3", "X1E9", "X1E999"}) {
         SCOPED_TRACE(code);
-        const int index = map.d.amenCount + 1;
+        const int index = map.data.amenCount + 1;
         map.view.p1.image().fill(kMap);
         place(map, code);
-        ASSERT_EQ(map.d.amenCount, index);
+        ASSERT_EQ(map.data.amenCount, index);
         const platform::ImageControl& marker = map.markers.amen[index];
         EXPECT_EQ(marker.picture().cacheKey(), map.markers.amen[0].picture().cacheKey());
         const QRgb corner = map.view.p1.image().pixel(static_cast<int>(marker.left() / 3),
@@ -413,12 +413,12 @@ TEST_F(Plot2Test, AnIconNumberWithoutAPictureKeepsTheTemplate) {
 // A kind whose array is full places nothing more, without a message.
 TEST_F(Plot2Test, AFullArrayStopsSilently) {
     core::MapWindow& map = ready();
-    map.d.pbCount = kHighestMarker;
-    map.d.roundabCount = kHighestMarker;
+    map.data.pbCount = kHighestMarker;
+    map.data.roundabCount = kHighestMarker;
     place(map, "PUB");
     place(map, "ROU");
-    EXPECT_EQ(map.d.pbCount, kHighestMarker);
-    EXPECT_EQ(map.d.roundabCount, kHighestMarker);
+    EXPECT_EQ(map.data.pbCount, kHighestMarker);
+    EXPECT_EQ(map.data.roundabCount, kHighestMarker);
     EXPECT_TRUE(dialogs().shown().empty());
 }
 

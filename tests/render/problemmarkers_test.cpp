@@ -10,7 +10,7 @@ namespace {
 TEST_F(MarkerTest, EmptyTagMarkersStandAboveLeftOfTheirNodes) {
     core::MapWindow& map = withNodes();
     loadMarkers(map.markers.quot, {"a", "b"});
-    map.d.quotList = "2#4#";
+    map.data.quotList = "2#4#";
     render::DrawErrors errors;
     placeEmptyTagMarkers(map, errors);
     const platform::ImageControl& model = map.markers.quot[0];
@@ -24,13 +24,13 @@ TEST_F(MarkerTest, EmptyTagMarkersStandAboveLeftOfTheirNodes) {
 TEST_F(MarkerTest, QuestMarkersCountTheirAreas) {
     core::MapWindow& map = withNodes();
     loadMarkers(map.markers.quest, {"AREA: park", "highway"});
-    map.d.questCount = 3;
-    map.d.questList = "1#3#";
+    map.data.questCount = 3;
+    map.data.questList = "1#3#";
     render::DrawErrors errors;
     placeQuestMarkers(map, errors);
     const platform::ImageControl& model = map.markers.quest[0];
     const platform::ImageControl& area = map.markers.quest[2];
-    EXPECT_EQ(map.d.questAreaCount, 1);
+    EXPECT_EQ(map.data.questAreaCount, 1);
     EXPECT_TRUE(area.visible());
     EXPECT_EQ(area.picture(), map.stores.que.picture());
     EXPECT_FLOAT_EQ(area.left(), 210 - model.width() / 2);
@@ -48,20 +48,20 @@ TEST_F(MarkerTest, QuestMarkersCountTheirAreas) {
 
 TEST_F(MarkerTest, OnlyThePanelButtonPlacesNoQuestMarker) {
     core::MapWindow& map = withNodes();
-    map.d.questCount = 1;
-    map.d.questList = "1#";
+    map.data.questCount = 1;
+    map.data.questList = "1#";
     render::DrawErrors errors;
     placeQuestMarkers(map, errors);
-    EXPECT_EQ(map.d.questAreaCount, 0);
+    EXPECT_EQ(map.data.questAreaCount, 0);
     EXPECT_TRUE(dialogs().shown().empty());
 }
 
 TEST_F(MarkerTest, ChainArrowsFillTheHighwaysNotJoinedList) {
     core::MapWindow& map = withNodes();
     loadMarkers(map.markers.chain, {"highway gap\r\nat the end", "second"});
-    map.d.chainCount = 3;
-    map.d.chainList = "5#2#";
-    map.d.unjoinedWayList = "stale";
+    map.data.chainCount = 3;
+    map.data.chainList = "5#2#";
+    map.data.unjoinedWayList = "stale";
     render::DrawErrors errors;
     placeChainMarkers(map, errors);
     const platform::ImageControl& model = map.markers.chain[0];
@@ -69,19 +69,19 @@ TEST_F(MarkerTest, ChainArrowsFillTheHighwaysNotJoinedList) {
     EXPECT_FLOAT_EQ(first.left(), 1010 - model.width());
     EXPECT_FLOAT_EQ(first.top(), 520 - model.height());
     EXPECT_TRUE(first.visible());
-    EXPECT_EQ(map.d.chainExtraCount, 2);
-    EXPECT_EQ(map.d.unjoinedWayList, "2$highway gap at the end\r\n3$second\r\n");
+    EXPECT_EQ(map.data.chainExtraCount, 2);
+    EXPECT_EQ(map.data.unjoinedWayList, "2$highway gap at the end\r\n3$second\r\n");
 
     // Hidden errors: no arrows, no entries.
-    map.d.chainCount = 0;
+    map.data.chainCount = 0;
     placeChainMarkers(map, errors);
-    EXPECT_EQ(map.d.unjoinedWayList, "");
+    EXPECT_EQ(map.data.unjoinedWayList, "");
 }
 
 TEST_F(MarkerTest, AMarkerThatIsNotThereAndABadNodeArePassedOverSilently) {
     core::MapWindow& map = withNodes();
     map.markers.quot.load(3).setTag("b"); // element 2 missing: passed over
-    map.d.quotList = "1#9#2#";            // node 9 does not exist either
+    map.data.quotList = "1#9#2#";         // node 9 does not exist either
     map.markers.quot.load(4).setTag("c");
     render::DrawErrors errors;
     placeEmptyTagMarkers(map, errors);

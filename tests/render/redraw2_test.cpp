@@ -29,9 +29,9 @@ class SheetTest : public DrawingTest {
 protected:
     void SetUp() override {
         DrawingTest::SetUp();
-        map().d.mapMode = 2;
+        map().data.mapMode = 2;
         map().legendPanel.Check1.setValue(0);
-        map().g.settings.patternFill = 1;
+        map().global.settings.patternFill = 1;
     }
 
     // A closed square area with its top-left corner at (x, y) and its label point at its centre.
@@ -64,7 +64,7 @@ TEST_F(SheetTest, PatternAreasShowTheirTileMaskOrGrey) {
     square(4200, 2400, 600, 5);
     draw();
     EXPECT_EQ(pixel(5, 5), kWhite);
-    EXPECT_EQ(map().d.wayFill[static_cast<std::size_t>(building)], 22);
+    EXPECT_EQ(map().data.wayFill[static_cast<std::size_t>(building)], 22);
     const QImage& colour = map().stores.picTile[22].picture();
     const QImage& masked = map().stores.picTile[5].picture();
     int black = 0;
@@ -79,7 +79,7 @@ TEST_F(SheetTest, PatternAreasShowTheirTileMaskOrGrey) {
     EXPECT_GT(black, 0);
 
     clearMap();
-    map().g.settings.patternFill = 0;
+    map().global.settings.patternFill = 0;
     square(2400, 2400, 600, 5, rgb(50, 50, 50));
     square(4200, 2400, 600, 5, 30); // too dark to be its own colour
     draw();
@@ -99,7 +99,7 @@ TEST_F(SheetTest, AfterTheRepeatAColourAreasOutlineIsThreePixelsInItsFill) {
 TEST_F(SheetTest, AGeneralWayOfWidth10Is2PixelsAtZoom14And5At56) {
     for (const auto& [zoom, pen] : {std::pair{1.4f, 2}, std::pair{5.6f, 5}}) {
         clearMap();
-        map().g.viewZoom = zoom;
+        map().global.viewZoom = zoom;
         const double y = 3000 / zoom; // pixel row 1000
         way({.nodes = {node(2400 / zoom, y), node(3600 / zoom, y)}, .width = 10, .colour = kBlue});
         draw();
@@ -117,7 +117,7 @@ TEST_F(SheetTest, EveryNodeUpToTheLastIsDrawnAndNoLineReachesNodeZero) {
 }
 
 TEST_F(SheetTest, AuthorsAreLabelledAtTheOnlySegmentOfATwoNodeWayAndListedOnce) {
-    map().g.authorOverlay = -1;
+    map().global.authorOverlay = -1;
     for (const char* user : {"Anna", "Ann"})
         way({.nodes = {node(2400, 3000), node(3000, 3000)}, .colour = kBlue, .user = user});
     draw();
@@ -138,7 +138,7 @@ TEST_F(SheetTest, StreetNamesFromZoom16AtTheirNameNodeForEveryWayOfTheList) {
     for (const auto& [zoom, list] :
          {std::pair{1.5f, "1#2#"}, std::pair{1.6f, "1#"}, std::pair{1.6f, "1#2#"}}) {
         clearMap();
-        map().g.viewZoom = zoom;
+        map().global.viewZoom = zoom;
         map().legendPanel.Check1.setValue(1);
         for (int n = 1; n <= 5; ++n)
             node(1000, 1000);
@@ -155,24 +155,24 @@ TEST_F(SheetTest, StreetNamesFromZoom16AtTheirNameNodeForEveryWayOfTheList) {
 }
 
 TEST_F(SheetTest, ThreePubsInViewAreThreeMarkersAfterOneSheet) {
-    map().g.viewZoom = 1.4f;
+    map().global.viewZoom = 1.4f;
     for (int k = 0; k < 3; ++k)
         node((3000 + 300 * k) / 1.4f, 3000 / 1.4f, {"PUB#The Swan", "tip"});
     draw();
-    EXPECT_EQ(map().d.pbCount, 4);
+    EXPECT_EQ(map().data.pbCount, 4);
 }
 
 TEST_F(SheetTest, EveryWayOutLeavesTheWindowUsableAndTheNextSheetDraws) {
     way({.nodes = {node(2400, 3000), node(3000, 3000)}, .colour = kBlue});
     writeProject();
-    const std::string path = map().g.parsedPath;
+    const std::string path = map().global.parsedPath;
     basic::writeFileWhole(path + ".bad", "1.971\r\nnot a map\r\n");
     auto attempt = [&](const std::string& parsedPath, const StepObserver& observer, std::size_t shown) {
         dialogs().scriptMsgBox(platform::msgbox::Ok);
-        map().g.parsedPath = parsedPath;
+        map().global.parsedPath = parsedPath;
         core::drawMap(map(), observer);
         EXPECT_EQ(messages(), shown) << parsedPath;
-        EXPECT_FALSE(map().d.drawBusy);
+        EXPECT_FALSE(map().data.drawBusy);
         EXPECT_TRUE(map().view.p1.enabled());
         EXPECT_TRUE(map().view.p1.visible());
         EXPECT_TRUE(map().view.tm2.enabled());
@@ -186,7 +186,7 @@ TEST_F(SheetTest, EveryWayOutLeavesTheWindowUsableAndTheNextSheetDraws) {
         },
         2);
     attempt(path + ".bad", {}, 3);
-    EXPECT_EQ(map().d.nodeCount, 2); // as it was
+    EXPECT_EQ(map().data.nodeCount, 2); // as it was
     attempt(path, {}, 3);
     EXPECT_EQ(pixel(900, 1000), kBlue);
 }
@@ -203,9 +203,9 @@ TEST_F(SheetTest, RedrawHandsTheWholeCallOverAndShowErrorsBringsTheMarkersBack) 
     EXPECT_EQ(std::count(steps.begin(), steps.end(), "problem markers"), 0);
     EXPECT_EQ(steps.back(), "end");
     EXPECT_FALSE(map().markers.quest.exists(2));
-    EXPECT_TRUE(map().d.questList.empty());
+    EXPECT_TRUE(map().data.questList.empty());
 
-    map().g.settings.backColour = rgb(241, 238, 232);
+    map().global.settings.backColour = rgb(241, 238, 232);
     mn_Click(map(), 0);
     EXPECT_TRUE(map().markers.quest.exists(2));
     EXPECT_EQ(pixel(5, 5), rgb(241, 238, 232));
@@ -219,7 +219,7 @@ TEST_F(SheetTest, TheReloadTakesThePlacesOfItsFileButNotTheCountsOrHeldProblemTe
     data.noteList = "file notes";
     data.countCaptions[3] = 9;
     writeProject();
-    core::MapData& d = map().d;
+    core::MapData& d = map().data;
     d.sizeNodes(1);
     d.nodeName[1] = "stale";
     d.placeList = "5#Old Town\r\n";
@@ -234,7 +234,7 @@ TEST_F(SheetTest, TheReloadTakesThePlacesOfItsFileButNotTheCountsOrHeldProblemTe
     EXPECT_EQ(d.fixmeList, "held fixmes");
     EXPECT_EQ(d.noteList, "held notes");
     EXPECT_EQ(d.countCaptions[3], 0);
-    EXPECT_TRUE(map().g.reloadTrailer);
+    EXPECT_TRUE(map().global.reloadTrailer);
 
     d.hiddenAreaList.clear();
     core::redrawMap(map());

@@ -18,8 +18,8 @@ protected:
     MapWindow& withFile() {
         MapWindow& map = load();
         init(map);
-        map.g.curFile = appPath() + "/leeds.osm";
-        map.g.cancelRequested = true;
+        map.global.curFile = appPath() + "/leeds.osm";
+        map.global.cancelRequested = true;
         map.view.p1.image().setPixel(100, 100, kMark);
         return map;
     }
@@ -36,18 +36,18 @@ protected:
 
 TEST_F(RedrawTest, NothingWithoutAFileOrWhileDrawing) {
     MapWindow& map = withFile();
-    map.g.parsedPath = projectFile("leeds.vnk");
-    map.g.curFile.clear();
+    map.global.parsedPath = projectFile("leeds.vnk");
+    map.global.curFile.clear();
     core::redrawMap(map);
     EXPECT_TRUE(untouched(map));
-    EXPECT_TRUE(map.g.cancelRequested);
+    EXPECT_TRUE(map.global.cancelRequested);
 
-    map.g.curFile = "leeds.osm";
-    map.d.drawBusy = true;
+    map.global.curFile = "leeds.osm";
+    map.data.drawBusy = true;
     core::redrawMap(map);
     EXPECT_TRUE(untouched(map));
-    EXPECT_TRUE(map.g.cancelRequested);
-    EXPECT_TRUE(map.d.drawBusy);
+    EXPECT_TRUE(map.global.cancelRequested);
+    EXPECT_TRUE(map.data.drawBusy);
     EXPECT_TRUE(dialogs().shown().empty());
 }
 
@@ -55,7 +55,7 @@ TEST_F(RedrawTest, NoProjectFileNamedYetIsSilent) {
     MapWindow& map = withFile();
     core::redrawMap(map);
     EXPECT_TRUE(untouched(map));
-    EXPECT_FALSE(map.g.cancelRequested);
+    EXPECT_FALSE(map.global.cancelRequested);
     EXPECT_EQ(map.legendPanel.Check3.value(), 1);
     EXPECT_TRUE(dialogs().shown().empty());
 }
@@ -64,26 +64,26 @@ TEST_F(RedrawTest, AMissingProjectFileIsReported) {
     MapWindow& map = withFile();
     // A name holding "*" is the dialog's pattern even when such a file exists.
     for (const std::string& path : {appPath() + "/gone.vnk", projectFile("*.vnk")}) {
-        map.g.parsedPath = path;
+        map.global.parsedPath = path;
         dialogs().scriptMsgBox(platform::msgbox::Ok);
         core::redrawMap(map);
         ASSERT_FALSE(dialogs().shown().empty());
         EXPECT_EQ(dialogs().shown().back().text, "Can't find '" + path + "'");
         EXPECT_TRUE(untouched(map));
-        EXPECT_FALSE(map.d.drawBusy);
+        EXPECT_FALSE(map.data.drawBusy);
     }
 }
 
 TEST_F(RedrawTest, ADrawingClearsThePictureAndEndsReadyForTheWheel) {
     MapWindow& map = withFile();
-    map.g.parsedPath = projectFile("leeds.vnk");
+    map.global.parsedPath = projectFile("leeds.vnk");
     map.view.tm2.setEnabled(false);
     map.view.bub.setVisible(true);
     core::redrawMap(map);
     EXPECT_EQ(map.view.p1.image().pixel(100, 100), platform::toQRgb(map.view.p1.backColor()));
-    EXPECT_FALSE(map.d.drawBusy);
-    EXPECT_FALSE(map.g.cancelRequested);
-    EXPECT_FALSE(map.g.reloadTrailer) << "the first drawing after a reset took the trailer";
+    EXPECT_FALSE(map.data.drawBusy);
+    EXPECT_FALSE(map.global.cancelRequested);
+    EXPECT_FALSE(map.global.reloadTrailer) << "the first drawing after a reset took the trailer";
     EXPECT_TRUE(map.view.tm2.enabled());
     EXPECT_TRUE(map.view.p1.enabled());
     EXPECT_TRUE(map.view.p1.visible());
@@ -93,17 +93,17 @@ TEST_F(RedrawTest, ADrawingClearsThePictureAndEndsReadyForTheWheel) {
 
 TEST_F(RedrawTest, TheRouteIsDrawnUnlessGpxPointsHaveThePlace) {
     MapWindow& map = withFile();
-    map.g.parsedPath = projectFile("leeds.vnk");
+    map.global.parsedPath = projectFile("leeds.vnk");
     map.markers.Lin.load(1);
     map.markers.plt.load(1);
-    map.d.routeCount = 1;
-    map.d.routeActive = true;
+    map.data.routeCount = 1;
+    map.data.routeActive = true;
 
-    map.d.gpxCount = 3;
+    map.data.gpxCount = 3;
     core::redrawMap(map);
     EXPECT_FALSE(map.markers.plt[1].visible());
 
-    map.d.routeDrawing = true;
+    map.data.routeDrawing = true;
     core::redrawMap(map);
     EXPECT_TRUE(map.markers.plt[1].visible());
     EXPECT_EQ(map.view.sb1.panelText(2), ".00 ml    0 hrs");

@@ -17,8 +17,8 @@ protected:
     MapWindow& opened() {
         MapWindow& map = load();
         init(map);
-        map.g.curFile = appPath() + "/leeds.osm";
-        map.g.parsedPath = appPath() + "/leeds.vnk";
+        map.global.curFile = appPath() + "/leeds.osm";
+        map.global.parsedPath = appPath() + "/leeds.vnk";
         for (int i = 0; i < kMessages; ++i)
             dialogs().scriptMsgBox(platform::msgbox::Ok);
         return map;

@@ -53,28 +53,28 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         map_ = &load();
-        map_->g.curFile = appPath() + "/sample.osm";
-        map_->g.parsedPath = map_->g.dataFolder + "/sample.vnk";
-        map_->g.viewZoom = 1.4f;
-        map_->g.reloadTrailer = true;
+        map_->global.curFile = appPath() + "/sample.osm";
+        map_->global.parsedPath = map_->global.dataFolder + "/sample.vnk";
+        map_->global.viewZoom = 1.4f;
+        map_->global.reloadTrailer = true;
     }
 
     MapWindow& map() { return *map_; }
 
     void writeProject(const ProjectData& d) {
-        basic::writeFileWhole(map_->g.parsedPath, projectFileBytes(d, '"'));
+        basic::writeFileWhole(map_->global.parsedPath, projectFileBytes(d, '"'));
     }
 
     // What the file holds, as the data model takes it, the way node indices made: the shop count
     // is not read back.
     ProjectData fileContent() const {
-        ProjectData d = osmimport::readProjectFile(basic::readFileBytes(map_->g.parsedPath));
+        ProjectData d = osmimport::readProjectFile(basic::readFileBytes(map_->global.parsedPath));
         osmimport::indexWayNodes(d);
-        d.shopCount = map_->d.shopCount;
+        d.shopCount = map_->data.shopCount;
         return d;
     }
 
-    const ProjectData& model() const { return map_->d; }
+    const ProjectData& model() const { return map_->data; }
 
 private:
     MapWindow* map_ = nullptr;
@@ -84,8 +84,8 @@ TEST_F(ReloadTest, RestoresEveryItemOfTheFile) {
     writeProject(osmimport::sampleProject());
     core::reloadMap(map());
     EXPECT_TRUE(model() == fileContent());
-    EXPECT_EQ(map().d.shopCount, 1); // the run-time marker counter, brought to rest
-    EXPECT_EQ(map().g.fileVersion, 1.971f);
+    EXPECT_EQ(map().data.shopCount, 1); // the run-time marker counter, brought to rest
+    EXPECT_EQ(map().global.fileVersion, 1.971f);
 
     const Shown s = shown(map());
     EXPECT_EQ(s.quest,
@@ -100,9 +100,9 @@ TEST_F(ReloadTest, RestoresEveryItemOfTheFile) {
         EXPECT_EQ(s.counts[static_cast<size_t>(j)], j == 5 ? "40000" : std::to_string(j * 3)) << j;
 
     // After the count captions: every category hidden but the stations.
-    EXPECT_EQ(map().g.settings.poiMode, 0);
-    EXPECT_EQ(map().d.catShown[22], basic::vbTrue);
-    EXPECT_EQ(map().d.nonnCount, 2);
+    EXPECT_EQ(map().global.settings.poiMode, 0);
+    EXPECT_EQ(map().data.catShown[22], basic::vbTrue);
+    EXPECT_EQ(map().data.nonnCount, 2);
 }
 
 TEST_F(ReloadTest, ASecondReloadReplacesMarkersAndLabels) {
@@ -128,19 +128,19 @@ TEST_F(ReloadTest, ASecondReloadReplacesMarkersAndLabels) {
 
 TEST_F(ReloadTest, WithoutReloadTrailerTheProblemTextsInMemoryStay) {
     writeProject(osmimport::sampleProject());
-    map().g.reloadTrailer = false;
-    map().d.fixmeList = "in memory";
-    map().d.noteCount = 9;
-    map().d.countCaptions[3] = 77;
+    map().global.reloadTrailer = false;
+    map().data.fixmeList = "in memory";
+    map().data.noteCount = 9;
+    map().data.countCaptions[3] = 77;
     map().legendStrip.numb[3].setCaption("77");
-    map().g.settings.poiMode = 1;
+    map().global.settings.poiMode = 1;
     core::reloadMap(map());
 
     EXPECT_EQ(model().fixmeList, "in memory");
     EXPECT_EQ(model().noteCount, 9);
     EXPECT_EQ(model().countCaptions[3], 77);
     EXPECT_EQ(map().legendStrip.numb[3].caption(), "77");
-    EXPECT_EQ(map().g.settings.poiMode, 1);
+    EXPECT_EQ(map().global.settings.poiMode, 1);
     // Everything before the trailer came from the file.
     const ProjectData file = fileContent();
     EXPECT_EQ(model().nodeName, file.nodeName);
@@ -165,17 +165,17 @@ TEST_F(ReloadTest, BelowZoom1Point2TheUnnamedFeaturesAreDropped) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.zoom << (c.trailer ? " with trailer" : ""));
-        map().g.viewZoom = c.zoom;
-        map().g.reloadTrailer = c.trailer;
+        map().global.viewZoom = c.zoom;
+        map().global.reloadTrailer = c.trailer;
         core::reloadMap(map());
         EXPECT_EQ(model().noNameList, c.noNameList);
-        EXPECT_EQ(map().d.nonnCount, c.nonnCount);
+        EXPECT_EQ(map().data.nonnCount, c.nonnCount);
     }
 }
 
 TEST_F(ReloadTest, HideErrorsUnloadsTheProblemMarkers) {
     writeProject(osmimport::sampleProject());
-    map().d.mapMode = 1;
+    map().data.mapMode = 1;
     core::reloadMap(map());
     const Shown s = shown(map());
     EXPECT_TRUE(s.quest.empty());
@@ -188,7 +188,7 @@ TEST_F(ReloadTest, HideErrorsUnloadsTheProblemMarkers) {
     EXPECT_EQ(model().noNameList, "");
     EXPECT_EQ(model().questList, "2#");
     EXPECT_EQ(model().chainList, "3#");
-    EXPECT_EQ(map().d.shape1Count, 1);
+    EXPECT_EQ(map().data.shape1Count, 1);
     EXPECT_EQ(s.labels.size(), 2u); // labels are no problem markers
 }
 
@@ -231,12 +231,12 @@ TEST_F(ReloadTest, RefusedFilesChangeNothing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        basic::writeFileWhole(map().g.parsedPath, c.bytes);
+        basic::writeFileWhole(map().global.parsedPath, c.bytes);
         EXPECT_EQ(faultOf([&] { core::reloadMap(map()); }), c.fault);
         EXPECT_TRUE(model() == before);
         EXPECT_EQ(shown(map()), shownBefore);
     }
-    map().g.parsedPath += ".gone";
+    map().global.parsedPath += ".gone";
     EXPECT_EQ(faultOf([&] { core::reloadMap(map()); }), basic::fault::FileNotFound);
     EXPECT_TRUE(model() == before);
 }
@@ -249,7 +249,7 @@ TEST_F(ReloadTest, TheDrawingOfARefusedFileShowsOneMessage) {
     ASSERT_EQ(dialogs().shown().size(), 0u);
     const ProjectData before = model();
     const std::string good = projectFileBytes(osmimport::sampleProject(), '"');
-    basic::writeFileWhole(map().g.parsedPath, good.substr(0, good.size() / 2));
+    basic::writeFileWhole(map().global.parsedPath, good.substr(0, good.size() / 2));
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     core::redrawMap(map());
     ASSERT_EQ(dialogs().shown().size(), 1u);
@@ -262,7 +262,7 @@ TEST_F(ReloadTest, TheDrawingOfARefusedFileShowsOneMessage) {
     now.nodeName = before.nodeName;
     now.questAreaCount = before.questAreaCount;
     EXPECT_TRUE(now == before);
-    EXPECT_FALSE(map().d.drawBusy);
+    EXPECT_FALSE(map().data.drawBusy);
 }
 
 // Failed redraws neither show the previous drawing's markers a second time nor add any: the
@@ -270,10 +270,10 @@ TEST_F(ReloadTest, TheDrawingOfARefusedFileShowsOneMessage) {
 TEST_F(ReloadTest, RepeatedFailedDrawingsAddNoMarkers) {
     ProjectData d = osmimport::sampleProject();
     writeProject(d);
-    map().g.viewZoom = 2;
+    map().global.viewZoom = 2;
     core::redrawMap(map());
-    map().g.settings.poiMode = 1; // the pub's icon shown
-    map().d.catShown[1] = basic::vbTrue;
+    map().global.settings.poiMode = 1; // the pub's icon shown
+    map().data.catShown[1] = basic::vbTrue;
     core::redrawMap(map());
     const auto loaded = [&] {
         const core::Markers& m = map().markers;
@@ -287,10 +287,10 @@ TEST_F(ReloadTest, RepeatedFailedDrawingsAddNoMarkers) {
     const std::vector<int> before = loaded();
     const QImage picture = map().view.p1.image().copy();
     const std::string good = projectFileBytes(d, '"');
-    basic::writeFileWhole(map().g.parsedPath, good.substr(0, good.size() / 2));
+    basic::writeFileWhole(map().global.parsedPath, good.substr(0, good.size() / 2));
     dialogs().scriptMsgBox(platform::msgbox::Ok); // one message for the damaged file, not one a drawing
     for (int k = 1; k <= 3; ++k) {
-        map().g.viewOffX += 50; // a pan asks for the drawing again
+        map().global.viewOffX += 50; // a pan asks for the drawing again
         core::redrawMap(map());
         ASSERT_EQ(dialogs().shown().size(), 1u);
         EXPECT_EQ(loaded(), before) << k;

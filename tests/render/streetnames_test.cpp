@@ -98,7 +98,7 @@ protected:
         map.legendPanel.Check1.setValue(1);
         placeNodes(map, {{x / zoom, y / zoom}});
         nameWays(map, {name}, {1});
-        map.d.streetNameList = "1#";
+        map.data.streetNameList = "1#";
         return map;
     }
 };
@@ -132,7 +132,7 @@ TEST_F(StreetNamePassTest, OnAWideScreenNamesReachTheViewportsRightAndBottomEdge
         map.legendPanel.Check1.setValue(1);
         placeNodes(map, {{corner.first / 4, corner.second / 4}});
         nameWays(map, {"Main Street"}, {1});
-        map.d.streetNameList = "1#";
+        map.data.streetNameList = "1#";
         run(map, render::streetNamePass);
         EXPECT_GT(inkNear(map, corner.first, corner.second - 20, kGrey), 0) << corner.first;
     }
@@ -152,7 +152,7 @@ TEST_F(StreetNamePassTest, WaterwayNamesAreBlueAndTheirMarkIsNotDrawn) {
 
 TEST_F(StreetNamePassTest, TheStoredAngleTurnsTheName) {
     MapWindow& map = oneName(4, 3000, 4000);
-    map.d.wayNameAngle[1] = 90;
+    map.data.wayNameAngle[1] = 90;
     run(map, render::streetNamePass);
     // Reading upwards from 20 units above the node: ink well above, none below the start.
     EXPECT_GT(inkNear(map, 3000, 3980 - 60, kGrey, 15), 0);
@@ -164,9 +164,9 @@ TEST_F(StreetNamePassTest, PiecesThatNameNoWayOrNoNodeArePassedOverSilently) {
     map.legendPanel.Check1.setValue(1);
     placeNodes(map, {{750, 750}, {1000, 1000}});
     nameWays(map, {"Good Road", "Lost Road", "Zero Road"}, {1, 2, 1});
-    map.d.wayNameNode[2] = 99; // beyond the nodes
-    map.d.wayNameNode[3] = -4;
-    map.d.streetNameList = "0#7#-1#abc#1e12#2#3#1#";
+    map.data.wayNameNode[2] = 99; // beyond the nodes
+    map.data.wayNameNode[3] = -4;
+    map.data.streetNameList = "0#7#-1#abc#1e12#2#3#1#";
     EXPECT_EQ(run(map, render::streetNamePass), 0u);
     EXPECT_GT(inkNear(map, 3000, 2980, kGrey), 0);
     EXPECT_EQ(inkAnywhere(map), inkNear(map, 3000, 2980, kGrey, 100));
@@ -175,7 +175,7 @@ TEST_F(StreetNamePassTest, PiecesThatNameNoWayOrNoNodeArePassedOverSilently) {
 TEST_F(StreetNamePassTest, EveryPieceThatIsNotEmptyNamesAWayTheFirstAndTheLastToo) {
     for (const char* list : {"1#", "#1", "1", "##1##"}) {
         MapWindow& map = oneName(4, 3000, 3000);
-        map.d.streetNameList = list;
+        map.data.streetNameList = list;
         run(map, render::streetNamePass);
         EXPECT_GT(inkNear(map, 3000, 2980, kGrey), 0) << list;
     }

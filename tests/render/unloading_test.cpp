@@ -85,7 +85,7 @@ TEST_F(WindowTest, WithNothingLoadedNothingChanges) {
     const int quests = m.quest.count();
     const int labels = m.lab2.count();
     unload_(map, 0);
-    expectCountersAtRest(map.d);
+    expectCountersAtRest(map.data);
     EXPECT_EQ(m.quest.count(), quests);
     EXPECT_EQ(m.lab2.count(), labels);
     EXPECT_TRUE(m.quest.exists(1)); // the problem button stays
@@ -94,7 +94,7 @@ TEST_F(WindowTest, WithNothingLoadedNothingChanges) {
 TEST_F(WindowTest, UnloadsEveryLoadedElementAndRestsTheCounters) {
     core::MapWindow& map = load();
     core::Markers& m = map.markers;
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     // Three run-time elements in every array, from its first run-time index.
     auto fromTwo = [](auto& array, auto& counter) {
         loadRange(array, 2, 4);
@@ -185,7 +185,7 @@ TEST_F(WindowTest, UnloadsEveryLoadedElementAndRestsTheCounters) {
 TEST_F(WindowTest, ElementsAlreadyGoneArePassedOver) {
     core::MapWindow& map = load();
     core::Markers& m = map.markers;
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     loadRange(m.quest, 2, 3);
     d.questCount = 6; // 4..6 were never loaded
     loadRange(m.lab2, 2, 2);
@@ -201,7 +201,7 @@ TEST_F(WindowTest, ElementsAlreadyGoneArePassedOver) {
 // their counts.
 TEST_F(WindowTest, CountersNotListedKeepTheirValues) {
     core::MapWindow& map = load();
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     d.pointrCount = 3;
     d.pltCount = 2;
     d.routeCount = 2;

@@ -62,7 +62,7 @@ class WayPassTest : public DrawingTest {
 protected:
     // A horizontal road at screen y `y` from screen x `x0` to `x1`, at the current zoom.
     Long road(double x0, double x1, double y, WayRecord record) {
-        const double z = map().g.viewZoom;
+        const double z = map().global.viewZoom;
         record.nodes = {node(x0 / z, y / z), node(x1 / z, y / z)};
         return way(record);
     }
@@ -107,17 +107,17 @@ TEST_F(WayPassTest, TheInnerLineLiesOverTheAllWaysLine) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.zoom);
         clearMap();
-        map().g.viewZoom = c.zoom;
+        map().global.viewZoom = c.zoom;
         road(3000, 4500, 3000, look(kCasing, kRoad, 7));
         draw();
         const int first = c.zoom == 4 ? 996 : 997;
         EXPECT_EQ(column(1200, first, first + 6), c.rows);
-        EXPECT_EQ(map().d.wayWidth[1], c.storedWidth);
+        EXPECT_EQ(map().data.wayWidth[1], c.storedWidth);
     }
 }
 
 TEST_F(WayPassTest, DashesOnlyAtWidthOne) {
-    map().g.viewZoom = 4;
+    map().global.viewZoom = 4;
     WayRecord thin = look(kRoad, kRoad, 1, 0);
     thin.style = 1;
     WayRecord wide = look(kRoad, kRoad, 9, 0);
@@ -134,8 +134,8 @@ TEST_F(WayPassTest, DashesOnlyAtWidthOne) {
     EXPECT_EQ(inRow(1400, 700, 1900, basic::qbColor(15)), 900);
     EXPECT_EQ(inRow(1400, 700, 1900, rgb(117, 117, 117)), 300);
     EXPECT_EQ(inRow(1399, 700, 1900, rgb(117, 117, 117)), 1200);
-    EXPECT_EQ(map().d.wayWidth[3], 6) << "the railway's width grows by 4";
-    EXPECT_EQ(map().d.wayWidth[2], 8) << "the detail pass caps a wide way's width";
+    EXPECT_EQ(map().data.wayWidth[3], 6) << "the railway's width grows by 4";
+    EXPECT_EQ(map().data.wayWidth[2], 8) << "the detail pass caps a wide way's width";
 }
 
 TEST_F(WayPassTest, LargeFilesDrawOnlySegmentsThatStartInTheWindow) {
@@ -216,19 +216,19 @@ TEST_F(WayPassTest, ASegmentOnOnePixelIsLeftOutOnlyWhereItInksNothingNew) {
 }
 
 TEST_F(WayPassTest, HideErrorsRecoloursTheInnerLines) {
-    map().g.viewZoom = 1.4f;
+    map().global.viewZoom = 1.4f;
     const Long red = rgb(255, 20, 20);
     road(2100, 4500, 2100, look(kCasing, red, 7));
     road(2100, 4500, 3000, look(kCasing, 0, 7));
     road(2100, 4500, 3900, look(kCasing, qbColor(13), 7));
     for (basic::Integer mode : {0, 1}) {
         SCOPED_TRACE(mode);
-        map().d.mapMode = mode;
+        map().data.mapMode = mode;
         draw();
         EXPECT_EQ(pixel(1000, 700), mode == 1 ? qbColor(15) : red);
         EXPECT_EQ(pixel(1000, 1000), mode == 1 ? kCasing : 0) << "colour 0: black inner line, or none";
         EXPECT_EQ(pixel(1000, 1300), mode == 1 ? 0 : qbColor(13));
-        EXPECT_EQ(map().d.wayColour[1], mode == 1 ? qbColor(15) : red);
+        EXPECT_EQ(map().data.wayColour[1], mode == 1 ? qbColor(15) : red);
     }
 }
 
@@ -252,7 +252,7 @@ TEST_F(WayPassTest, LineClassesAppearPastTheirZooms) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.zoom);
         clearMap();
-        map().g.viewZoom = c.zoom;
+        map().global.viewZoom = c.zoom;
         WayRecord bridge = look(0, kRoad, 5, 0);
         bridge.extraColour = deck;
         road(2100, 4500, 2100, bridge);
@@ -271,7 +271,7 @@ TEST_F(WayPassTest, LineClassesAppearPastTheirZooms) {
 }
 
 TEST_F(WayPassTest, PowerLinesAndBoundariesAtEveryZoom) {
-    map().g.viewZoom = 0.5f;
+    map().global.viewZoom = 0.5f;
     road(2100, 4500, 2100, look(0, 0, 1, 12));
     data.boundaryList = "#1#";
     data.fileSizeMB = 30;

@@ -37,11 +37,11 @@ protected:
     GoogleWindow& openWindow() {
         core::MapWindow& map = load();
         window_map_ = &map;
-        map.g.viewZoom = 1.4f;
-        map.d.mapLon0 = 6.5f;
-        map.d.mapLat0 = 52.1f;
-        map.d.mapScale = 30000;
-        map.d.mapRead = true;
+        map.global.viewZoom = 1.4f;
+        map.data.mapLon0 = 6.5f;
+        map.data.mapLat0 = 52.1f;
+        map.data.mapScale = 30000;
+        map.data.mapRead = true;
         mint_Click(map, 2);
         auto& window = static_cast<GoogleWindow&>(*map.google);
         auto shown = window.wb2->onDocumentComplete;

@@ -24,12 +24,12 @@ protected:
     core::MapWindow& ready(std::initializer_list<Point> points) {
         core::MapWindow& map = load();
         showDesignedView(map);
-        map.g.viewZoom = 1;
-        map.g.viewOffX = 0;
-        map.g.viewOffY = 0;
-        map.g.showTracks = true;
-        map.g.showWaypoints = true;
-        core::MapData& d = map.d;
+        map.global.viewZoom = 1;
+        map.global.viewOffX = 0;
+        map.global.viewOffY = 0;
+        map.global.showTracks = true;
+        map.global.showWaypoints = true;
+        core::MapData& d = map.data;
         d.mapScale = 1000;
         d.mapLon0 = 0;
         d.mapLat0 = 0;
@@ -51,11 +51,11 @@ protected:
 TEST_F(GpxDisplayTest, WaypointsCentredWithTheirNames) {
     core::MapWindow& map =
         ready({{0.5f, 0.5f, "church", true}, {0.6f, 0.5f, "", false}, {1.0f, 0.5f, "wood", true}});
-    plotgpx(map, map.d.gpxCount);
+    plotgpx(map, map.data.gpxCount);
     core::Markers& m = map.markers;
-    ASSERT_EQ(map.d.gpsCount, 2);
+    ASSERT_EQ(map.data.gpsCount, 2);
     EXPECT_EQ(m.gps.ubound(), 2);
-    EXPECT_EQ(map.d.gptCount, 1);
+    EXPECT_EQ(map.data.gptCount, 1);
     EXPECT_TRUE(m.gps[1].visible());
     EXPECT_EQ(m.gps[1].toolTipText(), "church");
     EXPECT_DOUBLE_EQ(m.gps[1].left() + m.gps[0].width() / 2, 3500);
@@ -67,11 +67,11 @@ TEST_F(GpxDisplayTest, WaypointsCentredWithTheirNames) {
 
 TEST_F(GpxDisplayTest, WithWaypointsOffNamedPointsBecomeDots) {
     core::MapWindow& map = ready({{0.5f, 0.5f, "church", true}, {0.51f, 0.5f, "", false}});
-    map.g.showWaypoints = false;
-    plotgpx(map, map.d.gpxCount);
-    EXPECT_EQ(map.d.gpsCount, 0);
+    map.global.showWaypoints = false;
+    plotgpx(map, map.data.gpxCount);
+    EXPECT_EQ(map.data.gpsCount, 0);
     EXPECT_EQ(map.markers.gps.ubound(), 0);
-    ASSERT_EQ(map.d.gptCount, 2);
+    ASSERT_EQ(map.data.gptCount, 2);
     EXPECT_TRUE(map.markers.gpt[1].visible());
     EXPECT_DOUBLE_EQ(map.markers.gpt[1].left() + map.markers.gpt[0].width() / 2, 3500);
 }
@@ -94,9 +94,9 @@ TEST_F(GpxDisplayTest, TrackLinesJoinDrawnNeighboursUnder50MapUnits) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         core::MapWindow& map = ready(c.points);
-        plotgpx(map, map.d.gpxCount);
+        plotgpx(map, map.data.gpxCount);
         core::Markers& m = map.markers;
-        ASSERT_EQ(map.d.gptCount, c.shapes);
+        ASSERT_EQ(map.data.gptCount, c.shapes);
         EXPECT_TRUE(m.gpt[c.shapes].visible());
         for (int k = 1; k <= 3; ++k) {
             ASSERT_EQ(m.Lin2.exists(k), c.joined[static_cast<std::size_t>(k - 1)]) << k;
@@ -122,14 +122,14 @@ TEST_F(GpxDisplayTest, TrackPointsOnlyInsideTheWindowAndWhileShown) {
         SCOPED_TRACE(::testing::Message() << c.lon << " " << c.lat);
         core::MapWindow& map = ready({{c.lon, c.lat, "", false}});
         plotgpx(map, 1);
-        EXPECT_EQ(map.d.gptCount, c.drawn ? 1 : 0);
-        EXPECT_EQ(map.d.gpsCount, 0);
+        EXPECT_EQ(map.data.gptCount, c.drawn ? 1 : 0);
+        EXPECT_EQ(map.data.gpsCount, 0);
     }
 
     core::MapWindow& hidden = ready({{0.5f, 0.5f, "", false}, {0.51f, 0.5f, "", false}});
-    hidden.g.showTracks = false;
-    plotgpx(hidden, hidden.d.gpxCount);
-    EXPECT_EQ(hidden.d.gptCount, 0);
+    hidden.global.showTracks = false;
+    plotgpx(hidden, hidden.data.gpxCount);
+    EXPECT_EQ(hidden.data.gptCount, 0);
     EXPECT_EQ(hidden.markers.gpt.count(), 1);
     EXPECT_EQ(hidden.markers.Lin2.count(), 1);
 }
@@ -137,12 +137,12 @@ TEST_F(GpxDisplayTest, TrackPointsOnlyInsideTheWindowAndWhileShown) {
 // The map positions follow the file now loaded, also when no import marked them out of date.
 TEST_F(GpxDisplayTest, PositionsFollowTheLoadedMap) {
     core::MapWindow& map = ready({{0.5f, 0.5f, "a", true}});
-    map.d.trackDirty = true;
+    map.data.trackDirty = true;
     plotgpx(map, 1);
-    EXPECT_FALSE(map.d.trackDirty);
+    EXPECT_FALSE(map.data.trackDirty);
     map.markers.gps.unload(1);
-    map.d.gpsCount = 0;
-    map.d.mapScale = 2000;
+    map.data.gpsCount = 0;
+    map.data.mapScale = 2000;
     plotgpx(map, 1);
     EXPECT_DOUBLE_EQ(map.markers.gps[1].left() + map.markers.gps[0].width() / 2, 4000);
 }
@@ -150,10 +150,10 @@ TEST_F(GpxDisplayTest, PositionsFollowTheLoadedMap) {
 TEST_F(GpxDisplayTest, CountsBeyondTheStoreAreCapped) {
     core::MapWindow& map = ready({{0.5f, 0.5f, "a", true}});
     plotgpx(map, -4);
-    EXPECT_EQ(map.d.gpsCount, 0);
+    EXPECT_EQ(map.data.gpsCount, 0);
     plotgpx(map, 20000);
-    EXPECT_EQ(map.d.gpsCount, 1);
-    EXPECT_EQ(map.d.gptCount, kGpxShown - 1);
+    EXPECT_EQ(map.data.gpsCount, 1);
+    EXPECT_EQ(map.data.gptCount, kGpxShown - 1);
     EXPECT_TRUE(dialogs().shown().empty());
 }
 

@@ -48,33 +48,33 @@ protected:
 
 TEST_F(ImportGpxTest, TheWalkGivesWaypointsRoutePointsAndTrackPoints) {
     core::MapWindow& map = make();
-    map.d.gpxImportState = 3;
+    map.data.gpxImportState = 3;
     importgpx(map, kWalk);
-    expectStored(map.d, {{51.500729f, -0.124625f, "big ben"},
-                         {51.5081f, -0.1281f, "caf\u00e9 & tea room"},
-                         {51.5007f, -0.1246f, "start"},
-                         {51.508f, -0.128f, "trafalgar square"},
-                         {51.50073f, -0.12463f, ""},
-                         {51.50112f, -0.12501f, ""},
-                         {51.5079f, -0.1279f, ""}});
-    EXPECT_EQ(map.d.gpxNamedPoints, "#1#2#3#4#");
-    EXPECT_EQ(map.d.gpxImportState, 0);
+    expectStored(map.data, {{51.500729f, -0.124625f, "big ben"},
+                            {51.5081f, -0.1281f, "caf\u00e9 & tea room"},
+                            {51.5007f, -0.1246f, "start"},
+                            {51.508f, -0.128f, "trafalgar square"},
+                            {51.50073f, -0.12463f, ""},
+                            {51.50112f, -0.12501f, ""},
+                            {51.5079f, -0.1279f, ""}});
+    EXPECT_EQ(map.data.gpxNamedPoints, "#1#2#3#4#");
+    EXPECT_EQ(map.data.gpxImportState, 0);
     EXPECT_TRUE(map.menus.mfil.enabled());
     EXPECT_TRUE(dialogs().shown().empty());
     // No map loaded: the points are stored, nothing is marked for drawing.
-    EXPECT_FALSE(map.d.trackDirty);
+    EXPECT_FALSE(map.data.trackDirty);
 }
 
 TEST_F(ImportGpxTest, WithAMapLoadedThePointsAreDrawnAtOnce) {
     core::MapWindow& map = make();
-    map.g.curFile = appPath() + "/map.osm";
-    map.g.showWaypoints = true;
+    map.global.curFile = appPath() + "/map.osm";
+    map.global.showWaypoints = true;
     importgpx(map, kWalk);
-    EXPECT_EQ(map.d.gpxCount, 7);
+    EXPECT_EQ(map.data.gpxCount, 7);
     // Every waypoint and route point has its marker, and the display is up to date.
-    EXPECT_EQ(map.d.gpsCount, 4);
+    EXPECT_EQ(map.data.gpsCount, 4);
     EXPECT_TRUE(map.markers.gps.exists(4));
-    EXPECT_FALSE(map.d.trackDirty);
+    EXPECT_FALSE(map.data.trackDirty);
 }
 
 // The whole file is read however long it is: 2,500 named waypoints, 9,500 more lines, then the
@@ -88,11 +88,11 @@ TEST_F(ImportGpxTest, LongFilesKeepEveryNameAndTheTrackAtTheEnd) {
     text += "<trk><trkseg><trkpt lat=\"51.25\" lon=\"-1.5\"/></trkseg></trk></gpx>\n";
     core::MapWindow& map = make();
     importgpx(map, write("long.gpx", text));
-    ASSERT_EQ(map.d.gpxCount, 2501);
-    EXPECT_EQ(map.d.pointName[2500], "p2500");
-    EXPECT_TRUE(map.d.gpxNamedPoints.ends_with("#2499#2500#"));
-    EXPECT_EQ(map.d.routeLat[2501], 51.25f);
-    EXPECT_EQ(map.d.routeLon[2501], -1.5f);
+    ASSERT_EQ(map.data.gpxCount, 2501);
+    EXPECT_EQ(map.data.pointName[2500], "p2500");
+    EXPECT_TRUE(map.data.gpxNamedPoints.ends_with("#2499#2500#"));
+    EXPECT_EQ(map.data.routeLat[2501], 51.25f);
+    EXPECT_EQ(map.data.routeLon[2501], -1.5f);
 }
 
 std::string trackOf(int points) {
@@ -106,9 +106,9 @@ TEST_F(ImportGpxTest, MoreThan10000PointsKeepTheFirstAndSaySoOnce) {
     core::MapWindow& map = make();
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     importgpx(map, write("big.gpx", trackOf(10050)));
-    EXPECT_EQ(map.d.gpxCount, 10000);
-    EXPECT_EQ(map.d.routeLat[10000], 10000 % 80);
-    EXPECT_EQ(map.d.routeLon[10000], 10000 / 80);
+    EXPECT_EQ(map.data.gpxCount, 10000);
+    EXPECT_EQ(map.data.routeLat[10000], 10000 % 80);
+    EXPECT_EQ(map.data.routeLon[10000], 10000 / 80);
     ASSERT_EQ(dialogs().shown().size(), 1u);
     EXPECT_EQ(dialogs().shown()[0].text,
               "This GPX file holds more than 10000 points; only the first 10000 are shown.");
@@ -131,22 +131,23 @@ TEST_F(ImportGpxTest, AnUnreadableFileOrCancelAbortsTheImport) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         core::MapWindow& map = make();
-        map.d.gpxCount = 5;
-        map.d.gpxNamedPoints = "#1#2#";
-        map.g.curFile = appPath() + "/map.osm";
+        map.data.gpxCount = 5;
+        map.data.gpxNamedPoints = "#1#2#";
+        map.global.curFile = appPath() + "/map.osm";
         if (c.cancel)
             QMetaObject::invokeMethod(
-                QCoreApplication::instance(), [&map] { map.g.cancelRequested = true; }, Qt::QueuedConnection);
+                QCoreApplication::instance(), [&map] { map.global.cancelRequested = true; },
+                Qt::QueuedConnection);
         const std::size_t before = dialogs().shown().size();
         for (std::size_t i = 0; i < c.shown.size(); ++i)
             dialogs().scriptMsgBox(platform::msgbox::Ok);
         importgpx(map, c.file);
         EXPECT_EQ(testsupport::shownTexts(dialogs(), before), c.shown);
         EXPECT_EQ(dialogs().shown().back().style, platform::msgbox::OkOnly);
-        EXPECT_EQ(map.d.gpxCount, 0);
-        EXPECT_EQ(map.d.gpxNamedPoints, "#");
-        EXPECT_FALSE(map.d.trackDirty);
-        EXPECT_FALSE(map.g.cancelRequested);
+        EXPECT_EQ(map.data.gpxCount, 0);
+        EXPECT_EQ(map.data.gpxNamedPoints, "#");
+        EXPECT_FALSE(map.data.trackDirty);
+        EXPECT_FALSE(map.global.cancelRequested);
         EXPECT_TRUE(map.menus.mfil.enabled());
         EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
     }
@@ -158,10 +159,10 @@ TEST_F(ImportGpxTest, AStaleCancelOrACapitalisedNameStillImportsTheWalk) {
     for (const bool staleCancel : {true, false}) {
         SCOPED_TRACE(staleCancel ? "stale cancel" : "Walk.GPX");
         core::MapWindow& map = make();
-        map.g.cancelRequested = staleCancel;
+        map.global.cancelRequested = staleCancel;
         importgpx(map, staleCancel ? kWalk : write("Walk.GPX", basic::readFileBytes(kWalk)));
-        EXPECT_EQ(map.d.gpxCount, 7);
-        EXPECT_FALSE(map.g.cancelRequested);
+        EXPECT_EQ(map.data.gpxCount, 7);
+        EXPECT_FALSE(map.global.cancelRequested);
     }
 }
 
@@ -176,10 +177,10 @@ TEST_F(ImportGpxTest, AFileWithoutPointsEmptiesThePointList) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         core::MapWindow& map = make();
-        map.d.gpxCount = 4;
+        map.data.gpxCount = 4;
         importgpx(map, write(c.name, c.bytes));
-        EXPECT_EQ(map.d.gpxCount, 0);
-        EXPECT_EQ(map.d.gpxNamedPoints, "#");
+        EXPECT_EQ(map.data.gpxCount, 0);
+        EXPECT_EQ(map.data.gpxNamedPoints, "#");
         EXPECT_TRUE(dialogs().shown().empty());
     }
 }
@@ -192,23 +193,23 @@ TEST_F(ImportDuringRouteDrawingTest, TheImportEndsItAndTheRedrawShowsTheTrack) {
     data.mapScale = 1000;
     draw();
     core::MapWindow& m = map();
-    m.d.routeDrawing = true;
+    m.data.routeDrawing = true;
     m.view.p1.setMousePointer(99);
     const std::string file = appPath() + "/track.gpx";
     basic::writeFileWhole(file, "<gpx><trk><trkseg><trkpt lat=\"0.5\" lon=\"0.5\"/>"
                                 "<trkpt lat=\"0.5\" lon=\"0.51\"/></trkseg></trk></gpx>");
     dialogs().scriptOpenFile(file);
     core::importGpx(m);
-    EXPECT_FALSE(m.d.routeDrawing);
+    EXPECT_FALSE(m.data.routeDrawing);
     EXPECT_EQ(m.view.p1.mousePointer(), platform::kDefaultPointer);
 
     core::p1_MouseDown(m, platform::kLeftButton, 4000, 3000);
     core::p1_MouseUp(m, platform::kLeftButton, 4000, 3000);
-    EXPECT_EQ(m.d.routeCount, 0);
-    EXPECT_EQ(m.d.routeLat[1], 0.5f);
+    EXPECT_EQ(m.data.routeCount, 0);
+    EXPECT_EQ(m.data.routeLat[1], 0.5f);
 
     draw();
-    EXPECT_EQ(m.d.gptCount, 2);
+    EXPECT_EQ(m.data.gptCount, 2);
     EXPECT_TRUE(m.markers.Lin2.exists(2));
     EXPECT_TRUE(dialogs().shown().size() == 1u) << "only the open dialog";
 }

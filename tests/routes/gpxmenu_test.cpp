@@ -19,8 +19,8 @@ TEST_F(WindowTest, ShwgpxChecksShowTracksAndShowWaypoints) {
     EXPECT_TRUE(mgp[5].checked());
     for (bool tracks : {false, true}) {
         for (bool waypoints : {false, true}) {
-            map.g.showTracks = tracks;
-            map.g.showWaypoints = waypoints;
+            map.global.showTracks = tracks;
+            map.global.showWaypoints = waypoints;
             shwgpx(map);
             EXPECT_EQ(mgp[4].checked(), tracks) << tracks << waypoints;
             EXPECT_EQ(mgp[5].checked(), waypoints) << tracks << waypoints;
@@ -35,7 +35,7 @@ protected:
     core::MapWindow& withRouteAndGpx(int answer) {
         dialogs().scriptMsgBox(answer);
         core::MapWindow& map = opened();
-        core::MapData& d = map.d;
+        core::MapData& d = map.data;
         core::Markers& m = map.markers;
         for (int i = 1; i <= 3; ++i) {
             d.routeLat[static_cast<size_t>(i)] = 51.0f + static_cast<float>(i) / 100;
@@ -58,23 +58,23 @@ protected:
 TEST_F(GpxMenuTest, EachSwitchFlipsItsFlagAndCheckAndRedrawsOnce) {
     core::MapWindow& map = opened();
     platform::MenuArray& mgp = map.menus.mgp;
-    map.d.routeSel = 2;
+    map.data.routeSel = 2;
     mgp[4].raiseClick(); // through the menu
-    EXPECT_EQ(map.d.routeSel, -1);
+    EXPECT_EQ(map.data.routeSel, -1);
     mgp_Click(map, 5);
-    EXPECT_FALSE(map.g.showTracks || mgp[4].checked());
-    EXPECT_FALSE(map.g.showWaypoints || mgp[5].checked());
+    EXPECT_FALSE(map.global.showTracks || mgp[4].checked());
+    EXPECT_FALSE(map.global.showWaypoints || mgp[5].checked());
     EXPECT_EQ(redraws(), 2);
     mgp_Click(map, 4);
-    EXPECT_TRUE(map.g.showTracks && mgp[4].checked());
-    EXPECT_FALSE(map.g.showWaypoints);
+    EXPECT_TRUE(map.global.showTracks && mgp[4].checked());
+    EXPECT_FALSE(map.global.showWaypoints);
     EXPECT_EQ(redraws(), 3);
 }
 
 // Cancel changes nothing; OK takes the import away and leaves the route drawn after it.
 TEST_F(GpxMenuTest, ClearGpxClearsOnlyTheGpx) {
     core::MapWindow& map = withRouteAndGpx(platform::msgbox::Cancel);
-    core::MapData& d = map.d;
+    core::MapData& d = map.data;
     core::Markers& m = map.markers;
     mgp_Click(map, 7);
     ASSERT_EQ(dialogs().shown().size(), 1u);
@@ -98,21 +98,21 @@ TEST_F(GpxMenuTest, ClearGpxClearsOnlyTheGpx) {
 
 TEST_F(GpxMenuTest, ADoubleClickOnAWaypointMarkerEndsRouteDrawingUnlessBusy) {
     core::MapWindow& map = withRouteAndGpx(platform::msgbox::Ok);
-    map.d.routeDrawing = true;
+    map.data.routeDrawing = true;
     map.view.p1.setMousePointer(99);
     for (bool drawing : {true, false}) {
-        map.d.drawBusy = drawing;
-        map.d.mapLoading = !drawing;
+        map.data.drawBusy = drawing;
+        map.data.mapLoading = !drawing;
         for (int index : {4, 5, 7})
             mgp_Click(map, index);
         map.markers.gps.onDblClick(2);
-        EXPECT_TRUE(map.g.showTracks && map.g.showWaypoints && map.d.routeDrawing);
-        EXPECT_EQ(map.d.gpxCount, 5);
+        EXPECT_TRUE(map.global.showTracks && map.global.showWaypoints && map.data.routeDrawing);
+        EXPECT_EQ(map.data.gpxCount, 5);
     }
     EXPECT_TRUE(dialogs().shown().empty());
-    map.d.mapLoading = false;
+    map.data.mapLoading = false;
     map.markers.gps.onDblClick(2);
-    EXPECT_FALSE(map.d.routeDrawing);
+    EXPECT_FALSE(map.data.routeDrawing);
     EXPECT_EQ(map.view.p1.mousePointer(), platform::kDefaultPointer);
 }
 

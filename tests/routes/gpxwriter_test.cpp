@@ -25,11 +25,11 @@ protected:
         const std::vector<basic::Single> lat{51.50735f, -33.86882f, 1.234568e-5f, 12.0f};
         const std::vector<basic::Single> lon{-0.1277583f, 151.2093f, -5e-5f, -180.0f};
         for (int i = 0; i < count; ++i) {
-            map.d.routeLat[i + 1] = lat[i];
-            map.d.routeLon[i + 1] = lon[i];
+            map.data.routeLat[i + 1] = lat[i];
+            map.data.routeLon[i + 1] = lon[i];
         }
-        map.d.routeCount = static_cast<basic::Integer>(count);
-        map.g.curFile = "/home/mapper/osm/london.osm";
+        map.data.routeCount = static_cast<basic::Integer>(count);
+        map.global.curFile = "/home/mapper/osm/london.osm";
         return map;
     }
 

@@ -21,15 +21,15 @@ protected:
     core::MapWindow& loadedMap(Single lon0 = -0.5f, Single lat0 = 52.5f) {
         core::MapWindow& map = load();
         core::init(map);
-        map.d.mapLon0 = lon0;
-        map.d.mapLat0 = lat0;
-        map.d.mapScale = 4800;
-        map.g.curFile = "/home/mapper/osm/london.osm";
+        map.data.mapLon0 = lon0;
+        map.data.mapLat0 = lat0;
+        map.data.mapScale = 4800;
+        map.global.curFile = "/home/mapper/osm/london.osm";
         return map;
     }
 
     static void setRoute(core::MapWindow& map, const std::vector<Point>& points) {
-        core::MapData& d = map.d;
+        core::MapData& d = map.data;
         for (std::size_t i = 1; i <= points.size(); ++i) {
             d.routeLat[i] = points[i - 1].first;
             d.routeLon[i] = points[i - 1].second;
@@ -44,12 +44,12 @@ protected:
     }
 
     static Point routePoint(const core::MapWindow& map, int i) {
-        return {map.d.routeLat[static_cast<std::size_t>(i)], map.d.routeLon[static_cast<std::size_t>(i)]};
+        return {map.data.routeLat[static_cast<std::size_t>(i)], map.data.routeLon[static_cast<std::size_t>(i)]};
     }
 
     // The elements of Lin and plt loaded are exactly 1..routeCount.
     static void expectElementsForEachPoint(const core::MapWindow& map) {
-        const int count = map.d.routeCount;
+        const int count = map.data.routeCount;
         EXPECT_EQ(map.markers.Lin.ubound(), count);
         EXPECT_EQ(map.markers.plt.ubound(), count);
         for (int i = 1; i <= count; ++i) {

@@ -54,14 +54,14 @@ protected:
     MapWindow& mapWithRoute(int points) {
         MapWindow& map = load();
         init(map);
-        map.d.mapLon0 = -0.5f;
-        map.d.mapLat0 = 52.5f;
-        map.d.mapScale = 4800;
+        map.data.mapLon0 = -0.5f;
+        map.data.mapLat0 = 52.5f;
+        map.data.mapScale = 4800;
         for (int i = 1; i <= points; ++i) {
-            map.d.routeLat[static_cast<size_t>(i)] = 52.5f - static_cast<float>(i - 1);
-            map.d.routeLon[static_cast<size_t>(i)] = -0.1f;
+            map.data.routeLat[static_cast<size_t>(i)] = 52.5f - static_cast<float>(i - 1);
+            map.data.routeLon[static_cast<size_t>(i)] = -0.1f;
         }
-        map.d.routeCount = static_cast<basic::Integer>(points);
+        map.data.routeCount = static_cast<basic::Integer>(points);
         return map;
     }
 
@@ -74,8 +74,8 @@ protected:
 
     static std::pair<Single, Single> pictureOf(const MapWindow& map, int i) {
         const auto at = static_cast<size_t>(i);
-        return {pictureX(map.g, static_cast<Single>(mapX(map.d, map.d.routeLon[at]))),
-                pictureY(map.g, static_cast<Single>(mapY(map.d, map.d.routeLat[at])))};
+        return {pictureX(map.global, static_cast<Single>(mapX(map.data, map.data.routeLon[at]))),
+                pictureY(map.global, static_cast<Single>(mapY(map.data, map.data.routeLat[at])))};
     }
 };
 
@@ -90,7 +90,7 @@ TEST_F(RouteTest, SegmentsRunFromPointToPointWithMarkersCentredAndTheLengthShown
     for (const auto& c : cases) {
         SCOPED_TRACE(c.shown);
         MapWindow& map = mapWithRoute(2);
-        map.d.routeLat[2] = c.secondLat;
+        map.data.routeLat[2] = c.secondLat;
         loadElements(map, 2);
         routes::plotroute(map);
 

@@ -36,11 +36,11 @@ protected:
                              p1.scaleY(frame.scaleHeight() / 2 - p1.top(), Twips, User)};
         std::vector<Point> points;
         for (int i = -1; i <= 1; ++i) {
-            const core::LonLat at = *core::pictureToLonLat(map.g, map.d, centre.first + 300 * i, centre.second);
+            const core::LonLat at = *core::pictureToLonLat(map.global, map.data, centre.first + 300 * i, centre.second);
             points.emplace_back(at.lat, at.lon);
         }
         setRoute(map, points);
-        map.d.routeUnsaved = false;
+        map.data.routeUnsaved = false;
         return centre;
     }
 
@@ -53,7 +53,7 @@ protected:
     }
 
     static void expectPointAt(const core::MapWindow& map, int i, Picture at) {
-        const core::LonLat expected = *core::pictureToLonLat(map.g, map.d, at.first, at.second);
+        const core::LonLat expected = *core::pictureToLonLat(map.global, map.data, at.first, at.second);
         EXPECT_EQ(routePoint(map, i), Point(expected.lat, expected.lon));
     }
 
@@ -86,18 +86,18 @@ TEST_F(RouteEditingTest, InsertAndDeleteFromThePopUp) {
         SCOPED_TRACE(std::to_string(c.selected) + " " + std::to_string(c.entry));
         core::MapWindow& map = loadedMap();
         setRoute(map, {P1, P2, P3});
-        map.d.routeUnsaved = false;
-        map.d.routeSel = static_cast<basic::Integer>(c.selected);
+        map.data.routeUnsaved = false;
+        map.data.routeSel = static_cast<basic::Integer>(c.selected);
         c.entry == kDelete ? mdel_Click(map) : madd_Click(map, c.entry);
-        ASSERT_EQ(map.d.routeCount, static_cast<int>(c.expected.size()));
+        ASSERT_EQ(map.data.routeCount, static_cast<int>(c.expected.size()));
         for (std::size_t i = 0; i < c.expected.size(); ++i) {
             EXPECT_NEAR(routePoint(map, int(i) + 1).first, c.expected[i].first, 1e-5) << i + 1;
             EXPECT_NEAR(routePoint(map, int(i) + 1).second, c.expected[i].second, 1e-5) << i + 1;
         }
         EXPECT_EQ(map.view.sb1.panelText(2), c.panel);
-        EXPECT_TRUE(map.d.routeUnsaved) << "an edit after a save is not lost at exit";
+        EXPECT_TRUE(map.data.routeUnsaved) << "an edit after a save is not lost at exit";
         expectElementsForEachPoint(map);
-        EXPECT_TRUE(map.markers.plt[map.d.routeCount].visible());
+        EXPECT_TRUE(map.markers.plt[map.data.routeCount].visible());
     }
 }
 
@@ -107,14 +107,14 @@ TEST_F(RouteEditingTest, OnePointAndTenThousandPoints) {
         core::MapWindow& map = loadedMap();
         setRoute(map, {p});
         EXPECT_EQ(map.view.sb1.panelText(2), ".00 ml    0 hrs");
-        map.d.routeSel = 1;
+        map.data.routeSel = 1;
         madd_Click(map, entry);
         const Single step = entry == kAfter ? 0.001f : -0.001f;
         const Point moved{p.first + step, p.second + step};
         EXPECT_EQ(std::pair(routePoint(map, 1), routePoint(map, 2)),
                   entry == kAfter ? std::pair(p, moved) : std::pair(moved, p));
         for (int i = 0; i < 2; ++i) {
-            map.d.routeSel = 1;
+            map.data.routeSel = 1;
             mdel_Click(map);
         }
         EXPECT_EQ(map.view.sb1.panelText(2), ".00 ml    0 hrs");
@@ -125,14 +125,14 @@ TEST_F(RouteEditingTest, OnePointAndTenThousandPoints) {
     std::vector<Point> points(routes::kMaxRoutePoints, P1);
     points.back() = P2;
     setRoute(map, points);
-    map.d.routeUnsaved = false;
+    map.data.routeUnsaved = false;
     for (int entry : {kBefore, kAfter}) {
-        map.d.routeSel = routes::kMaxRoutePoints;
+        map.data.routeSel = routes::kMaxRoutePoints;
         madd_Click(map, entry);
     }
-    EXPECT_EQ(map.d.routeCount, routes::kMaxRoutePoints);
+    EXPECT_EQ(map.data.routeCount, routes::kMaxRoutePoints);
     EXPECT_EQ(routePoint(map, routes::kMaxRoutePoints), P2);
-    EXPECT_FALSE(map.d.routeUnsaved);
+    EXPECT_FALSE(map.data.routeUnsaved);
     expectElementsForEachPoint(map);
 }
 
@@ -150,20 +150,20 @@ TEST_F(RouteEditingTest, PopUpAndDropActOnlyOnAPointOfTheRouteAndNotWhileBusy) {
         p1_DragDrop(map, map.markers.plt[2], x + 100, y + 100);
     };
     for (int selected : {-1, 0, 4}) {
-        map.d.routeSel = static_cast<basic::Integer>(selected);
+        map.data.routeSel = static_cast<basic::Integer>(selected);
         tryEverything();
     }
-    map.d.routeSel = 2;
-    for (bool* flag : {&map.d.drawBusy, &map.d.mapLoading}) {
+    map.data.routeSel = 2;
+    for (bool* flag : {&map.data.drawBusy, &map.data.mapLoading}) {
         *flag = true;
         tryEverything();
         plt_MouseDown(map, 1, platform::kLeftButton, 0, 0);
         *flag = false;
     }
     EXPECT_TRUE(dialogs().shown().empty());
-    EXPECT_EQ(map.d.routeCount, 3);
+    EXPECT_EQ(map.data.routeCount, 3);
     EXPECT_EQ(std::vector<Point>({routePoint(map, 1), routePoint(map, 2), routePoint(map, 3)}), before);
-    EXPECT_FALSE(map.d.routeUnsaved);
+    EXPECT_FALSE(map.data.routeUnsaved);
     EXPECT_TRUE(map.markers.plt[1].visible());
     expectDrawnInPlace(map, 2);
 }
@@ -184,7 +184,7 @@ TEST_F(RouteEditingTest, ADraggedPointsSegmentsFollowTheCursorAndItLandsWhereDro
         p1_DragDrop(map, map.markers.plt[2], cx - 25.5, cy - 200);
         expectPointAt(map, 2, {cx - 25.5, cy - 200});
         EXPECT_EQ(routePoint(map, 1), first);
-        EXPECT_TRUE(map.d.routeUnsaved);
+        EXPECT_TRUE(map.data.routeUnsaved);
         expectDrawnInPlace(map, 2);
         EXPECT_NEAR(markerCentre(map, 2).first, cx - 25.5, 0.05);
     }
@@ -230,7 +230,7 @@ TEST_F(RouteEditingTest, APointStaysWhenTheDragEndsOffTheMapIsCancelledOrNeverMo
             platform::testing::release(widget, releaseAt);
         }
         EXPECT_EQ(routePoint(map, 2), before);
-        EXPECT_FALSE(map.d.routeUnsaved);
+        EXPECT_FALSE(map.data.routeUnsaved);
         expectDrawnInPlace(map, 2);
     }
 }
@@ -243,9 +243,9 @@ TEST_F(RouteEditingTest, TooltipDoubleClickAndThePopUp) {
 
     map.markers.gps.load(1);
     for (auto* markers : {&map.markers.plt, &map.markers.gps}) {
-        map.d.routeDrawing = true;
+        map.data.routeDrawing = true;
         markers->onDblClick(1);
-        EXPECT_FALSE(map.d.routeDrawing);
+        EXPECT_FALSE(map.data.routeDrawing);
     }
 
     QTimer::singleShot(0, [&] {
@@ -253,17 +253,17 @@ TEST_F(RouteEditingTest, TooltipDoubleClickAndThePopUp) {
         map.menus.mroute.qmenu()->close();
     });
     plt_MouseDown(map, 2, platform::kRightButton, 0, 0);
-    EXPECT_EQ(map.d.routeCount, 2) << "the pop-up's Delete Waypoint took point 2";
+    EXPECT_EQ(map.data.routeCount, 2) << "the pop-up's Delete Waypoint took point 2";
     EXPECT_EQ(routePoint(map, 2), P3);
 }
 
 TEST_F(RouteEditingTest, AnEditAfterASaveIsAskedAboutAtExit) {
     core::MapWindow& map = loadedMap();
     const auto [cx, cy] = routeAcrossTheView(map);
-    map.d.routeUnsaved = true;
+    map.data.routeUnsaved = true;
     dialogs().scriptSaveFile(appPath() + "/walk.gpx");
     core::saveRoute(map);
-    ASSERT_FALSE(map.d.routeUnsaved);
+    ASSERT_FALSE(map.data.routeUnsaved);
 
     plt_MouseDown(map, 1, platform::kLeftButton, 0, 0);
     p1_DragDrop(map, map.markers.plt[1], cx - 100, cy + 100);

@@ -30,22 +30,22 @@ protected:
     static void showGpxWaypoints(core::MapWindow& map, int count) {
         for (int i = 1; i <= count; ++i)
             map.markers.gps.load(i).setVisible(true);
-        map.d.gpsCount = map.d.gpxCount = static_cast<basic::Integer>(count);
-        map.d.gptCount = 0;
+        map.data.gpsCount = map.data.gpxCount = static_cast<basic::Integer>(count);
+        map.data.gptCount = 0;
     }
 
     static void expectRouteKept(const core::MapWindow& map) {
-        EXPECT_EQ(map.d.routeCount, 3);
-        EXPECT_TRUE(map.d.routeActive && map.d.routeUnsaved);
+        EXPECT_EQ(map.data.routeCount, 3);
+        EXPECT_TRUE(map.data.routeActive && map.data.routeUnsaved);
         expectElementsForEachPoint(map);
         EXPECT_EQ(map.view.sb1.panelText(2), "1.55 ml    0 hrs 28 mins");
     }
 
     // No route left, nothing of it to save at exit, nothing shown of it.
     static void expectRouteCleared(const core::MapWindow& map) {
-        EXPECT_EQ(map.d.routeCount, 0);
-        EXPECT_FALSE(map.d.routeActive);
-        EXPECT_FALSE(map.d.routeUnsaved) << "the old route is given up, nothing to save at exit";
+        EXPECT_EQ(map.data.routeCount, 0);
+        EXPECT_FALSE(map.data.routeActive);
+        EXPECT_FALSE(map.data.routeUnsaved) << "the old route is given up, nothing to save at exit";
         EXPECT_EQ(map.view.sb1.panelText(2), "");
         expectElementsForEachPoint(map);
     }
@@ -67,11 +67,11 @@ private:
 TEST_F(RouteMenuTest, NothingHappensWithoutAFileOrWhileBusyAndDownloadOnlyShowsItsBorder) {
     core::MapWindow& map = loadedMap();
     setRoute(map, kRoute);
-    map.g.curFile.clear();
+    map.global.curFile.clear();
     for (int index : {kNewRoute, kCancelRoute, kGoogleEarth})
         mnewr_Click(map, index);
-    map.g.curFile = "/home/mapper/osm/london.osm";
-    for (bool* flag : {&map.d.drawBusy, &map.d.mapLoading}) {
+    map.global.curFile = "/home/mapper/osm/london.osm";
+    for (bool* flag : {&map.data.drawBusy, &map.data.mapLoading}) {
         *flag = true;
         for (int index : {kNewRoute, kCancelRoute, kGoogleEarth})
             rout_MouseDown(map, index);
@@ -83,7 +83,7 @@ TEST_F(RouteMenuTest, NothingHappensWithoutAFileOrWhileBusyAndDownloadOnlyShowsI
     rout_MouseUp(map, 1);
     EXPECT_EQ(map.toolbars.rout[1].borderStyle(), 0);
     EXPECT_TRUE(asked().empty());
-    EXPECT_FALSE(map.d.routeDrawing);
+    EXPECT_FALSE(map.data.routeDrawing);
     expectRouteKept(map);
     EXPECT_TRUE(opened().empty());
 }
@@ -91,24 +91,24 @@ TEST_F(RouteMenuTest, NothingHappensWithoutAFileOrWhileBusyAndDownloadOnlyShowsI
 TEST_F(RouteMenuTest, NewRouteClearsTheOldRouteOnlyOnOk) {
     core::MapWindow& map = loadedMap();
     mnewr_Click(map, kNewRoute); // nothing to clear: no question
-    EXPECT_TRUE(map.d.routeDrawing);
+    EXPECT_TRUE(map.data.routeDrawing);
     EXPECT_EQ(map.view.p1.mousePointer(), 99);
     EXPECT_EQ(map.view.p1.mouseIcon(), map.stores.Image8.picture());
 
-    map.d.routeDrawing = false;
+    map.data.routeDrawing = false;
     setRoute(map, kRoute);
     dialogs().scriptMsgBox(Cancel);
     rout_MouseDown(map, kNewRoute);
     EXPECT_EQ(asked(), Texts{"This will clear your route. Do you want to continue before saving route?"});
     EXPECT_EQ(map.toolbars.rout[0].borderStyle(), 0);
-    EXPECT_FALSE(map.d.routeDrawing);
+    EXPECT_FALSE(map.data.routeDrawing);
     expectRouteKept(map);
 
     dialogs().scriptMsgBox(Ok);
     mnewr_Click(map, kNewRoute);
     EXPECT_EQ(asked().size(), 1u);
     expectRouteCleared(map);
-    EXPECT_TRUE(map.d.routeDrawing);
+    EXPECT_TRUE(map.data.routeDrawing);
 }
 
 TEST_F(RouteMenuTest, NewRouteAsksAboutGpxPointsWheneverThereAreAny) {
@@ -117,19 +117,19 @@ TEST_F(RouteMenuTest, NewRouteAsksAboutGpxPointsWheneverThereAreAny) {
     dialogs().scriptMsgBox(No);
     mnewr_Click(map, kNewRoute);
     EXPECT_EQ(asked(), Texts{"This will clear your gpx track. Are you sure?"});
-    EXPECT_FALSE(map.d.routeDrawing);
-    EXPECT_EQ(map.d.gpxCount + map.d.gpsCount + map.markers.gps.ubound(), 9);
+    EXPECT_FALSE(map.data.routeDrawing);
+    EXPECT_EQ(map.data.gpxCount + map.data.gpsCount + map.markers.gps.ubound(), 9);
 
     dialogs().scriptMsgBox(Yes);
     mnewr_Click(map, kNewRoute);
     EXPECT_EQ(asked().size(), 1u);
-    EXPECT_TRUE(map.d.routeDrawing);
-    EXPECT_EQ(map.d.gpxCount + map.d.gpsCount + map.markers.gps.ubound(), 0);
+    EXPECT_TRUE(map.data.routeDrawing);
+    EXPECT_EQ(map.data.gpxCount + map.data.gpsCount + map.markers.gps.ubound(), 0);
 
     // Points left without routeActive (no command leaves them so): after the GPX question they
     // go with their markers, so that the next click does not trip over a loaded element.
     setRoute(map, kRoute);
-    map.d.routeActive = false;
+    map.data.routeActive = false;
     showGpxWaypoints(map, 1);
     dialogs().scriptMsgBox(Yes);
     mnewr_Click(map, kNewRoute);
@@ -137,19 +137,19 @@ TEST_F(RouteMenuTest, NewRouteAsksAboutGpxPointsWheneverThereAreAny) {
     expectRouteCleared(map);
 
     setRoute(map, kRoute);
-    map.d.routeActive = false;
+    map.data.routeActive = false;
     dialogs().scriptMsgBox(Cancel);
     mnewr_Click(map, kNewRoute);
     EXPECT_EQ(asked(), Texts{"This will clear your route. Do you want to continue?"});
-    EXPECT_EQ(map.d.routeCount, 3) << "kept, and drawing goes on extending it";
+    EXPECT_EQ(map.data.routeCount, 3) << "kept, and drawing goes on extending it";
 }
 
 TEST_F(RouteMenuTest, CancelRouteAsksBeforeClearing) {
     core::MapWindow& map = loadedMap();
-    map.d.routeDrawing = true;
+    map.data.routeDrawing = true;
     mnewr_Click(map, kCancelRoute);
     EXPECT_TRUE(asked().empty()) << "without a route it only ends drawing";
-    EXPECT_FALSE(map.d.routeDrawing);
+    EXPECT_FALSE(map.data.routeDrawing);
 
     setRoute(map, kRoute);
     dialogs().scriptMsgBox(Cancel);
@@ -160,19 +160,19 @@ TEST_F(RouteMenuTest, CancelRouteAsksBeforeClearing) {
     dialogs().scriptMsgBox(Ok);
     mnewr_Click(map, kCancelRoute);
     expectRouteCleared(map);
-    EXPECT_FALSE(map.d.routeDrawing);
+    EXPECT_FALSE(map.data.routeDrawing);
 }
 
 TEST_F(RouteMenuTest, GoogleEarthGetsTheRouteOnlyWhenItsFileWasWritten) {
     core::MapWindow& map = loadedMap();
-    const std::string kml = map.g.dataFolder + "/temp.kml";
-    map.d.routeDrawing = true;
+    const std::string kml = map.global.dataFolder + "/temp.kml";
+    map.data.routeDrawing = true;
     dialogs().scriptMsgBox(Ok);
     mnewr_Click(map, kGoogleEarth);
     EXPECT_EQ(asked(), Texts{"Finish route first by double clicking on map."});
     EXPECT_FALSE(QFile::exists(QString::fromStdString(kml)));
 
-    map.d.routeDrawing = false;
+    map.data.routeDrawing = false;
     dialogs().scriptMsgBox(Ok);
     mnewr_Click(map, kGoogleEarth);
     EXPECT_EQ(asked(), Texts{"Draw a route first."});
@@ -188,7 +188,7 @@ TEST_F(RouteMenuTest, GoogleEarthGetsTheRouteOnlyWhenItsFileWasWritten) {
     rout_MouseDown(map, kGoogleEarth);
     EXPECT_EQ(opened(), Texts{kml});
     EXPECT_TRUE(QFile::exists(QString::fromStdString(kml)));
-    EXPECT_FALSE(map.d.routeDrawing);
+    EXPECT_FALSE(map.data.routeDrawing);
     EXPECT_TRUE(asked().empty());
 }
 

@@ -28,13 +28,13 @@ protected:
     core::MapWindow& mapAt(basic::Single lon0, basic::Single lat0) { return viewAt(load(), lon0, lat0); }
     static core::MapWindow& viewAt(core::MapWindow& map, basic::Single lon0, basic::Single lat0) {
         platform::injectScreenSize({1920 * 15, 1080 * 15});
-        map.g.viewZoom = 1.4f;
-        map.g.viewOffX = -1600;
-        map.g.viewOffY = -1320;
-        map.d.mapLon0 = lon0;
-        map.d.mapLat0 = lat0;
-        map.d.mapScale = 30000;
-        map.d.mapRead = true;
+        map.global.viewZoom = 1.4f;
+        map.global.viewOffX = -1600;
+        map.global.viewOffY = -1320;
+        map.data.mapLon0 = lon0;
+        map.data.mapLat0 = lat0;
+        map.data.mapScale = 30000;
+        map.data.mapRead = true;
         return map;
     }
 
@@ -58,7 +58,7 @@ TEST_F(WebMapTest, ThePageCentresTheViewInEitherQuoteAtAnyOrigin) {
               "ll=51.4714,-.0412&amp;z=13&amp;output=embed\"></iframe></body></html>\r\n");
     EXPECT_EQ(desktop_.targets(), std::vector<std::string>{appPath() + "/files/googmap.html"});
 
-    map.g.quoteChar = '\'';
+    map.global.quoteChar = '\'';
     mint_Click(map, kGoogleMap);
     const std::string josm = page();
     EXPECT_EQ(josm.find('"'), std::string::npos);
@@ -89,10 +89,10 @@ TEST_F(WebMapTest, WithoutAMapNothingIsWrittenAndAnOlderPageIsReplacedWhole) {
 
 TEST_F(WebMapTest, OpenStreetMapOpensTheHomePageUnlessAFileLoads) {
     core::MapWindow& map = load();
-    map.d.mapLoading = true;
+    map.data.mapLoading = true;
     mint_Click(map, 0);
     EXPECT_TRUE(desktop_.targets().empty());
-    map.d.mapLoading = false;
+    map.data.mapLoading = false;
     mint_Click(map, 0);
     mint_Click(map, 1); // the separator does nothing
     EXPECT_EQ(desktop_.targets(), std::vector<std::string>{std::string(core::web::kOpenStreetMapHome)});

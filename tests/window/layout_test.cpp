@@ -89,7 +89,7 @@ TEST_F(LayoutTest, ZoomButtonsStandLeftOrRight) {
         double left;
     };
     for (const Case c : {Case{false, W - 1030}, Case{true, 630}}) {
-        map.g.settings.zoomLeft = c.zoomLeft;
+        map.global.settings.zoomLeft = c.zoomLeft;
         for (platform::Frame& frame : map.toolbars.Frame7)
             frame.setVisible(false);
         placezoom(map);

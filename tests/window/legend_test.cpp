@@ -36,7 +36,7 @@ TEST_F(LegendTest, StartUpOpensOnTheTabSavedInTheSettingsFile) {
     saved.settings.legendTab = 3;
     writeSettingsFile(saved);
     MapWindow& map = load();
-    EXPECT_EQ(map.g.settings.legendTab, 3);
+    EXPECT_EQ(map.global.settings.legendTab, 3);
     expectTabs(map, 3);
 }
 
@@ -45,16 +45,16 @@ TEST_F(LegendTest, ClickingATabSelectsItAndItsPage) {
     for (int tab : {3, 0, 2, 2}) {
         SCOPED_TRACE(tab);
         command5_Click(map, tab);
-        EXPECT_EQ(map.g.settings.legendTab, tab);
+        EXPECT_EQ(map.global.settings.legendTab, tab);
         expectTabs(map, tab);
     }
 }
 
 TEST_F(LegendTest, TabClicksAreIgnoredWhileAFileIsRead) {
     MapWindow& map = load();
-    map.d.mapLoading = true;
+    map.data.mapLoading = true;
     command5_Click(map, 3);
-    EXPECT_EQ(map.g.settings.legendTab, 1);
+    EXPECT_EQ(map.global.settings.legendTab, 1);
     expectTabs(map, 1);
 }
 

@@ -102,12 +102,12 @@ using ViewResetTest = WindowTest;
 
 TEST_F(ViewResetTest, InitStartsEveryFileAtZoom14AboutTheCentre) {
     MapWindow& map = load();
-    map.d.mapScale = 48000;
-    map.g.viewZoom = 11.2f;
-    map.g.viewOffX = 123;
-    map.g.pressX = 77;
-    map.g.authorOverlay = -1;
-    map.g.reloadTrailer = false;
+    map.data.mapScale = 48000;
+    map.global.viewZoom = 11.2f;
+    map.global.viewOffX = 123;
+    map.global.pressX = 77;
+    map.global.authorOverlay = -1;
+    map.global.reloadTrailer = false;
     map.toolbars.Frame7[0].setEnabled(false);
     map.toolbars.Frame7[1].setEnabled(false);
     map.legendPanel.List1.addItem("someone");
@@ -116,19 +116,19 @@ TEST_F(ViewResetTest, InitStartsEveryFileAtZoom14AboutTheCentre) {
 
     init(map);
 
-    EXPECT_EQ(map.d.mapScale, 1);
-    EXPECT_TRUE(map.d.trackDirty);
-    EXPECT_EQ(map.g.pressX, 0);
-    EXPECT_EQ(map.g.viewZoom, 1.4f);
-    EXPECT_FLOAT_EQ(map.g.viewOffX, -1600);
-    EXPECT_FLOAT_EQ(map.g.viewOffY, -1320);
-    EXPECT_NEAR(pictureX(map.g, 4000), 4000, 1e-3);
-    EXPECT_NEAR(pictureY(map.g, 3300), 3300, 1e-3);
-    EXPECT_EQ(map.g.authorOverlay, 0);
-    EXPECT_TRUE(map.g.reloadTrailer);
+    EXPECT_EQ(map.data.mapScale, 1);
+    EXPECT_TRUE(map.data.trackDirty);
+    EXPECT_EQ(map.global.pressX, 0);
+    EXPECT_EQ(map.global.viewZoom, 1.4f);
+    EXPECT_FLOAT_EQ(map.global.viewOffX, -1600);
+    EXPECT_FLOAT_EQ(map.global.viewOffY, -1320);
+    EXPECT_NEAR(pictureX(map.global, 4000), 4000, 1e-3);
+    EXPECT_NEAR(pictureY(map.global, 3300), 3300, 1e-3);
+    EXPECT_EQ(map.global.authorOverlay, 0);
+    EXPECT_TRUE(map.global.reloadTrailer);
     EXPECT_EQ(map.legendPanel.List1.listCount(), 0);
-    EXPECT_EQ(map.d.authorListIndex, -1);
-    EXPECT_FALSE(map.d.authorSelected);
+    EXPECT_EQ(map.data.authorListIndex, -1);
+    EXPECT_FALSE(map.data.authorSelected);
     EXPECT_EQ(map.legendPanel.Check2.value(), 0);
     EXPECT_EQ(map.legendPanel.Check5.value(), 0);
     // Check3 follows the overlay as it was when init began.
@@ -152,9 +152,9 @@ TEST_F(ViewResetTest, InitStartsEveryFileAtZoom14AboutTheCentre) {
 
 TEST_F(ViewResetTest, GetlonlatShowsBothNumbersInPrintForm) {
     MapWindow& map = load();
-    map.d.mapLon0 = -0.5f;
-    map.d.mapLat0 = 51.5f;
-    map.d.mapScale = 1000;
+    map.data.mapLon0 = -0.5f;
+    map.data.mapLat0 = 51.5f;
+    map.data.mapScale = 1000;
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     getlonlat(map, 3250, 2500);
     ASSERT_EQ(dialogs().shown().size(), 1u);
