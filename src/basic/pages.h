@@ -9,4 +9,8 @@ namespace basic {
 // gives zero bytes. Nothing happens where the system refuses.
 void releasePages(char* begin, char* end) noexcept;
 
+// The freed memory the allocator keeps for later allocations goes back to the system: after many
+// small records were freed, a large buffer read next would otherwise come on top of them.
+void releaseFreeMemory() noexcept;
+
 } // namespace basic

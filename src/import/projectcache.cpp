@@ -23,6 +23,9 @@ ParsedProjectFile::Stamp ParsedProjectFile::stampOf(const std::string& path) {
 
 void ParsedProjectFile::parse(const std::string& path, const Stamp& stamp) {
     forget(); // before the file is read: the earlier copy and the new one are never held at once
+    // The freed records (the earlier copy's, an import's) the new ones would reuse go back first:
+    // the file's bytes are read before the records are made and must not come on top of them.
+    basic::releaseFreeMemory();
     std::string bytes = basic::readFileBytes(path);
     // The bytes the reader has passed go back as the records made of them grow.
     char* released = bytes.data();

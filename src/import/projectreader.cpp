@@ -95,7 +95,20 @@ public:
         checkIndexList(list);
         return std::string(list);
     }
-    std::string unescaped() { return swap(raw(), kUnescape); }
+    std::string unescaped() {
+        const std::string_view value = raw();
+        if (!passed_ || value.size() < 2 * kPassedStep) return swap(value, kUnescape);
+        // A long text (the Other Nodes list of a large file) is unescaped in pieces, and the bytes
+        // each piece was made of go back at once: the text is not held twice.
+        std::string text;
+        text.reserve(value.size());
+        swapInPieces(value, kUnescape, kPassedStep, {}, [&](std::string_view piece, const char* readTo) {
+            text.append(piece);
+            toldTo_ = readTo;
+            passed_(toldTo_);
+        });
+        return text;
+    }
     void skip() { raw(); }
 
     double number() { return numberOf(raw()); }

@@ -27,8 +27,14 @@ constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
 
 using Out = std::function<void(std::string_view)>;
 
+std::string withoutAll(std::string text, std::initializer_list<std::string_view> needles) {
+    for (std::string_view n : needles)
+        text = basic::replaceAll(std::move(text), n, "");
+    return text;
+}
+
 // The lines gathered in a LineWriter, handed on once they reach kPieceBytes; a long text line
-// goes straight out instead of through the writer's buffer.
+// goes straight out in escaped pieces instead of through the writer's buffer.
 class Pieces {
 public:
     Pieces(LineWriter& w, const Out& out) : w_(w), out_(out) {}
@@ -36,9 +42,14 @@ public:
     void maybeHandOn() {
         if (w_.bytes().size() >= kPieceBytes) handOn();
     }
-    void longLine(std::string_view text) {
+    // A long free text escaped while it goes out, less every text of removed, which are made of
+    // the bytes of keepWhole: its escaped copy is never held whole.
+    void longText(std::string_view text, std::string_view keepWhole = {},
+                  std::initializer_list<std::string_view> removed = {}) {
         handOn();
-        out_(text);
+        swapInPieces(text, kEscape, kPieceBytes, keepWhole, [&](std::string_view piece, const char*) {
+            out_(removed.size() == 0 ? std::string(piece) : withoutAll(std::string(piece), removed));
+        });
         out_("\r\n");
     }
     void handOn() {
@@ -71,12 +82,6 @@ template <typename T> T finite(T v) {
 
 std::string escaped(std::string_view text) {
     return swap(text, kEscape);
-}
-
-std::string withoutAll(std::string text, std::initializer_list<std::string_view> needles) {
-    for (std::string_view n : needles)
-        text = basic::replaceAll(std::move(text), n, "");
-    return text;
 }
 
 void checkCounts(const ProjectData& d) {
@@ -216,19 +221,20 @@ void writeTrailer(LineWriter& w, const ProjectData& d, char quote, Pieces& piece
         w.text(withoutAll(escaped(d.quotTexts[static_cast<std::size_t>(k - 2)]),
                           {"</node>", ">", "<", "tag", "/"}));
     const QuestLists quest = writeQuestTexts(w, d);
-    pieces.longLine(escaped(quest.areaList));
-    pieces.longLine(escaped(d.fixmeList));
-    pieces.longLine(escaped(d.amenityList));
-    pieces.longLine(escaped(d.trailerText));
-    pieces.longLine(withoutAll(escaped(d.otherNodesList), {"k=", "v=", std::string_view(&quote, 1), "<tag", "/>"}));
-    pieces.longLine(escaped(quest.areaRecords));
+    pieces.longText(quest.areaList);
+    pieces.longText(d.fixmeList);
+    pieces.longText(d.amenityList);
+    pieces.longText(d.trailerText);
+    const std::string_view q(&quote, 1);
+    pieces.longText(d.otherNodesList, "kv=<tag/>" + std::string(q), {"k=", "v=", q, "<tag", "/>"});
+    pieces.longText(quest.areaRecords);
     w.text("");
-    pieces.longLine(withoutAll(escaped(d.unclosedAreaList), {"</way>", "/>"}));
+    pieces.longText(d.unclosedAreaList, "</way>", {"</way>", "/>"});
     w.text("");
     w.number(d.fixmeCount, kNoBlank);
-    pieces.longLine(escaped(d.noteList));
+    pieces.longText(d.noteList);
     w.number(d.noteCount, kNoBlank);
-    pieces.longLine(escaped(d.placeList));
+    pieces.longText(d.placeList);
     for (Long caption : d.countCaptions)
         w.plain(caption);
 }

@@ -94,7 +94,27 @@ std::string unescape(std::string_view text) {
     return out;
 }
 
+// A cut after c leaves both modes' results unchanged: no mark or sequence goes across it.
+bool cutsAfter(char c, std::string_view keepWhole) {
+    constexpr std::string_view kMarkBytes = "\r\n\",+";
+    return static_cast<unsigned char>(c) < 0x80 && kMarkBytes.find(c) == std::string_view::npos &&
+           keepWhole.find(c) == std::string_view::npos;
+}
+
 } // namespace
+
+void swapInPieces(std::string_view text, int mode, std::size_t pieceBytes, std::string_view keepWhole,
+                  const std::function<void(std::string_view swapped, const char* readTo)>& piece) {
+    std::size_t from = 0;
+    while (from < text.size()) {
+        std::size_t cut = std::min(from + std::max<std::size_t>(pieceBytes, 1), text.size());
+        while (cut < text.size() && !cutsAfter(text[cut - 1], keepWhole))
+            ++cut;
+        const std::string_view part = text.substr(from, cut - from);
+        piece(swap(part, mode), part.data() + part.size());
+        from = cut;
+    }
+}
 
 std::string swap(std::string_view text, int mode) {
     if (mode == kEscape) return kEscaped.anyIn(text) ? escape(text) : std::string(text);

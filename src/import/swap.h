@@ -11,6 +11,8 @@
 // literal "+-" as CR LF, and a lone CR comes back as a line feed. In a text that is not valid
 // UTF-8, a line break right after a lead byte may read back as part of that character.
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -21,5 +23,15 @@ inline constexpr int kUnescape = 0;
 
 // Mode kEscape (1) escapes; any other mode unescapes. One pass over the text.
 std::string swap(std::string_view text, int mode);
+
+// swap of a long text handed on in pieces of at least pieceBytes (the last may be shorter), so
+// that the text and its whole swapped copy are never held at once. Each cut follows a plain ASCII
+// byte that swap keeps as it is, that starts no mark and that is none of keepWhole: the swapped
+// pieces put together are swap of the whole text, and a caller that also removes texts made of
+// keepWhole's bytes from each piece removes exactly what it would remove from the whole.
+// piece gets the swapped piece and the end of the part of text it was made from. Both modes
+// keep the length of the text.
+void swapInPieces(std::string_view text, int mode, std::size_t pieceBytes, std::string_view keepWhole,
+                  const std::function<void(std::string_view swapped, const char* readTo)>& piece);
 
 } // namespace osmimport

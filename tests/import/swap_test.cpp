@@ -1,3 +1,4 @@
+#include "basic/text.h"
 #include "basic/utf8.h"
 #include "import/swap.h"
 
@@ -156,6 +157,38 @@ TEST(SwapTest, LargeTextsPassInOneGo) {
     const std::string stored = swap(big, kEscape);
     EXPECT_EQ(stored.size(), big.size()); // every mark is as long as what it stands for
     EXPECT_EQ(swap(stored, kUnescape), big);
+}
+
+// The pieces of a long text, put together, are the whole text swapped, also where the writer
+// removes texts made of the kept bytes from each piece; and they cover the text in order.
+TEST(SwapTest, PiecesPutTogetherAreTheWholeText) {
+    std::mt19937 random(27);
+    const std::string bytes = "+-\r\n\",a kv=<tag/>\xA3\xFA\xC3\xD0\xE2\x82\xAC\xF0\x9F\x80";
+    const auto removed = [](std::string t) {
+        for (std::string_view needle : {"k=", "v=", "<tag", "/>"})
+            t = basic::replaceAll(std::move(t), needle, "");
+        return t;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        std::string t(random() % 40, ' ');
+        for (char& c : t)
+            c = bytes[random() % bytes.size()];
+        const std::size_t pieceBytes = random() % 6;
+        for (const int mode : {kEscape, kUnescape}) {
+            std::string joined;
+            std::string cleaned;
+            const char* readTo = t.data();
+            swapInPieces(t, mode, pieceBytes, "kv=<tag/>", [&](std::string_view piece, const char* to) {
+                EXPECT_EQ(static_cast<std::size_t>(to - readTo), piece.size());
+                readTo = to;
+                joined.append(piece);
+                cleaned += removed(std::string(piece));
+            });
+            EXPECT_EQ(readTo, t.data() + t.size());
+            EXPECT_EQ(joined, swap(t, mode)) << t;
+            EXPECT_EQ(cleaned, removed(swap(t, mode))) << t;
+        }
+    }
 }
 
 } // namespace
