@@ -37,6 +37,14 @@ protected:
         map.setBackColor(0xFFFFFF);
     }
     QRgb pixel(int x, int y) { return map.widget()->grab().toImage().pixel(x, y) & 0xFFFFFF; }
+    // Element 1 of a marker array, shown at (300, 300), ready to be dragged.
+    ImageControl& loadMarker(ControlArray<ImageControl>& plt) {
+        plt.addDesignElement(0, map).move(0, 0, 18, 18);
+        ImageControl& point = plt.load(1);
+        point.move(300, 300);
+        point.setVisible(true);
+        return point;
+    }
 
     Form form{"map"};
     PictureBox map{form, "p1"};
@@ -84,11 +92,7 @@ TEST_F(PictureBoxTest, MarkerAndDrawingChangesScheduleARepaint) {
 
 TEST_F(PictureBoxTest, DraggedMarkerIsDroppedOnThePicture) {
     ControlArray<ImageControl> plt("plt");
-    ImageControl& templ = plt.addDesignElement(0, map);
-    templ.move(0, 0, 18, 18);
-    ImageControl& point = plt.load(1);
-    point.move(300, 300);
-    point.setVisible(true);
+    ImageControl& point = loadMarker(plt);
     std::string seen;
     plt.onMouseDown = [&](int index, int button, int, double, double) {
         if (button != kLeftButton) return;
@@ -117,10 +121,7 @@ TEST_F(PictureBoxTest, DraggedMarkerIsDroppedOnThePicture) {
 
 TEST_F(PictureBoxTest, DragsOverChildrenGoToThePictureWhenItOwnsThem) {
     ControlArray<ImageControl> plt("plt");
-    plt.addDesignElement(0, map).move(0, 0, 18, 18);
-    ImageControl& point = plt.load(1);
-    point.move(300, 300);
-    point.setVisible(true);
+    loadMarker(plt);
     ImageControl icon(map, "pb");
     icon.move(30, 30, 60, 60);
     plt.onMouseDown = [&](int index, int, int, double, double) { plt[index].drag(kDragBegin); };
@@ -143,10 +144,7 @@ TEST_F(PictureBoxTest, DragsOverChildrenGoToThePictureWhenItOwnsThem) {
 
 TEST_F(PictureBoxTest, APressAfterALostReleaseCancelsTheDragAndSaysSo) {
     ControlArray<ImageControl> plt("plt");
-    plt.addDesignElement(0, map).move(0, 0, 18, 18);
-    ImageControl& point = plt.load(1);
-    point.move(300, 300);
-    point.setVisible(true);
+    loadMarker(plt);
     std::string seen;
     plt.onMouseDown = [&](int index, int, int, double, double) { plt[index].drag(kDragBegin); };
     plt.onDragCancel = [&](int index) { seen += "cancel " + std::to_string(index) + " "; };
