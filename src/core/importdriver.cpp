@@ -114,8 +114,11 @@ bool writeProjectFile(MapWindow& map, char quote) {
     g.parsedPath = path;
     g.fileVersion = d.fileVersion;
     // The drawing takes the map from the file just written, parsed once and kept: the import's
-    // own records go now, so that the map is not held twice while the file is parsed.
+    // own records go now, so that the map is not held twice while the file is parsed, and so
+    // does its Other Nodes list, which can be as large: the drawing takes the file's problem
+    // texts (cleartxt has set reloadTrailer).
     d.dropRecords();
+    std::string().swap(d.otherNodesList);
     d.fixmeList = osmimport::swap(d.fixmeList, osmimport::kEscape);
     return true;
 }

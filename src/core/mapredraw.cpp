@@ -8,8 +8,6 @@
 #include "render/unloading.h"
 #include "window/mapwindow.h"
 
-#include <utility>
-
 namespace core {
 
 bool reloadMap(MapWindow& map) {
@@ -19,9 +17,9 @@ bool reloadMap(MapWindow& map) {
 }
 
 void reloadSheet(MapWindow& map) {
-    osmimport::ProjectData file = render::readProject(map); // a copy: the sheet leaves items out
+    const osmimport::ProjectData& file = render::readProject(map);
     render::unload_(map, -1);
-    render::takeProjectForSheet(map, std::move(file));
+    render::takeProjectForSheet(map, file);
 }
 
 void drawMap(MapWindow& map, const render::StepObserver& observer) {

@@ -191,6 +191,9 @@ void Form_Activate(MapWindow& map) {
 
 void cleartxt(MapWindow& map) {
     MapData& d = map.data;
+    // The Other Nodes list the parsed project file lent goes back to it: the next drawing that
+    // takes the file's problem texts takes it from there.
+    d.parsedFile.takeListBack(d);
     for (std::string* text :
          {&d.hiddenAreaList, &d.fixmeList, &d.areaRecordList, &map.data.amenityList, &d.otherNodesList,
           &d.unjoinedWayList, &d.unclosedAreaList, &d.emptyTagList, &d.noteList})

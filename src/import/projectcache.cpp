@@ -6,6 +6,7 @@
 #include "import/projectreader.h"
 
 #include <sys/stat.h>
+#include <utility>
 
 namespace osmimport {
 
@@ -53,7 +54,7 @@ const ProjectData* ParsedProjectFile::unchanged(const std::string& path) const {
     return kept_ && stampOf(path) == stamp_ ? &data_ : nullptr;
 }
 
-void ParsedProjectFile::assign(ProjectData& model, const ProjectData& from) {
+void ParsedProjectFile::assign(ProjectData& model, const ProjectData& from, bool fileList) {
     ProjectData records;
     if (lent_) {
         records.swapRecords(model); // the model's records are the file's
@@ -61,13 +62,30 @@ void ParsedProjectFile::assign(ProjectData& model, const ProjectData& from) {
         records.swapRecords(data_);
         lent_ = true;
     }
+    // Both lists are set aside, so that the assignment copies neither; while lent, the model's
+    // is the file's.
+    std::string list = std::exchange(model.otherNodesList, {});
+    std::string file = std::exchange(data_.otherNodesList, {});
+    if (fileList && !listLent_) {
+        list = std::exchange(file, {});
+        listLent_ = true;
+    }
     model = from; // every other item; the records of from are those the model is about to get
+    model.otherNodesList = std::move(list);
+    data_.otherNodesList = std::move(file);
     model.swapRecords(records);
+}
+
+void ParsedProjectFile::takeListBack(ProjectData& model) {
+    if (!listLent_) return;
+    data_.otherNodesList = std::exchange(model.otherNodesList, {});
+    listLent_ = false;
 }
 
 void ParsedProjectFile::forget() {
     kept_ = false;
     lent_ = false;
+    listLent_ = false;
     stamp_ = Stamp{};
     data_ = ProjectData{};
 }

@@ -11,6 +11,11 @@
 // changes (ProjectData::swapRecords) move into the data model the copy is first assigned to, and
 // from then on that data model holds them for the copy; the copy keeps everything else. Whoever
 // gives that data model other records forgets the copy first (the import does).
+//
+// The Other Nodes list, the one problem text that can be as large as the records, is lent the
+// same way once the data model takes the file's problem texts, and stays lent while the model
+// keeps it as it came. The model changes it only by emptying it (cleartxt): the list comes back
+// to the copy first (takeListBack), so that the next drawing that takes the file's texts has it.
 
 #include "import/projectdata.h"
 
@@ -23,16 +28,24 @@ class ParsedProjectFile {
 public:
     // The data of the project file at path, the way node indices made. From memory while the
     // file is unchanged; otherwise read and parsed again. A file that cannot be read or that the
-    // reader refuses raises the reader's fault, and nothing is kept. Once lent, the records are
-    // not in it but in the data model they went to.
+    // reader refuses raises the reader's fault, and nothing is kept. Once lent, the records and
+    // the Other Nodes list are not in it but in the data model they went to.
     const ProjectData& read(const std::string& path);
 
     // model = from, where from is the copy read() gave or a copy of it, changed or not: the
-    // records go to the model from the copy the first time and stay the model's afterwards.
-    void assign(ProjectData& model, const ProjectData& from);
+    // records go to the model from the copy the first time and stay the model's afterwards. The
+    // Other Nodes list of from is never copied: with fileList the model holds the file's (lent
+    // by the copy, or still lent to the model), otherwise it keeps its own.
+    void assign(ProjectData& model, const ProjectData& from, bool fileList);
 
     // The records are in the data model the copy was assigned to, not in the copy.
     bool recordsLent() const noexcept { return lent_; }
+    // The file's Other Nodes list is in that data model, not in the copy.
+    bool listLent() const noexcept { return listLent_; }
+
+    // Before the model changes its Other Nodes list: the file's, when lent to it, comes back to
+    // the copy, and the model's list is empty.
+    void takeListBack(ProjectData& model);
 
     // The kept copy while the file at path is unchanged; otherwise null, and nothing is read.
     const ProjectData* unchanged(const std::string& path) const;
@@ -55,6 +68,7 @@ private:
     Stamp stamp_;
     bool kept_ = false;
     bool lent_ = false;
+    bool listLent_ = false;
     ProjectData data_;
 };
 

@@ -46,6 +46,21 @@ void swapTrailer(ProjectData& a, ProjectData& b) {
     swap(a.countCaptions, b.countCaptions);
 }
 
+// The items the Planning Sheet leaves as the data model holds them: the marker counters (at rest,
+// as it draws no problem markers), the FIXME and note counts, the notes, the count captions, and
+// the problem texts when heldTexts.
+void swapSheetKept(ProjectData& a, ProjectData& b, bool heldTexts) {
+    using std::swap;
+    swap(a.questCount, b.questCount);
+    swap(a.quotCount, b.quotCount);
+    swap(a.chainCount, b.chainCount);
+    swap(a.fixmeCount, b.fixmeCount);
+    swap(a.noteList, b.noteList);
+    swap(a.noteCount, b.noteCount);
+    swap(a.countCaptions, b.countCaptions);
+    if (heldTexts) swapProblemTexts(a, b);
+}
+
 // Element `index`, loaded when it is not there yet.
 template <class T> T& element(platform::ControlArray<T>& array, int index) {
     return array.exists(index) ? array[index] : array.load(index);
@@ -92,13 +107,13 @@ void showCountCaptions(core::MapWindow& map) {
 }
 
 // The data model becomes the file's, all but the shop count: the file's is the import's count
-// of shops, while the one in memory counts the loaded shop markers. The parsed copy, or a copy
-// of it, is assigned over the data model, whose arrays keep their storage; the records are not
-// copied but lent by the parsed copy.
-void assignProject(core::MapWindow& map, const ProjectData& file) {
+// of shops, while the one in memory counts the loaded shop markers. The parsed copy is assigned
+// over the data model, whose arrays keep their storage; the records are not copied but lent by
+// the parsed copy, and so is the Other Nodes list when the model takes the file's problem texts.
+void assignProject(core::MapWindow& map, const ProjectData& file, bool problemTexts) {
     core::MapData& d = map.data;
     const Long shopCount = d.shopCount;
-    d.parsedFile.assign(d, file);
+    d.parsedFile.assign(d, file, problemTexts);
     d.mapRead = true;
     d.shopCount = shopCount;
     map.global.fileVersion = d.fileVersion;
@@ -123,7 +138,7 @@ bool takeProject(core::MapWindow& map, const ProjectData& file) {
     // Without the trailer, the data model keeps its own trailer items.
     ProjectData kept;
     if (!g.reloadTrailer) swapTrailer(kept, d);
-    assignProject(map, file);
+    assignProject(map, file, g.reloadTrailer);
     if (!g.reloadTrailer) swapTrailer(kept, d);
 
     if (g.viewZoom >= kUnnamedMarkerZoom)
@@ -139,27 +154,23 @@ bool takeProject(core::MapWindow& map, const ProjectData& file) {
     return countsRead;
 }
 
-void takeProjectForSheet(core::MapWindow& map, ProjectData file) {
+void takeProjectForSheet(core::MapWindow& map, const ProjectData& file) {
     core::MapData& d = map.data;
-    // The sheet shows no problem markers: their lists go, their counters stay at rest.
-    file.quotList.clear();
-    file.questList.clear();
-    file.chainList.clear();
-    file.noNameList.clear();
-    file.chainTexts.clear();
-    file.quotTexts.clear();
-    file.questTexts.clear();
-    file.questCount = d.questCount;
-    file.quotCount = d.quotCount;
-    file.chainCount = d.chainCount;
-    // The problem texts are taken only while none are held; the counts, the notes and the
-    // count captions are not read. The place names are always the file's, as they name its nodes.
-    if (!d.hiddenAreaList.empty()) swapProblemTexts(file, d);
-    file.fixmeCount = d.fixmeCount;
-    std::swap(file.noteList, d.noteList);
-    file.noteCount = d.noteCount;
-    file.countCaptions = d.countCaptions;
-    assignProject(map, file);
+    // The problem texts are taken only while none are held; the counts, the notes and the count
+    // captions are not read. The place names are always the file's, as they name its nodes.
+    const bool heldTexts = !d.hiddenAreaList.empty();
+    ProjectData kept;
+    swapSheetKept(kept, d, heldTexts);
+    assignProject(map, file, !heldTexts);
+    swapSheetKept(kept, d, heldTexts);
+    // The sheet shows no problem markers: their lists go.
+    d.quotList.clear();
+    d.questList.clear();
+    d.chainList.clear();
+    d.noNameList.clear();
+    d.chainTexts.clear();
+    d.quotTexts.clear();
+    d.questTexts.clear();
     map.global.reloadTrailer = true;
 }
 

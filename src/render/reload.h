@@ -38,7 +38,7 @@ bool takeProject(core::MapWindow& map, const osmimport::ProjectData& file);
 // problem texts are taken only while hiddenAreaList is empty, the counts, the notes and the
 // count captions are not taken, and reloadTrailer is set, so that the next normal drawing reads
 // them all.
-void takeProjectForSheet(core::MapWindow& map, osmimport::ProjectData file);
+void takeProjectForSheet(core::MapWindow& map, const osmimport::ProjectData& file);
 
 // The count of unnamed-feature markers a noNameList gives: the highest index of the list split
 // at "#", that is its number of "#", -1 for the empty list, at most 32767.

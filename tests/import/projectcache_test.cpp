@@ -89,7 +89,7 @@ TEST_F(ParsedProjectFileTest, AFileOfManyMegabytesReadsAsWhole) {
 TEST_F(ParsedProjectFileTest, TheRecordsAreLentOnceTheRestIsCopiedEveryTime) {
     basic::writeFileWhole(path_, projectFileBytes(sampleProject(), '"'));
     ProjectData model;
-    cache_.assign(model, cache_.read(path_));
+    cache_.assign(model, cache_.read(path_), true);
     ASSERT_TRUE(cache_.recordsLent());
     const ProjectData& kept = cache_.read(path_);
     EXPECT_TRUE(kept.nodeInfo.empty()); // held once: by the model
@@ -102,7 +102,7 @@ TEST_F(ParsedProjectFileTest, TheRecordsAreLentOnceTheRestIsCopiedEveryTime) {
     model.quotList.clear();
     ProjectData changed = kept; // as the Planning Sheet takes it
     changed.questList = "#";
-    cache_.assign(model, changed);
+    cache_.assign(model, changed, true);
     EXPECT_EQ(model.nodeInfo.data(), records);
     EXPECT_EQ(model.nodeName[1], "Red Lion");
     EXPECT_EQ(model.wayWidth, sampleProject().wayWidth);
@@ -113,7 +113,7 @@ TEST_F(ParsedProjectFileTest, TheRecordsAreLentOnceTheRestIsCopiedEveryTime) {
     ProjectData other = sampleProject();
     other.nodeInfo[1] = "PUBRed Bull#1";
     basic::writeFileWhole(path_, projectFileBytes(other, '"'));
-    cache_.assign(model, cache_.read(path_));
+    cache_.assign(model, cache_.read(path_), true);
     EXPECT_EQ(model.nodeInfo[1], "PUBRed Bull#1");
 }
 

@@ -5,6 +5,7 @@
 #include "basic/numtext.h"
 #include "basic/wholefile.h"
 #include "core/mapredraw.h"
+#include "core/startup.h"
 #include "core/window_fixture.h"
 #include "import/indexlist.h"
 #include "import/projectreader.h"
@@ -148,6 +149,36 @@ TEST_F(ReloadTest, WithoutReloadTrailerTheProblemTextsInMemoryStay) {
     EXPECT_EQ(model().questTexts, file.questTexts);
     EXPECT_EQ(model().onewayArrowList, file.onewayArrowList);
     EXPECT_EQ(shown(map()).quest.size(), 2u);
+}
+
+TEST_F(ReloadTest, TheOtherNodesListIsHeldOnceAndEveryDrawingAfterAChangeTakesTheFiles) {
+    ProjectData sample = osmimport::sampleProject();
+    sample.otherNodesList = std::string(1 << 20, 'o') + "\r\n";
+    writeProject(sample);
+    core::MapData& d = map().data;
+    core::reloadMap(map());
+    EXPECT_EQ(d.otherNodesList, sample.otherNodesList);
+    EXPECT_TRUE(readProject(map()).otherNodesList.empty()); // held by the data model only
+
+    // cleartxt empties the model's; the file's comes back for the next drawing.
+    core::cleartxt(map());
+    EXPECT_TRUE(d.otherNodesList.empty());
+    core::reloadMap(map());
+    EXPECT_EQ(d.otherNodesList, sample.otherNodesList);
+
+    // The Planning Sheet keeps held problem texts: the model's empty list stays empty, and the
+    // sheet and the drawing after it take the file's once none are held.
+    core::cleartxt(map());
+    d.hiddenAreaList = "held";
+    core::reloadSheet(map());
+    EXPECT_TRUE(d.otherNodesList.empty());
+    EXPECT_EQ(readProject(map()).otherNodesList, sample.otherNodesList);
+    d.hiddenAreaList.clear();
+    core::reloadSheet(map());
+    EXPECT_EQ(d.otherNodesList, sample.otherNodesList);
+    map().global.reloadTrailer = false;
+    core::reloadMap(map());
+    EXPECT_EQ(d.otherNodesList, sample.otherNodesList);
 }
 
 TEST_F(ReloadTest, BelowZoom1Point2TheUnnamedFeaturesAreDropped) {
