@@ -40,8 +40,6 @@ public:
 
     // The records are in the data model the copy was assigned to, not in the copy.
     bool recordsLent() const noexcept { return lent_; }
-    // The file's Other Nodes list is in that data model, not in the copy.
-    bool listLent() const noexcept { return listLent_; }
 
     // Before the model changes its Other Nodes list: the file's, when lent to it, comes back to
     // the copy, and the model's list is empty.
