@@ -7,6 +7,7 @@
 #include "platform/canvascolour.h"
 #include "platform/qtext.h"
 
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -48,22 +49,49 @@ Canvas::Canvas(int widthPx, int heightPx) {
 void Canvas::resizePixels(int widthPx, int heightPx) {
     widthPx = std::max(widthPx, 0);
     heightPx = std::max(heightPx, 0);
-    QImage resized(widthPx, heightPx, QImage::Format_RGB32);
-    if (resized.isNull() && widthPx > 0 && heightPx > 0) basic::raise(kOutOfMemory, "Out of memory");
-    resized.fill(toQRgb(backColor_));
-    // The Picture is the background: a grown area shows it as cls would.
-    if (!picture_.isNull())
-        paintRaster(resized, picture_.rect(), picture_, picture_.rect(), RasterOp::SrcCopy);
-    const int keepWidth = std::min(widthPx, image_.width());
-    // An image without width has no rows to copy into.
-    const int keepHeight = keepWidth > 0 ? std::min(heightPx, image_.height()) : 0;
-    for (int y = 0; y < keepHeight; ++y) {
-        std::memcpy(resized.scanLine(y), image_.constScanLine(y),
-                    static_cast<size_t>(keepWidth) * sizeof(QRgb));
+    // A picture without pixels is cleared, and so is its resized self: it stays without.
+    if (!image_.isNull()) {
+        QImage resized = clearedImage(widthPx, heightPx);
+        const int keepWidth = std::min(widthPx, image_.width());
+        // An image without width has no rows to copy into.
+        const int keepHeight = keepWidth > 0 ? std::min(heightPx, image_.height()) : 0;
+        for (int y = 0; y < keepHeight; ++y) {
+            std::memcpy(resized.scanLine(y), image_.constScanLine(y),
+                        static_cast<size_t>(keepWidth) * sizeof(QRgb));
+        }
+        image_ = std::move(resized);
     }
-    image_ = std::move(resized);
+    size_ = QSize(widthPx, heightPx);
     scale_.setPixelSize(widthPx, heightPx);
     canvasChanged();
+}
+
+QImage Canvas::clearedImage(int widthPx, int heightPx) const {
+    QImage cleared(widthPx, heightPx, QImage::Format_RGB32);
+    if (cleared.isNull() && widthPx > 0 && heightPx > 0) basic::raise(kOutOfMemory, "Out of memory");
+    cleared.fill(toQRgb(backColor_));
+    // The Picture is the background: a grown area shows it as cls would.
+    if (!picture_.isNull())
+        paintRaster(cleared, picture_.rect(), picture_, picture_.rect(), RasterOp::SrcCopy);
+    return cleared;
+}
+
+QImage& Canvas::pixels() const {
+    if (image_.isNull() && !size_.isEmpty()) image_ = clearedImage(size_.width(), size_.height());
+    return image_;
+}
+
+void Canvas::paintImage(QPainter& painter, QPoint target, const QRect& source) const {
+    const QRect shown = source & QRect(QPoint(0, 0), size_);
+    if (shown.isEmpty()) return;
+    const QPoint offset = target - source.topLeft();
+    if (!image_.isNull()) {
+        painter.drawImage(shown.translated(offset), image_, shown);
+        return;
+    }
+    painter.fillRect(shown.translated(offset), QColor::fromRgb(toQRgb(backColor_)));
+    const QRect onPicture = shown & picture_.rect();
+    if (!onPicture.isEmpty()) painter.drawImage(onPicture.translated(offset), picture_, onPicture);
 }
 
 void Canvas::setBackColor(basic::Long colour) {
@@ -129,13 +157,14 @@ void Canvas::setPicture(const QImage& picture) {
 }
 
 void Canvas::setPictureFromImage() {
-    picture_ = image_;
+    picture_ = pixels();
 }
 
 void Canvas::clearToBackground() {
-    image_.fill(toQRgb(backColor_));
-    if (!picture_.isNull()) {
-        paintRaster(image_, picture_.rect(), picture_, picture_.rect(), RasterOp::SrcCopy);
+    // Without pixels the picture already shows BackColor and the Picture.
+    if (!image_.isNull()) {
+        image_.fill(toQRgb(backColor_));
+        if (!picture_.isNull()) paintRaster(image_, picture_.rect(), picture_, picture_.rect(), RasterOp::SrcCopy);
     }
     canvasChanged();
 }
@@ -166,9 +195,9 @@ void Canvas::linePixels(QPoint from, QPoint to, double x2, double y2) {
 void Canvas::stroke(basic::Long colour, QPoint from, QPoint to, double x2, double y2) {
     // Wide pens draw solid whatever their style; the capsule rasteriser fills them fastest.
     if (drawWidth_ > 1 && drawStyle_ != drawstyle::Invisible)
-        drawWideLine(image_, toQRgb(colour), from, to, drawWidth_);
+        drawWideLine(pixels(), toQRgb(colour), from, to, drawWidth_);
     else
-        drawLine(image_, Pen{colour, drawWidth_, drawStyle_}, from, to);
+        drawLine(pixels(), Pen{colour, drawWidth_, drawStyle_}, from, to);
     currentX_ = x2;
     currentY_ = y2;
     canvasChanged();
@@ -180,7 +209,7 @@ void Canvas::pset(double x, double y) {
 
 void Canvas::pset(double x, double y, basic::Long colour) {
     checkColour(colour);
-    drawDot(image_, colour, drawWidth_, devicePoint(x, y));
+    drawDot(pixels(), colour, drawWidth_, devicePoint(x, y));
     currentX_ = x;
     currentY_ = y;
     canvasChanged();
@@ -189,8 +218,8 @@ void Canvas::pset(double x, double y, basic::Long colour) {
 basic::Long Canvas::point(double x, double y) const {
     const double px = std::nearbyint(scale_.toPixelX(x));
     const double py = std::nearbyint(scale_.toPixelY(y));
-    if (!(px >= 0 && px < image_.width() && py >= 0 && py < image_.height())) return -1;
-    return fromQRgb(image_.pixel(static_cast<int>(px), static_cast<int>(py)));
+    if (!(px >= 0 && px < size_.width() && py >= 0 && py < size_.height())) return -1;
+    return fromQRgb(pixels().pixel(static_cast<int>(px), static_cast<int>(py)));
 }
 
 QFont Canvas::currentFont() const {
@@ -202,7 +231,7 @@ void Canvas::print(std::string_view text, bool newline) {
     const QString shown = toQString(text);
     const QFont font = currentFont();
     const int escapement = selectedFont_ ? selectedFont_->escapementTenths : 0;
-    drawText(image_, font, foreColor_, devicePoint(currentX_, currentY_), escapement, shown);
+    drawText(pixels(), font, foreColor_, devicePoint(currentX_, currentY_), escapement, shown);
     if (newline) {
         currentX_ = scale_.left();
         currentY_ = scale_.fromPixelY(scale_.toPixelY(currentY_) + cellHeightPx(font));
@@ -221,7 +250,7 @@ double Canvas::textHeight(std::string_view) const {
 }
 
 void Canvas::paintPicture(const QImage& picture, double x, double y, RasterOp op) {
-    paintRaster(image_, deviceRect(devicePoint(x, y), picture.width(), picture.height()), picture,
+    paintRaster(pixels(), deviceRect(devicePoint(x, y), picture.width(), picture.height()), picture,
                 picture.rect(), op);
     canvasChanged();
 }
@@ -238,13 +267,13 @@ void Canvas::paintPicture(const QImage& picture, double x, double y, double widt
     };
     const QPoint srcTopLeft(lengthX(srcX), lengthY(srcY));
     const QPoint srcBottomRight(lengthX(srcX + srcWidth), lengthY(srcY + srcHeight));
-    paintRaster(image_, deviceRect(destTopLeft, destBottomRight), picture,
+    paintRaster(pixels(), deviceRect(destTopLeft, destBottomRight), picture,
                 deviceRect(srcTopLeft, srcBottomRight), op);
     canvasChanged();
 }
 
 void Canvas::saveBmp(std::string_view path) const {
-    platform::saveBmp(image_, path);
+    platform::saveBmp(pixels(), path);
 }
 
 std::optional<LogFont> Canvas::selectFont(std::optional<LogFont> font) {

@@ -7,6 +7,10 @@
 // lands in the image, which the control shows, so a picture never loses what was drawn when it
 // is covered. AutoRedraw is kept only so that what the system sets reads back.
 //
+// The image's pixels are made on first use (a drawing, a read, image()): until then the picture
+// is BackColor with the Picture on it, which is what a cleared image holds, and a picture that
+// is never drawn on (a frame behind others, a hidden scratch picture) takes no memory for them.
+//
 // Colours are the system's values r + 256·g + 65536·b; setting a colour property outside
 // 0..&HFFFFFF, a DrawWidth below 1, or a style, mode or size outside its range raises
 // "Invalid property value". Positions that do not fit a device coordinate raise "Overflow".
@@ -26,6 +30,8 @@
 #include <string>
 #include <string_view>
 
+class QPainter;
+
 namespace platform {
 
 class Canvas {
@@ -41,10 +47,15 @@ public:
     // The persistent image, Format_RGB32. Resizing keeps what fits and fills the new area with
     // BackColor.
     void resizePixels(int widthPx, int heightPx);
-    int pixelWidth() const { return image_.width(); }
-    int pixelHeight() const { return image_.height(); }
-    const QImage& image() const { return image_; }
-    QImage& image() { return image_; }
+    int pixelWidth() const { return size_.width(); }
+    int pixelHeight() const { return size_.height(); }
+    const QImage& image() const { return pixels(); }
+    QImage& image() { return pixels(); }
+    // Whether the image's pixels are made yet (see above).
+    bool hasPixels() const { return !image_.isNull() || size_.isEmpty(); }
+    // Paints the part `source` of the image at `target` (same size), without making the pixels
+    // of a picture that holds none yet.
+    void paintImage(QPainter& painter, QPoint target, const QRect& source) const;
 
     // Setting BackColor clears the image as Cls does, but keeps the current position.
     basic::Long backColor() const { return backColor_; }
@@ -163,8 +174,14 @@ private:
     void stroke(basic::Long colour, QPoint from, QPoint to, double x2, double y2);
     QFont currentFont() const;
     void clearToBackground();
+    // The image, its pixels made first when they are not yet.
+    QImage& pixels() const;
+    // A cleared image of the given size: BackColor with the Picture on it.
+    QImage clearedImage(int widthPx, int heightPx) const;
 
-    QImage image_;
+    // Null until the pixels are made; size_ is the image's size all the same.
+    mutable QImage image_;
+    QSize size_;
     QImage picture_;
     CanvasScale scale_;
     basic::Long backColor_ = 0xFFFFFF;

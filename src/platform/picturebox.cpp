@@ -142,7 +142,7 @@ void PictureBox::paintClient(QPainter& painter, const QRect& dirty) {
     const QRect client = clientRect();
     const QRect area = dirty & client;
     if (area.isEmpty()) return;
-    painter.drawImage(area, image(), area.translated(-client.topLeft()));
+    paintImage(painter, area.topLeft(), area.translated(-client.topLeft()));
 }
 
 } // namespace platform
