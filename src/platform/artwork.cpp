@@ -139,14 +139,19 @@ QImage mask(std::string_view name) {
 
 QSize pictureSize(std::string_view name) {
     if (const auto it = cache().find(name); it != cache().end()) return it->second.picture.size();
+    // Many controls show the same picture: its header is read once.
+    static std::unordered_map<std::string, QSize, NameHash, std::equal_to<>> declared;
+    if (const auto it = declared.find(name); it != declared.end()) return it->second;
     if (validName(name)) {
         const QString base = pathBase(name);
+        QSize size;
         QFile svg(base + QStringLiteral(".svg"));
         if (svg.open(QIODevice::ReadOnly)) {
-            if (const QSize declared = svgPlainSize(svg.readAll()); declared.isValid()) return declared;
+            size = svgPlainSize(svg.readAll());
         } else if (QImageReader xpm(base + QStringLiteral(".xpm")); xpm.canRead()) {
-            if (const QSize header = xpm.size(); header.isValid()) return header;
+            size = xpm.size();
         }
+        if (size.isValid()) return declared.emplace(std::string(name), size).first->second;
     }
     return art(name).picture.size();
 }

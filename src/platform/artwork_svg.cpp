@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgRenderer>
-#include <QXmlStreamReader>
+#include <string_view>
 
 namespace platform {
 namespace {
@@ -103,25 +103,121 @@ private:
 };
 
 // A positive whole number of digits only; 0 otherwise.
-int plainPixels(QStringView text) {
-    if (text.isEmpty() || text.size() > 5) return 0;
+int plainPixels(std::string_view text) {
+    if (text.empty() || text.size() > 5) return 0;
     int value = 0;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return 0;
-        value = value * 10 + (c.unicode() - '0');
+    for (const char c : text) {
+        if (c < '0' || c > '9') return 0;
+        value = value * 10 + (c - '0');
     }
     return value;
 }
 
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// Reads the first start tag of an XML text by hand, for it is read for every picture at start-up
+// and a full XML reader costs far more than the tag. Whatever is not plainly the simple form
+// (an internal DTD subset, a reference in a value, a prefixed root, an attribute twice) gives
+// up, and the size is then found by rendering, as for any size that is not plain.
+class RootTag {
+public:
+    explicit RootTag(std::string_view text) : text_(text) {}
+
+    // Moves past the prolog to the root element's name; false where that is not plain.
+    bool findRoot() {
+        for (;;) {
+            skipSpace();
+            if (skip("<?")) {
+                if (!skipPast("?>")) return false;
+            } else if (skip("<!--")) {
+                if (!skipPast("-->")) return false;
+            } else if (skip("<!DOCTYPE")) {
+                const size_t close = text_.find('>', at_);
+                if (close == std::string_view::npos ||
+                    text_.substr(at_, close - at_).find('[') != std::string_view::npos)
+                    return false;
+                at_ = close + 1;
+            } else {
+                return skip("<");
+            }
+        }
+    }
+
+    std::string_view name() {
+        const size_t begin = at_;
+        while (at_ < text_.size() && !isSpace(text_[at_]) && text_[at_] != '/' && text_[at_] != '>' &&
+               text_[at_] != '=')
+            ++at_;
+        return text_.substr(begin, at_ - begin);
+    }
+
+    // The next attribute of the tag; false at the tag's end, and where the text is not plain,
+    // which the tag's end then tells.
+    bool nextAttribute(std::string_view& key, std::string_view& value) {
+        skipSpace();
+        key = name();
+        if (key.empty()) return false;
+        skipSpace();
+        plain_ = skip("=");
+        skipSpace();
+        plain_ = plain_ && at_ < text_.size() && (text_[at_] == '"' || text_[at_] == '\'');
+        if (!plain_) return false;
+        const char quote = text_[at_++];
+        const size_t close = text_.find(quote, at_);
+        plain_ = close != std::string_view::npos;
+        if (!plain_) return false;
+        value = text_.substr(at_, close - at_);
+        at_ = close + 1;
+        plain_ = value.find_first_of("&<") == std::string_view::npos;
+        return plain_;
+    }
+
+    // Whether the tag ends plainly here, every attribute before it plain.
+    bool atTagEnd() {
+        skipSpace();
+        return plain_ && (skip(">") || skip("/>"));
+    }
+
+private:
+    void skipSpace() {
+        while (at_ < text_.size() && isSpace(text_[at_]))
+            ++at_;
+    }
+    bool skip(std::string_view token) {
+        if (text_.substr(at_, token.size()) != token) return false;
+        at_ += token.size();
+        return true;
+    }
+    bool skipPast(std::string_view token) {
+        const size_t found = text_.find(token, at_);
+        if (found == std::string_view::npos) return false;
+        at_ = found + token.size();
+        return true;
+    }
+
+    std::string_view text_;
+    size_t at_ = 0;
+    bool plain_ = true;
+};
+
 } // namespace
 
 QSize svgPlainSize(const QByteArray& svg) {
-    QXmlStreamReader reader(svg);
-    while (!reader.atEnd() && !reader.isStartElement())
-        reader.readNext();
-    if (!reader.isStartElement() || reader.name() != QLatin1String("svg")) return {};
-    const int width = plainPixels(reader.attributes().value(QLatin1String("width")));
-    const int height = plainPixels(reader.attributes().value(QLatin1String("height")));
+    RootTag tag(std::string_view(svg.constData(), static_cast<size_t>(svg.size())));
+    if (!tag.findRoot() || tag.name() != "svg") return {};
+    int width = -1;
+    int height = -1;
+    std::string_view key;
+    std::string_view value;
+    while (tag.nextAttribute(key, value)) {
+        if (key != "width" && key != "height") continue;
+        int& field = key == "width" ? width : height;
+        if (field != -1) return {};
+        field = plainPixels(value);
+    }
+    if (!tag.atTagEnd()) return {};
     return width > 0 && height > 0 ? QSize(width, height) : QSize();
 }
 

@@ -164,7 +164,8 @@ void Canvas::clearToBackground() {
     // Without pixels the picture already shows BackColor and the Picture.
     if (!image_.isNull()) {
         image_.fill(toQRgb(backColor_));
-        if (!picture_.isNull()) paintRaster(image_, picture_.rect(), picture_, picture_.rect(), RasterOp::SrcCopy);
+        if (!picture_.isNull())
+            paintRaster(image_, picture_.rect(), picture_, picture_.rect(), RasterOp::SrcCopy);
     }
     canvasChanged();
 }

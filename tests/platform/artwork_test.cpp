@@ -1,4 +1,5 @@
 #include "platform/artwork.h"
+#include "platform/artwork_svg.h"
 #include "platform/units.h"
 
 #include <QDirIterator>
@@ -291,3 +292,33 @@ TEST(Artwork, CursorsKeepTheirHotSpotAndTransparency) {
 }
 
 } // namespace
+
+// The size read from the root tag alone is the renderer's size wherever it is given; any form
+// the light reading does not take plainly gives no size, and the picture is then rendered.
+TEST(ArtworkSvgSize, PlainRootTagsGiveTheirSizeAndOtherFormsNone) {
+    struct Case {
+        const char* text;
+        QSize size;
+    };
+    const Case cases[] = {
+        {"<svg width=\"20\" height=\"16\">", QSize(20, 16)},
+        {"<?xml version='1.0'?>\n<!-- art -->\n<!DOCTYPE svg>\n<svg\theight='7'\nwidth='9'/>", QSize(9, 7)},
+        {"<svg xmlns=\"http://www.w3.org/2000/svg\" width = \"3\" height=\"4\" viewBox=\"0 0 3 4\">", QSize(3, 4)},
+        {"<svg width=\"20px\" height=\"16\">", QSize()},
+        {"<svg width=\"20\">", QSize()},
+        {"<svg width=\"0\" height=\"5\">", QSize()},
+        {"<svg width=\"123456\" height=\"5\">", QSize()},
+        {"<svg width=\"2&#48;\" height=\"5\">", QSize()},
+        {"<svg width=\"20\" width=\"30\" height=\"5\">", QSize()},
+        {"<svg width=20 height=\"5\">", QSize()},
+        {"<svg width=\"20\" height=\"5\"", QSize()},
+        {"<svgx width=\"20\" height=\"5\">", QSize()},
+        {"<s:svg width=\"20\" height=\"5\">", QSize()},
+        {"<!DOCTYPE svg [<!ENTITY w \"20\">]><svg width=\"20\" height=\"5\">", QSize()},
+        {"<!-- never closed <svg width=\"20\" height=\"5\">", QSize()},
+        {"text<svg width=\"20\" height=\"5\">", QSize()},
+        {"", QSize()},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(platform::svgPlainSize(QByteArray(c.text)), c.size) << c.text;
+}
