@@ -1,41 +1,43 @@
 #include "platform/fontconfigload.h"
 
 #include <fontconfig/fontconfig.h>
-#include <mutex>
-#include <thread>
+#include <memory>
 
 namespace platform {
 namespace {
 
-struct Worker {
-    std::mutex guard;
-    std::thread thread;
-    ~Worker() { join(); }
-    void join() {
-        const std::lock_guard<std::mutex> lock(guard);
-        if (thread.joinable()) thread.join();
-    }
-};
-
-Worker& worker() {
-    static Worker theWorker;
-    return theWorker;
+std::mutex& loadGuard() {
+    static std::mutex guard;
+    return guard;
 }
 
-bool started = false;
+// Kept until the process ends, whose static destruction waits for it.
+std::unique_ptr<EarlyWork>& fontConfigLoad() {
+    static std::unique_ptr<EarlyWork> load;
+    return load;
+}
 
 } // namespace
 
+EarlyWork::EarlyWork(std::function<void()> work) : thread_(std::move(work)) {}
+
+void EarlyWork::wait() {
+    const std::lock_guard<std::mutex> lock(guard_);
+    if (thread_.joinable()) thread_.join();
+}
+
 void startFontConfigLoad() {
-    Worker& w = worker();
-    const std::lock_guard<std::mutex> lock(w.guard);
-    if (started) return;
-    started = true;
-    w.thread = std::thread([] { FcInit(); });
+    const std::lock_guard<std::mutex> lock(loadGuard());
+    if (!fontConfigLoad()) fontConfigLoad() = std::make_unique<EarlyWork>([] { FcInit(); });
 }
 
 void awaitFontConfigLoad() {
-    worker().join();
+    EarlyWork* load = nullptr;
+    {
+        const std::lock_guard<std::mutex> lock(loadGuard());
+        load = fontConfigLoad().get();
+    }
+    if (load) load->wait();
 }
 
 } // namespace platform

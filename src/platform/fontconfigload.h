@@ -9,11 +9,31 @@
 // The control that first lays out text (the text box) waits for the worker, so Qt never starts
 // a second reading beside it; the process waits for it at the latest as it ends.
 
+#include <functional>
+#include <mutex>
+#include <thread>
+
 namespace platform {
 
-// Starts the worker; a second call does nothing.
+// Work begun on a worker thread at once, waited for where its result is first needed.
+class EarlyWork {
+public:
+    explicit EarlyWork(std::function<void()> work);
+    ~EarlyWork() { wait(); }
+    EarlyWork(const EarlyWork&) = delete;
+    EarlyWork& operator=(const EarlyWork&) = delete;
+
+    // Returns once the work is done; at once when it is done already.
+    void wait();
+
+private:
+    std::mutex guard_;
+    std::thread thread_;
+};
+
+// Starts reading the font configuration; a second call does nothing.
 void startFontConfigLoad();
-// Waits until the worker is done; at once when it was never started or is done already.
+// Waits until it is read; at once when it was never started or is read already.
 void awaitFontConfigLoad();
 
 } // namespace platform
