@@ -87,7 +87,7 @@ ImportEnd OsmImport::run(ProjectData& data, NodeClassifier* classifier) {
     laterFrom_ = laterPartStart();
     releasedTo_ = 0;
     if (!readNodes(*pieces_, quote_, projection_, data, ids_, client_, classifier,
-                   [this](const char* pieceEnd) { passed(pieceEnd); }))
+                   [this](const char* pieceEnd) { passed(pieceEnd); }, plan_))
         return ImportEnd::Cancelled;
     return ImportEnd::NodesRead;
 }

@@ -4,6 +4,7 @@
 // its set-up and end sequence, a headless run on its own; the later phases continue from the
 // state this leaves (the rewritten text, its node pieces and the node-id index).
 
+#include "basic/orderedchunks.h"
 #include "import/bounds.h"
 #include "import/importclient.h"
 #include "import/nodeid.h"
@@ -44,6 +45,10 @@ public:
     // refused before its text is rewritten; its bounds messages still come first.
     ImportEnd run(ProjectData& data, NodeClassifier* classifier = nullptr);
 
+    // How the node loop shares its work among the cores; unset: as this machine allows. The
+    // outcome is the same either way.
+    void setPlan(const std::optional<basic::ChunkPlan>& plan) { plan_ = plan; }
+
     // Frees the text, its node pieces and the node-id index once the phases that read them are
     // over; the quote character, the flags and the projection stay. Views taken from the text
     // (the way pieces) must not be used afterwards.
@@ -80,6 +85,7 @@ private:
     std::size_t releasedTo_ = 0;
     std::optional<NodePieces> pieces_;
     NodeIdIndex ids_;
+    std::optional<basic::ChunkPlan> plan_;
 };
 
 } // namespace osmimport

@@ -8,32 +8,9 @@ namespace osmimport {
 
 namespace {
 
-// An id as it is filed: its value when it is a whole number within 64 bits, else its text.
-struct IdKey {
-    bool numeric = false;
-    std::int64_t value = 0;
-    std::string_view text; // trimmed; empty for no id
-};
-
-IdKey keyOf(std::string_view raw) {
-    IdKey key;
-    key.text = basic::trimView(raw);
-    std::string_view digits = key.text;
-    if (!digits.empty() && digits.front() == '+') {
-        digits.remove_prefix(1);
-        if (digits.empty() || digits.front() < '0' || digits.front() > '9') return key;
-    }
-    if (digits.empty()) return key;
-    const char* end = digits.data() + digits.size();
-    const auto [ptr, ec] = std::from_chars(digits.data(), end, key.value);
-    if (ec != std::errc() || ptr != end) return key;
-    key.numeric = true;
-    return key;
-}
-
 // The length of the id's text in an entry: a number is written out again, without the zeros
 // and the "+" it may have been given with.
-std::size_t entryLength(const IdKey& key) {
+std::size_t entryLength(const NodeIdIndex::Key& key) {
     if (!key.numeric) return key.text.size();
     char buffer[24];
     return static_cast<std::size_t>(std::to_chars(buffer, buffer + sizeof buffer, key.value).ptr - buffer);
@@ -48,6 +25,29 @@ std::size_t decimalLength(Long n) {
 
 } // namespace
 
+NodeIdIndex::Key NodeIdIndex::readKey(std::string_view raw) {
+    Key key;
+    key.text = basic::trimView(raw);
+    std::string_view digits = key.text;
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1);
+        if (digits.empty() || digits.front() < '0' || digits.front() > '9') digits = {};
+    }
+    if (!digits.empty()) {
+        const char* end = digits.data() + digits.size();
+        const auto [ptr, ec] = std::from_chars(digits.data(), end, key.value);
+        key.numeric = ec == std::errc() && ptr == end;
+        if (!key.numeric) key.value = 0;
+    }
+    return key;
+}
+
+NodeIdIndex::Key NodeIdIndex::keyOf(std::string_view id) {
+    Key key = readKey(id);
+    key.entry = entryLength(key);
+    return key;
+}
+
 void NodeIdIndex::file(Filed& entry, bool isNew, Long node) {
     if (isNew) {
         entry = {node, chunk_, node};
@@ -57,14 +57,13 @@ void NodeIdIndex::file(Filed& entry, bool isNew, Long node) {
     }
 }
 
-void NodeIdIndex::add(std::string_view id, Long node) {
-    const IdKey key = keyOf(id);
+void NodeIdIndex::add(const Key& key, Long node) {
     if (key.text.empty()) return;
     if (chunkLength_ > kIdChunkLength) {
         ++chunk_;
         chunkLength_ = 1;
     }
-    chunkLength_ += entryLength(key) + 1 + decimalLength(node) + 1;
+    chunkLength_ += key.entry + 1 + decimalLength(node) + 1;
     if (key.numeric) {
         const auto [it, isNew] = numbers_.try_emplace(key.value);
         file(it->second, isNew, node);
@@ -77,7 +76,7 @@ void NodeIdIndex::add(std::string_view id, Long node) {
 }
 
 const NodeIdIndex::Filed* NodeIdIndex::lookup(std::string_view id) const {
-    const IdKey key = keyOf(id);
+    const Key key = readKey(id);
     if (key.text.empty()) return nullptr;
     if (key.numeric) {
         const auto it = numbers_.find(key.value);

@@ -30,10 +30,21 @@ inline constexpr std::size_t kIdChunkLength = 3000;
 
 class NodeIdIndex {
 public:
+    // An id as it is filed: its value when it is a whole number within 64 bits, else its text.
+    struct Key {
+        bool numeric = false;
+        std::int64_t value = 0;
+        std::string_view text;   // trimmed; empty for no id
+        std::size_t entry = 0;   // the length of the id in a chunk's entry
+    };
+    // The key of id, read apart from the filing so that it can be read on another thread.
+    static Key keyOf(std::string_view id);
+
     // Room for this many ids without rehashing.
     void reserve(std::size_t ids) { numbers_.reserve(ids); }
     // Files node under id, in the chunk the text index would have used.
-    void add(std::string_view id, Long node);
+    void add(std::string_view id, Long node) { add(keyOf(id), node); }
+    void add(const Key& key, Long node);
     // The node id resolves to, searching as an early or as a late way does; 0 when not filed.
     Long find(std::string_view id, bool lateWay) const;
     // The number of the chunk in use (0 for the first).
@@ -50,6 +61,8 @@ private:
         std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
     };
 
+    // The key without its entry length, which only filing needs.
+    static Key readKey(std::string_view id);
     void file(Filed& entry, bool isNew, Long node);
     const Filed* lookup(std::string_view id) const;
 

@@ -1,0 +1,183 @@
+#include "basic/orderedchunks.h"
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace basic {
+
+namespace {
+
+// How long the calling thread waits for a helper's chunk before it asks about a cancel again.
+constexpr std::chrono::milliseconds kWaitStep{1};
+
+// The shared state of one run; every member but stop is guarded by the mutex.
+class Run {
+public:
+    Run(std::size_t elements, const ChunkPlan& plan, const PrepareChunk& prepare)
+        : elements_(elements), size_(std::max<std::size_t>(plan.chunkSize, 1)),
+          chunks_((elements + size_ - 1) / size_), slots_(chunkSlots(plan)), prepare_(prepare),
+          ready_(chunks_, 0) {}
+
+    std::size_t chunks() const noexcept { return chunks_; }
+    std::size_t first(std::size_t chunk) const noexcept { return chunk * size_; }
+    std::size_t last(std::size_t chunk) const noexcept { return std::min(elements_, (chunk + 1) * size_); }
+
+    void helperLoop() {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            work_.wait(lock, [this] { return ending() || claimable(); });
+            if (ending()) return;
+            prepareClaimed(lock, true);
+        }
+    }
+
+    // The calling thread: waits for chunk c, preparing chunks itself while it can. False when
+    // the run is to end (a cancel or an error).
+    bool awaitChunk(std::size_t c, const WaitCancelled& cancelled) {
+        std::unique_lock lock(mutex_);
+        while (!ready_[c]) {
+            if (error_) return false;
+            if (claimable()) {
+                prepareClaimed(lock, false);
+                continue;
+            }
+            ready_changed_.wait_for(lock, kWaitStep);
+            if (ready_[c] || error_) continue;
+            lock.unlock();
+            const bool stop = cancelled && cancelled();
+            lock.lock();
+            if (stop) return false;
+        }
+        return !error_;
+    }
+
+    void applied(std::size_t c) {
+        {
+            const std::lock_guard lock(mutex_);
+            applied_ = c + 1;
+        }
+        work_.notify_all();
+    }
+
+    void stop() {
+        {
+            const std::lock_guard lock(mutex_);
+            stop_.store(true, std::memory_order_relaxed);
+        }
+        work_.notify_all();
+    }
+
+    void rethrow() const {
+        if (error_) std::rethrow_exception(error_);
+    }
+
+private:
+    // Nothing is left for a helper to do.
+    bool ending() const noexcept { return stop_.load(std::memory_order_relaxed) || next_ >= chunks_; }
+    // A chunk is waiting to be prepared and its slot is free.
+    bool claimable() const noexcept { return next_ < chunks_ && next_ < applied_ + slots_; }
+
+    // Prepares the next chunk with the lock released; the lock is held again on return.
+    void prepareClaimed(std::unique_lock<std::mutex>& lock, bool onHelper) {
+        const std::size_t c = next_++;
+        lock.unlock();
+        std::exception_ptr error;
+        try {
+            prepare_(c, first(c), last(c), ChunkWork(stop_, onHelper));
+        } catch (...) {
+            error = std::current_exception();
+        }
+        lock.lock();
+        if (error) {
+            if (!error_) error_ = error;
+            stop_.store(true, std::memory_order_relaxed);
+            work_.notify_all();
+        } else {
+            ready_[c] = 1;
+        }
+        ready_changed_.notify_all();
+    }
+
+    const std::size_t elements_;
+    const std::size_t size_;
+    const std::size_t chunks_;
+    const std::size_t slots_;
+    const PrepareChunk& prepare_;
+    std::mutex mutex_;
+    std::condition_variable work_;          // a slot came free, or the run stops
+    std::condition_variable ready_changed_; // a chunk was prepared, or failed
+    std::vector<char> ready_;
+    std::size_t next_ = 0;    // the next chunk to prepare
+    std::size_t applied_ = 0; // the chunks applied
+    std::atomic<bool> stop_{false};
+    std::exception_ptr error_;
+};
+
+// Stops and joins the helpers however the run ends.
+class Helpers {
+public:
+    Helpers(Run& run, unsigned count) : run_(run) {
+        threads_.reserve(count);
+        for (unsigned k = 0; k < count; ++k)
+            threads_.emplace_back([&run] { run.helperLoop(); });
+    }
+    Helpers(const Helpers&) = delete;
+    Helpers& operator=(const Helpers&) = delete;
+    ~Helpers() { join(); }
+
+    void join() {
+        run_.stop();
+        for (std::thread& t : threads_)
+            if (t.joinable()) t.join();
+    }
+
+private:
+    Run& run_;
+    std::vector<std::thread> threads_;
+};
+
+} // namespace
+
+ChunkPlan planFor(std::size_t elements, std::size_t chunkSize, std::size_t minElements) {
+    ChunkPlan plan;
+    plan.chunkSize = chunkSize;
+    const unsigned cores = std::thread::hardware_concurrency();
+    if (elements >= minElements && cores > 1) plan.helpers = cores - 1;
+    return plan;
+}
+
+std::size_t chunkSlots(const ChunkPlan& plan) {
+    return 2 * (static_cast<std::size_t>(plan.helpers) + 1);
+}
+
+bool runOrderedChunks(std::size_t elements, const ChunkPlan& plan, const PrepareChunk& prepare,
+                      const ApplyChunk& apply, const WaitCancelled& cancelled) {
+    Run run(elements, plan, prepare);
+    const std::size_t chunks = run.chunks();
+    if (plan.helpers == 0 || chunks < 2) {
+        const std::atomic<bool> never{false};
+        for (std::size_t c = 0; c < chunks; ++c) {
+            prepare(c, run.first(c), run.last(c), ChunkWork(never, false));
+            if (!apply(c, run.first(c), run.last(c))) return false;
+        }
+        return true;
+    }
+    bool completed = true;
+    {
+        Helpers helpers(run, static_cast<unsigned>(std::min<std::size_t>(plan.helpers, chunks - 1)));
+        for (std::size_t c = 0; c < chunks && completed; ++c) {
+            completed = run.awaitChunk(c, cancelled) && apply(c, run.first(c), run.last(c));
+            run.applied(c);
+        }
+        helpers.join();
+    }
+    run.rethrow();
+    return completed;
+}
+
+} // namespace basic
