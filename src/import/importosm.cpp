@@ -12,8 +12,8 @@ namespace {
 // "parsing highways..." and "Final bits ...": the ways are read, checked and labelled, and the
 // final statistics look at them all.
 void wayAndFinalPhases(const OsmImport& import, const ImportSettings& settings,
-                       const PoiClassification& classification, ImportListener& listener,
-                       ImportResult& result) {
+                       const std::optional<basic::ChunkPlan>& plan, const PoiClassification& classification,
+                       ImportListener& listener, ImportResult& result) {
     ProjectData& data = result.data;
     listener.nodesRead(data);
     listener.phase("parsing highways...");
@@ -25,6 +25,7 @@ void wayAndFinalPhases(const OsmImport& import, const ImportSettings& settings,
     ways.scaleWidth = settings.scaleWidth;
     ways.scaleHeight = settings.scaleHeight;
     ways.backColour = settings.backColour;
+    ways.plan = plan;
     WayPhase phase(import.text(), ways, import.nodeIds(), listener, listener);
     if (phase.run(data) == WayPhaseEnd::Cancelled) {
         result.end = ImportEnd::Cancelled;
@@ -43,15 +44,17 @@ void wayAndFinalPhases(const OsmImport& import, const ImportSettings& settings,
 
 } // namespace
 
-ImportResult importOsm(std::string osmText, const ImportSettings& settings, ImportListener& listener) {
+ImportResult importOsm(std::string osmText, const ImportSettings& settings, ImportListener& listener,
+                       const std::optional<basic::ChunkPlan>& plan) {
     ImportResult result;
     OsmImport import(std::move(osmText), settings, listener);
+    import.setPlan(plan);
     // Node classification joins the node loop through the run's classifier hook.
     PoiClassification classification(import, listener);
     result.end = import.run(result.data, &classification);
     result.quote = import.quoteChar();
     if (result.end == ImportEnd::NodesRead)
-        wayAndFinalPhases(import, settings, classification, listener, result);
+        wayAndFinalPhases(import, settings, plan, classification, listener, result);
     return result;
 }
 

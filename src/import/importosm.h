@@ -11,6 +11,7 @@
 #include "import/projectdata.h"
 #include "import/wayphase_markers.h"
 
+#include <optional>
 #include <string>
 
 namespace osmimport {
@@ -32,7 +33,9 @@ struct ImportResult {
 
 // Imports osmText. The text and everything made from it are freed before this returns; only the
 // project data are left. The user's cancel is asked for at every node and way and once more after
-// the final statistics.
-ImportResult importOsm(std::string osmText, const ImportSettings& settings, ImportListener& listener);
+// the final statistics. plan shares the node and way phases among the cores (unset: as this
+// machine allows); the result is the same whatever it says.
+ImportResult importOsm(std::string osmText, const ImportSettings& settings, ImportListener& listener,
+                       const std::optional<basic::ChunkPlan>& plan = std::nullopt);
 
 } // namespace osmimport

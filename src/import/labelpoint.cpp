@@ -90,6 +90,13 @@ constexpr std::array<std::string_view, 10> kLabelKeys = {"leis", "landu", "natu"
 
 } // namespace
 
+void widenLabelBox(LabelBox& box, Single x, Single y) {
+    if (x < box.minX) box.minX = x;
+    if (x > box.maxX) box.maxX = x;
+    if (y < box.minY) box.minY = y;
+    if (y > box.maxY) box.maxY = y;
+}
+
 bool labelCentroid(std::span<const PolyPoint> corners, Single& cx, Single& cy) {
     if (!FindCentroid(corners, cx, cy)) return false;
     cx = static_cast<Single>(basic::val(basic::dec(cx)));

@@ -21,6 +21,9 @@ struct LabelBox {
     Single maxY = 0;
 };
 
+// Widens box to hold the point (x, y).
+void widenLabelBox(LabelBox& box, Single x, Single y);
+
 // The outcome of the label-point search.
 struct LabelSearch {
     // A point passed.

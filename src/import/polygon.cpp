@@ -1,9 +1,11 @@
 #include "import/polygon.h"
 
 #include "basic/colour.h"
+#include "basic/numbers.h"
 
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 namespace osmimport {
 
@@ -31,6 +33,11 @@ Wide twiceSignedArea(std::span<const PolyPoint> corners) {
 }
 
 } // namespace
+
+Long cornerOf(Double v) {
+    constexpr double kMost = std::numeric_limits<Long>::max();
+    return static_cast<Long>(basic::roundHalfEven(std::fmax(-kMost, std::fmin(kMost, v))));
+}
 
 Single ATan2(Single opp, Single adj) {
     // The quotient is a Single; its arc tangent is taken in double.

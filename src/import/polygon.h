@@ -25,6 +25,9 @@ struct PolyPoint {
     Long Y = 0;
 };
 
+// A map coordinate as a polygon corner: rounded, halves to even, held within 32 bits.
+Long cornerOf(Double v);
+
 // The angle of the vector (adj, opp) in -pi..pi. An |adj| below 0.0001 counts as vertical, so
 // ATan2(0, 0) is pi / 2.
 Single ATan2(Single opp, Single adj);

@@ -6,8 +6,6 @@
 #include "import/waydescribe.h"
 #include "import/wayphase.h"
 
-#include <cmath>
-#include <limits>
 
 namespace osmimport {
 
@@ -28,12 +26,6 @@ std::string quoted(char quote, std::string_view word) {
 void appendIndex(std::string& list, Long index) {
     basic::appendDec(list, index);
     list += '#';
-}
-
-// A map coordinate as a polygon corner: rounded, halves to even, held within 32 bits.
-Long corner(Double v) {
-    constexpr double kMost = std::numeric_limits<Long>::max();
-    return static_cast<Long>(basic::roundHalfEven(std::fmax(-kMost, std::fmin(kMost, v))));
 }
 
 } // namespace
@@ -155,7 +147,7 @@ void WayPhase::walkNodes() {
     const std::size_t middle = static_cast<std::size_t>(way_.refCount / 2);
     const bool named = !data_->wayName[static_cast<std::size_t>(way_.index)].empty();
     for (std::size_t k = 0; k + 1 < n; ++k) {
-        if (look_.isArea) way_.polygon.push_back({corner(nodeX(k)), corner(nodeY(k))});
+        if (look_.isArea) way_.polygon.push_back({cornerOf(nodeX(k)), cornerOf(nodeY(k))});
         if (named) {
             const auto length = static_cast<Single>(fnlength(nodeX(k), nodeY(k), nodeX(k + 1), nodeY(k + 1)));
             if (length > way_.longest) {

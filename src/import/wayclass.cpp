@@ -97,8 +97,17 @@ void WayClassifierRules::numberNeedles() {
 
 void WayClassifierRules::classify(const WayText& way, WayLook& look, WayLists& lists, ProjectData& data,
                                   Found& found) const {
+    scan(way, found);
+    runChain(way, look, lists, data, found);
+}
+
+void WayClassifierRules::scan(const WayText& way, Found& found) const {
     lowerNeedles_.scan(way.lower, found.lower);
     rawNeedles_.scan(way.raw, found.raw);
+}
+
+void WayClassifierRules::runChain(const WayText& way, WayLook& look, WayLists& lists, ProjectData& data,
+                                  const Found& found) const {
     Context at{way, found, look, lists, data};
     for (const Group& group : chain_) {
         if (!group.head.holds(found)) continue;

@@ -25,6 +25,10 @@ public:
     // holds().
     struct Found;
     void classify(const WayText& way, WayLook& look, WayLists& lists, ProjectData& data, Found& found) const;
+    // classify in its two steps: the scans, which read the way's texts alone (and may run on
+    // any thread), then the chain over their answers.
+    void scan(const WayText& way, Found& found) const;
+    void runChain(const WayText& way, WayLook& look, WayLists& lists, ProjectData& data, const Found& found) const;
 
     char quote() const noexcept { return quote_; }
 

@@ -33,6 +33,10 @@ std::string_view fixmeQuote(std::string_view raw) {
     return from.substr(0, from.find("/>"));
 }
 
+bool sameBox(const LabelBox& a, const LabelBox& b) {
+    return a.minX == b.minX && a.minY == b.minY && a.maxX == b.maxX && a.maxY == b.maxY;
+}
+
 } // namespace
 
 // The name starts at the left node of the longest segment (the first of equal ones) and runs
@@ -68,8 +72,13 @@ void WayPhase::placeLabel() {
         data.wayLabelY[i] = cy;
         data.wayFill[i] = look_.wayFill;
     } else if (look_.isArea) {
+        // The search read ahead holds when it was made for these corners (every node but the
+        // last of a closed way) in this box.
+        const bool aheadHolds = ahead_ && ahead_->searchedAhead && closed() &&
+                                way_.polygon.size() + 1 == way_.nodes.size() && sameBox(ahead_->box, box_);
         const LabelSearch search =
-            searchLabelPoint(way_.polygon, box_, [this] { return client_.cancelRequested(); });
+            aheadHolds ? ahead_->search
+                       : searchLabelPoint(way_.polygon, box_, [this] { return client_.cancelRequested(); });
         if (search.cancelled) {
             cancelled_ = true;
             return;

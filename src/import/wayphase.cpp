@@ -14,8 +14,6 @@ namespace osmimport {
 
 namespace {
 
-constexpr std::string_view kReference = "<nd ref=";
-
 int daysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -68,26 +66,53 @@ WayPhase::WayPhase(std::string_view osmText, const WayPhaseSettings& settings, c
     : settings_(settings), ids_(ids), client_(client), sink_(sink), rules_(settings.quote),
       pieces_(splitWays(osmText)), members_(osmText) {}
 
+namespace {
+
+// The ways a run below this many does not start threads for.
+constexpr std::size_t kThreadedWays = 2048;
+constexpr std::size_t kWayChunk = 32;
+
+} // namespace
+
 WayPhaseEnd WayPhase::run(ProjectData& data) {
     data_ = &data;
     const Long count = static_cast<Long>(pieces_.empty() ? 0 : pieces_.size() - 1);
     data.sizeWays(count);
+    const Sizes sizes{data.nodeCount, count};
     // The bar moves on every step-th way, the step being 20 per megabyte of the file.
     const auto step =
         static_cast<long long>(basic::roundHalfEven(static_cast<double>(settings_.fileSizeMB) * 20));
-    for (Long i = 1; i <= count; ++i) {
-        if (step < 1 || i % step == 0)
-            client_.progress(
-                static_cast<int>(basic::roundHalfEven(static_cast<double>(i) / count * 64 + 36)));
-        readWay(i);
-        if (cancelled_ || client_.cancelRequested()) return WayPhaseEnd::Cancelled;
-    }
-    return WayPhaseEnd::Done;
+    const basic::ChunkPlan plan =
+        settings_.plan.value_or(basic::planFor(static_cast<std::size_t>(count), kWayChunk, kThreadedWays));
+    std::vector<std::vector<ReadAhead>> slots(basic::chunkSlots(plan));
+    const auto prepare = [&](std::size_t chunk, std::size_t first, std::size_t last, const basic::ChunkWork& work) {
+        std::vector<ReadAhead>& slot = slots[chunk % slots.size()];
+        slot.resize(last - first);
+        for (std::size_t k = first; k < last && !work.stopped(); ++k)
+            readAhead(static_cast<Long>(k + 1), sizes, slot[k - first], work);
+    };
+    const auto apply = [&](std::size_t chunk, std::size_t first, std::size_t last) {
+        std::vector<ReadAhead>& slot = slots[chunk % slots.size()];
+        for (std::size_t k = first; k < last; ++k) {
+            const auto i = static_cast<Long>(k + 1);
+            if (step < 1 || i % step == 0)
+                client_.progress(
+                    static_cast<int>(basic::roundHalfEven(static_cast<double>(i) / count * 64 + 36)));
+            readWay(i, slot[k - first]);
+            if (cancelled_ || client_.cancelRequested()) return false;
+        }
+        return true;
+    };
+    const bool done = basic::runOrderedChunks(static_cast<std::size_t>(count), plan, prepare, apply,
+                                              [this] { return client_.cancelRequested(); });
+    ahead_ = nullptr;
+    return done ? WayPhaseEnd::Done : WayPhaseEnd::Cancelled;
 }
 
-void WayPhase::readWay(Long i) {
+void WayPhase::readWay(Long i, ReadAhead& ahead) {
     ProjectData& data = *data_;
     const auto at = static_cast<std::size_t>(i);
+    ahead_ = &ahead;
     way_.index = i;
     way_.raw = pieces_[at];
     way_.nodes.clear();
@@ -101,16 +126,17 @@ void WayPhase::readWay(Long i) {
     look_ = std::move(look);
 
     if (settings_.hasAuthorship) readAuthorship(i);
-    const std::vector<std::string_view> refs = basic::splitView(way_.raw, kReference);
-    if (refs.size() > 1) {
-        way_.lower = basic::lcase(way_.raw);
+    if (ahead.hasReferences) {
+        way_.lower.swap(ahead.lower);
+        found_.lower.swap(ahead.found.lower);
+        found_.raw.swap(ahead.found.raw);
         way_.landAreaBefore = lists_.landAreaList.size();
         way_.residentialBefore = lists_.residentialList.size();
-        rules_.classify(WayText{i, way_.raw, way_.lower}, look_, lists_, data, found_);
+        rules_.runChain(WayText{i, way_.raw, way_.lower}, look_, lists_, data, found_);
         data.wayName[at] = look_.wayName;
-        way_.relationMember = members_.isMember(getval(way_.raw, "id", settings_.quote));
+        way_.relationMember = ahead.relationMember;
         checkLook();
-        resolveReferences(refs);
+        resolveReferences(ahead.references);
         std::string& list = data.wayNodes[at];
         for (Long node : way_.nodes) {
             basic::appendDec(list, node);

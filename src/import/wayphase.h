@@ -6,6 +6,7 @@
 // reachable for the final statistics; the area lists and the unclosed areas go into the data
 // just before the project file is written.
 
+#include "basic/orderedchunks.h"
 #include "import/importclient.h"
 #include "import/labelpoint.h"
 #include "import/nodeid.h"
@@ -17,6 +18,7 @@
 #include "import/wayphase_members.h"
 #include "import/waysplit.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,6 +33,9 @@ struct WayPhaseSettings {
     double scaleWidth = 0;     // of the map picture: a lined way resets the label box to 10 times these
     double scaleHeight = 0;
     Double backColour = 0; // the map's background: closed untagged relation members are filled with it
+    // How the ways are shared among the cores; unset: as this machine allows. The outcome is the
+    // same either way.
+    std::optional<basic::ChunkPlan> plan;
 };
 
 enum class WayPhaseEnd {
@@ -57,6 +62,8 @@ public:
     // Reads the ways into data, whose way arrays it creates; the node arrays, the node-id index
     // and the node phase's lists and counts are there already. Progress goes to the client on
     // every step-th way, and the client is asked once per way whether the user has cancelled.
+    // What a way's own text and the node positions decide is read on whichever core is free; the
+    // ways are taken into data in their order on the calling thread, which alone asks the client.
     WayPhaseEnd run(ProjectData& data);
 
     // Way i's text as read, for i 1..wayCount (element 0 is the text before the first way); the
@@ -91,13 +98,39 @@ private:
         std::size_t residentialBefore = 0;
     };
 
-    void readWay(Long i);
+    // One reference of a way, resolved.
+    struct Reference {
+        Long node = 0;           // 0 when the file has no such node
+        bool emptyValue = false; // its piece holds an empty tag value
+    };
+    // What a way's own text and the node positions tell of it, read ahead of its turn.
+    struct ReadAhead {
+        bool hasReferences = false;
+        std::string lower; // the piece in lower case, when it has references
+        WayClassifierRules::Found found;
+        std::vector<Reference> references;
+        bool relationMember = false;
+        // A label search done ahead for a closed way, in the box the way sets itself when it has
+        // no line colour of its own; used only where its turn comes with that very box.
+        bool searchedAhead = false;
+        LabelBox box;
+        LabelSearch search;
+    };
+    // The counts the reading ahead needs, fixed before it starts.
+    struct Sizes {
+        Long nodeCount = 0;
+        Long wayCount = 0;
+    };
+
+    void readAhead(Long i, const Sizes& sizes, ReadAhead& ahead, const basic::ChunkWork& work) const;
+    void searchAhead(ReadAhead& ahead, const basic::ChunkWork& work) const;
+    void readWay(Long i, ReadAhead& ahead);
     void readAuthorship(Long i);
     // The checks before the references, up to the bounding-box reset.
     void checkLook();
     void checkBridge();
     // The reference loop: way_.nodes, node use, the box, the empty-tag and bridge markers.
-    void resolveReferences(std::span<const std::string_view> refs);
+    void resolveReferences(std::span<const Reference> refs);
     // The checks after the references, for a way of at least two nodes.
     void listPlatform();
     void placeOnewayArrow();
@@ -132,6 +165,7 @@ private:
     std::string unclosedIndexList_ = ",";
     std::string platformPosList_;
     bool cancelled_ = false; // seen inside a way, by the label search
+    const ReadAhead* ahead_ = nullptr; // of the way in hand
 };
 
 } // namespace osmimport
