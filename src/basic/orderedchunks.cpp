@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
+#include <sched.h>
 #include <thread>
 #include <vector>
 
@@ -30,7 +31,13 @@ public:
     void helperLoop() {
         std::unique_lock lock(mutex_);
         for (;;) {
-            work_.wait(lock, [this] { return ending() || claimable(); });
+            if (!claimable()) {
+                // Woken only once half the slots are free again: waking a thread per applied
+                // chunk would cost the calling thread a system call each time.
+                ++idleHelpers_;
+                work_.wait(lock, [this] { return ending() || halfFree(); });
+                --idleHelpers_;
+            }
             if (ending()) return;
             prepareClaimed(lock, true);
         }
@@ -46,7 +53,9 @@ public:
                 prepareClaimed(lock, false);
                 continue;
             }
-            ready_changed_.wait_for(lock, kWaitStep);
+            callerWaits_ = true;
+            readyChanged_.wait_for(lock, kWaitStep);
+            callerWaits_ = false;
             if (ready_[c] || error_) continue;
             lock.unlock();
             const bool stop = cancelled && cancelled();
@@ -56,12 +65,16 @@ public:
         return !error_;
     }
 
+    // Chunk c is applied: its slot is free for the next chunk. Only a helper that waits for a
+    // slot is woken (a wake-up is a system call).
     void applied(std::size_t c) {
+        bool wake = false;
         {
             const std::lock_guard lock(mutex_);
             applied_ = c + 1;
+            wake = idleHelpers_ > 0 && halfFree();
         }
-        work_.notify_all();
+        if (wake) work_.notify_all();
     }
 
     void stop() {
@@ -81,6 +94,10 @@ private:
     bool ending() const noexcept { return stop_.load(std::memory_order_relaxed) || next_ >= chunks_; }
     // A chunk is waiting to be prepared and its slot is free.
     bool claimable() const noexcept { return next_ < chunks_ && next_ < applied_ + slots_; }
+    // Half the slots are free, or every chunk left has a free slot.
+    bool halfFree() const noexcept {
+        return next_ < chunks_ && (next_ + slots_ / 2 <= applied_ + slots_ || applied_ + slots_ >= chunks_);
+    }
 
     // Prepares the next chunk with the lock released; the lock is held again on return.
     void prepareClaimed(std::unique_lock<std::mutex>& lock, bool onHelper) {
@@ -100,7 +117,7 @@ private:
         } else {
             ready_[c] = 1;
         }
-        ready_changed_.notify_all();
+        if (callerWaits_ || error) readyChanged_.notify_one();
     }
 
     const std::size_t elements_;
@@ -110,7 +127,9 @@ private:
     const PrepareChunk& prepare_;
     std::mutex mutex_;
     std::condition_variable work_;          // a slot came free, or the run stops
-    std::condition_variable ready_changed_; // a chunk was prepared, or failed
+    std::condition_variable readyChanged_; // a chunk was prepared, or failed
+    unsigned idleHelpers_ = 0;             // helpers waiting for a slot
+    bool callerWaits_ = false;             // the calling thread waits for a chunk
     std::vector<char> ready_;
     std::size_t next_ = 0;    // the next chunk to prepare
     std::size_t applied_ = 0; // the chunks applied
@@ -143,10 +162,21 @@ private:
 
 } // namespace
 
+unsigned usableCores() {
+    unsigned cores = std::thread::hardware_concurrency();
+    // A process pinned to fewer cores (taskset) gets no more threads than it may run at once.
+    cpu_set_t allowed;
+    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0) {
+        const int count = CPU_COUNT(&allowed);
+        if (count > 0 && (cores == 0 || static_cast<unsigned>(count) < cores)) cores = static_cast<unsigned>(count);
+    }
+    return cores;
+}
+
 ChunkPlan planFor(std::size_t elements, std::size_t chunkSize, std::size_t minElements) {
     ChunkPlan plan;
     plan.chunkSize = chunkSize;
-    const unsigned cores = std::thread::hardware_concurrency();
+    const unsigned cores = usableCores();
     if (elements >= minElements && cores > 1) plan.helpers = cores - 1;
     return plan;
 }

@@ -16,7 +16,10 @@ struct ChunkPlan {
     unsigned helpers = 0;        // threads beside the calling one
 };
 
-// A plan for this machine: one helper per hardware thread beyond the calling one, and none when
+// The cores this process may run on: the hardware threads, or fewer when it is pinned to fewer.
+unsigned usableCores();
+
+// A plan for this machine: one helper per usable core beyond the calling one, and none when
 // there are fewer than minElements elements (starting threads would cost more than it gains).
 ChunkPlan planFor(std::size_t elements, std::size_t chunkSize, std::size_t minElements);
 

@@ -41,7 +41,7 @@ bool isRing(std::string_view raw) {
 
 struct WayClassifierRules::Context {
     const WayText& way;
-    const Found& found;
+    const std::string& name;
     WayLook& look;
     WayLists& lists;
     ProjectData& data;
@@ -98,7 +98,9 @@ void WayClassifierRules::numberNeedles() {
 void WayClassifierRules::classify(const WayText& way, WayLook& look, WayLists& lists, ProjectData& data,
                                   Found& found) const {
     scan(way, found);
-    runChain(way, look, lists, data, found);
+    Path path;
+    choosePath(found, path);
+    applyPath(way, path, pathName(way, path), look, lists, data);
 }
 
 void WayClassifierRules::scan(const WayText& way, Found& found) const {
@@ -106,16 +108,15 @@ void WayClassifierRules::scan(const WayText& way, Found& found) const {
     rawNeedles_.scan(way.raw, found.raw);
 }
 
-void WayClassifierRules::runChain(const WayText& way, WayLook& look, WayLists& lists, ProjectData& data,
-                                  const Found& found) const {
-    Context at{way, found, look, lists, data};
+void WayClassifierRules::choosePath(const Found& found, Path& path) const {
+    path.clear();
     for (const Group& group : chain_) {
         if (!group.head.holds(found)) continue;
-        apply(group.values, at);
+        choose(group.values, found, path);
         bool ends = group.endsChain;
         for (const SubRule& rule : group.subs) {
             if (!rule.test.holds(found)) continue;
-            apply(rule.values, at);
+            choose(rule.values, found, path);
             if (rule.then == Then::End) return;
             if (rule.then == Then::OnThenEnd) ends = true;
         }
@@ -123,12 +124,25 @@ void WayClassifierRules::runChain(const WayText& way, WayLook& look, WayLists& l
     }
 }
 
-void WayClassifierRules::apply(const std::vector<Step>& steps, Context& at) const {
+void WayClassifierRules::choose(const std::vector<Step>& steps, const Found& found, Path& path) const {
     for (const Step& step : steps) {
         const bool guarded = std::all_of(step.guard.begin(), step.guard.end(),
-                                         [&at](const Needle& n) { return n.holds(at.found); });
-        if (guarded) apply(step, at);
+                                         [&found](const Needle& n) { return n.holds(found); });
+        if (guarded) path.push_back(&step);
     }
+}
+
+std::string WayClassifierRules::pathName(const WayText& way, const Path& path) const {
+    const bool names = std::any_of(path.begin(), path.end(), [](const Step* step) { return step->op == Op::Name; });
+    if (!names || way.raw.find(nameKey_) == std::string_view::npos) return {};
+    return fnnam(way.raw, false, quote_);
+}
+
+void WayClassifierRules::applyPath(const WayText& way, const Path& path, const std::string& name, WayLook& look,
+                                   WayLists& lists, ProjectData& data) const {
+    Context at{way, name, look, lists, data};
+    for (const Step* step : path)
+        apply(*step, at);
 }
 
 void WayClassifierRules::apply(const Step& step, Context& at) const {
@@ -170,7 +184,7 @@ void WayClassifierRules::apply(const Step& step, Context& at) const {
         break;
     case Op::Name:
         if (at.way.raw.find(nameKey_) == std::string_view::npos) break;
-        look.wayName = fnnam(at.way.raw, false, quote_);
+        look.wayName = at.name;
         if (step.value != 0) look.wayName.insert(look.wayName.begin(), kMarkedName);
         break;
     case Op::RoadTypeName:

@@ -25,10 +25,18 @@ public:
     // holds().
     struct Found;
     void classify(const WayText& way, WayLook& look, WayLists& lists, ProjectData& data, Found& found) const;
-    // classify in its two steps: the scans, which read the way's texts alone (and may run on
-    // any thread), then the chain over their answers.
+    // classify in its steps, of which all but the last read the way's texts alone (and may run
+    // on any thread): the scans; the steps the chain takes, which the scans' answers decide
+    // alone (no step changes which tests hold); the way's name when a step names it; then the
+    // steps applied to the look, the lists and the data.
+    struct Step;
+    using Path = std::vector<const Step*>;
     void scan(const WayText& way, Found& found) const;
-    void runChain(const WayText& way, WayLook& look, WayLists& lists, ProjectData& data, const Found& found) const;
+    void choosePath(const Found& found, Path& path) const;
+    // The name a name step of path gives the way (before its mark); empty when none does.
+    std::string pathName(const WayText& way, const Path& path) const;
+    void applyPath(const WayText& way, const Path& path, const std::string& name, WayLook& look, WayLists& lists,
+                   ProjectData& data) const;
 
     char quote() const noexcept { return quote_; }
 
@@ -120,7 +128,7 @@ public:
 
 private:
     struct Context;
-    void apply(const std::vector<Step>& steps, Context& at) const;
+    void choose(const std::vector<Step>& steps, const Found& found, Path& path) const;
     void apply(const Step& step, Context& at) const;
     static std::vector<Group> buildChain(char quote);
     // Gives every needle of the chain its number in lowerNeedles_ or rawNeedles_.

@@ -132,7 +132,7 @@ void WayPhase::readWay(Long i, ReadAhead& ahead) {
         found_.raw.swap(ahead.found.raw);
         way_.landAreaBefore = lists_.landAreaList.size();
         way_.residentialBefore = lists_.residentialList.size();
-        rules_.runChain(WayText{i, way_.raw, way_.lower}, look_, lists_, data, found_);
+        rules_.applyPath(WayText{i, way_.raw, way_.lower}, ahead.path, ahead.name, look_, lists_, data);
         data.wayName[at] = look_.wayName;
         way_.relationMember = ahead.relationMember;
         checkLook();

@@ -108,6 +108,8 @@ private:
         bool hasReferences = false;
         std::string lower; // the piece in lower case, when it has references
         WayClassifierRules::Found found;
+        WayClassifierRules::Path path; // the classification's steps
+        std::string name;              // the name they give the way
         std::vector<Reference> references;
         bool relationMember = false;
         // A label search done ahead for a closed way, in the box the way sets itself when it has

@@ -25,7 +25,10 @@ void WayPhase::readAhead(Long i, const Sizes& sizes, ReadAhead& ahead, const bas
     ahead.hasReferences = at != std::string_view::npos;
     if (!ahead.hasReferences) return;
     ahead.lower = basic::lcase(raw);
-    rules_.scan(WayText{i, raw, ahead.lower}, ahead.found);
+    const WayText text{i, raw, ahead.lower};
+    rules_.scan(text, ahead.found);
+    rules_.choosePath(ahead.found, ahead.path);
+    ahead.name = rules_.pathName(text, ahead.path);
     const char q = settings_.quote;
     ahead.relationMember = members_.isMember(getval(raw, "id", q));
 
