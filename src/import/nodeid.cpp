@@ -65,8 +65,8 @@ void NodeIdIndex::add(const Key& key, Long node) {
     }
     chunkLength_ += key.entry + 1 + decimalLength(node) + 1;
     if (key.numeric) {
-        const auto [entry, isNew] = numbers_.insert(key.value);
-        file(*entry, isNew, node);
+        const auto [it, isNew] = numbers_.try_emplace(key.value);
+        file(it->second, isNew, node);
     } else {
         auto it = texts_.find(key.text);
         const bool isNew = it == texts_.end();
@@ -78,7 +78,10 @@ void NodeIdIndex::add(const Key& key, Long node) {
 const NodeIdIndex::Filed* NodeIdIndex::lookup(std::string_view id) const {
     const Key key = readKey(id);
     if (key.text.empty()) return nullptr;
-    if (key.numeric) return numbers_.find(key.value);
+    if (key.numeric) {
+        const auto it = numbers_.find(key.value);
+        return it == numbers_.end() ? nullptr : &it->second;
+    }
     const auto it = texts_.find(key.text);
     return it == texts_.end() ? nullptr : &it->second;
 }
@@ -87,57 +90,6 @@ Long NodeIdIndex::find(std::string_view id, bool lateWay) const {
     const Filed* entry = lookup(id);
     if (!entry) return 0;
     return lateWay ? entry->inLast : entry->first;
-}
-
-// The table is kept at most three quarters full, its size a power of two.
-void NodeIdIndex::NumberTable::reserve(std::size_t ids) {
-    std::size_t size = 16;
-    while (3 * size < 4 * ids)
-        size *= 2;
-    if (size <= slots_.size()) return;
-    std::vector<Slot> old(size);
-    old.swap(slots_);
-    used_ = 0;
-    for (const Slot& slot : old) {
-        if (!slot.used) continue;
-        *insert(slot.value).first = slot.filed;
-    }
-}
-
-void NodeIdIndex::NumberTable::grow() {
-    reserve(slots_.size());
-}
-
-std::size_t NodeIdIndex::NumberTable::home(std::int64_t value) const noexcept {
-    // The finaliser of splitmix64 spreads ids that differ in few low bits over the whole table.
-    auto h = static_cast<std::uint64_t>(value);
-    h = (h ^ (h >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    h = (h ^ (h >> 27)) * 0x94d049bb133111ebULL;
-    h ^= h >> 31;
-    return static_cast<std::size_t>(h) & (slots_.size() - 1);
-}
-
-std::pair<NodeIdIndex::Filed*, bool> NodeIdIndex::NumberTable::insert(std::int64_t value) {
-    if (4 * (used_ + 1) > 3 * slots_.size()) grow();
-    for (std::size_t at = home(value);; at = (at + 1) & (slots_.size() - 1)) {
-        Slot& slot = slots_[at];
-        if (!slot.used) {
-            slot.used = true;
-            slot.value = value;
-            ++used_;
-            return {&slot.filed, true};
-        }
-        if (slot.value == value) return {&slot.filed, false};
-    }
-}
-
-const NodeIdIndex::Filed* NodeIdIndex::NumberTable::find(std::int64_t value) const {
-    if (slots_.empty()) return nullptr;
-    for (std::size_t at = home(value);; at = (at + 1) & (slots_.size() - 1)) {
-        const Slot& slot = slots_[at];
-        if (!slot.used) return nullptr;
-        if (slot.value == value) return &slot.filed;
-    }
 }
 
 bool searchesFromLast(Long way, Long wayCount) {

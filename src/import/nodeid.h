@@ -21,8 +21,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
-#include <vector>
 
 namespace osmimport {
 
@@ -42,7 +40,7 @@ public:
     // The key of id, read apart from the filing so that it can be read on another thread.
     static Key keyOf(std::string_view id);
 
-    // Room for this many ids without growing.
+    // Room for this many ids without rehashing.
     void reserve(std::size_t ids) { numbers_.reserve(ids); }
     // Files node under id, in the chunk the text index would have used.
     void add(std::string_view id, Long node) { add(keyOf(id), node); }
@@ -54,9 +52,9 @@ public:
 
 private:
     struct Filed {
-        Long first = 0;     // the first node filed under the id
-        Long lastChunk = 0; // the last chunk that holds it
-        Long inLast = 0;    // its first node in that chunk
+        Long first;     // the first node filed under the id
+        Long lastChunk; // the last chunk that holds it
+        Long inLast;    // its first node in that chunk
     };
     struct TextHash {
         using is_transparent = void;
@@ -68,29 +66,7 @@ private:
     void file(Filed& entry, bool isNew, Long node);
     const Filed* lookup(std::string_view id) const;
 
-    // The numeric ids in one flat open-addressed table: filing a node costs no allocation, and
-    // a lookup reads one cache line where a list of nodes would chase pointers.
-    class NumberTable {
-    public:
-        void reserve(std::size_t ids);
-        // The entry of value, and whether it was new (then it is to be filled in).
-        std::pair<Filed*, bool> insert(std::int64_t value);
-        const Filed* find(std::int64_t value) const;
-
-    private:
-        struct Slot {
-            std::int64_t value = 0;
-            Filed filed{};
-            bool used = false;
-        };
-        std::size_t home(std::int64_t value) const noexcept;
-        void grow();
-
-        std::vector<Slot> slots_;
-        std::size_t used_ = 0;
-    };
-
-    NumberTable numbers_;
+    std::unordered_map<std::int64_t, Filed> numbers_;
     std::unordered_map<std::string, Filed, TextHash, std::equal_to<>> texts_;
     Long chunk_ = 0;
     std::size_t chunkLength_ = 1; // the leading ","
