@@ -59,6 +59,11 @@ unsigned char upperByte(unsigned char c) noexcept {
 std::string lcase(std::string_view s) {
     return mapped(s, kLower);
 }
+void lcaseInto(std::string_view s, std::string& out) {
+    out.assign(s);
+    for (char& c : out)
+        c = static_cast<char>(kLower[static_cast<unsigned char>(c)]);
+}
 std::string ucase(std::string_view s) {
     return mapped(s, kUpper);
 }

@@ -12,6 +12,9 @@ unsigned char lowerByte(unsigned char c) noexcept;
 unsigned char upperByte(unsigned char c) noexcept;
 
 std::string lcase(std::string_view s);
+// lcase into out, whose buffer is kept: a loop that lower-cases one text after another
+// allocates only when a text is longer than all before it.
+void lcaseInto(std::string_view s, std::string& out);
 std::string ucase(std::string_view s);
 
 // Proper case: the whole text in lower case, then the first character of every word in upper

@@ -173,11 +173,11 @@ unsigned usableCores() {
     return cores;
 }
 
-ChunkPlan planFor(std::size_t elements, std::size_t chunkSize, std::size_t minElements) {
+ChunkPlan planFor(std::size_t elements, std::size_t chunkSize, std::size_t minElements, unsigned mostHelpers) {
     ChunkPlan plan;
     plan.chunkSize = chunkSize;
     const unsigned cores = usableCores();
-    if (elements >= minElements && cores > 1) plan.helpers = cores - 1;
+    if (elements >= minElements && cores > 1) plan.helpers = std::min(cores - 1, mostHelpers);
     return plan;
 }
 

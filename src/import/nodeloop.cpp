@@ -67,10 +67,7 @@ void readNode(const NodePieces& pieces, Long i, char quote, const Projection& pr
     node.lon = degreesValue(getval(whole, "lon", quote), kMostLongitude);
     read.id = NodeIdIndex::keyOf(getval(whole, "id", quote));
     node.piece = fromFirstTagEnd(whole);
-    node.tagText.assign(node.piece);
-    std::transform(node.tagText.begin(), node.tagText.end(), node.tagText.begin(), [](char c) {
-        return static_cast<char>(basic::lowerByte(static_cast<unsigned char>(c)));
-    });
+    basic::lcaseInto(node.piece, node.tagText);
     read.fixme = node.tagText.find("fixme") != std::string::npos;
     if (classifier) classifier->decide(node);
     mapPosition(projection, read);
@@ -78,7 +75,8 @@ void readNode(const NodePieces& pieces, Long i, char quote, const Projection& pr
 
 // The nodes a run below this many does not start threads for.
 constexpr std::size_t kThreadedNodes = 8192;
-constexpr std::size_t kNodeChunk = 512;
+constexpr std::size_t kNodeChunk = 256;
+constexpr unsigned kNodeHelpers = 3;
 
 } // namespace
 
@@ -90,7 +88,7 @@ bool readNodes(const NodePieces& pieces, char quote, const Projection& projectio
     ids.reserve(static_cast<std::size_t>(count));
     if (classifier) classifier->nodesStart(data);
     const basic::ChunkPlan chunks =
-        plan.value_or(basic::planFor(static_cast<std::size_t>(count), kNodeChunk, kThreadedNodes));
+        plan.value_or(basic::planFor(static_cast<std::size_t>(count), kNodeChunk, kThreadedNodes, kNodeHelpers));
     std::vector<std::vector<ReadNode>> slots(basic::chunkSlots(chunks));
     const auto prepare = [&](std::size_t chunk, std::size_t first, std::size_t last, const basic::ChunkWork& work) {
         std::vector<ReadNode>& slot = slots[chunk % slots.size()];

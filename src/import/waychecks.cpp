@@ -111,8 +111,9 @@ void WayPhase::listPlatform() {
 
 // A solid one-way line gets an arrow: forward on its first segment (on the segment from node
 // n/2 for an even n above 3), reversed ("-1") from its last node back to the one before.
-void WayPhase::placeOnewayArrow() {
-    const std::size_t p = way_.raw.find(quoted(settings_.quote, "oneway"));
+// onewayAt is where the way's raw text holds the quoted key "oneway".
+void WayPhase::placeOnewayArrow(std::size_t onewayAt) {
+    const std::size_t p = onewayAt;
     if (p == std::string_view::npos || data_->wayLineStyle[static_cast<std::size_t>(way_.index)] != 0) return;
     // Only the oneway tag decides: its text from the key to the tag's end.
     const std::string_view rest = way_.raw.substr(p);

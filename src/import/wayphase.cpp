@@ -71,6 +71,7 @@ namespace {
 // The ways a run below this many does not start threads for.
 constexpr std::size_t kThreadedWays = 2048;
 constexpr std::size_t kWayChunk = 32;
+constexpr unsigned kWayHelpers = 3;
 
 } // namespace
 
@@ -83,7 +84,7 @@ WayPhaseEnd WayPhase::run(ProjectData& data) {
     const auto step =
         static_cast<long long>(basic::roundHalfEven(static_cast<double>(settings_.fileSizeMB) * 20));
     const basic::ChunkPlan plan =
-        settings_.plan.value_or(basic::planFor(static_cast<std::size_t>(count), kWayChunk, kThreadedWays));
+        settings_.plan.value_or(basic::planFor(static_cast<std::size_t>(count), kWayChunk, kThreadedWays, kWayHelpers));
     std::vector<std::vector<ReadAhead>> slots(basic::chunkSlots(plan));
     const auto prepare = [&](std::size_t chunk, std::size_t first, std::size_t last, const basic::ChunkWork& work) {
         std::vector<ReadAhead>& slot = slots[chunk % slots.size()];
@@ -98,7 +99,9 @@ WayPhaseEnd WayPhase::run(ProjectData& data) {
             if (step < 1 || i % step == 0)
                 client_.progress(
                     static_cast<int>(basic::roundHalfEven(static_cast<double>(i) / count * 64 + 36)));
-            readWay(i, slot[k - first]);
+            ReadAhead& ahead = slot[k - first];
+            readWay(i, ahead);
+            ahead.trim();
             if (cancelled_ || client_.cancelRequested()) return false;
         }
         return true;
@@ -125,7 +128,10 @@ void WayPhase::readWay(Long i, ReadAhead& ahead) {
     look.endMark = look_.endMark;
     look_ = std::move(look);
 
-    if (settings_.hasAuthorship) readAuthorship(i);
+    if (settings_.hasAuthorship) {
+        data.wayUser[at] = ahead.user;
+        data.wayDate[at].swap(ahead.date);
+    }
     if (ahead.hasReferences) {
         way_.lower.swap(ahead.lower);
         found_.lower.swap(ahead.found.lower);
@@ -146,7 +152,7 @@ void WayPhase::readWay(Long i, ReadAhead& ahead) {
         data.wayWidth[at] = look_.wayWidth;
         if (way_.nodes.size() >= 2) {
             listPlatform();
-            placeOnewayArrow();
+            placeOnewayArrow(ahead.oneway);
             data.wayColour[at] = look_.lineColour >= 2.0 ? look_.lineColour : look_.wayFill;
             walkNodes();
             placeFallbackMarker();
@@ -156,12 +162,6 @@ void WayPhase::readWay(Long i, ReadAhead& ahead) {
     }
     data.wayLayer[at] = look_.wayLayer;
     data.wayLineStyleColour[at] = look_.wayLineStyleColour;
-}
-
-void WayPhase::readAuthorship(Long i) {
-    const auto at = static_cast<std::size_t>(i);
-    data_->wayUser[at] = getval(way_.raw, "user", settings_.quote);
-    data_->wayDate[at] = wayDate(getval(way_.raw, "timestamp", settings_.quote));
 }
 
 void WayPhase::prepareProjectFile(ProjectData& data) const {

@@ -105,7 +105,10 @@ private:
     };
     // What a way's own text and the node positions tell of it, read ahead of its turn.
     struct ReadAhead {
+        std::string_view user; // the author and the date, when the file has them
+        std::string date;
         bool hasReferences = false;
+        std::size_t oneway = std::string_view::npos; // where the oneway key stands
         std::string lower; // the piece in lower case, when it has references
         WayClassifierRules::Found found;
         WayClassifierRules::Path path; // the classification's steps
@@ -117,6 +120,10 @@ private:
         bool searchedAhead = false;
         LabelBox box;
         LabelSearch search;
+
+        // Taken: the buffers a long way left behind go back, so that the slots hold no more
+        // than what the ways in flight need.
+        void trim();
     };
     // The counts the reading ahead needs, fixed before it starts.
     struct Sizes {
@@ -127,7 +134,6 @@ private:
     void readAhead(Long i, const Sizes& sizes, ReadAhead& ahead, const basic::ChunkWork& work) const;
     void searchAhead(ReadAhead& ahead, const basic::ChunkWork& work) const;
     void readWay(Long i, ReadAhead& ahead);
-    void readAuthorship(Long i);
     // The checks before the references, up to the bounding-box reset.
     void checkLook();
     void checkBridge();
@@ -135,7 +141,7 @@ private:
     void resolveReferences(std::span<const Reference> refs);
     // The checks after the references, for a way of at least two nodes.
     void listPlatform();
-    void placeOnewayArrow();
+    void placeOnewayArrow(std::size_t onewayAt);
     void walkNodes();
     void checkMiddleNode(std::size_t k);
     void placeFallbackMarker();

@@ -12,25 +12,43 @@ namespace {
 
 constexpr std::string_view kReference = "<nd ref=";
 
+// The buffer size a slot keeps for the next way.
+constexpr std::size_t kKeptBytes = 2048;
+
+template <typename Buffer> void trimBuffer(Buffer& buffer) {
+    if (buffer.capacity() * sizeof(typename Buffer::value_type) > kKeptBytes) Buffer().swap(buffer);
+}
+
 } // namespace
+
+void WayPhase::ReadAhead::trim() {
+    trimBuffer(lower);
+    trimBuffer(name);
+    trimBuffer(references);
+}
 
 // The references are the pieces of the way's text between its "<nd ref=": the last one holds
 // the way's tags behind its first "/", which are not looked at. Every node of the file, the last
 // one too, is a valid reference.
 void WayPhase::readAhead(Long i, const Sizes& sizes, ReadAhead& ahead, const basic::ChunkWork& work) const {
     const std::string_view raw = pieces_[static_cast<std::size_t>(i)];
+    const char q = settings_.quote;
+    if (settings_.hasAuthorship) {
+        ahead.user = getval(raw, "user", q);
+        ahead.date = wayDate(getval(raw, "timestamp", q));
+    }
     ahead.searchedAhead = false;
     ahead.references.clear();
     std::size_t at = raw.find(kReference);
     ahead.hasReferences = at != std::string_view::npos;
     if (!ahead.hasReferences) return;
-    ahead.lower = basic::lcase(raw);
+    basic::lcaseInto(raw, ahead.lower);
     const WayText text{i, raw, ahead.lower};
     rules_.scan(text, ahead.found);
     rules_.choosePath(ahead.found, ahead.path);
     ahead.name = rules_.pathName(text, ahead.path);
-    const char q = settings_.quote;
     ahead.relationMember = members_.isMember(getval(raw, "id", q));
+    ahead.oneway = raw.find(std::string(1, q) + "oneway");
 
     const bool lateWay = searchesFromLast(i, sizes.wayCount);
     const std::string emptyValue = std::string("v=") + q + q;
@@ -71,8 +89,9 @@ void WayPhase::searchAhead(ReadAhead& ahead, const basic::ChunkWork& work) const
         widenLabelBox(box, static_cast<Single>(xs[k]), static_cast<Single>(ys[k]));
     }
     if (nodes < 3 || firstNode != lastNode) return;
-    std::vector<PolyPoint> corners;
-    corners.reserve(nodes - 1);
+    // Kept from search to search on this thread.
+    thread_local std::vector<PolyPoint> corners;
+    corners.clear();
     for (const Reference& ref : ahead.references) {
         if (ref.node == 0) continue;
         if (corners.size() + 1 == nodes) break;

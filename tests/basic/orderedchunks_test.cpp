@@ -95,8 +95,9 @@ TEST(OrderedChunksTest, APreparationsFailureIsThrownOnTheCallingThread) {
 }
 
 TEST(OrderedChunksTest, SmallRunsStartNoThreads) {
-    EXPECT_EQ(planFor(100, 8, 1000).helpers, 0u);
-    EXPECT_EQ(planFor(1000, 8, 1000).helpers, usableCores() - 1);
+    EXPECT_EQ(planFor(100, 8, 1000, 7).helpers, 0u);
+    EXPECT_EQ(planFor(1000, 8, 1000, 1000).helpers, usableCores() - 1);
+    EXPECT_LE(planFor(1000, 8, 1000, 1).helpers, 1u);
     EXPECT_GE(usableCores(), 1u);
 }
 
