@@ -21,7 +21,7 @@ constexpr std::size_t kReleaseStep = std::size_t{1} << 20;
 
 void OsmImport::releaseText() {
     pieces_.reset();
-    ids_ = NodeIdIndex{};
+    ids_.clear();
     std::string().swap(text_);
     laterFrom_ = 0;
     releasedTo_ = 0;

@@ -25,6 +25,18 @@ std::size_t decimalLength(Long n) {
 
 } // namespace
 
+NodeIdIndex::NodeIdIndex()
+    : blocks_(std::make_unique<std::pmr::monotonic_buffer_resource>()), numbers_(blocks_.get()) {}
+
+void NodeIdIndex::clear() {
+    // The entries go before the blocks they stand in.
+    std::pmr::unordered_map<std::int64_t, Filed>(blocks_.get()).swap(numbers_);
+    blocks_->release();
+    std::unordered_map<std::string, Filed, TextHash, std::equal_to<>>().swap(texts_);
+    chunk_ = 0;
+    chunkLength_ = 1;
+}
+
 NodeIdIndex::Key NodeIdIndex::readKey(std::string_view raw) {
     Key key;
     key.text = basic::trimView(raw);

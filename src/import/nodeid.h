@@ -18,6 +18,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -40,8 +42,15 @@ public:
     // The key of id, read apart from the filing so that it can be read on another thread.
     static Key keyOf(std::string_view id);
 
+    NodeIdIndex();
+    // The entries move with the blocks they stand in; assigning is clear() and filing again.
+    NodeIdIndex(NodeIdIndex&&) noexcept = default;
+    NodeIdIndex& operator=(NodeIdIndex&&) = delete;
+
     // Room for this many ids without rehashing.
     void reserve(std::size_t ids) { numbers_.reserve(ids); }
+    // Forgets every id and gives the memory back.
+    void clear();
     // Files node under id, in the chunk the text index would have used.
     void add(std::string_view id, Long node) { add(keyOf(id), node); }
     void add(const Key& key, Long node);
@@ -66,7 +75,11 @@ private:
     void file(Filed& entry, bool isNew, Long node);
     const Filed* lookup(std::string_view id) const;
 
-    std::unordered_map<std::int64_t, Filed> numbers_;
+    // The numeric ids' entries are carved one after another from large blocks: no allocation
+    // of its own per node, and no allocator bookkeeping beside each entry. Entries are never
+    // removed one by one, only all at once.
+    std::unique_ptr<std::pmr::monotonic_buffer_resource> blocks_;
+    std::pmr::unordered_map<std::int64_t, Filed> numbers_;
     std::unordered_map<std::string, Filed, TextHash, std::equal_to<>> texts_;
     Long chunk_ = 0;
     std::size_t chunkLength_ = 1; // the leading ","
