@@ -32,6 +32,10 @@ public:
     LineReader& operator=(const LineReader&) = delete;
 
     bool eof() const noexcept { return pos_ >= data_.size(); }
+    // Where the next value begins, as an offset into the bytes; a reader moved to an offset
+    // another reader came to reads on as that one would.
+    std::size_t position() const noexcept { return pos_; }
+    void moveTo(std::size_t position) noexcept { pos_ = position < data_.size() ? position : data_.size(); }
 
     // The next value as a view into the bytes.
     std::string_view input();

@@ -3,11 +3,13 @@
 #include "basic/bytescan.h"
 #include "basic/fault.h"
 #include "basic/linereader.h"
+#include "basic/orderedwork.h"
 #include "basic/val.h"
 #include "import/swap.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <vector>
 
 namespace osmimport {
 
@@ -76,8 +78,16 @@ constexpr std::ptrdiff_t kPassedStep = std::ptrdiff_t{1} << 20;
 
 class ItemReader {
 public:
-    ItemReader(std::string_view bytes, const BytesPassed& passed)
-        : in_(bytes), capacity_(valuesIn(bytes)), passed_(passed), toldTo_(bytes.data()) {}
+    ItemReader(std::string_view bytes, long long capacity, const BytesPassed& passed)
+        : in_(bytes), capacity_(capacity), passed_(passed), toldTo_(bytes.data()) {}
+
+    std::size_t position() const noexcept { return in_.position(); }
+    // On at position after values that others read, told as read up to readTo.
+    void passOver(std::size_t position, long long values, const char* readTo) {
+        in_.moveTo(position);
+        used_ += values;
+        toldTo_ = std::max(toldTo_, readTo);
+    }
 
     std::string_view raw() {
         ++used_;
@@ -181,40 +191,202 @@ void readHeader(ItemReader& in, ProjectData& d, ProjectExtent extent) {
     d.labels.resize(static_cast<std::size_t>(d.lab2Count));
 }
 
-void readNodes(ItemReader& in, ProjectData& d) {
-    for (Long i = 1; i <= d.nodeCount; ++i) {
-        d.nodeX[i] = in.number();
-        d.nodeY[i] = in.number();
-        d.nodeInfo[i] = in.unescaped();
-        d.nodeName[i] = in.unescaped();
-    }
+void readNode(ItemReader& in, ProjectData& d, Long i) {
+    d.nodeX[i] = in.number();
+    d.nodeY[i] = in.number();
+    d.nodeInfo[i] = in.unescaped();
+    d.nodeName[i] = in.unescaped();
 }
 
-void readWays(ItemReader& in, ProjectData& d) {
-    for (Long i = 1; i <= d.wayCount; ++i) {
-        d.wayNodes[i] = in.indexList();
-        d.wayWidth[i] = in.integer();
-        d.wayLineStyle[i] = in.integer();
-        if (d.wayLineStyle[i] < kFirstLineStyle || d.wayLineStyle[i] > kLastLineStyle)
-            basic::raise(basic::fault::InvalidPropertyValue);
-        d.wayColour[i] = checkedColour(in.number());
-        d.wayExtraColour[i] = in.variant();
-        if (d.wayExtraColour[i]) checkedColour(*d.wayExtraColour[i]);
-        d.wayLayer[i] = in.integer();
-        d.wayLineStyleColour[i] = in.number(); // 0 or less: no casing, never handed to the picture
-        if (d.wayLineStyleColour[i] > kMostColour) basic::raise(basic::fault::InvalidPropertyValue);
-        d.wayNameAngle[i] = in.whole();
-        d.wayNameNode[i] = in.whole();
-        d.wayMaxSegment[i] = in.single();
-        d.wayLabelX[i] = in.single();
-        d.wayLabelY[i] = in.single();
-        d.wayFill[i] = in.number(); // 0 or less: no fill
-        if (d.wayFill[i] > kMostColour) basic::raise(basic::fault::InvalidPropertyValue);
-        d.wayFillArg[i] = in.integer();
-        d.wayName[i] = in.unescaped();
-        d.wayUser[i] = in.unescaped();
-        d.wayDate[i] = in.text();
+void readWay(ItemReader& in, ProjectData& d, Long i) {
+    d.wayNodes[i] = in.indexList();
+    d.wayWidth[i] = in.integer();
+    d.wayLineStyle[i] = in.integer();
+    if (d.wayLineStyle[i] < kFirstLineStyle || d.wayLineStyle[i] > kLastLineStyle)
+        basic::raise(basic::fault::InvalidPropertyValue);
+    d.wayColour[i] = checkedColour(in.number());
+    d.wayExtraColour[i] = in.variant();
+    if (d.wayExtraColour[i]) checkedColour(*d.wayExtraColour[i]);
+    d.wayLayer[i] = in.integer();
+    d.wayLineStyleColour[i] = in.number(); // 0 or less: no casing, never handed to the picture
+    if (d.wayLineStyleColour[i] > kMostColour) basic::raise(basic::fault::InvalidPropertyValue);
+    d.wayNameAngle[i] = in.whole();
+    d.wayNameNode[i] = in.whole();
+    d.wayMaxSegment[i] = in.single();
+    d.wayLabelX[i] = in.single();
+    d.wayLabelY[i] = in.single();
+    d.wayFill[i] = in.number(); // 0 or less: no fill
+    if (d.wayFill[i] > kMostColour) basic::raise(basic::fault::InvalidPropertyValue);
+    d.wayFillArg[i] = in.integer();
+    d.wayName[i] = in.unescaped();
+    d.wayUser[i] = in.unescaped();
+    d.wayDate[i] = in.text();
+}
+
+void readNodesAndWays(ItemReader& in, ProjectData& d) {
+    for (Long i = 1; i <= d.nodeCount; ++i)
+        readNode(in, d, i);
+    for (Long i = 1; i <= d.wayCount; ++i)
+        readWay(in, d, i);
+}
+
+// The file's bytes cut into chunks of split.chunkBytes, each scanned once on the workers: what the
+// reader needs to know before it can read the records of several chunks at once.
+class RecordScan {
+public:
+    RecordScan(std::string_view bytes, const RecordSplit& split)
+        : bytes_(bytes), chunkBytes_(std::max<std::size_t>(split.chunkBytes, 1)) {
+        const std::size_t count = (bytes.size() + chunkBytes_ - 1) / chunkBytes_;
+        if (split.workers <= 1 || count <= 1) {
+            values_ = valuesIn(bytes);
+            return;
+        }
+        chunks_.resize(count);
+        basic::inOrder(count, split.workers, count, [&](std::size_t k) { chunks_[k] = scanned(chunk(k)); },
+                       [](std::size_t) {});
+        for (const Chunk& c : chunks_)
+            values_ += static_cast<long long>(c.lineFeeds + c.commas);
+        ++values_;
     }
+
+    // The values the file can hold at most (valuesIn).
+    long long values() const noexcept { return values_; }
+    bool scanned() const noexcept { return !chunks_.empty(); }
+    std::size_t chunkBytes() const noexcept { return chunkBytes_; }
+    std::string_view chunk(std::size_t k) const { return bytes_.substr(k * chunkBytes_, chunkBytes_); }
+
+    // The line feeds of chunk k at and after the byte at, which is in it or the chunk's start;
+    // no byte before at is read, as the bytes before the reader may have gone back already.
+    std::size_t lineFeedsFrom(std::size_t k, std::size_t at) const {
+        const std::size_t begin = k * chunkBytes_;
+        return at == begin ? chunks_[k].lineFeeds : basic::countEither(chunk(k).substr(at - begin), '\n', '\n');
+    }
+    // Just after the n-th line feed (from 1) at or after from; npos when there are fewer.
+    std::size_t afterLineFeed(std::size_t from, std::size_t n) const {
+        for (std::size_t k = from / chunkBytes_; k < chunks_.size(); ++k) {
+            const std::size_t at = std::max(from, k * chunkBytes_);
+            const std::size_t here = lineFeedsFrom(k, at);
+            if (here < n) {
+                n -= here;
+                continue;
+            }
+            std::size_t after = at;
+            for (; n > 0; --n)
+                after = bytes_.find('\n', after) + 1;
+            return after;
+        }
+        return std::string_view::npos;
+    }
+    // The first comma or double quote at or after from; the end of the bytes when none is.
+    std::size_t commaOrQuoteFrom(std::size_t from) const {
+        for (std::size_t k = from / chunkBytes_; k < chunks_.size(); ++k) {
+            const std::size_t begin = k * chunkBytes_;
+            if (chunks_[k].commaOrQuote == std::string_view::npos) continue;
+            if (begin + chunks_[k].commaOrQuote >= from) return begin + chunks_[k].commaOrQuote;
+            const std::size_t found = basic::findEither(bytes_, from, ',', '"');
+            if (found < begin + chunk(k).size()) return found;
+        }
+        return bytes_.size();
+    }
+
+private:
+    struct Chunk {
+        std::size_t lineFeeds = 0;
+        std::size_t commas = 0;
+        std::size_t commaOrQuote = std::string_view::npos; // the first, from the chunk's start
+    };
+    static Chunk scanned(std::string_view bytes) {
+        Chunk c;
+        c.lineFeeds = basic::countEither(bytes, '\n', '\n');
+        c.commas = basic::countEither(bytes, ',', ',');
+        const std::size_t found = basic::findEither(bytes, 0, ',', '"');
+        if (found < bytes.size()) c.commaOrQuote = found;
+        return c;
+    }
+
+    std::string_view bytes_;
+    std::size_t chunkBytes_;
+    std::vector<Chunk> chunks_;
+    long long values_ = 0;
+};
+
+// The node and way records as lines: record r (nodes first, then ways) begins on line
+// lineOf(r), counted from the first node's line.
+struct RecordLines {
+    Long nodes = 0;
+    Long ways = 0;
+
+    long long records() const noexcept { return static_cast<long long>(nodes) + ways; }
+    long long lines() const noexcept { return lineOf(records()); }
+    long long lineOf(long long r) const noexcept {
+        return r <= nodes ? kNodeValues * r : kNodeValues * nodes + kWayValues * (r - nodes);
+    }
+    // The first record that begins on line or after it.
+    long long firstFrom(long long line) const noexcept {
+        if (line <= kNodeValues * nodes) return (line + kNodeValues - 1) / kNodeValues;
+        return nodes + (line - kNodeValues * nodes + kWayValues - 1) / kWayValues;
+    }
+};
+
+// Reads the node and way records chunk by chunk on split.workers threads, the chunks' records
+// put in place as the plain reader puts them. That is only sure where every value of the records
+// is a line of its own: no comma ends a value early and no double quote opens a quoted one, as
+// in every file the writer writes. Elsewhere nothing is read and the answer is false. A fault is
+// the one the plain reader raises first: that of the earliest chunk.
+bool readRecordsInChunks(std::string_view bytes, const RecordScan& scan, ItemReader& in, ProjectData& d,
+                         const BytesPassed& passed, const RecordSplit& split) {
+    const RecordLines lines{d.nodeCount, d.wayCount};
+    if (!scan.scanned() || lines.records() == 0) return false;
+    const std::size_t from = in.position();
+    const std::size_t to = scan.afterLineFeed(from, static_cast<std::size_t>(lines.lines()));
+    if (to == std::string_view::npos || scan.commaOrQuoteFrom(from) < to) return false;
+
+    // Chunk k of the records runs from the k-th chunk boundary after from (or from) to the next
+    // one (or to), and its first byte is on the line startLine[k], counted from from. Whether
+    // that byte begins its line is known before any byte goes back.
+    const std::size_t first = from / scan.chunkBytes();
+    const std::size_t count = (to - 1) / scan.chunkBytes() + 1 - first;
+    std::vector<long long> startLine(count);
+    std::vector<char> beginsLine(count, 1);
+    for (std::size_t k = 1; k < count; ++k) {
+        const std::size_t at = std::max(from, (first + k - 1) * scan.chunkBytes());
+        startLine[k] = startLine[k - 1] + static_cast<long long>(scan.lineFeedsFrom(first + k - 1, at));
+        beginsLine[k] = bytes[(first + k) * scan.chunkBytes() - 1] == '\n';
+    }
+    const std::size_t window = std::size_t{2} * split.workers;
+    std::vector<const char*> readTo(window);
+    static const BytesPassed kUntold;
+    basic::inOrder(
+        count, split.workers, window,
+        [&](std::size_t k) {
+            // The records whose first line begins in this chunk.
+            const std::size_t begin = std::max(from, (first + k) * scan.chunkBytes());
+            const std::size_t end = std::min(to, (first + k + 1) * scan.chunkBytes());
+            std::size_t at = begin;
+            long long line = startLine[k];
+            if (!beginsLine[k]) {
+                at = bytes.find('\n', at) + 1;
+                ++line;
+            }
+            long long r = lines.firstFrom(line);
+            for (; line < lines.lineOf(r) && at < end; ++line)
+                at = bytes.find('\n', at) + 1;
+            ItemReader chunk(bytes.substr(0, to), 0, kUntold);
+            chunk.passOver(at, 0, nullptr);
+            for (; r < lines.records() && chunk.position() < end; ++r) {
+                if (r < lines.nodes)
+                    readNode(chunk, d, static_cast<Long>(r + 1));
+                else
+                    readWay(chunk, d, static_cast<Long>(r - lines.nodes + 1));
+            }
+            // The next chunk's worker may still be reading from its start on.
+            readTo[k % window] = bytes.data() + std::min(chunk.position(), end);
+        },
+        [&](std::size_t k) {
+            if (passed) passed(readTo[k % window]);
+        });
+    in.passOver(to, lines.lines(), bytes.data() + to);
+    return true;
 }
 
 void readLabels(ItemReader& in, ProjectData& d) {
@@ -279,13 +451,14 @@ void readProblemTexts(ItemReader& in, ProjectData& d) {
 
 } // namespace
 
-ProjectData readProjectFile(std::string_view bytes, ProjectExtent extent, const BytesPassed& passed) {
-    ItemReader in(bytes, passed);
+ProjectData readProjectFile(std::string_view bytes, ProjectExtent extent, const BytesPassed& passed,
+                            const RecordSplit& split) {
+    const RecordScan scan(bytes, split);
+    ItemReader in(bytes, scan.values(), passed);
     in.expect(kHeaderValues);
     ProjectData d;
     readHeader(in, d, extent);
-    readNodes(in, d);
-    readWays(in, d);
+    if (!readRecordsInChunks(bytes, scan, in, d, passed, split)) readNodesAndWays(in, d);
     readLabels(in, d);
     readMarkerLists(in, d);
     if (extent == ProjectExtent::Whole) readProblemTexts(in, d);

@@ -13,6 +13,7 @@
 // "Overflow" for a number beyond its type.
 
 #include "import/projectdata.h"
+#include "import/projectsplit.h"
 
 #include <functional>
 #include <string_view>
@@ -27,7 +28,10 @@ enum class ProjectExtent {
 // Told, now and then, how far the reader has come: it reads no byte before `readTo` again.
 using BytesPassed = std::function<void(const char* readTo)>;
 
+// The node and way records are read in chunks on split.workers threads where every value of them
+// is a line of its own, as in every file the writer writes; the data and any fault are those of
+// reading them one after the other.
 ProjectData readProjectFile(std::string_view bytes, ProjectExtent extent = ProjectExtent::Whole,
-                            const BytesPassed& passed = {});
+                            const BytesPassed& passed = {}, const RecordSplit& split = {});
 
 } // namespace osmimport

@@ -3,6 +3,7 @@
 #include "basic/fault.h"
 #include "basic/linewriter.h"
 #include "basic/numtext.h"
+#include "basic/orderedwork.h"
 #include "basic/text.h"
 #include "basic/wholefile.h"
 #include "import/swap.h"
@@ -132,54 +133,83 @@ void writeHeader(LineWriter& w, const ProjectData& d) {
     w.number(d.wayCount, kNoBlank);
 }
 
-void writeNodes(LineWriter& w, const ProjectData& d, Pieces& pieces) {
-    std::string name;
-    for (Long i = 1; i <= d.nodeCount; ++i) {
-        pieces.maybeHandOn();
-        w.number(finite(d.nodeX[i]), kNoBlank);
-        w.number(finite(d.nodeY[i]), kNoBlank);
-        w.text(escaped(d.nodeInfo[i]));
-        name = escaped(d.nodeName[i]);
-        name += ' ';
-        w.text(name);
-    }
+void writeNode(LineWriter& w, const ProjectData& d, Long i) {
+    w.number(finite(d.nodeX[i]), kNoBlank);
+    w.number(finite(d.nodeY[i]), kNoBlank);
+    w.text(escaped(d.nodeInfo[i]));
+    std::string name = escaped(d.nodeName[i]);
+    name += ' ';
+    w.text(name);
 }
 
-void writeWays(LineWriter& w, const ProjectData& d, Pieces& pieces) {
-    for (Long i = 1; i <= d.wayCount; ++i) {
-        pieces.maybeHandOn();
-        w.text(d.wayNodes[i]);
-        w.number(d.wayWidth[i], kNoBlank);
-        w.number(d.wayLineStyle[i], kNoBlank);
-        w.number(finite(d.wayColour[i]), kNoBlank);
-        if (d.wayExtraColour[i])
-            w.number(finite(*d.wayExtraColour[i]), kNoBlank);
-        else
-            w.text("");
-        w.number(d.wayLayer[i], kNoBlank);
-        w.number(finite(d.wayLineStyleColour[i]), kNoBlank);
-        w.number(d.wayNameAngle[i], kNoBlank);
-        w.number(d.wayNameNode[i], kNoBlank);
-        w.number(finite(d.wayMaxSegment[i]), kNoBlank);
-        w.number(finite(d.wayLabelX[i]), kNoBlank);
-        w.number(finite(d.wayLabelY[i]), kNoBlank);
-        w.number(finite(d.wayFill[i]), kNoBlank);
-        w.number(d.wayFillArg[i], kNoBlank);
-        w.text(escaped(d.wayName[i]));
-        w.text(escaped(d.wayUser[i]));
-        w.text(escaped(d.wayDate[i])); // a date never needs it, but nothing else may reach the file
-    }
+void writeWay(LineWriter& w, const ProjectData& d, Long i) {
+    w.text(d.wayNodes[i]);
+    w.number(d.wayWidth[i], kNoBlank);
+    w.number(d.wayLineStyle[i], kNoBlank);
+    w.number(finite(d.wayColour[i]), kNoBlank);
+    if (d.wayExtraColour[i])
+        w.number(finite(*d.wayExtraColour[i]), kNoBlank);
+    else
+        w.text("");
+    w.number(d.wayLayer[i], kNoBlank);
+    w.number(finite(d.wayLineStyleColour[i]), kNoBlank);
+    w.number(d.wayNameAngle[i], kNoBlank);
+    w.number(d.wayNameNode[i], kNoBlank);
+    w.number(finite(d.wayMaxSegment[i]), kNoBlank);
+    w.number(finite(d.wayLabelX[i]), kNoBlank);
+    w.number(finite(d.wayLabelY[i]), kNoBlank);
+    w.number(finite(d.wayFill[i]), kNoBlank);
+    w.number(d.wayFillArg[i], kNoBlank);
+    w.text(escaped(d.wayName[i]));
+    w.text(escaped(d.wayUser[i]));
+    w.text(escaped(d.wayDate[i])); // a date never needs it, but nothing else may reach the file
 }
 
-void writeLabels(LineWriter& w, const ProjectData& d, Pieces& pieces) {
-    for (Long k = 1; k <= d.lab2Count; ++k) {
-        pieces.maybeHandOn();
-        const LabelRecord& label = d.labels[static_cast<std::size_t>(k - 1)];
-        w.text(escaped(label.caption));
-        w.plain(finite(label.x));
-        w.plain(finite(label.y));
-        w.plain(finite(label.width));
+void writeLabel(LineWriter& w, const ProjectData& d, Long k) {
+    const LabelRecord& label = d.labels[static_cast<std::size_t>(k - 1)];
+    w.text(escaped(label.caption));
+    w.plain(finite(label.x));
+    w.plain(finite(label.y));
+    w.plain(finite(label.width));
+}
+
+// About the bytes a record takes in the file, to cut a section into chunks of split.chunkBytes.
+constexpr std::size_t kNodeBytes = 40;
+constexpr std::size_t kWayBytes = 120;
+constexpr std::size_t kLabelBytes = 40;
+
+using RecordFormat = void (*)(LineWriter&, const ProjectData&, Long);
+
+// Records 1..count of one section. On several threads each chunk of records is formatted into
+// bytes of its own, and the chunks go out in order; at most two chunks a thread wait to go out.
+void writeSection(LineWriter& w, const ProjectData& d, Pieces& pieces, const Out& out, Long count,
+                  std::size_t recordBytes, RecordFormat format, const RecordSplit& split) {
+    const auto records = static_cast<std::size_t>(std::max<Long>(count, 0));
+    const std::size_t perChunk = std::max<std::size_t>(split.chunkBytes / recordBytes, 1);
+    const std::size_t chunks = (records + perChunk - 1) / perChunk;
+    if (split.workers <= 1 || chunks <= 1) {
+        for (Long i = 1; i <= count; ++i) {
+            pieces.maybeHandOn();
+            format(w, d, i);
+        }
+        return;
     }
+    pieces.handOn();
+    const std::size_t window = std::size_t{2} * split.workers;
+    std::vector<std::string> made(window);
+    basic::inOrder(
+        chunks, split.workers, window,
+        [&](std::size_t k) {
+            LineWriter chunk(perChunk * recordBytes + perChunk * recordBytes / 4);
+            const std::size_t last = std::min(records, (k + 1) * perChunk);
+            for (std::size_t i = k * perChunk + 1; i <= last; ++i)
+                format(chunk, d, static_cast<Long>(i));
+            made[k % window] = std::move(chunk).take();
+        },
+        [&](std::size_t k) {
+            out(made[k % window]);
+            std::string().swap(made[k % window]);
+        });
 }
 
 // M3, and the AREA list (T11) and area records (T16) made from the same quest texts.
@@ -241,21 +271,21 @@ void writeTrailer(LineWriter& w, const ProjectData& d, char quote, Pieces& piece
 
 } // namespace
 
-void writeProjectFile(const ProjectData& d, char quote, const Out& out) {
+void writeProjectFile(const ProjectData& d, char quote, const Out& out, const RecordSplit& split) {
     checkCounts(d);
     LineWriter w(kPieceBytes + kPieceBytes / 4);
     Pieces pieces(w, out);
     writeHeader(w, d);
-    writeNodes(w, d, pieces);
-    writeWays(w, d, pieces);
-    writeLabels(w, d, pieces);
+    writeSection(w, d, pieces, out, d.nodeCount, kNodeBytes, writeNode, split);
+    writeSection(w, d, pieces, out, d.wayCount, kWayBytes, writeWay, split);
+    writeSection(w, d, pieces, out, d.lab2Count, kLabelBytes, writeLabel, split);
     writeTrailer(w, d, quote, pieces);
     pieces.handOn();
 }
 
-std::string projectFileBytes(const ProjectData& d, char quote) {
+std::string projectFileBytes(const ProjectData& d, char quote, const RecordSplit& split) {
     std::string bytes;
-    writeProjectFile(d, quote, [&](std::string_view piece) { bytes.append(piece); });
+    writeProjectFile(d, quote, [&](std::string_view piece) { bytes.append(piece); }, split);
     return bytes;
 }
 

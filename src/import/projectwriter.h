@@ -5,6 +5,7 @@
 // described item by item in docs/PROJECT_FILE.md.
 
 #include "import/projectdata.h"
+#include "import/projectsplit.h"
 
 #include <functional>
 #include <optional>
@@ -17,11 +18,13 @@ namespace osmimport {
 // marker, the area records (T16). A count larger than its array is fault 9 "Subscript out of
 // range"; a floating value that is not finite (no reader could take it back) is fault 6
 // "Overflow".
-std::string projectFileBytes(const ProjectData& data, char quote);
+std::string projectFileBytes(const ProjectData& data, char quote, const RecordSplit& split = {});
 
 // The same bytes handed to out in pieces of about a megabyte (a long text item in one piece),
-// so that the whole file is never held in memory.
-void writeProjectFile(const ProjectData& data, char quote, const std::function<void(std::string_view)>& out);
+// so that the whole file is never held in memory. The node, way and label records are formatted
+// in chunks on split.workers threads and handed on in order.
+void writeProjectFile(const ProjectData& data, char quote, const std::function<void(std::string_view)>& out,
+                      const RecordSplit& split = {});
 
 // Writes the project file whole or not at all, piece by piece. Returns the message "Can't write '" & path & "'"
 // when it could not be written; the file that was there stays as it was.

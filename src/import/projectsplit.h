@@ -1,0 +1,17 @@
+#pragma once
+// How the project file's records are cut into chunks for the threads that format or parse them.
+// The bytes written and the data read are the same for every split; a split only changes how
+// fast, so tests force small chunks to check that.
+
+#include "basic/orderedwork.h"
+
+#include <cstddef>
+
+namespace osmimport {
+
+struct RecordSplit {
+    unsigned workers = basic::usableCores(); // 1: everything on the calling thread, as one piece
+    std::size_t chunkBytes = std::size_t{1} << 18; // about this many bytes of records to a chunk
+};
+
+} // namespace osmimport
