@@ -8,6 +8,10 @@ LineWriter::LineWriter(std::size_t expectedBytes) {
     bytes_.reserve(expectedBytes);
 }
 
+LineWriter::LineWriter(std::string&& buffer) noexcept : bytes_(std::move(buffer)) {
+    bytes_.clear();
+}
+
 template <typename T> void LineWriter::writeNumber(T v, bool trailingBlank) {
     appendStr(bytes_, v);
     if (trailingBlank) bytes_.push_back(' ');

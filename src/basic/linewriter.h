@@ -14,6 +14,8 @@ namespace basic {
 class LineWriter {
 public:
     explicit LineWriter(std::size_t expectedBytes = 0);
+    // Writes into buffer, emptied, keeping the memory it holds.
+    explicit LineWriter(std::string&& buffer) noexcept;
 
     // The print form of the number (" 5", "-3", " .5"), then one blank when trailingBlank
     // (settings file and font list: " 5 "; project file: " 5").

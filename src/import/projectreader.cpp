@@ -8,6 +8,8 @@
 #include "import/swap.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstddef>
 #include <vector>
 
@@ -76,12 +78,45 @@ double checkedColour(double colour) {
 // The reader tells how far it has come in steps of this many bytes.
 constexpr std::ptrdiff_t kPassedStep = std::ptrdiff_t{1} << 20;
 
+// The texts of a chunk's records, made on a worker thread and put in place by the calling one,
+// so that the records' memory comes from the calling thread's heap, as when one thread reads: in
+// heaps of the workers' own it would come on top of the free memory the calling thread reuses.
+class ChunkTexts {
+public:
+    void reserve(std::size_t bytes) {
+        bytes_.reserve(bytes);
+        ends_.reserve(bytes / 16);
+    }
+    void add(std::string& target, std::string_view raw, bool unescape) {
+        if (unescape)
+            appendSwapped(bytes_, raw, kUnescape);
+        else
+            bytes_.append(raw);
+        ends_.push_back({&target, bytes_.size()});
+    }
+    void putInPlace() {
+        std::size_t from = 0;
+        for (const auto& [target, end] : ends_) {
+            target->assign(bytes_, from, end - from);
+            from = end;
+        }
+        bytes_.clear();
+        ends_.clear();
+    }
+
+private:
+    std::string bytes_;
+    std::vector<std::pair<std::string*, std::size_t>> ends_;
+};
+
 class ItemReader {
 public:
     ItemReader(std::string_view bytes, long long capacity, const BytesPassed& passed)
         : in_(bytes), capacity_(capacity), passed_(passed), toldTo_(bytes.data()) {}
 
     std::size_t position() const noexcept { return in_.position(); }
+    // The texts go to texts rather than in place.
+    void deferTexts(ChunkTexts* texts) noexcept { deferred_ = texts; }
     // On at position after values that others read, told as read up to readTo.
     void passOver(std::size_t position, long long values, const char* readTo) {
         in_.moveTo(position);
@@ -120,6 +155,28 @@ public:
         return text;
     }
     void skip() { raw(); }
+    // The same read into a record's text.
+    void textTo(std::string& target) {
+        if (deferred_)
+            deferred_->add(target, raw(), false);
+        else
+            target = text();
+    }
+    void indexListTo(std::string& target) {
+        if (!deferred_) {
+            target = indexList();
+            return;
+        }
+        const std::string_view list = raw();
+        checkIndexList(list);
+        deferred_->add(target, list, false);
+    }
+    void unescapedTo(std::string& target) {
+        if (deferred_)
+            deferred_->add(target, raw(), true);
+        else
+            target = unescaped();
+    }
 
     double number() { return numberOf(raw()); }
     Integer integer() { return basic::cint(number()); }
@@ -153,6 +210,7 @@ private:
     long long used_ = 0;
     const BytesPassed& passed_;
     const char* toldTo_;
+    ChunkTexts* deferred_ = nullptr;
 };
 
 constexpr long long kHeaderValues = 17;
@@ -194,12 +252,12 @@ void readHeader(ItemReader& in, ProjectData& d, ProjectExtent extent) {
 void readNode(ItemReader& in, ProjectData& d, Long i) {
     d.nodeX[i] = in.number();
     d.nodeY[i] = in.number();
-    d.nodeInfo[i] = in.unescaped();
-    d.nodeName[i] = in.unescaped();
+    in.unescapedTo(d.nodeInfo[i]);
+    in.unescapedTo(d.nodeName[i]);
 }
 
 void readWay(ItemReader& in, ProjectData& d, Long i) {
-    d.wayNodes[i] = in.indexList();
+    in.indexListTo(d.wayNodes[i]);
     d.wayWidth[i] = in.integer();
     d.wayLineStyle[i] = in.integer();
     if (d.wayLineStyle[i] < kFirstLineStyle || d.wayLineStyle[i] > kLastLineStyle)
@@ -218,9 +276,9 @@ void readWay(ItemReader& in, ProjectData& d, Long i) {
     d.wayFill[i] = in.number(); // 0 or less: no fill
     if (d.wayFill[i] > kMostColour) basic::raise(basic::fault::InvalidPropertyValue);
     d.wayFillArg[i] = in.integer();
-    d.wayName[i] = in.unescaped();
-    d.wayUser[i] = in.unescaped();
-    d.wayDate[i] = in.text();
+    in.unescapedTo(d.wayName[i]);
+    in.unescapedTo(d.wayUser[i]);
+    in.textTo(d.wayDate[i]);
 }
 
 void readNodesAndWays(ItemReader& in, ProjectData& d) {
@@ -295,12 +353,26 @@ private:
         std::size_t commas = 0;
         std::size_t commaOrQuote = std::string_view::npos; // the first, from the chunk's start
     };
+    // One pass, eight bytes at a time.
     static Chunk scanned(std::string_view bytes) {
+        using namespace basic::bytescan;
         Chunk c;
-        c.lineFeeds = basic::countEither(bytes, '\n', '\n');
-        c.commas = basic::countEither(bytes, ',', ',');
-        const std::size_t found = basic::findEither(bytes, 0, ',', '"');
-        if (found < bytes.size()) c.commaOrQuote = found;
+        std::size_t i = 0;
+        for (; i + kWord <= bytes.size(); i += kWord) {
+            const std::uint64_t w = wordAt(bytes.data() + i);
+            const std::uint64_t lineFeeds = zeroBytes(w ^ everyByte('\n'));
+            const std::uint64_t commas = zeroBytes(w ^ everyByte(','));
+            c.lineFeeds += static_cast<std::size_t>(std::popcount(lineFeeds));
+            c.commas += static_cast<std::size_t>(std::popcount(commas));
+            if (const std::uint64_t odd = commas | zeroBytes(w ^ everyByte('"'));
+                odd != 0 && c.commaOrQuote == std::string_view::npos)
+                c.commaOrQuote = i + static_cast<std::size_t>(std::countr_zero(odd)) / kWord;
+        }
+        for (; i < bytes.size(); ++i) {
+            c.lineFeeds += bytes[i] == '\n' ? 1 : 0;
+            c.commas += bytes[i] == ',' ? 1 : 0;
+            if ((bytes[i] == ',' || bytes[i] == '"') && c.commaOrQuote == std::string_view::npos) c.commaOrQuote = i;
+        }
         return c;
     }
 
@@ -353,8 +425,12 @@ bool readRecordsInChunks(std::string_view bytes, const RecordScan& scan, ItemRea
         startLine[k] = startLine[k - 1] + static_cast<long long>(scan.lineFeedsFrom(first + k - 1, at));
         beginsLine[k] = bytes[(first + k) * scan.chunkBytes() - 1] == '\n';
     }
-    const std::size_t window = std::size_t{2} * split.workers;
+    // A chunk's texts wait for the calling thread, the bytes they were read from with them.
+    const std::size_t window = std::size_t{split.workers} + 1;
     std::vector<const char*> readTo(window);
+    std::vector<ChunkTexts> texts(window);
+    for (ChunkTexts& t : texts)
+        t.reserve(scan.chunkBytes() + scan.chunkBytes() / 4);
     static const BytesPassed kUntold;
     basic::inOrder(
         count, split.workers, window,
@@ -373,6 +449,7 @@ bool readRecordsInChunks(std::string_view bytes, const RecordScan& scan, ItemRea
                 at = bytes.find('\n', at) + 1;
             ItemReader chunk(bytes.substr(0, to), 0, kUntold);
             chunk.passOver(at, 0, nullptr);
+            chunk.deferTexts(&texts[k % window]);
             for (; r < lines.records() && chunk.position() < end; ++r) {
                 if (r < lines.nodes)
                     readNode(chunk, d, static_cast<Long>(r + 1));
@@ -383,6 +460,7 @@ bool readRecordsInChunks(std::string_view bytes, const RecordScan& scan, ItemRea
             readTo[k % window] = bytes.data() + std::min(chunk.position(), end);
         },
         [&](std::size_t k) {
+            texts[k % window].putInPlace();
             if (passed) passed(readTo[k % window]);
         });
     in.passOver(to, lines.lines(), bytes.data() + to);

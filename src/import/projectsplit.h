@@ -11,7 +11,7 @@ namespace osmimport {
 
 struct RecordSplit {
     unsigned workers = basic::usableCores(); // 1: everything on the calling thread, as one piece
-    std::size_t chunkBytes = std::size_t{1} << 18; // about this many bytes of records to a chunk
+    std::size_t chunkBytes = std::size_t{1} << 17; // about this many bytes of records to a chunk
 };
 
 } // namespace osmimport

@@ -181,7 +181,7 @@ constexpr std::size_t kLabelBytes = 40;
 using RecordFormat = void (*)(LineWriter&, const ProjectData&, Long);
 
 // Records 1..count of one section. On several threads each chunk of records is formatted into
-// bytes of its own, and the chunks go out in order; at most two chunks a thread wait to go out.
+// bytes of its own, and the chunks go out in order; at most one chunk a thread waits to go out.
 void writeSection(LineWriter& w, const ProjectData& d, Pieces& pieces, const Out& out, Long count,
                   std::size_t recordBytes, RecordFormat format, const RecordSplit& split) {
     const auto records = static_cast<std::size_t>(std::max<Long>(count, 0));
@@ -195,21 +195,22 @@ void writeSection(LineWriter& w, const ProjectData& d, Pieces& pieces, const Out
         return;
     }
     pieces.handOn();
-    const std::size_t window = std::size_t{2} * split.workers;
+    // The chunks' buffers come from the calling thread and are used again, so that no memory of
+    // the file stays behind in heaps of the workers' own.
+    const std::size_t window = std::size_t{split.workers} + 1;
     std::vector<std::string> made(window);
+    for (std::string& buffer : made)
+        buffer.reserve(perChunk * recordBytes + perChunk * recordBytes / 4);
     basic::inOrder(
         chunks, split.workers, window,
         [&](std::size_t k) {
-            LineWriter chunk(perChunk * recordBytes + perChunk * recordBytes / 4);
+            LineWriter chunk(std::move(made[k % window]));
             const std::size_t last = std::min(records, (k + 1) * perChunk);
             for (std::size_t i = k * perChunk + 1; i <= last; ++i)
                 format(chunk, d, static_cast<Long>(i));
             made[k % window] = std::move(chunk).take();
         },
-        [&](std::size_t k) {
-            out(made[k % window]);
-            std::string().swap(made[k % window]);
-        });
+        [&](std::size_t k) { out(made[k % window]); });
 }
 
 // M3, and the AREA list (T11) and area records (T16) made from the same quest texts.

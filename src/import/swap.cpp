@@ -38,9 +38,8 @@ constexpr ByteSet kUnescaped{"+\xFA\xA3"};
 // is kept whole even where it holds an 0xA3.
 constexpr ByteSet kUnescapeStops{"+", true};
 
-std::string escape(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
+void escape(std::string& out, std::string_view text) {
+    out.reserve(out.size() + text.size() + text.size() / 16);
     std::size_t from = 0;
     for (std::size_t i = kEscaped.next(text, 0); i < text.size(); i = kEscaped.next(text, from)) {
         out.append(text.substr(from, i - from));
@@ -65,12 +64,10 @@ std::string escape(std::string_view text) {
         }
     }
     out.append(text.substr(from));
-    return out;
 }
 
-std::string unescape(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
+void unescape(std::string& out, std::string_view text) {
+    out.reserve(out.size() + text.size());
     std::size_t from = 0;
     for (std::size_t i = kUnescapeStops.next(text, 0); i < text.size(); i = kUnescapeStops.next(text, from)) {
         out.append(text.substr(from, i - from));
@@ -91,7 +88,6 @@ std::string unescape(std::string_view text) {
         }
     }
     out.append(text.substr(from));
-    return out;
 }
 
 // A cut after c leaves both modes' results unchanged: no mark or sequence goes across it.
@@ -116,9 +112,19 @@ void swapInPieces(std::string_view text, int mode, std::size_t pieceBytes, std::
     }
 }
 
+void appendSwapped(std::string& out, std::string_view text, int mode) {
+    if (mode == kEscape ? !kEscaped.anyIn(text) : !kUnescaped.anyIn(text))
+        out.append(text);
+    else if (mode == kEscape)
+        escape(out, text);
+    else
+        unescape(out, text);
+}
+
 std::string swap(std::string_view text, int mode) {
-    if (mode == kEscape) return kEscaped.anyIn(text) ? escape(text) : std::string(text);
-    return kUnescaped.anyIn(text) ? unescape(text) : std::string(text);
+    std::string out;
+    appendSwapped(out, text, mode);
+    return out;
 }
 
 } // namespace osmimport

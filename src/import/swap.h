@@ -23,6 +23,8 @@ inline constexpr int kUnescape = 0;
 
 // Mode kEscape (1) escapes; any other mode unescapes. One pass over the text.
 std::string swap(std::string_view text, int mode);
+// The same appended to out.
+void appendSwapped(std::string& out, std::string_view text, int mode);
 
 // swap of a long text handed on in pieces of at least pieceBytes (the last may be shorter), so
 // that the text and its whole swapped copy are never held at once. Each cut follows a plain ASCII
