@@ -4,20 +4,10 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
-#include <sched.h>
 #include <thread>
 #include <vector>
 
 namespace basic {
-
-unsigned usableCores() noexcept {
-    unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-    cpu_set_t allowed;
-    CPU_ZERO(&allowed);
-    if (::sched_getaffinity(0, sizeof allowed, &allowed) == 0)
-        cores = std::min(cores, static_cast<unsigned>(std::max(1, CPU_COUNT(&allowed))));
-    return cores;
-}
 
 namespace {
 

@@ -8,10 +8,6 @@
 
 namespace basic {
 
-// The threads worth starting for work that keeps every core busy: the cores this process may run
-// on (fewer than the machine's under a CPU affinity mask), at least 1.
-unsigned usableCores() noexcept;
-
 // Calls make(k) for k = 0 .. count - 1 on up to `workers` threads, the calling one among them,
 // and take(k) on the calling thread for k = 0, 1, ... in turn, each once make(k) has returned. make(k) is not begun before
 // take(k - window) has returned, so a caller can keep chunk k's result in slot k % window and

@@ -3,14 +3,15 @@
 // The bytes written and the data read are the same for every split; a split only changes how
 // fast, so tests force small chunks to check that.
 
-#include "basic/orderedwork.h"
+#include "basic/orderedchunks.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace osmimport {
 
 struct RecordSplit {
-    unsigned workers = basic::usableCores(); // 1: everything on the calling thread, as one piece
+    unsigned workers = std::max(basic::usableCores(), 1u); // 1: everything on the calling thread, as one piece
     std::size_t chunkBytes = std::size_t{1} << 17; // about this many bytes of records to a chunk
 };
 

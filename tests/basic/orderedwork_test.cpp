@@ -4,8 +4,6 @@
 
 #include <atomic>
 #include <gtest/gtest.h>
-#include <sched.h>
-#include <thread>
 #include <vector>
 
 namespace basic {
@@ -58,19 +56,6 @@ TEST(OrderedWorkTest, TheEarliestFaultIsRaisedAfterTheChunksBeforeItAreTaken) {
                                     [](std::size_t k) { if (k == 170) raise(fault::DeviceIOError); }); }),
                   fault::DeviceIOError);
     }
-}
-
-TEST(OrderedWorkTest, CountsOnlyTheCoresTheThreadMayRunOn) {
-    EXPECT_LE(usableCores(), std::max(1u, std::thread::hardware_concurrency()));
-    // As under taskset -c 0: one core, however many the machine has.
-    unsigned pinned = 0;
-    std::thread([&] {
-        cpu_set_t one;
-        CPU_ZERO(&one);
-        CPU_SET(0, &one);
-        if (::sched_setaffinity(0, sizeof one, &one) == 0) pinned = usableCores();
-    }).join();
-    EXPECT_EQ(pinned, 1u);
 }
 
 } // namespace
