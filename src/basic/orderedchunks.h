@@ -21,9 +21,8 @@ unsigned usableCores();
 
 // A plan for this machine: one helper per usable core beyond the calling one, at most
 // mostHelpers (beyond which the calling thread's ordered part bounds the run and more threads
-// only wait, or, on a busy machine, hold up the calling thread when the system pauses them), and
-// none when there are fewer than minElements elements (starting threads would cost more than it
-// gains).
+// only wait), and none when there are fewer than minElements elements (starting threads would
+// cost more than it gains).
 ChunkPlan planFor(std::size_t elements, std::size_t chunkSize, std::size_t minElements, unsigned mostHelpers);
 
 // What a chunk's preparation is told.

@@ -73,10 +73,12 @@ void readNode(const NodePieces& pieces, Long i, char quote, const Projection& pr
     mapPosition(projection, read);
 }
 
-// The nodes a run below this many does not start threads for.
+// The nodes a run below this many does not start threads for; the nodes of a chunk; the helpers
+// beyond which the calling thread's part (the node-id index, the classification's lists) bounds
+// the loop.
 constexpr std::size_t kThreadedNodes = 8192;
 constexpr std::size_t kNodeChunk = 256;
-constexpr unsigned kNodeHelpers = 3;
+constexpr unsigned kNodeHelpers = 7;
 
 } // namespace
 

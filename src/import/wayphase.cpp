@@ -68,10 +68,12 @@ WayPhase::WayPhase(std::string_view osmText, const WayPhaseSettings& settings, c
 
 namespace {
 
-// The ways a run below this many does not start threads for.
+// The ways a run below this many does not start threads for; the ways of a chunk (few, as one
+// way's label search may take long); the helpers beyond which the calling thread's part bounds
+// the phase.
 constexpr std::size_t kThreadedWays = 2048;
 constexpr std::size_t kWayChunk = 32;
-constexpr unsigned kWayHelpers = 3;
+constexpr unsigned kWayHelpers = 7;
 
 } // namespace
 
