@@ -4,6 +4,7 @@
 #include "core/importdriver_fixture.h"
 #include "import/indexlist.h"
 #include "import/projectreader.h"
+#include "platform/units.h"
 #include "poi/countpanel.h"
 
 #include <QDir>
@@ -90,6 +91,23 @@ TEST_F(ImportDriverTest, EndsReadyForTheNextCommand) {
     EXPECT_EQ(map().data.nonnCount, -1);
     // The File menu enables the menus once the import has returned.
     EXPECT_FALSE(map().menus.mfil.enabled());
+}
+
+// Nothing is drawn of untagged nodes: a small file leaves the map picture without pixels, a
+// large one has it made beside the import, as the back colour.
+TEST_F(ImportDriverTest, OnlyALargeFileHasTheMapPictureMadeBesideTheImport) {
+    const platform::PictureBox& p1 = map().view.p1;
+    importAs("three", osmWithNodes(3));
+    EXPECT_TRUE(fileExists(projectPath("three")));
+    EXPECT_FALSE(p1.hasPixels());
+    const std::string large = osmWithNodes(7000);
+    ASSERT_GT(large.size(), 256u * 1024);
+    importAs("many", large);
+    EXPECT_TRUE(fileExists(projectPath("many")));
+    ASSERT_TRUE(p1.hasPixels());
+    EXPECT_EQ(p1.image().size(), QSize(platform::kMapPicturePixels, platform::kMapPicturePixels));
+    EXPECT_EQ(p1.point(p1.scaleWidth() / 2, p1.scaleHeight() / 2), p1.backColor());
+    expectUsable();
 }
 
 TEST_F(ImportDriverTest, TheFixmeReportGetsTheFixmeListOfTheImport) {
