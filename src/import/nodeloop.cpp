@@ -77,7 +77,7 @@ void readNode(const NodePieces& pieces, Long i, char quote, const Projection& pr
 // beyond which the calling thread's part (the node-id index, the classification's lists) bounds
 // the loop.
 constexpr std::size_t kThreadedNodes = 8192;
-constexpr std::size_t kNodeChunk = 256;
+constexpr std::size_t kNodeChunk = 128;
 constexpr unsigned kNodeHelpers = 7;
 
 } // namespace
