@@ -30,8 +30,6 @@ using osmimport::ImportEnd;
 
 // Above this many counted features the POI icons start hidden.
 constexpr double kManyFeatures = 100;
-// From this size on, reading a file takes longer than making the map picture beside it.
-constexpr std::size_t kPictureAheadBytes = 256 * 1024;
 
 void watched(const PhaseWatch& watch, std::string_view phase) {
     if (watch) watch(phase);
@@ -64,10 +62,6 @@ void setUp(MapWindow& map, std::string_view osmText) {
     g.cancelRequested = false;
     resumeNext([&] { options.Check4.setValue(0); });
     v.p1.cls();
-    // A file of some size takes longer to read than the map picture takes to make (a few
-    // milliseconds of fresh memory): the picture that the drawing at the end needs is made
-    // meanwhile on a worker thread. A small file's picture is made when it is drawn on, if ever.
-    if (osmText.size() >= kPictureAheadBytes) v.p1.makePixelsAhead();
     v.bubtxt.setVisible(false);
     v.p1.setFillColor(basic::rgb(128, 128, 128));
     if (!d.authorSelected) options.List1.clear();

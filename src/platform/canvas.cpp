@@ -35,8 +35,7 @@ QRect deviceRect(QPoint topLeft, std::int64_t width, std::int64_t height) {
 }
 
 // The device rectangle between two corners, the second one past the bottom-right.
-// A cleared image: the back colour with the picture on it. It reads nothing of a canvas, so that
-// it can be made on a worker thread.
+// A cleared image: the back colour with the picture on it.
 QImage clearedImage(QSize size, QRgb back, const QImage& picture) {
     QImage cleared(size, QImage::Format_RGB32);
     if (cleared.isNull() && !size.isEmpty()) basic::raise(kOutOfMemory, "Out of memory");
@@ -60,7 +59,6 @@ Canvas::Canvas(int widthPx, int heightPx) {
 void Canvas::resizePixels(int widthPx, int heightPx) {
     widthPx = std::max(widthPx, 0);
     heightPx = std::max(heightPx, 0);
-    takeAhead();
     // A picture without pixels is cleared, and so is its resized self: it stays without.
     if (!image_.isNull()) {
         QImage resized = clearedImage(QSize(widthPx, heightPx), toQRgb(backColor_), picture_);
@@ -78,25 +76,12 @@ void Canvas::resizePixels(int widthPx, int heightPx) {
     canvasChanged();
 }
 
-void Canvas::makePixelsAhead() {
-    if (hasPixels()) return;
-    // The worker gets its own copies: the canvas may change while it works, and any change that
-    // the pixels depend on takes them first.
-    ahead_ = std::async(std::launch::async, clearedImage, size_, toQRgb(backColor_), picture_);
-}
-
-void Canvas::takeAhead() const {
-    if (ahead_.valid()) image_ = ahead_.get();
-}
-
 QImage& Canvas::pixels() const {
-    takeAhead();
     if (image_.isNull() && !size_.isEmpty()) image_ = clearedImage(size_, toQRgb(backColor_), picture_);
     return image_;
 }
 
 void Canvas::paintImage(QPainter& painter, QPoint target, const QRect& source) const {
-    takeAhead();
     const QRect shown = source & QRect(QPoint(0, 0), size_);
     if (shown.isEmpty()) return;
     const QPoint offset = target - source.topLeft();
@@ -167,7 +152,6 @@ void Canvas::setFontItalic(bool italic) {
 }
 
 void Canvas::setPicture(const QImage& picture) {
-    takeAhead();
     picture_ = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
     clearToBackground();
 }
@@ -177,7 +161,6 @@ void Canvas::setPictureFromImage() {
 }
 
 void Canvas::clearToBackground() {
-    takeAhead();
     // Without pixels the picture already shows BackColor and the Picture.
     if (!image_.isNull()) {
         image_.fill(toQRgb(backColor_));

@@ -10,7 +10,6 @@
 // The image's pixels are made on first use (a drawing, a read, image()): until then the picture
 // is BackColor with the Picture on it, which is what a cleared image holds, and a picture that
 // is never drawn on (a frame behind others, a hidden scratch picture) takes no memory for them.
-// Where a large drawing is known to come, they can be made ahead on a worker thread.
 //
 // Colours are the system's values r + 256·g + 65536·b; setting a colour property outside
 // 0..&HFFFFFF, a DrawWidth below 1, or a style, mode or size outside its range raises
@@ -27,7 +26,6 @@
 #include "platform/textwidths.h"
 
 #include <QImage>
-#include <future>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,12 +51,8 @@ public:
     int pixelHeight() const { return size_.height(); }
     const QImage& image() const { return pixels(); }
     QImage& image() { return pixels(); }
-    // Whether the image's pixels are made yet (see above), or being made ahead.
-    bool hasPixels() const { return !image_.isNull() || ahead_.valid() || size_.isEmpty(); }
-    // Starts making the pixels on a worker thread, for a drawing known to come while the caller
-    // does other work; the first use takes them, waiting if they are not made yet. Nothing when
-    // they are made already.
-    void makePixelsAhead();
+    // Whether the image's pixels are made yet (see above).
+    bool hasPixels() const { return !image_.isNull() || size_.isEmpty(); }
     // Paints the part `source` of the image at `target` (same size), without making the pixels
     // of a picture that holds none yet.
     void paintImage(QPainter& painter, QPoint target, const QRect& source) const;
@@ -182,12 +176,9 @@ private:
     void clearToBackground();
     // The image, its pixels made first when they are not yet.
     QImage& pixels() const;
-    // Takes the pixels made ahead, if any, into the image.
-    void takeAhead() const;
 
     // Null until the pixels are made; size_ is the image's size all the same.
     mutable QImage image_;
-    mutable std::future<QImage> ahead_;
     QSize size_;
     QImage picture_;
     CanvasScale scale_;

@@ -75,22 +75,20 @@ TEST(CanvasLazy, AnEmptyPictureHasNothingToMake) {
     EXPECT_EQ(canvas.point(0, 0), -1);
 }
 
-TEST(CanvasLazy, PixelsMadeAheadAreTheClearedImageAndFollowLaterChanges) {
+TEST(CanvasLazy, MadePixelsFollowLaterChangesAndAreMadeOnce) {
     Canvas canvas(6, 4);
     dressUp(canvas);
-    canvas.makePixelsAhead();
-    EXPECT_TRUE(canvas.hasPixels());
-    canvas.setBackColor(0x00FF00); // taken as made, then cleared in the new colour
+    canvas.image();
+    canvas.setBackColor(0x00FF00); // cleared in the new colour
     canvas.resizePixels(7, 4);
     EXPECT_EQ(canvas.point(6, 3), 0x00FF00);
     EXPECT_EQ(canvas.point(2, 1), 0x0000FF);
     const uchar* made = canvas.image().constBits();
-    canvas.makePixelsAhead(); // made already: nothing
+    canvas.cls();
     EXPECT_EQ(canvas.image().constBits(), made);
 
     Canvas untouched(300, 200);
     dressUp(untouched);
-    untouched.makePixelsAhead();
     const QImage& image = untouched.image();
     ASSERT_EQ(image.size(), QSize(300, 200));
     EXPECT_EQ(image.copy(0, 0, 3, 2), filledImage(3, 2, 0x0000FF));
