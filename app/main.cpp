@@ -1,7 +1,6 @@
 // Varnoke: opens the main window and runs the event loop until it is unloaded.
 
 #include "core/shutdown.h"
-#include "platform/fontconfigload.h"
 #include "webview/webenginebrowser.h"
 #include "window/mapwindow.h"
 
@@ -9,7 +8,6 @@
 #include <memory>
 
 int main(int argc, char** argv) {
-    platform::startFontConfigLoad(); // beside the start-up, before any text is laid out
     // The web engine shares its drawing contexts with the program's windows.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

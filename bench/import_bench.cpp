@@ -13,7 +13,6 @@
 #include "core/shutdown.h"
 #include "import/filenames.h"
 #include "platform/dialogs_stderr.h"
-#include "platform/fontconfigload.h"
 #include "platform/paths.h"
 #include "window/legendstrip.h"
 #include "window/mapwindow.h"
@@ -115,7 +114,6 @@ void printCountLabels(const core::MapWindow& map) {
 } // namespace
 
 int main(int argc, char** argv) {
-    platform::startFontConfigLoad(); // as the program starts
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     const bool runOsmium = !(argc > 1 && std::string_view(argv[1]) == "--no-osmium");

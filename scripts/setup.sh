@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libqt6svg6-dev qt6-webengine-dev libfontconfig-dev
+  qt6-base-dev libqt6svg6-dev qt6-webengine-dev
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-dejavu-core
   locales

@@ -3,7 +3,6 @@
 #include "platform/container.h"
 #include "platform/control_dispatch.h"
 #include "platform/control_hooked.h"
-#include "platform/fontconfigload.h"
 #include "platform/qtext.h"
 
 #include <QLineEdit>
@@ -23,8 +22,6 @@ QString shownText(const std::string& text, bool multiLine) {
 
 TextBox::TextBox(Container& container, std::string name, bool multiLine)
     : WindowedControl(container, std::move(name)), multiLine_(multiLine) {
-    // The edit lays out its text at once: the font configuration must be read by then.
-    awaitFontConfigLoad();
     if (multiLine_) {
         auto* edit = new HookedView<QPlainTextEdit>(*this, container.host());
         QObject::connect(edit, &QPlainTextEdit::textChanged, signalContext(),
