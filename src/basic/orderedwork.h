@@ -15,7 +15,8 @@ namespace basic {
 // calling thread: make(0), take(0), make(1), take(1), ...
 //
 // A fault raised by make(k) or take(k) is raised again on the calling thread once every earlier
-// take has returned; take is not called for k or any later chunk, and no make runs any more when
+// take has returned, so that the fault is the one a plain loop would meet first (which
+// runOrderedChunks, raising the first fault in time, does not promise); take is not called for k or any later chunk, and no make runs any more when
 // inOrder returns.
 void inOrder(std::size_t count, unsigned workers, std::size_t window, const std::function<void(std::size_t)>& make,
              const std::function<void(std::size_t)>& take);
