@@ -32,6 +32,7 @@ using BytesPassed = std::function<void(const char* readTo)>;
 // is a line of its own, as in every file the writer writes; the data and any fault are those of
 // reading them one after the other.
 ProjectData readProjectFile(std::string_view bytes, ProjectExtent extent = ProjectExtent::Whole,
-                            const BytesPassed& passed = {}, const RecordSplit& split = {});
+                            const BytesPassed& passed = {},
+                            const RecordSplit& split = RecordSplit::forReading());
 
 } // namespace osmimport
