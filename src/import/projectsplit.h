@@ -10,16 +10,19 @@
 
 namespace osmimport {
 
+// Four threads write and read as fast as more: beyond them the calling thread, which hands the
+// bytes on or puts the texts in place, bounds the run, and every thread more keeps its stack.
+inline constexpr unsigned kMostRecordThreads = 4;
+
 struct RecordSplit {
-    unsigned workers = std::max(basic::usableCores(), 1u); // 1: everything on the calling thread, as one piece
+    unsigned workers = std::clamp(basic::usableCores(), 1u, kMostRecordThreads); // 1: all on the calling thread
     std::size_t chunkBytes = std::size_t{1} << 17; // about this many bytes of records to a chunk
 
-    // The reader's split. Its calling thread puts every text in place and the records' memory is
-    // touched for the first time as they are read, so that two cores read no faster than one and
-    // more than four threads only wait for the calling thread.
+    // The reader's split: none on two cores, where the calling thread, which puts every text in
+    // place and touches the records' memory first, made the read no faster than one thread's.
     static RecordSplit forReading() {
         RecordSplit split;
-        split.workers = split.workers >= 3 ? std::min(split.workers, 4u) : 1;
+        if (split.workers < 3) split.workers = 1;
         return split;
     }
 };
