@@ -89,6 +89,8 @@ ImportEnd OsmImport::run(ProjectData& data, NodeClassifier* classifier) {
     if (!readNodes(*pieces_, quote_, projection_, data, ids_, client_, classifier,
                    [this](const char* pieceEnd) { passed(pieceEnd); }, plan_))
         return ImportEnd::Cancelled;
+    // No later phase reads the node pieces: their table goes before the way phase grows the model.
+    pieces_.reset();
     return ImportEnd::NodesRead;
 }
 

@@ -2,7 +2,7 @@
 // The window-free phases of the import, in their order: the quote character, the names phase,
 // the bounds and the scale, the node limit and the node loop. The main window runs them inside
 // its set-up and end sequence, a headless run on its own; the later phases continue from the
-// state this leaves (the rewritten text, its node pieces and the node-id index).
+// state this leaves (the rewritten text and the node-id index).
 
 #include "basic/orderedchunks.h"
 #include "import/bounds.h"
@@ -49,7 +49,7 @@ public:
     // outcome is the same either way.
     void setPlan(const std::optional<basic::ChunkPlan>& plan) { plan_ = plan; }
 
-    // Frees the text, its node pieces and the node-id index once the phases that read them are
+    // Frees the text and the node-id index once the phases that read them are
     // over; the quote character, the flags and the projection stay. Views taken from the text
     // (the way pieces) must not be used afterwards.
     void releaseText();
@@ -62,7 +62,6 @@ public:
     // The text the phases after the node loop read: from the first way or relation on. The node
     // pieces before it are given back to the system as the node loop passes them.
     std::string_view text() const noexcept { return std::string_view(text_).substr(laterFrom_); }
-    const NodePieces& nodePieces() const { return *pieces_; }
     const NodeIdIndex& nodeIds() const noexcept { return ids_; }
 
 private:
