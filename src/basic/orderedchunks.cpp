@@ -22,7 +22,7 @@ public:
     Run(std::size_t elements, const ChunkPlan& plan, const PrepareChunk& prepare)
         : elements_(elements), size_(std::max<std::size_t>(plan.chunkSize, 1)),
           chunks_((elements + size_ - 1) / size_), slots_(chunkSlots(plan)), prepare_(prepare),
-          ready_(chunks_, 0) {}
+          ready_(chunks_, 0), faults_(chunks_) {}
 
     std::size_t chunks() const noexcept { return chunks_; }
     std::size_t first(std::size_t chunk) const noexcept { return chunk * size_; }
@@ -44,11 +44,10 @@ public:
     }
 
     // The calling thread: waits for chunk c, preparing chunks itself while it can. False when
-    // the run is to end (a cancel or an error).
+    // the wait's cancel ends the run.
     bool awaitChunk(std::size_t c, const WaitCancelled& cancelled) {
         std::unique_lock lock(mutex_);
         while (!ready_[c]) {
-            if (error_) return false;
             if (claimable()) {
                 prepareClaimed(lock, false);
                 continue;
@@ -56,13 +55,19 @@ public:
             callerWaits_ = true;
             readyChanged_.wait_for(lock, kWaitStep);
             callerWaits_ = false;
-            if (ready_[c] || error_) continue;
+            if (ready_[c]) continue;
             lock.unlock();
             const bool stop = cancelled && cancelled();
             lock.lock();
             if (stop) return false;
         }
-        return !error_;
+        return true;
+    }
+
+    // What chunk c's preparation raised, once awaitChunk(c) has returned true.
+    std::exception_ptr fault(std::size_t c) {
+        const std::lock_guard lock(mutex_);
+        return faults_[c];
     }
 
     // Chunk c is applied: its slot is free for the next chunk. Only a helper that waits for a
@@ -83,10 +88,6 @@ public:
             stop_.store(true, std::memory_order_relaxed);
         }
         work_.notify_all();
-    }
-
-    void rethrow() const {
-        if (error_) std::rethrow_exception(error_);
     }
 
 private:
@@ -110,14 +111,10 @@ private:
             error = std::current_exception();
         }
         lock.lock();
-        if (error) {
-            if (!error_) error_ = error;
-            stop_.store(true, std::memory_order_relaxed);
-            work_.notify_all();
-        } else {
-            ready_[c] = 1;
-        }
-        if (callerWaits_ || error) readyChanged_.notify_one();
+        // A fault waits for its chunk's turn, so that the one raised is the earliest chunk's.
+        faults_[c] = error;
+        ready_[c] = 1;
+        if (callerWaits_) readyChanged_.notify_one();
     }
 
     const std::size_t elements_;
@@ -127,14 +124,14 @@ private:
     const PrepareChunk& prepare_;
     std::mutex mutex_;
     std::condition_variable work_;          // a slot came free, or the run stops
-    std::condition_variable readyChanged_; // a chunk was prepared, or failed
+    std::condition_variable readyChanged_; // a chunk was prepared
     unsigned idleHelpers_ = 0;             // helpers waiting for a slot
     bool callerWaits_ = false;             // the calling thread waits for a chunk
     std::vector<char> ready_;
+    std::vector<std::exception_ptr> faults_;
     std::size_t next_ = 0;    // the next chunk to prepare
     std::size_t applied_ = 0; // the chunks applied
     std::atomic<bool> stop_{false};
-    std::exception_ptr error_;
 };
 
 // Stops and joins the helpers however the run ends.
@@ -182,7 +179,7 @@ ChunkPlan planFor(std::size_t elements, std::size_t chunkSize, std::size_t minEl
 }
 
 std::size_t chunkSlots(const ChunkPlan& plan) {
-    return 2 * (static_cast<std::size_t>(plan.helpers) + 1);
+    return plan.mostAhead ? plan.mostAhead : 2 * (static_cast<std::size_t>(plan.helpers) + 1);
 }
 
 bool runOrderedChunks(std::size_t elements, const ChunkPlan& plan, const PrepareChunk& prepare,
@@ -198,16 +195,36 @@ bool runOrderedChunks(std::size_t elements, const ChunkPlan& plan, const Prepare
         return true;
     }
     bool completed = true;
+    std::exception_ptr fault;
     {
         Helpers helpers(run, static_cast<unsigned>(std::min<std::size_t>(plan.helpers, chunks - 1)));
-        for (std::size_t c = 0; c < chunks && completed; ++c) {
-            completed = run.awaitChunk(c, cancelled) && apply(c, run.first(c), run.last(c));
-            run.applied(c);
+        for (std::size_t c = 0; c < chunks && completed && !fault; ++c) {
+            if (!run.awaitChunk(c, cancelled)) {
+                completed = false;
+            } else if (!(fault = run.fault(c))) {
+                completed = apply(c, run.first(c), run.last(c));
+                run.applied(c);
+            }
         }
         helpers.join();
     }
-    run.rethrow();
+    if (fault) std::rethrow_exception(fault);
     return completed;
+}
+
+void inOrder(std::size_t count, unsigned workers, std::size_t window, const std::function<void(std::size_t)>& make,
+             const std::function<void(std::size_t)>& take) {
+    ChunkPlan plan;
+    plan.chunkSize = 1;
+    plan.helpers = workers > 1 ? workers - 1 : 0;
+    plan.mostAhead = std::max<std::size_t>(window, 1);
+    runOrderedChunks(
+        count, plan, [&](std::size_t k, std::size_t, std::size_t, const ChunkWork&) { make(k); },
+        [&](std::size_t k, std::size_t, std::size_t) {
+            take(k);
+            return true;
+        },
+        {});
 }
 
 } // namespace basic

@@ -14,6 +14,7 @@ namespace basic {
 struct ChunkPlan {
     std::size_t chunkSize = 256; // elements per chunk (0 counts as 1)
     unsigned helpers = 0;        // threads beside the calling one
+    std::size_t mostAhead = 0;   // prepared chunks not yet applied at most; 0: two per thread
 };
 
 // The cores this process may run on: the hardware threads, or fewer when it is pinned to fewer.
@@ -54,9 +55,17 @@ using WaitCancelled = std::function<bool()>;
 std::size_t chunkSlots(const ChunkPlan& plan);
 
 // Runs the chunks of `elements` elements. Returns false when an apply or the wait's cancel ended
-// the run (the helpers have stopped by then); an exception thrown by a preparation or an apply is
-// thrown again here once the helpers have stopped.
+// the run (the helpers have stopped by then). An exception thrown by a preparation is thrown
+// again here in its chunk's turn, once every chunk before it is applied, and with the helpers
+// stopped: the fault is the one the plain loop would meet first. An apply's goes straight out.
 bool runOrderedChunks(std::size_t elements, const ChunkPlan& plan, const PrepareChunk& prepare,
                       const ApplyChunk& apply, const WaitCancelled& cancelled);
+
+// The same for chunks of one: calls make(k) for k = 0 .. count - 1 on up to `workers` threads,
+// the calling one among them, and take(k) on the calling thread in turn, each once make(k) has
+// returned. make(k) is not begun before take(k - window) has returned, so a caller can keep
+// chunk k's result in slot k % window.
+void inOrder(std::size_t count, unsigned workers, std::size_t window, const std::function<void(std::size_t)>& make,
+             const std::function<void(std::size_t)>& take);
 
 } // namespace basic

@@ -3,7 +3,7 @@
 #include "basic/bytescan.h"
 #include "basic/fault.h"
 #include "basic/linereader.h"
-#include "basic/orderedwork.h"
+#include "basic/orderedchunks.h"
 #include "basic/val.h"
 #include "import/swap.h"
 

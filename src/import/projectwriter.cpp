@@ -3,7 +3,7 @@
 #include "basic/fault.h"
 #include "basic/linewriter.h"
 #include "basic/numtext.h"
-#include "basic/orderedwork.h"
+#include "basic/orderedchunks.h"
 #include "basic/text.h"
 #include "basic/wholefile.h"
 #include "import/swap.h"

@@ -1,5 +1,7 @@
 #include "basic/orderedchunks.h"
 
+#include "fault_of.h"
+
 #include <gtest/gtest.h>
 #include <atomic>
 #include <stdexcept>
@@ -81,16 +83,21 @@ TEST(OrderedChunksTest, ACancelWhileWaitingStopsTheHelpers) {
     EXPECT_EQ(asked, 3);
 }
 
-TEST(OrderedChunksTest, APreparationsFailureIsThrownOnTheCallingThread) {
+TEST(OrderedChunksTest, APreparationsFailureIsThrownOnTheCallingThreadInItsChunksTurn) {
     for (const unsigned helpers : {0u, 3u}) {
-        EXPECT_THROW(runOrderedChunks(
-                         40, ChunkPlan{2, helpers},
-                         [](std::size_t chunk, std::size_t, std::size_t, const ChunkWork&) {
-                             if (chunk == 7) throw std::runtime_error("no memory");
-                         },
-                         [](std::size_t, std::size_t, std::size_t) { return true; }, [] { return false; }),
-                     std::runtime_error)
-            << helpers;
+        std::size_t applied = 0;
+        try {
+            runOrderedChunks(
+                40, ChunkPlan{2, helpers},
+                [](std::size_t chunk, std::size_t, std::size_t, const ChunkWork&) {
+                    if (chunk == 7 || chunk == 9) throw std::runtime_error(chunk == 7 ? "seven" : "nine");
+                },
+                [&](std::size_t, std::size_t, std::size_t) { return ++applied, true; }, [] { return false; });
+            ADD_FAILURE() << "no exception, " << helpers << " helpers";
+        } catch (const std::runtime_error& e) {
+            EXPECT_STREQ(e.what(), "seven") << helpers;
+        }
+        EXPECT_EQ(applied, 7u) << helpers;
     }
 }
 
@@ -99,6 +106,55 @@ TEST(OrderedChunksTest, SmallRunsStartNoThreads) {
     EXPECT_EQ(planFor(1000, 8, 1000, 1000).helpers, usableCores() - 1);
     EXPECT_LE(planFor(1000, 8, 1000, 1).helpers, 1u);
     EXPECT_GE(usableCores(), 1u);
+}
+
+TEST(OrderedChunksTest, TakesEveryChunkInOrderNeverMoreThanTheWindowAhead) {
+    for (const unsigned workers : {1u, 2u, 4u, 8u}) {
+        constexpr std::size_t kChunks = 500;
+        constexpr std::size_t kWindow = 3;
+        std::vector<int> slot(kWindow, -1);
+        std::vector<std::size_t> taken;
+        std::atomic<std::size_t> takenCount{0};
+        std::atomic<bool> tooFarAhead{false};
+        inOrder(
+            kChunks, workers, kWindow,
+            [&](std::size_t k) {
+                if (k >= takenCount + kWindow) tooFarAhead = true;
+                slot[k % kWindow] = static_cast<int>(k * 7);
+            },
+            [&](std::size_t k) {
+                EXPECT_EQ(slot[k % kWindow], static_cast<int>(k * 7));
+                taken.push_back(k);
+                ++takenCount;
+            });
+        ASSERT_EQ(taken.size(), kChunks) << workers;
+        for (std::size_t k = 0; k < kChunks; ++k)
+            EXPECT_EQ(taken[k], k);
+        EXPECT_FALSE(tooFarAhead) << workers;
+    }
+}
+
+TEST(OrderedChunksTest, TheEarliestFaultIsRaisedAfterTheChunksBeforeItAreTaken) {
+    for (const unsigned workers : {1u, 3u, 8u}) {
+        std::vector<std::size_t> taken;
+        const int raised = faultOf([&] {
+            inOrder(
+                200, workers, 16,
+                [&](std::size_t k) {
+                    if (k == 61 || k == 150) raise(k == 61 ? fault::Overflow : fault::TypeMismatch);
+                },
+                [&](std::size_t k) {
+                    taken.push_back(k);
+                    if (k == 170) raise(fault::DeviceIOError);
+                });
+        });
+        EXPECT_EQ(raised, fault::Overflow) << workers;
+        EXPECT_EQ(taken.size(), 61u) << workers;
+        EXPECT_EQ(faultOf([&] { inOrder(
+                                    200, workers, 16, [](std::size_t) {},
+                                    [](std::size_t k) { if (k == 170) raise(fault::DeviceIOError); }); }),
+                  fault::DeviceIOError);
+    }
 }
 
 } // namespace
