@@ -3,10 +3,13 @@
 // The bytes written and the data read are the same for every split; a split only changes how
 // fast, so tests force small chunks to check that.
 
+#include "basic/numbers.h"
 #include "basic/orderedchunks.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
+#include <vector>
 
 namespace osmimport {
 
@@ -26,5 +29,11 @@ struct RecordSplit {
         return split;
     }
 };
+
+// Records 1..count cut into chunks of about chunkBytes by the bytes each record takes: the first
+// record of every chunk, then count + 1. A chunk ends with the record that fills it, so records
+// with long texts make chunks of fewer records, never chunks of many more bytes.
+std::vector<basic::Long> chunkStarts(basic::Long count, const std::function<std::size_t(basic::Long)>& recordBytes,
+                                     std::size_t chunkBytes);
 
 } // namespace osmimport

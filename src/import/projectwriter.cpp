@@ -173,20 +173,30 @@ void writeLabel(LineWriter& w, const ProjectData& d, Long k) {
     w.plain(finite(label.width));
 }
 
-// About the bytes a record takes in the file, to cut a section into chunks of split.chunkBytes.
-constexpr std::size_t kNodeBytes = 40;
-constexpr std::size_t kWayBytes = 120;
-constexpr std::size_t kLabelBytes = 40;
+// About the bytes a record takes in the file: its texts and a little for its numbers. Sections are
+// cut into chunks of split.chunkBytes by these sizes, so that nodes with long tag texts make no
+// chunk of many megabytes.
+std::size_t nodeBytes(const ProjectData& d, Long i) {
+    return 40 + d.nodeInfo[i].size() + d.nodeName[i].size();
+}
+std::size_t wayBytes(const ProjectData& d, Long i) {
+    return 120 + d.wayNodes[i].size() + d.wayName[i].size() + d.wayUser[i].size() + d.wayDate[i].size();
+}
+std::size_t labelBytes(const ProjectData& d, Long k) {
+    return 40 + d.labels[static_cast<std::size_t>(k - 1)].caption.size();
+}
 
 using RecordFormat = void (*)(LineWriter&, const ProjectData&, Long);
+using RecordBytes = std::size_t (*)(const ProjectData&, Long);
 
 // Records 1..count of one section. On several threads each chunk of records is formatted into
 // bytes of its own, and the chunks go out in order; at most one chunk a thread waits to go out.
 void writeSection(LineWriter& w, const ProjectData& d, Pieces& pieces, const Out& out, Long count,
-                  std::size_t recordBytes, RecordFormat format, const RecordSplit& split) {
-    const auto records = static_cast<std::size_t>(std::max<Long>(count, 0));
-    const std::size_t perChunk = std::max<std::size_t>(split.chunkBytes / recordBytes, 1);
-    const std::size_t chunks = (records + perChunk - 1) / perChunk;
+                  RecordBytes recordBytes, RecordFormat format, const RecordSplit& split) {
+    std::vector<Long> starts;
+    if (split.workers > 1)
+        starts = chunkStarts(count, [&](Long i) { return recordBytes(d, i); }, split.chunkBytes);
+    const std::size_t chunks = starts.empty() ? 1 : starts.size() - 1;
     if (split.workers <= 1 || chunks <= 1) {
         for (Long i = 1; i <= count; ++i) {
             pieces.maybeHandOn();
@@ -200,14 +210,13 @@ void writeSection(LineWriter& w, const ProjectData& d, Pieces& pieces, const Out
     const std::size_t window = std::size_t{split.workers} + 1;
     std::vector<std::string> made(window);
     for (std::string& buffer : made)
-        buffer.reserve(perChunk * recordBytes + perChunk * recordBytes / 4);
+        buffer.reserve(split.chunkBytes + split.chunkBytes / 4);
     basic::inOrder(
         chunks, split.workers, window,
         [&](std::size_t k) {
             LineWriter chunk(std::move(made[k % window]));
-            const std::size_t last = std::min(records, (k + 1) * perChunk);
-            for (std::size_t i = k * perChunk + 1; i <= last; ++i)
-                format(chunk, d, static_cast<Long>(i));
+            for (Long i = starts[k]; i < starts[k + 1]; ++i)
+                format(chunk, d, i);
             made[k % window] = std::move(chunk).take();
         },
         [&](std::size_t k) { out(made[k % window]); });
@@ -277,9 +286,9 @@ void writeProjectFile(const ProjectData& d, char quote, const Out& out, const Re
     LineWriter w(kPieceBytes + kPieceBytes / 4);
     Pieces pieces(w, out);
     writeHeader(w, d);
-    writeSection(w, d, pieces, out, d.nodeCount, kNodeBytes, writeNode, split);
-    writeSection(w, d, pieces, out, d.wayCount, kWayBytes, writeWay, split);
-    writeSection(w, d, pieces, out, d.lab2Count, kLabelBytes, writeLabel, split);
+    writeSection(w, d, pieces, out, d.nodeCount, nodeBytes, writeNode, split);
+    writeSection(w, d, pieces, out, d.wayCount, wayBytes, writeWay, split);
+    writeSection(w, d, pieces, out, d.lab2Count, labelBytes, writeLabel, split);
     writeTrailer(w, d, quote, pieces);
     pieces.handOn();
 }

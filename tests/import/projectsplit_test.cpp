@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace osmimport {
 namespace {
@@ -67,6 +68,27 @@ TEST(ProjectSplitTest, ChunksOnThreadsWriteTheBytesOfOnePiece) {
                       projectFileBytes(d, '"', split) == whole,
                   true)
             << split.workers << " workers, " << split.chunkBytes << " bytes";
+}
+
+TEST(ProjectSplitTest, ChunksAreCutByTheBytesOfTheirRecordsNotTheirNumber) {
+    struct Case {
+        std::vector<std::size_t> bytes; // of records 1, 2, ...
+        std::size_t chunkBytes;
+        std::vector<Long> starts;
+    };
+    const Case cases[] = {
+        {{10, 10, 10, 10, 10, 10, 10, 10, 10, 10}, 30, {1, 4, 7, 10, 11}},
+        {{5, 5, 1000, 5, 5}, 20, {1, 4, 6}},    // a long record ends its chunk at once
+        {{1000, 1000, 1000}, 20, {1, 2, 3, 4}}, // and is a chunk of its own
+        {{5, 5}, 1000, {1, 3}},
+        {{}, 10, {1, 1}},
+    };
+    for (const Case& c : cases) {
+        const auto count = static_cast<Long>(c.bytes.size());
+        EXPECT_EQ(chunkStarts(count, [&](Long i) { return c.bytes[static_cast<std::size_t>(i - 1)]; }, c.chunkBytes),
+                  c.starts)
+            << c.chunkBytes;
+    }
 }
 
 TEST(ProjectSplitTest, ChunksOnThreadsReadTheDataOfOnePiece) {
