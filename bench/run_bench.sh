@@ -157,7 +157,7 @@ printf '%-22s %7s %8s %9s %9s %6s %10s %6s %8s %12s\n' file nodes 'size MB' 'who
 while IFS=$'\t' read -r f nodes bytes whole osm inproc; do
   awk -v f="$f" -v nodes="$nodes" -v bytes="$bytes" -v whole="$whole" -v osm="$osm" \
       -v inproc="$inproc" -v peak="${peak_kb[$f]}" -v drawn="$drawn_kb" 'BEGIN {
-    # The growth of a file of a few hundred bytes says nothing: it is the reference's noise.
+    # The growth of a file of a few hundred bytes says nothing but the noise of the reference.
     growth = bytes < 100000 ? "-" : sprintf("%.2f", (peak - drawn) * 1024 / bytes)
     printf "%-22s %7s %8.2f %9.1f %9.1f %6.2f %10.1f %6.2f %8.1f %12s\n", f, nodes, bytes / 1e6,
            whole, osm, whole / osm, inproc, inproc / osm, peak / 1024, growth
