@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <atomic>
-#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -81,24 +80,6 @@ TEST(OrderedChunksTest, ACancelWhileWaitingStopsTheHelpers) {
         [&] { return ++asked == 3; });
     EXPECT_FALSE(done);
     EXPECT_EQ(asked, 3);
-}
-
-TEST(OrderedChunksTest, APreparationsFailureIsThrownOnTheCallingThreadInItsChunksTurn) {
-    for (const unsigned helpers : {0u, 3u}) {
-        std::size_t applied = 0;
-        try {
-            runOrderedChunks(
-                40, ChunkPlan{2, helpers},
-                [](std::size_t chunk, std::size_t, std::size_t, const ChunkWork&) {
-                    if (chunk == 7 || chunk == 9) throw std::runtime_error(chunk == 7 ? "seven" : "nine");
-                },
-                [&](std::size_t, std::size_t, std::size_t) { return ++applied, true; }, [] { return false; });
-            ADD_FAILURE() << "no exception, " << helpers << " helpers";
-        } catch (const std::runtime_error& e) {
-            EXPECT_STREQ(e.what(), "seven") << helpers;
-        }
-        EXPECT_EQ(applied, 7u) << helpers;
-    }
 }
 
 TEST(OrderedChunksTest, SmallRunsStartNoThreads) {
