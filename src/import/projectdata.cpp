@@ -16,8 +16,10 @@ std::size_t slots(Long count) {
     return static_cast<std::size_t>(std::max<Long>(count, 0)) + 1;
 }
 
+// Read and written for ways 1..wayCount only: slots up to the node count, where it is larger,
+// would be held, and copied at every drawing, for nothing.
 void sizeLabelPoints(ProjectData& d) {
-    const std::size_t n = slots(std::max(d.nodeCount, d.wayCount));
+    const std::size_t n = slots(d.wayCount);
     create(d.wayLabelX, n);
     create(d.wayLabelY, n);
     create(d.wayFill, n);

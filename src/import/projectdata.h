@@ -73,7 +73,7 @@ struct ProjectData {
     std::vector<std::string> wayName;
     std::vector<std::string> wayUser;
     std::vector<std::string> wayDate; // "dd/mm/yyyy"
-    // Indexed by way but sized by the larger of the node and way counts.
+    // The label points and area styles of ways 1..wayCount.
     std::vector<Single> wayLabelX;
     std::vector<Single> wayLabelY;
     std::vector<Double> wayFill; // 0 none, 1..29 a pattern tile, otherwise an RGB flood colour
@@ -124,7 +124,7 @@ struct ProjectData {
     // Sets nodeCount and creates the node arrays for nodes 1..count, empty or zero.
     void sizeNodes(Long count);
     // Sets wayCount and creates the way arrays for ways 1..count, empty or zero. Both create the
-    // label point and area style arrays anew, for the larger of nodeCount and wayCount.
+    // label point and area style arrays anew, for ways 1..wayCount.
     void sizeWays(Long count);
     // No node, way or label records any more, and their storage given back: what sizeNodes(0),
     // sizeWays(0) and no labels leave. The header values and the trailer stay.

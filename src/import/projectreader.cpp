@@ -245,6 +245,7 @@ void readHeader(ItemReader& in, ProjectData& d, ProjectExtent extent) {
     const Long ways = in.count();
     in.expect(kNodeValues * nodes + kWayValues * ways + kLabelValues * d.lab2Count + trailerValues(extent));
     d.sizeNodes(nodes);
+    std::vector<Long>().swap(d.nodeUse); // the import's own count, not in the file
     d.sizeWays(ways);
     d.labels.resize(static_cast<std::size_t>(d.lab2Count));
 }

@@ -23,6 +23,7 @@ TEST(ProjectReaderTest, RestoresEveryItem) {
     // Made by the writer from the quest texts.
     expected.hiddenAreaList = "3#AREA not closed\r\n";
     expected.areaRecordList = "2#Bridge? <tag k=\"bridge\" v=\"yes\"/>\r\n";
+    expected.nodeUse.clear(); // the import's own, not stored
     EXPECT_EQ(read.nodeX, expected.nodeX);
     EXPECT_EQ(read.nodeInfo, expected.nodeInfo);
     EXPECT_EQ(read.nodeName, expected.nodeName);
@@ -56,7 +57,7 @@ TEST(ProjectReaderTest, KnownLosses) {
     EXPECT_EQ(read.nodeInfo[1], "1\r\n2");     // a literal "+-" comes back as a line break
 }
 
-TEST(ProjectReaderTest, WaysBeyondTheNodeCountKeepTheirLabelPoints) {
+TEST(ProjectReaderTest, TheLabelPointsAreHeldForTheWaysWhateverTheNodeCount) {
     ProjectData d;
     d.sizeNodes(1);
     d.sizeWays(3);
@@ -66,6 +67,15 @@ TEST(ProjectReaderTest, WaysBeyondTheNodeCountKeepTheirLabelPoints) {
     ASSERT_EQ(read.wayLabelX.size(), 4u);
     EXPECT_EQ(read.wayLabelX[3], 77);
     EXPECT_EQ(read.wayFillArg[3], 4);
+    // Many more nodes than ways: no slots beyond the last way, which would be copied at every
+    // drawing.
+    d.sizeNodes(1000);
+    d.sizeWays(3);
+    d.wayFill[3] = 5;
+    const ProjectData manyNodes = readProjectFile(projectFileBytes(d, '"'));
+    EXPECT_EQ(manyNodes.wayLabelY.size(), 4u);
+    EXPECT_EQ(manyNodes.wayFill.size(), 4u);
+    EXPECT_EQ(manyNodes.wayFill[3], 5);
 }
 
 TEST(ProjectReaderTest, ReadsCommaSeparatedValuesAsTheListInputDoes) {

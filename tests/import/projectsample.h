@@ -43,10 +43,10 @@ inline ProjectData sampleProject() {
     d.wayNameAngle = {0, 359, 0};
     d.wayNameNode = {0, 70000, 0};
     d.wayMaxSegment = {0, 123.5f, 0};
-    d.wayLabelX = {0, 4100.5f, 0, 0};
-    d.wayLabelY = {0, -2.25f, 0, 0};
-    d.wayFill = {0, 29, 11316396, 0};
-    d.wayFillArg = {0, 2, 4, 0};
+    d.wayLabelX = {0, 4100.5f, 0};
+    d.wayLabelY = {0, -2.25f, 0};
+    d.wayFill = {0, 29, 11316396};
+    d.wayFillArg = {0, 2, 4};
     d.wayName = {"", "High Rd", "\"Quoted\" Way"};
     d.wayUser = {"", "mapper_1", "Ren\xC3\xA9\r\nB"};
     d.wayDate = {"", "07/03/2011", ""};
