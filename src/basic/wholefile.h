@@ -31,6 +31,9 @@ public:
     void append(std::string_view bytes);
     void commit();
 
+    // The temporary file the bytes go to until commit renames it over path.
+    const std::string& temporaryPath() const noexcept { return temporary_; }
+
 private:
     std::string path_;
     std::string temporary_;

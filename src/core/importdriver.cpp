@@ -107,18 +107,22 @@ bool writeProjectFile(MapWindow& map, char quote) {
     Global& g = map.global;
     MapData& d = map.data;
     const std::string path = g.dataFolder + "/" + osmimport::ftrim(g.curFile) + ".vnk";
-    if (const auto failed = osmimport::saveProjectFile(path, d, quote)) {
+    // The drawing takes the map from the file just written, parsed once and kept, and parsed
+    // while the file is flushed to disk: the import's own records go first, so that the map is
+    // not held twice while the file is parsed, and so does its Other Nodes list, which can be as
+    // large: the drawing takes the file's problem texts (cleartxt has set reloadTrailer).
+    const auto failed = osmimport::saveProjectFile(path, d, quote, [&](const std::string& written) {
+        d.dropRecords();
+        std::string().swap(d.otherNodesList);
+        d.parsedFile.readWritten(written, path);
+    });
+    if (failed) {
+        d.parsedFile.forget();
         platform::dialogs().msgBox(*failed);
         return false;
     }
     g.parsedPath = path;
     g.fileVersion = d.fileVersion;
-    // The drawing takes the map from the file just written, parsed once and kept: the import's
-    // own records go now, so that the map is not held twice while the file is parsed, and so
-    // does its Other Nodes list, which can be as large: the drawing takes the file's problem
-    // texts (cleartxt has set reloadTrailer).
-    d.dropRecords();
-    std::string().swap(d.otherNodesList);
     d.fixmeList = osmimport::swap(d.fixmeList, osmimport::kEscape);
     return true;
 }

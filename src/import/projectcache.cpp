@@ -1,5 +1,6 @@
 #include "import/projectcache.h"
 
+#include "basic/fault.h"
 #include "basic/pages.h"
 #include "basic/wholefile.h"
 #include "import/indexlist.h"
@@ -22,12 +23,12 @@ ParsedProjectFile::Stamp ParsedProjectFile::stampOf(const std::string& path) {
     return stamp;
 }
 
-void ParsedProjectFile::parse(const std::string& path, const Stamp& stamp) {
+void ParsedProjectFile::parse(const std::string& readFrom, const Stamp& stamp) {
     forget(); // before the file is read: the earlier copy and the new one are never held at once
     // The freed records (the earlier copy's, an import's) the new ones would reuse go back first:
     // the file's bytes are read before the records are made and must not come on top of them.
     basic::releaseFreeMemory();
-    std::string bytes = basic::readFileBytes(path);
+    std::string bytes = basic::readFileBytes(readFrom);
     // The bytes the reader has passed go back as the records made of them grow.
     char* released = bytes.data();
     data_ = readProjectFile(bytes, ProjectExtent::Whole, [&](const char* readTo) {
@@ -48,6 +49,16 @@ const ProjectData& ParsedProjectFile::read(const std::string& path) {
     if (kept_ && stamp == stamp_) return data_;
     parse(path, stamp);
     return data_;
+}
+
+void ParsedProjectFile::readWritten(const std::string& writtenPath, const std::string& path) {
+    Stamp stamp = stampOf(writtenPath);
+    stamp.path = path;
+    try {
+        parse(writtenPath, stamp);
+    } catch (const basic::RuntimeFault&) {
+        forget();
+    }
 }
 
 const ProjectData* ParsedProjectFile::unchanged(const std::string& path) const {

@@ -32,6 +32,11 @@ public:
     // the Other Nodes list are not in it but in the data model they went to.
     const ProjectData& read(const std::string& path);
 
+    // The file just written to writtenPath, which is to be renamed over path as it stands (the
+    // same inode, size and modification time): parsed now and kept for path. A fault of the
+    // reader keeps nothing; the drawing then reads path itself and shows it.
+    void readWritten(const std::string& writtenPath, const std::string& path);
+
     // model = from, where from is the copy read() gave or a copy of it, changed or not: the
     // records go to the model from the copy the first time and stay the model's afterwards. The
     // Other Nodes list of from is never copied: with fileList the model holds the file's (lent
@@ -61,7 +66,7 @@ private:
         bool operator==(const Stamp&) const = default;
     };
     static Stamp stampOf(const std::string& path);
-    void parse(const std::string& path, const Stamp& stamp);
+    void parse(const std::string& readFrom, const Stamp& stamp);
 
     Stamp stamp_;
     bool kept_ = false;

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstddef>
 #include <functional>
+#include <future>
 #include <initializer_list>
 #include <vector>
 
@@ -299,13 +300,28 @@ std::string projectFileBytes(const ProjectData& d, char quote, const RecordSplit
     return bytes;
 }
 
-std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote) {
+std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote,
+                                           const WhileFlushed& whileFlushed) {
+    const std::string failed = "Can't write '" + path + "'";
+    std::optional<basic::WholeFileWriter> file;
     try {
-        basic::WholeFileWriter file(path);
-        writeProjectFile(data, quote, [&](std::string_view piece) { file.append(piece); });
-        file.commit();
+        file.emplace(path);
+        writeProjectFile(data, quote, [&](std::string_view piece) { file->append(piece); });
+        if (!whileFlushed) {
+            file->commit();
+            return std::nullopt;
+        }
     } catch (const basic::RuntimeFault&) {
-        return "Can't write '" + path + "'";
+        return failed;
+    }
+    const std::string written = file->temporaryPath();
+    // Should whileFlushed throw, the future's end still waits for the commit.
+    std::future<void> committed = std::async(std::launch::async, [&file] { file->commit(); });
+    whileFlushed(written);
+    try {
+        committed.get();
+    } catch (const basic::RuntimeFault&) {
+        return failed;
     }
     return std::nullopt;
 }

@@ -26,9 +26,16 @@ std::string projectFileBytes(const ProjectData& data, char quote, const RecordSp
 void writeProjectFile(const ProjectData& data, char quote, const std::function<void(std::string_view)>& out,
                       const RecordSplit& split = {});
 
+// Work to do while the project file's bytes, all written to the temporary file whose path it
+// is given, are flushed to disk, which can take long on a slow disk. Whatever it makes of the
+// file belongs to path only if the save then succeeds.
+using WhileFlushed = std::function<void(const std::string& writtenPath)>;
+
 // Writes the project file whole or not at all, piece by piece. Returns the message "Can't write '" & path & "'"
-// when it could not be written; the file that was there stays as it was.
-std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote);
+// when it could not be written; the file that was there stays as it was. With whileFlushed, the
+// flush and the rename over path run on a thread of their own while whileFlushed runs.
+std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote,
+                                           const WhileFlushed& whileFlushed = {});
 
 // The area list the file stores: the entries the label step put into areaList, then each of the
 // area lists of the classification that holds any way merged in with fntop (mode 2), in the
