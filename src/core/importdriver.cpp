@@ -111,10 +111,17 @@ bool writeProjectFile(MapWindow& map, char quote) {
     // while the file is flushed to disk: the import's own records go first, so that the map is
     // not held twice while the file is parsed, and so does its Other Nodes list, which can be as
     // large: the drawing takes the file's problem texts (cleartxt has set reloadTrailer).
+    const bool drawsWays = d.wayCount > 0;
     const auto failed = osmimport::saveProjectFile(path, d, quote, [&](const std::string& written) {
         d.dropRecords();
         std::string().swap(d.otherNodesList);
-        d.parsedFile.readWritten(written, path);
+        const auto parse = [&] { d.parsedFile.readWritten(written, path); };
+        // The map picture's pixels are made meanwhile for a drawing that draws ways; a map of
+        // nodes alone never draws on the picture, which then holds none.
+        if (drawsWays)
+            map.view.p1.makePixelsWhile(parse);
+        else
+            parse();
     });
     if (failed) {
         d.parsedFile.forget();

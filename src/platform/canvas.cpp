@@ -2,6 +2,7 @@
 
 #include "basic/fault.h"
 #include "basic/numbers.h"
+#include "basic/orderedchunks.h"
 #include "platform/bitmapfile.h"
 #include "platform/canvas_wide.h"
 #include "platform/canvascolour.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <future>
 #include <limits>
 
 namespace platform {
@@ -79,6 +81,25 @@ void Canvas::resizePixels(int widthPx, int heightPx) {
 QImage& Canvas::pixels() const {
     if (image_.isNull() && !size_.isEmpty()) image_ = clearedImage(size_, toQRgb(backColor_), picture_);
     return image_;
+}
+
+void Canvas::makePixelsWhile(const std::function<void()>& work) {
+    if (hasPixels() || basic::usableCores() < 2) {
+        work();
+        return;
+    }
+    // Should work throw, the future's end still waits for the image, which then goes unused.
+    std::future<QImage> made =
+        std::async(std::launch::async, [size = size_, back = toQRgb(backColor_), picture = picture_] {
+            try {
+                return clearedImage(size, back, picture);
+            } catch (const basic::RuntimeFault&) {
+                return QImage();
+            }
+        });
+    work();
+    QImage image = made.get();
+    if (image_.isNull()) image_ = std::move(image);
 }
 
 void Canvas::paintImage(QPainter& painter, QPoint target, const QRect& source) const {

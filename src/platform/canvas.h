@@ -26,6 +26,7 @@
 #include "platform/textwidths.h"
 
 #include <QImage>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,6 +54,11 @@ public:
     QImage& image() { return pixels(); }
     // Whether the image's pixels are made yet (see above).
     bool hasPixels() const { return !image_.isNull() || size_.isEmpty(); }
+    // Runs work, and meanwhile makes the pixels on another thread when they are not made yet and
+    // a second core can: a large picture's first use, tens of megabytes of fresh memory, then
+    // costs nothing in front of the drawing that follows. work must not use this canvas. Should
+    // the pixels not be made (no memory), the first use tries again and says so.
+    void makePixelsWhile(const std::function<void()>& work);
     // Paints the part `source` of the image at `target` (same size), without making the pixels
     // of a picture that holds none yet.
     void paintImage(QPainter& painter, QPoint target, const QRect& source) const;

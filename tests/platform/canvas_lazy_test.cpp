@@ -59,6 +59,23 @@ TEST(CanvasLazy, FirstUseShowsBackColorWithThePicture) {
     EXPECT_EQ(pixelAt(image, 6, 4), 0xFF0000);
 }
 
+TEST(CanvasLazy, PixelsMadeWhileOtherWorkRunsAreThoseTheFirstUseMakes) {
+    Canvas ahead(6, 4);
+    dressUp(ahead);
+    bool worked = false;
+    ahead.makePixelsWhile([&] { worked = true; });
+    EXPECT_TRUE(worked);
+    EXPECT_TRUE(ahead.hasPixels());
+    Canvas lazy(6, 4);
+    dressUp(lazy);
+    EXPECT_EQ(ahead.image(), lazy.image());
+
+    // Made pixels are kept as they are, drawing and all.
+    ahead.pset(5, 3, 0x00FF00);
+    ahead.makePixelsWhile([] {});
+    EXPECT_EQ(ahead.point(5, 3), 0x00FF00);
+}
+
 TEST(CanvasLazy, MadePixelsStayAndAreKeptThroughAResize) {
     Canvas canvas(6, 4);
     dressUp(canvas);
