@@ -62,16 +62,16 @@ WholeFileWriter::WholeFileWriter(std::string path) : path_(std::move(path)), tem
 }
 
 WholeFileWriter::~WholeFileWriter() {
-    if (fd_ < 0) return;
-    ::close(fd_);
-    ::unlink(temporary_.c_str());
+    if (fd_ >= 0) ::close(fd_);
+    if (!renamed_) ::unlink(temporary_.c_str());
 }
 
 void WholeFileWriter::append(std::string_view bytes) {
     if (!writeAll(fd_, bytes)) raiseFileFault(errno, false);
 }
 
-void WholeFileWriter::commit() {
+void WholeFileWriter::flush() {
+    if (fd_ < 0) return;
     const bool synced = ::fsync(fd_) == 0;
     const int syncError = errno;
     const int fd = std::exchange(fd_, -1);
@@ -81,11 +81,16 @@ void WholeFileWriter::commit() {
         ::unlink(temporary_.c_str());
         raiseFileFault(error, false);
     }
+}
+
+void WholeFileWriter::commit() {
+    flush();
     if (::rename(temporary_.c_str(), path_.c_str()) != 0) {
         const int renameError = errno;
         ::unlink(temporary_.c_str());
         raiseFileFault(renameError, false);
     }
+    renamed_ = true;
 }
 
 void writeFileWhole(const std::string& path, std::string_view bytes) {

@@ -21,6 +21,8 @@ void writeFileWhole(const std::string& path, std::string_view bytes);
 // The same for a file written piece by piece, so that its bytes need not be held at once:
 // appended to the temporary file, which commit flushes and renames over path. Without a
 // commit (a fault on the way) the temporary file is removed and the target stays as it was.
+// flush alone flushes and closes the temporary file, which then stays where it is until the
+// commit: another thread may flush while this one reads it.
 class WholeFileWriter {
 public:
     explicit WholeFileWriter(std::string path);
@@ -29,6 +31,7 @@ public:
     ~WholeFileWriter();
 
     void append(std::string_view bytes);
+    void flush();
     void commit();
 
     // The temporary file the bytes go to until commit renames it over path.
@@ -38,6 +41,7 @@ private:
     std::string path_;
     std::string temporary_;
     int fd_ = -1;
+    bool renamed_ = false;
 };
 
 } // namespace basic

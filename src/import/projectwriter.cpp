@@ -315,11 +315,12 @@ std::optional<std::string> saveProjectFile(const std::string& path, const Projec
         return failed;
     }
     const std::string written = file->temporaryPath();
-    // Should whileFlushed throw, the future's end still waits for the commit.
-    std::future<void> committed = std::async(std::launch::async, [&file] { file->commit(); });
+    // Should whileFlushed throw, the future's end still waits for the flush.
+    std::future<void> flushed = std::async(std::launch::async, [&file] { file->flush(); });
     whileFlushed(written);
     try {
-        committed.get();
+        flushed.get();
+        file->commit();
     } catch (const basic::RuntimeFault&) {
         return failed;
     }

@@ -33,7 +33,7 @@ using WhileFlushed = std::function<void(const std::string& writtenPath)>;
 
 // Writes the project file whole or not at all, piece by piece. Returns the message "Can't write '" & path & "'"
 // when it could not be written; the file that was there stays as it was. With whileFlushed, the
-// flush and the rename over path run on a thread of their own while whileFlushed runs.
+// flush runs on a thread of its own while whileFlushed runs, and the rename over path follows.
 std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote,
                                            const WhileFlushed& whileFlushed = {});
 

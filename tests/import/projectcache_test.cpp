@@ -132,6 +132,8 @@ TEST_F(ParsedProjectFileTest, AFileParsedWhileItIsFlushedIsKeptOnlyOnceItIsSaved
     std::string parsedFrom;
     ASSERT_EQ(saveProjectFile(path_, sampleProject(), '"', [&](const std::string& written) {
                   parsedFrom = written;
+                  // Still there however fast the flush: the rename waits for this work.
+                  EXPECT_TRUE(std::filesystem::exists(written));
                   cache_.readWritten(written, path_);
               }),
               std::nullopt);
