@@ -45,26 +45,6 @@ TEST_F(WholeFileTest, ReplacesAnExistingFile) {
     EXPECT_EQ(entries(), 1u);
 }
 
-TEST_F(WholeFileTest, AFlushedFileStaysTemporaryUntilTheCommit) {
-    writeFileWhole(path("a.vnk"), "old");
-    {
-        WholeFileWriter file(path("a.vnk"));
-        file.append("new");
-        file.flush();
-        EXPECT_EQ(readFileBytes(file.temporaryPath()), "new");
-        EXPECT_EQ(readFileBytes(path("a.vnk")), "old");
-    } // no commit: the temporary file goes, the old one stays
-    EXPECT_EQ(readFileBytes(path("a.vnk")), "old");
-    EXPECT_EQ(entries(), 1u);
-
-    WholeFileWriter file(path("a.vnk"));
-    file.append("new");
-    file.flush();
-    file.commit();
-    EXPECT_EQ(readFileBytes(path("a.vnk")), "new");
-    EXPECT_EQ(entries(), 1u);
-}
-
 TEST_F(WholeFileTest, ReadsABigFileWhole) {
     std::string bytes(3 * 1024 * 1024 + 7, '\0');
     for (std::size_t i = 0; i < bytes.size(); ++i)

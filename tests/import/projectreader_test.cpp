@@ -57,7 +57,7 @@ TEST(ProjectReaderTest, KnownLosses) {
     EXPECT_EQ(read.nodeInfo[1], "1\r\n2");     // a literal "+-" comes back as a line break
 }
 
-TEST(ProjectReaderTest, TheLabelPointsAreHeldForTheWaysWhateverTheNodeCount) {
+TEST(ProjectReaderTest, WaysBeyondTheNodeCountKeepTheirLabelPoints) {
     ProjectData d;
     d.sizeNodes(1);
     d.sizeWays(3);
@@ -67,15 +67,6 @@ TEST(ProjectReaderTest, TheLabelPointsAreHeldForTheWaysWhateverTheNodeCount) {
     ASSERT_EQ(read.wayLabelX.size(), 4u);
     EXPECT_EQ(read.wayLabelX[3], 77);
     EXPECT_EQ(read.wayFillArg[3], 4);
-    // Many more nodes than ways: no slots beyond the last way, which would be copied at every
-    // drawing.
-    d.sizeNodes(1000);
-    d.sizeWays(3);
-    d.wayFill[3] = 5;
-    const ProjectData manyNodes = readProjectFile(projectFileBytes(d, '"'));
-    EXPECT_EQ(manyNodes.wayLabelY.size(), 4u);
-    EXPECT_EQ(manyNodes.wayFill.size(), 4u);
-    EXPECT_EQ(manyNodes.wayFill[3], 5);
 }
 
 TEST(ProjectReaderTest, ReadsCommaSeparatedValuesAsTheListInputDoes) {
