@@ -31,9 +31,10 @@ void writeProjectFile(const ProjectData& data, char quote, const std::function<v
 // file belongs to path only if the save then succeeds.
 using WhileFlushed = std::function<void(const std::string& writtenPath)>;
 
-// Writes the project file whole or not at all, piece by piece. Returns the message "Can't write '" & path & "'"
-// when it could not be written; the file that was there stays as it was. With whileFlushed, the
-// flush runs on a thread of its own while whileFlushed runs, and the rename over path follows.
+// Writes the project file whole or not at all, piece by piece. Returns the message
+// "Can't write '" & path & "'" when it could not be written; the file that was there stays as it
+// was. With whileFlushed, the flush runs on a thread of its own while whileFlushed runs, and the
+// rename over path follows.
 std::optional<std::string> saveProjectFile(const std::string& path, const ProjectData& data, char quote,
                                            const WhileFlushed& whileFlushed = {});
 

@@ -140,7 +140,8 @@ TEST_F(ParsedProjectFileTest, AFileParsedWhileItIsFlushedIsKeptForItsPathOnceSav
 
     const std::string folder = (folder_ / "taken.vnk").string(); // the rename fails
     std::filesystem::create_directories(std::filesystem::path(folder) / "inside");
-    EXPECT_EQ(saveProjectFile(folder, sampleProject(), '"', parseWritten(folder)), "Can't write '" + folder + "'");
+    EXPECT_EQ(saveProjectFile(folder, sampleProject(), '"', parseWritten(folder)),
+              "Can't write '" + folder + "'");
 
     const std::string bytes = projectFileBytes(sampleProject(), '"'); // refused: not kept
     basic::writeFileWhole(path_, bytes.substr(0, bytes.size() / 3));
