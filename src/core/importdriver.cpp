@@ -19,6 +19,7 @@
 #include "window/redrawrequest.h"
 #include "window/resume.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
@@ -100,6 +101,10 @@ void stopEarly(MapWindow& map, bool wheelTimer) {
     map.global.quoteChar = '"';
 }
 
+// Below this size a project file is parsed before the map picture's pixels could be made beside
+// it, and pixels made ahead would only cost the drawing a second clearing.
+constexpr std::uintmax_t kPictureAheadBytes = std::uintmax_t{1} << 20;
+
 // The project file, whole or not at all, under the OSM file's title in the data folder; only a
 // file written whole becomes parsedPath. The FIXME list stays escaped in memory, as the FIXME
 // report reads it. False, after its one message, when the file could not be written.
@@ -116,9 +121,11 @@ bool writeProjectFile(MapWindow& map, char quote) {
         d.dropRecords();
         std::string().swap(d.otherNodesList);
         const auto parse = [&] { d.parsedFile.readWritten(written, path); };
-        // The map picture's pixels are made meanwhile for a drawing that draws ways; a map of
-        // nodes alone never draws on the picture, which then holds none.
-        if (drawsWays)
+        // The map picture's pixels are made meanwhile for a drawing that draws ways (a map of
+        // nodes alone never draws on the picture, which then holds none), where the parse takes
+        // longer than clearing the picture again, which the drawing starts with.
+        std::error_code unknown;
+        if (drawsWays && std::filesystem::file_size(written, unknown) >= kPictureAheadBytes)
             map.view.p1.makePixelsWhile(parse);
         else
             parse();
