@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace osmimport {
 
@@ -22,5 +23,14 @@ private:
     static constexpr std::array<std::string_view, 4> kEnds = {"<node", "<way ", "<relation", "</osm"};
     std::string_view text_;
 };
+
+// The pieces of the elements that begin with start ("<node", "<way "), in file order: piece k
+// runs from just after its start, begins[k], to where ElementEnds::after cuts it, ends[k]. A
+// large text is searched and cut on several cores, with the pieces of one pass.
+struct ElementPieces {
+    std::vector<std::size_t> begins;
+    std::vector<std::size_t> ends;
+};
+ElementPieces elementPieces(std::string_view text, std::string_view start);
 
 } // namespace osmimport

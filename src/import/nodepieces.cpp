@@ -1,9 +1,9 @@
 #include "import/nodepieces.h"
 
-#include "basic/text.h"
+#include "basic/findall.h"
 #include "import/elementends.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace osmimport {
 
@@ -14,7 +14,7 @@ constexpr std::string_view kNode = "<node";
 } // namespace
 
 Long countNodes(std::string_view text) {
-    return static_cast<Long>(basic::count(text, kNode));
+    return static_cast<Long>(basic::countAll(text, kNode));
 }
 
 char detectQuote(std::string_view text) {
@@ -31,13 +31,9 @@ char detectQuote(std::string_view text) {
 }
 
 NodePieces::NodePieces(std::string_view text) : text_(text) {
-    for (std::size_t at = text.find(kNode); at != std::string_view::npos;
-         at = text.find(kNode, at + kNode.size()))
-        starts_.push_back(at + kNode.size());
-    ElementEnds ends(text);
-    ends_.reserve(starts_.size());
-    for (const std::size_t start : starts_)
-        ends_.push_back(ends.after(start));
+    ElementPieces pieces = elementPieces(text, kNode);
+    starts_ = std::move(pieces.begins);
+    ends_ = std::move(pieces.ends);
 }
 
 std::size_t NodePieces::headerEnd() const noexcept {
