@@ -54,6 +54,20 @@ std::vector<std::size_t> findAll(std::string_view text, std::string_view needle)
     return all;
 }
 
+std::size_t findFirst(std::string_view text, std::string_view needle) {
+    if (needle.empty()) return std::string_view::npos;
+    const unsigned parts = partsFor(text.size(), 2 * kPartBytes);
+    std::vector<std::size_t> first(parts, std::string_view::npos);
+    inParts(text.size(), parts, [&](unsigned k, std::size_t from, std::size_t to) {
+        const std::size_t end = std::min(to + needle.size() - 1, text.size());
+        const std::size_t at = text.substr(from, end - from).find(needle);
+        if (at < to - from) first[k] = from + at;
+    });
+    for (const std::size_t at : first)
+        if (at != std::string_view::npos) return at;
+    return std::string_view::npos;
+}
+
 std::size_t countAll(std::string_view text, std::string_view needle) {
     if (needle.empty()) return 0;
     const unsigned parts = partsFor(text.size(), 2 * kPartBytes);

@@ -17,6 +17,9 @@ namespace basic {
 // needle has no places.
 std::vector<std::size_t> findAll(std::string_view text, std::string_view needle);
 
+// The first place findAll finds; npos when there is none.
+std::size_t findFirst(std::string_view text, std::string_view needle);
+
 // How many places findAll finds, without keeping them.
 std::size_t countAll(std::string_view text, std::string_view needle);
 

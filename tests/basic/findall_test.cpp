@@ -29,9 +29,13 @@ TEST(FindAllTest, ThePartsFindWhatOneSearchFromTheFrontFinds) {
                 expected.push_back(at);
             EXPECT_EQ(findAll(text, needle), expected) << size << " " << needle;
             EXPECT_EQ(countAll(text, needle), expected.size());
+            EXPECT_EQ(findFirst(text, needle), text.find(needle));
         }
     }
     EXPECT_TRUE(findAll("<node", "").empty());
+    std::string blank(std::size_t{4} << 20, ' ');
+    blank.replace(blank.size() / 2 - 2, 5, "<node"); // the only place, across the cut of two parts
+    EXPECT_EQ(findFirst(blank, "<node"), blank.size() / 2 - 2);
 }
 
 } // namespace
