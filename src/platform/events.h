@@ -19,7 +19,8 @@ inline constexpr std::int32_t kInputPendingKinds = 0xA5;
 void doEvents();
 
 // kInputPendingKinds when the interval has passed since the last non-zero answer (and so on the
-// very first call), 0 otherwise.
+// very first call), 0 otherwise; the time is the system's coarse clock, true to its tick of a
+// few milliseconds.
 std::int32_t inputPending();
 
 // Starts the interval anew from now, as if input had just been reported (for tests).
