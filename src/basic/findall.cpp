@@ -12,12 +12,17 @@ constexpr unsigned kMostParts = 8;
 // A part of the text smaller than this is searched faster than a thread starts.
 constexpr std::size_t kPartBytes = std::size_t{1} << 20;
 
+// The text from first on as far as a place of needle that begins before last can reach.
+std::string_view partFrom(std::string_view text, std::string_view needle, std::size_t first,
+                          std::size_t last) {
+    return text.substr(first, std::min(last + needle.size() - 1, text.size()) - first);
+}
+
 // Calls found(at) for every place of needle that begins in text[first, last), in order.
 template <typename Found>
 void searchPart(std::string_view text, std::string_view needle, std::size_t first, std::size_t last,
                 Found found) {
-    // A place that begins before last may end past it.
-    const std::string_view part = text.substr(first, std::min(last + needle.size() - 1, text.size()) - first);
+    const std::string_view part = partFrom(text, needle, first, last);
     for (std::size_t at = part.find(needle); at != std::string_view::npos && at < last - first;
          at = part.find(needle, at + needle.size()))
         found(first + at);
@@ -59,8 +64,7 @@ std::size_t findFirst(std::string_view text, std::string_view needle) {
     const unsigned parts = partsFor(text.size(), 2 * kPartBytes);
     std::vector<std::size_t> first(parts, std::string_view::npos);
     inParts(text.size(), parts, [&](unsigned k, std::size_t from, std::size_t to) {
-        const std::size_t end = std::min(to + needle.size() - 1, text.size());
-        const std::size_t at = text.substr(from, end - from).find(needle);
+        const std::size_t at = partFrom(text, needle, from, to).find(needle);
         if (at < to - from) first[k] = from + at;
     });
     for (const std::size_t at : first)

@@ -125,7 +125,8 @@ bool writeProjectFile(MapWindow& map, char quote) {
         // nodes alone never draws on the picture, which then holds none), where the parse takes
         // longer than clearing the picture again, which the drawing starts with.
         std::error_code unknown;
-        if (drawsWays && std::filesystem::file_size(written, unknown) >= kPictureAheadBytes)
+        const std::uintmax_t bytes = std::filesystem::file_size(written, unknown);
+        if (drawsWays && !unknown && bytes >= kPictureAheadBytes)
             map.view.p1.makePixelsWhile(parse);
         else
             parse();
