@@ -34,16 +34,21 @@ void swapProblemTexts(ProjectData& a, ProjectData& b) {
     swap(a.emptyTagList, b.emptyTagList);
 }
 
-// The items read only while reloadTrailer is set: the problem texts, their counts and the count
-// captions.
-void swapTrailer(ProjectData& a, ProjectData& b) {
+// The FIXME and note counts, the notes and the count captions.
+void swapNotesAndCounts(ProjectData& a, ProjectData& b) {
     using std::swap;
-    swapProblemTexts(a, b);
     swap(a.fixmeCount, b.fixmeCount);
     swap(a.noteList, b.noteList);
     swap(a.noteCount, b.noteCount);
-    swap(a.placeList, b.placeList);
     swap(a.countCaptions, b.countCaptions);
+}
+
+// The items read only while reloadTrailer is set: the problem texts, their counts and the count
+// captions.
+void swapTrailer(ProjectData& a, ProjectData& b) {
+    swapProblemTexts(a, b);
+    swapNotesAndCounts(a, b);
+    std::swap(a.placeList, b.placeList);
 }
 
 // The items the Planning Sheet leaves as the data model holds them: the marker counters (at rest,
@@ -54,10 +59,7 @@ void swapSheetKept(ProjectData& a, ProjectData& b, bool heldTexts) {
     swap(a.questCount, b.questCount);
     swap(a.quotCount, b.quotCount);
     swap(a.chainCount, b.chainCount);
-    swap(a.fixmeCount, b.fixmeCount);
-    swap(a.noteList, b.noteList);
-    swap(a.noteCount, b.noteCount);
-    swap(a.countCaptions, b.countCaptions);
+    swapNotesAndCounts(a, b);
     if (heldTexts) swapProblemTexts(a, b);
 }
 
