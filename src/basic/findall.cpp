@@ -31,7 +31,7 @@ void searchPart(std::string_view text, std::string_view needle, std::size_t firs
 } // namespace
 
 unsigned partsFor(std::size_t count, std::size_t minimum) {
-    return count < minimum ? 1 : std::clamp(usableCores(), 1u, kMostParts);
+    return planFor(count, 1, minimum, kMostParts - 1).helpers + 1; // the calling thread and its helpers
 }
 
 void inParts(std::size_t count, unsigned parts,
