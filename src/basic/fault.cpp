@@ -12,6 +12,7 @@ std::string faultDescription(int number) {
     switch (number) {
     case fault::InvalidProcedureCall: return "Invalid procedure call or argument";
     case fault::Overflow: return "Overflow";
+    case fault::OutOfMemory: return "Out of memory";
     case fault::SubscriptOutOfRange: return "Subscript out of range";
     case fault::TypeMismatch: return "Type mismatch";
     case fault::FileNotFound: return "File not found";
@@ -36,5 +37,7 @@ std::string faultDescription(int number) {
 void raise(int number) { throw RuntimeFault(number, faultDescription(number)); }
 
 void raise(int number, std::string description) { throw RuntimeFault(number, std::move(description)); }
+
+RuntimeFault outOfMemory() { return RuntimeFault(fault::OutOfMemory, faultDescription(fault::OutOfMemory)); }
 
 } // namespace basic

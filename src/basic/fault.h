@@ -26,6 +26,7 @@ private:
 namespace fault {
 inline constexpr int InvalidProcedureCall = 5;
 inline constexpr int Overflow = 6;
+inline constexpr int OutOfMemory = 7;
 inline constexpr int SubscriptOutOfRange = 9;
 inline constexpr int TypeMismatch = 13;
 inline constexpr int FileNotFound = 53;
@@ -50,5 +51,9 @@ std::string faultDescription(int number);
 
 [[noreturn]] void raise(int number);
 [[noreturn]] void raise(int number, std::string description);
+
+// An allocation that failed (std::bad_alloc) is the runtime's fault 7 "Out of memory": the
+// handlers that report or skip a fault take it like any other.
+RuntimeFault outOfMemory();
 
 } // namespace basic

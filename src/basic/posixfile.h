@@ -4,6 +4,7 @@
 
 #include <string_view>
 #include <unistd.h>
+#include <utility>
 
 namespace basic {
 
@@ -11,6 +12,7 @@ namespace basic {
 class FileHandle {
 public:
     explicit FileHandle(int fd) noexcept : fd_(fd) {}
+    FileHandle(FileHandle&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
     ~FileHandle() {

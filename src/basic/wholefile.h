@@ -4,18 +4,30 @@
 //
 // Failures raise the runtime's file faults: 53 "File not found" when the file to read is
 // missing, 76 "Path not found" when a folder of the path is missing, 70 "Permission denied"
-// when access is refused, 75 "Path/File access error" for anything else (a folder where a file
-// is expected, a full disk, a failed rename).
+// when access is refused, 75 "Path/File access error" for anything else (a folder, a pipe or a
+// device where a file is expected, a full disk, a failed rename). Only a regular file is read,
+// and a pipe or device is refused without waiting for it.
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace basic {
 
-std::string readFileBytes(const std::string& path);
+// The whole file. A file of more than `largest` bytes is refused before it is read, with fault 7
+// and the description path & " is too large": a reader of files the user names gives the bound
+// its data can need, so that a file larger than memory never makes it wait or fail to allocate.
+std::string readFileBytes(const std::string& path, std::uint64_t largest = UINT64_MAX);
 
-// Writes bytes to a temporary file in the target's folder, flushes it to disk and renames it
-// over path. On failure the temporary file is removed and the target is left as it was.
+// The head of a file of a few lines (the settings files): its bytes up to and with its
+// lineCount-th line feed, or to its end, but never more than `largest` bytes: the rest of a
+// larger file is not read, and a line that the bound cuts is left out.
+std::string readFileLines(const std::string& path, std::size_t lineCount, std::size_t largest);
+
+// Writes bytes to a temporary file of its own in the target's folder, flushes it to disk and
+// renames it over path. On failure the temporary file is removed and the target is left as it
+// was.
 void writeFileWhole(const std::string& path, std::string_view bytes);
 
 // The same for a file written piece by piece, so that its bytes need not be held at once:
@@ -23,6 +35,12 @@ void writeFileWhole(const std::string& path, std::string_view bytes);
 // commit (a fault on the way) the temporary file is removed and the target stays as it was.
 // flush alone flushes and closes the temporary file, which then stays where it is until the
 // commit: another thread may flush while this one reads it.
+//
+// The temporary file is created new under a name no other writer uses, never opening a file
+// that is there or following a link, so that two writers of one file (two instances of the
+// program) never mix their bytes: the file that stands is the whole output of one of them. It
+// takes the permission bits of the file it replaces; a new file gets the default mode. A link at
+// path itself is replaced by the file, and what it pointed to stays untouched.
 class WholeFileWriter {
 public:
     explicit WholeFileWriter(std::string path);

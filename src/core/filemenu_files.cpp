@@ -64,7 +64,7 @@ std::string loadtext(MapWindow& map, const std::string& path, basic::Integer fla
     render::unload_(map, 0);
     platform::hourglassOn();
     try {
-        return basic::readFileBytes(path);
+        return basic::readFileBytes(path, static_cast<std::uint64_t>(osmimport::kLengthLimit - 1));
     } catch (const basic::RuntimeFault&) {
         platform::hourglassOff();
         map.data.mapScale = 1;

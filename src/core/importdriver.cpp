@@ -142,6 +142,16 @@ bool writeProjectFile(MapWindow& map, char quote) {
     return true;
 }
 
+// Nothing of a cancelled or unwritten import stays but its counts, which the count labels go on
+// showing until the next file's: the drawing brings back the previous file, if any, and no FIXME
+// report is made of what the user does not see.
+void dropUnshownImport(MapWindow& map) {
+    const auto shownCounts = map.data.countCaptions;
+    static_cast<osmimport::ProjectData&>(map.data) = osmimport::ProjectData{};
+    map.data.countCaptions = shownCounts;
+    map.global.cancelRequested = false;
+}
+
 struct ImportOutcome {
     double counted = 0;   // the counted features, for the POI display
     bool written = false; // the project file was written: the new map is shown
@@ -172,15 +182,7 @@ std::optional<ImportOutcome> importText(MapWindow& map, std::string osmText, con
         watched(watch, "project file");
         outcome.written = writeProjectFile(map, result.quote);
     }
-    if (!outcome.written) {
-        // Nothing of a cancelled or unwritten import stays but its counts, which the count labels
-        // go on showing until the next file's: the drawing brings back the previous file, if any,
-        // and no FIXME report is made of what the user does not see.
-        const auto shownCounts = map.data.countCaptions;
-        static_cast<osmimport::ProjectData&>(map.data) = osmimport::ProjectData{};
-        map.data.countCaptions = shownCounts;
-        map.global.cancelRequested = false;
-    }
+    if (!outcome.written) dropUnshownImport(map);
     return outcome;
 }
 
@@ -228,7 +230,16 @@ bool showmap(MapWindow& map, std::string osmText, const PhaseWatch& watch) {
     resumeNext([&] { map.legendPanel.Check3.setValue(0); });
     letInputThrough();
 
-    const std::optional<ImportOutcome> outcome = importText(map, std::move(osmText), watch);
+    std::optional<ImportOutcome> outcome;
+    try {
+        outcome = importText(map, std::move(osmText), watch);
+    } catch (...) {
+        // A fault the import meets (memory that ran out) ends it as an early stop does, with the
+        // window usable again; the caller reports it.
+        dropUnshownImport(map);
+        stopEarly(map, wheelTimer);
+        throw;
+    }
     if (!outcome) {
         stopEarly(map, wheelTimer);
         return false;

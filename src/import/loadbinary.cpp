@@ -24,7 +24,6 @@ int openFault(int error) {
     }
 }
 
-
 // Fills `into` whole from the file; 0 when done, else the fault number. A file that ends
 // early (it shrank since its length was taken) is "Input past end of file".
 int readWhole(int fd, char* into, std::int64_t length) {
@@ -96,7 +95,8 @@ LoadedText loadbinary(const std::string& path, LoadClient& client) {
     }
     const basic::Single sizeMB = fileSizeMB(*size);
 
-    basic::FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking: a file swapped for a pipe since it was looked at must not wait for a writer.
+    basic::FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.get() < 0) {
         client.message(basic::faultDescription(openFault(errno)));
         return nothing(client, sizeMB);

@@ -6,6 +6,7 @@
 #include "import/indexlist.h"
 #include "import/projectreader.h"
 
+#include <new>
 #include <sys/stat.h>
 #include <utility>
 
@@ -28,7 +29,7 @@ void ParsedProjectFile::parse(const std::string& readFrom, const Stamp& stamp) {
     // The freed records (the earlier copy's, an import's) the new ones would reuse go back first:
     // the file's bytes are read before the records are made and must not come on top of them.
     basic::releaseFreeMemory();
-    std::string bytes = basic::readFileBytes(readFrom);
+    std::string bytes = basic::readFileBytes(readFrom, kLargestProjectFile);
     // The bytes the reader has passed go back as the records made of them grow.
     char* released = bytes.data();
     data_ = readProjectFile(bytes, ProjectExtent::Whole, [&](const char* readTo) {
@@ -54,9 +55,12 @@ const ProjectData& ParsedProjectFile::read(const std::string& path) {
 void ParsedProjectFile::readWritten(const std::string& writtenPath, const std::string& path) {
     Stamp stamp = stampOf(writtenPath);
     stamp.path = path;
+    // Without a copy the drawing reads the file again, and reports what stops it.
     try {
         parse(writtenPath, stamp);
     } catch (const basic::RuntimeFault&) {
+        forget();
+    } catch (const std::bad_alloc&) {
         forget();
     }
 }

@@ -15,10 +15,15 @@
 #include "import/projectdata.h"
 #include "import/projectsplit.h"
 
+#include <cstdint>
 #include <functional>
 #include <string_view>
 
 namespace osmimport {
+
+// A project file is made from an OSM file the loader takes, which is below 2 GiB and holds more
+// than the file made of it; a larger one is refused by its size before it is read.
+inline constexpr std::uint64_t kLargestProjectFile = (std::uint64_t{1} << 31) - 1;
 
 enum class ProjectExtent {
     Whole,

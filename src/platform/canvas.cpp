@@ -18,8 +18,6 @@
 namespace platform {
 namespace {
 
-constexpr int kOutOfMemory = 7;
-
 void checkRange(double value, double low, double high) {
     if (!(value >= low && value <= high)) basic::raise(basic::fault::InvalidPropertyValue);
 }
@@ -40,7 +38,7 @@ QRect deviceRect(QPoint topLeft, std::int64_t width, std::int64_t height) {
 // A cleared image: the back colour with the picture on it.
 QImage clearedImage(QSize size, QRgb back, const QImage& picture) {
     QImage cleared(size, QImage::Format_RGB32);
-    if (cleared.isNull() && !size.isEmpty()) basic::raise(kOutOfMemory, "Out of memory");
+    if (cleared.isNull() && !size.isEmpty()) throw basic::outOfMemory();
     cleared.fill(back);
     // The Picture is the background: a grown area shows it as cls would.
     if (!picture.isNull()) paintRaster(cleared, picture.rect(), picture, picture.rect(), RasterOp::SrcCopy);

@@ -66,8 +66,9 @@ bool reloadForSearch(core::MapWindow& map) {
     const ProjectData* parsed = d.parsedFile.unchanged(map.global.parsedPath);
     if (!parsed) {
         try {
-            partial = osmimport::readProjectFile(basic::readFileBytes(map.global.parsedPath),
-                                                 osmimport::ProjectExtent::ThroughStreetNames);
+            partial = osmimport::readProjectFile(
+                basic::readFileBytes(map.global.parsedPath, osmimport::kLargestProjectFile),
+                osmimport::ProjectExtent::ThroughStreetNames);
         } catch (const basic::RuntimeFault& fault) {
             platform::dialogs().msgBox(fault.description());
             return false;

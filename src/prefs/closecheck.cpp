@@ -8,8 +8,6 @@
 namespace prefs {
 namespace {
 
-constexpr basic::Integer kSmallestFontSize = 6;
-constexpr basic::Integer kLargestFontSize = 16;
 constexpr basic::Single kSlowestSpeed = 1.0f;
 
 // The leading number of the text as Val reads it (0 when there is none); nothing when it does

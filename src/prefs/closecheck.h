@@ -15,6 +15,10 @@
 
 namespace prefs {
 
+// The label font sizes the window accepts; the settings file keeps to them too.
+inline constexpr basic::Integer kSmallestFontSize = 6;
+inline constexpr basic::Integer kLargestFontSize = 16;
+
 inline constexpr std::string_view kSpeedMessage = "Please enter a value for miles/hour.";
 inline constexpr std::string_view kFontSizeMessage = "Please enter a value between 6 and 16 for fontsize";
 inline constexpr std::string_view kGreenNodesMessage =

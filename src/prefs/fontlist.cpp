@@ -7,7 +7,16 @@
 #include "platform/listbox_combo.h"
 #include "prefs/numberline.h"
 
+#include <cstdint>
+
 namespace prefs {
+
+namespace {
+
+// Tens of thousands of font names: a larger list is read no further.
+constexpr std::size_t kLargestFontList = std::size_t{1} << 20;
+
+} // namespace
 
 std::string fontListBytes(basic::Single version, const std::vector<std::string>& names) {
     basic::LineWriter w(32 * (names.size() + 2));
@@ -48,7 +57,8 @@ void savefnts(const platform::ComboBox& chooser, const std::string& path, const 
 
 void ldfnts(platform::ComboBox& chooser, const std::string& path, core::Global& g) {
     chooser.clear();
-    for (std::string& name : readFontList(basic::readFileBytes(path), g.fileVersion))
+    for (std::string& name :
+         readFontList(basic::readFileLines(path, SIZE_MAX, kLargestFontList), g.fileVersion))
         chooser.addItem(std::move(name));
 }
 

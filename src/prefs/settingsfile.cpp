@@ -6,10 +6,12 @@
 #include "basic/linewriter.h"
 #include "basic/numbers.h"
 #include "basic/wholefile.h"
+#include "prefs/closecheck.h"
 #include "prefs/numberline.h"
 #include "window/mapwindow.h"
 #include "window/resume.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -18,6 +20,8 @@ namespace prefs {
 namespace {
 
 constexpr std::size_t kLineCount = 34;
+// Far more than 34 lines of paths and names take: a larger file is read no further.
+constexpr std::size_t kLargestSettings = std::size_t{1} << 20;
 constexpr basic::Double kLargestColour = 16777215; // RGB(255,255,255)
 constexpr int kFirstRecentFile = 15;               // mf(15..18)
 
@@ -97,8 +101,10 @@ void readSettings(std::string_view bytes, core::Global& g) {
     if (const auto colour = numberOn(file.line(26)); colour && *colour >= 0 && *colour <= kLargestColour)
         s.backColour = *colour;
     if (s.backColour == 0) s.backColour = basic::rgb(241, 238, 232);
+    // Kept to the sizes the Preferences window accepts: a larger one overflows the drawing's
+    // font sizes.
     readInteger(file.line(27), s.labelFontSize);
-    if (s.labelFontSize < 6) s.labelFontSize = 6;
+    s.labelFontSize = std::clamp(s.labelFontSize, kSmallestFontSize, kLargestFontSize);
     readInteger(file.line(28), s.patternFill);
     if (s.patternFill != 0 && s.patternFill != 1) s.patternFill = 1;
 }
@@ -138,7 +144,8 @@ void procload(core::MapWindow& map, const std::string& path) {
     core::Global& g = map.global;
     recentFilesFromMenu(map);
     std::string bytes;
-    core::resumeNext([&] { bytes = basic::readFileBytes(path); }); // unreadable: read as empty
+    // Unreadable: read as empty.
+    core::resumeNext([&] { bytes = basic::readFileLines(path, kLineCount, kLargestSettings); });
     readSettings(bytes, g);
     map.legendPanel.Check1.setValue(0);
     const basic::Long colour = basic::clng(g.settings.backColour);

@@ -8,6 +8,7 @@
 #include "basic/fault.h"
 #include "platform/dialogs.h"
 
+#include <new>
 #include <utility>
 
 namespace render {
@@ -26,19 +27,26 @@ public:
     // Whether a message was shown, or would have been but for quiet.
     bool shown() const noexcept { return shown_; }
 
+    // A failed allocation is the fault "Out of memory".
     template <class F> void run(F&& statement) {
         try {
             std::forward<F>(statement)();
         } catch (const basic::RuntimeFault& fault) {
-            if (!shown_) {
-                shown_ = true;
-                platform::dialogs().msgBox(fault.description());
-            }
-            if (onFault_ == OnFault::EndDrawing) throw DrawingEnded{};
+            met(fault);
+        } catch (const std::bad_alloc&) {
+            met(basic::outOfMemory());
         }
     }
 
 private:
+    void met(const basic::RuntimeFault& fault) {
+        if (!shown_) {
+            shown_ = true;
+            platform::dialogs().msgBox(fault.description());
+        }
+        if (onFault_ == OnFault::EndDrawing) throw DrawingEnded{};
+    }
+
     OnFault onFault_;
     bool shown_ = false;
 };

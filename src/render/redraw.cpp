@@ -23,7 +23,7 @@ namespace {
 
 constexpr basic::Integer kPlanningSheet = 2;
 
-void setUp(core::MapWindow& map) {
+void markBusy(core::MapWindow& map) {
     core::Viewport& v = map.view;
     map.data.drawBusy = true;
     v.tm2.setEnabled(false);
@@ -102,7 +102,8 @@ bool MapDrawing::reload(const std::function<bool()>& readBack) {
         return false;
     }
 
-    setUp(map);
+    markBusy(map);
+    busy_ = true;
     file_ = projectFileIdentity(g.parsedPath);
     errors_ = DrawErrors(DrawErrors::OnFault::SkipStatement, g.faultShownFor == file_);
     errors_.run([&] { map.markers.lab2[0].setFontName(g.settings.fontNames[2]); });
@@ -123,7 +124,13 @@ void MapDrawing::drawMarkers() {
     }
     if (errors_.shown()) map_.global.faultShownFor = file_;
     finish(map_);
+    busy_ = false;
     if (observer_) observer_("end");
+}
+
+MapDrawing::~MapDrawing() {
+    // A fault that no statement of the drawing skipped still ends the busy state.
+    if (busy_) finish(map_);
 }
 
 } // namespace render

@@ -29,6 +29,9 @@ using StepObserver = std::function<void(std::string_view step)>;
 class MapDrawing {
 public:
     MapDrawing(core::MapWindow& map, StepObserver observer);
+    MapDrawing(const MapDrawing&) = delete;
+    MapDrawing& operator=(const MapDrawing&) = delete;
+    ~MapDrawing();
 
     // Nothing when no file is open, while a drawing runs, or when no project file is named yet;
     // "Can't find '" & path & "'" when the project file is missing or its path holds "*"; in
@@ -56,6 +59,7 @@ private:
     StepObserver observer_;
     std::string file_;
     DrawErrors errors_;
+    bool busy_ = false;
     bool reloaded_ = false;
     bool countsRead_ = false;
 };

@@ -12,6 +12,8 @@
 #include "window/markertable.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <new>
 #include <optional>
 
 namespace routes {
@@ -23,13 +25,54 @@ void unloadGpxMarkers(core::MapWindow& map) {
     core::unloadMarkers(map.markers, map.data, core::MarkerKind::Gpx);
 }
 
+// Hundreds of times the text of the points an import keeps: a larger file is refused unread.
+constexpr std::uint64_t kLargestGpxFile = std::uint64_t{256} << 20;
+
 // The whole file, or nullopt after its error was shown.
 std::optional<std::string> readGpxFile(const std::string& path) {
     try {
-        return basic::readFileBytes(path);
+        return basic::readFileBytes(path, kLargestGpxFile);
     } catch (const basic::RuntimeFault& fault) {
         platform::dialogs().msgBox(fault.description());
-        return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        platform::dialogs().msgBox(basic::outOfMemory().description());
+    }
+    return std::nullopt;
+}
+
+void abortImport(core::MapWindow& map) {
+    map.menus.mfil.setEnabled(true);
+    platform::hourglassOff();
+    platform::dialogs().msgBox("Importing file aborted.", platform::msgbox::OkOnly);
+    map.global.cancelRequested = false;
+}
+
+// The points of the file read, stored and drawn; the File menu is the caller's.
+void importPoints(core::MapWindow& map, const std::string& path) {
+    core::MapData& d = map.data;
+    const std::optional<std::string> text = readGpxFile(path);
+    platform::doEvents(); // a Cancel pressed while the file was read
+    if (!text || map.global.cancelRequested) {
+        abortImport(map);
+        return;
+    }
+
+    GpxPoints read = readGpx(*text);
+    const bool overLimit = read.overLimit;
+    storeGpxPoints(d, std::move(read));
+    // The points take the place of any route being drawn: a redraw in drawing mode would leave
+    // them out, and the next click would write a route point over point 1.
+    endRouteDrawing(map);
+    if (!map.global.curFile.empty()) {
+        d.trackDirty = true;
+        plotgpx(map, d.gpxCount);
+    }
+    map.menus.mfil.setEnabled(true);
+    if (overLimit) {
+        platform::hourglassOff();
+        platform::dialogs().msgBox(
+            "This GPX file holds more than 10000 points; only the first 10000 are shown.",
+            platform::msgbox::OkOnly);
     }
 }
 
@@ -62,33 +105,11 @@ void importgpx(core::MapWindow& map, const std::string& path) {
     unloadGpxMarkers(map);
     platform::hourglassOn();
     map.global.cancelRequested = false;
-
-    const std::optional<std::string> text = readGpxFile(path);
-    platform::doEvents(); // a Cancel pressed while the file was read
-    if (!text || map.global.cancelRequested) {
-        map.menus.mfil.setEnabled(true);
-        platform::hourglassOff();
-        platform::dialogs().msgBox("Importing file aborted.", platform::msgbox::OkOnly);
-        map.global.cancelRequested = false;
-        return;
-    }
-
-    GpxPoints read = readGpx(*text);
-    const bool overLimit = read.overLimit;
-    storeGpxPoints(d, std::move(read));
-    // The points take the place of any route being drawn: a redraw in drawing mode would leave
-    // them out, and the next click would write a route point over point 1.
-    endRouteDrawing(map);
-    if (!map.global.curFile.empty()) {
-        d.trackDirty = true;
-        plotgpx(map, d.gpxCount);
-    }
-    map.menus.mfil.setEnabled(true);
-    if (overLimit) {
-        platform::hourglassOff();
-        platform::dialogs().msgBox(
-            "This GPX file holds more than 10000 points; only the first 10000 are shown.",
-            platform::msgbox::OkOnly);
+    try {
+        importPoints(map, path);
+    } catch (...) {
+        map.menus.mfil.setEnabled(true); // a fault on the way still gives the menu back
+        throw;
     }
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 // The two error policies of the window's procedures: skip a failing statement and go on with the
 // next (start-up), or show the fault's description in a message box and go on. Only runtime
-// faults are caught; anything else is a defect and passes.
+// faults are caught, a failed allocation among them ("Out of memory"); anything else is a defect
+// and passes.
 
 #include "basic/fault.h"
 #include "platform/dialogs.h"
+
+#include <new>
 
 namespace core {
 
@@ -12,6 +15,7 @@ template <class F> void resumeNext(F&& statement) {
     try {
         statement();
     } catch (const basic::RuntimeFault&) {
+    } catch (const std::bad_alloc&) {
     }
 }
 
@@ -20,6 +24,8 @@ template <class F> void resumeNextWithMessage(F&& statement) {
         statement();
     } catch (const basic::RuntimeFault& fault) {
         platform::dialogs().msgBox(fault.description());
+    } catch (const std::bad_alloc&) {
+        platform::dialogs().msgBox(basic::outOfMemory().description());
     }
 }
 

@@ -7,6 +7,7 @@
 #include "import/projectreader.h"
 #include "import/projectsample.h"
 #include "import/projectwriter.h"
+#include "support/hostilefiles.h"
 
 #include <QDir>
 
@@ -57,6 +58,26 @@ TEST_F(FileMenuImportTest, OpenParsedFilesDrawsAProjectFileWithoutItsOsmFile) {
     EXPECT_EQ(map().markers.lab2[1].caption(), "Village Green");
     EXPECT_EQ(map().legendStrip.numb[5].caption(), "40000");
     EXPECT_FALSE(map().data.drawBusy);
+}
+
+// A project file far larger than memory is refused by its size, and the window stays usable: the
+// next file opens.
+TEST_F(FileMenuImportTest, AProjectFileLargerThanMemoryIsRefusedBySize) {
+    const std::string huge = appPath() + "/huge.vnk";
+    ASSERT_TRUE(testsupport::writeSparseFile(huge, "1.971\r\n", testsupport::kHugeFileBytes));
+    dialogs().scriptOpenFile(huge);
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+    mf_Click(map(), kOpenParsedFiles);
+    EXPECT_EQ(messages(), std::vector<std::string>{huge + " is too large"});
+    EXPECT_FALSE(map().data.drawBusy);
+    EXPECT_TRUE(map().view.tm2.enabled());
+    EXPECT_TRUE(map().menus.mfil.enabled());
+    EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
+
+    chooseFile("sample.vnk", osmimport::projectFileBytes(osmimport::sampleProject(), '"'));
+    mf_Click(map(), kOpenParsedFiles);
+    EXPECT_EQ(map().data.nodeCount, osmimport::sampleProject().nodeCount);
+    EXPECT_EQ(messages().size(), 1u);
 }
 
 TEST_F(FileMenuImportTest, ADamagedProjectFileIsOneMessage) {

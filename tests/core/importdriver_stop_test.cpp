@@ -80,6 +80,25 @@ TEST_F(ImportStopTest, EarlyStopsLeaveTheProgramUsable) {
     }
 }
 
+// Memory that runs out in the import or while its project file is made ends the import as an early
+// stop does: the program is usable, the caller reports the fault, and the next drawing shows the
+// previous file.
+TEST_F(ImportStopTest, MemoryRunningOutLeavesTheProgramUsable) {
+    for (const std::string_view phase : {"parsing nodes...", "project file"}) {
+        SCOPED_TRACE(phase);
+        map().global.curFile = appPath() + "/osm/map.osm";
+        const auto runOut = [phase](std::string_view at) {
+            if (at == phase) throw std::bad_alloc();
+        };
+        EXPECT_THROW(showmap(map(), importCase("compact-josm"), runOut), std::bad_alloc);
+        expectUsable();
+        expectPreviousFileKept();
+        core::redrawMap(map());
+        EXPECT_EQ(map().data.nodeCount, 3);
+        EXPECT_EQ(newMessages(), std::vector<std::string>{});
+    }
+}
+
 TEST_F(ImportStopTest, TheNextDrawingShowsThePreviousFile) {
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     importAs("map", importCase("no-bounds"));

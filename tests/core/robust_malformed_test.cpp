@@ -6,6 +6,7 @@
 #include "core/recentfiles.h"
 #include "import/projectsample.h"
 #include "import/projectwriter.h"
+#include "support/hostilefiles.h"
 #include "window/redrawrequest.h"
 
 #include <QDir>
@@ -123,11 +124,12 @@ TEST_F(RobustMalformedWaysTest, AFailedWriteKeepsTheMapOnScreen) {
     const std::string caption = m.legendStrip.numb[0].caption();
     const std::string panel = m.view.sb1.panelText(1);
 
-    // The temporary file the write goes through cannot be made.
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(projectPath("map") + ".part")));
     dialogs().scriptOpenFile(second);
     dialogs().scriptMsgBox(platform::msgbox::Ok);
-    mf_Click(m, kOpenOsm);
+    {
+        const testsupport::FullDisk full;
+        mf_Click(m, kOpenOsm);
+    }
     EXPECT_EQ(messages(), std::vector<std::string>{"Can't write '" + projectPath("map") + "'"});
     EXPECT_EQ(basic::readFileBytes(projectPath("map")), project);
     EXPECT_EQ(basic::readFileBytes(m.global.dataFolder + "/fixme.txt"), fixmeReport);

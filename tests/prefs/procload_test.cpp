@@ -6,6 +6,7 @@
 #include "basic/wholefile.h"
 #include "core/window_fixture.h"
 #include "prefs/settingsfile.h"
+#include "support/hostilefiles.h"
 
 #include <QDir>
 #include <optional>
@@ -90,6 +91,26 @@ TEST_F(ProcloadTest, ValuesReachTheControlsAndStreetNamesAreClearedSilently) {
     }
 }
 
+// A settings file far larger than memory is read only as far as its lines, a pipe is not waited
+// for, and a label font size beyond what the Preferences window accepts is kept to it.
+TEST_F(ProcloadTest, AHugeFileOrAPipeIsReadNoFurtherThanItsLines) {
+    core::Global values = fileValues();
+    values.settings.labelFontSize = 32767;
+    MapWindow& map = make();
+    const std::string huge = appPath() + "/img.dat";
+    ASSERT_TRUE(testsupport::writeSparseFile(huge, settingsBytes(values), testsupport::kHugeFileBytes));
+    procload(map, huge);
+    EXPECT_EQ(map.global.settings.maxGreenNodes, 300);
+    EXPECT_EQ(map.global.settings.labelFontSize, 16);
+
+    const std::string pipe = appPath() + "/pipe.dat";
+    ASSERT_TRUE(testsupport::makePipe(pipe));
+    map.global.settings.maxGreenNodes = 50;
+    procload(map, pipe);
+    EXPECT_EQ(map.global.settings.maxGreenNodes, 50);
+    EXPECT_TRUE(dialogs().shown().empty());
+}
+
 TEST_F(ProcloadTest, ProcsaveWritesTheMenuCaptions) {
     MapWindow& map = make();
     map.global.progVersion = core::kProgVersion;
@@ -114,11 +135,13 @@ TEST_F(ProcloadTest, ProcsaveShowsWhyAWriteFailedAndKeepsTheOldFile) {
     MapWindow& map = make();
     const std::string path = appPath() + "/img.dat";
     basic::writeFileWhole(path, "old\r\n");
-    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(path + ".part")));
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     dialogs().scriptMsgBox(platform::msgbox::Ok);
 
-    procsave(map, path);
+    {
+        const testsupport::FullDisk full;
+        procsave(map, path);
+    }
     procsave(map, appPath() + "/missing/img.dat");
 
     ASSERT_EQ(dialogs().shown().size(), 2u);

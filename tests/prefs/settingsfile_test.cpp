@@ -3,6 +3,7 @@
 #include "basic/text.h"
 #include "basic/wholefile.h"
 #include "prefs/settingsfile.h"
+#include "support/hostilefiles.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -43,7 +44,7 @@ core::Global unusualValues() {
     s.streetNames = 0;
     s.speedMph = 12.5f;
     s.backColour = basic::rgb(1, 2, 3);
-    s.labelFontSize = 40;
+    s.labelFontSize = 12;
     s.patternFill = 0;
     return g;
 }
@@ -137,7 +138,9 @@ TEST(SettingsFileTest, CorrectionsOnReading) {
         {26, " 0 ", " 15265521 "},
         {26, " 255 ", " 255 "},
         {27, " 3 ", " 6 "},
-        {27, " 40 ", " 40 "},
+        {27, " 40 ", " 16 "},
+        {27, " 32767 ", " 16 "}, // the sizes the Preferences window accepts
+        {27, " 16 ", " 16 "},
         {27, " 6 ", " 6 "},
         {28, " 7 ", " 1 "},
         {28, "-1 ", " 1 "},
@@ -261,7 +264,7 @@ TEST(SettingsFileTest, GarbageNeverLeavesAValueOutOfItsRange) {
         ASSERT_GE(s.maxGreenNodes, 1) << round;
         ASSERT_GE(s.speedMph, 1.0f) << round;
         ASSERT_TRUE(s.backColour > 0 && s.backColour <= 16777215) << round;
-        ASSERT_GE(s.labelFontSize, 6) << round;
+        ASSERT_TRUE(s.labelFontSize >= 6 && s.labelFontSize <= 16) << round;
         ASSERT_TRUE(s.patternFill == 0 || s.patternFill == 1) << round;
         ASSERT_EQ(s.streetNames, 0) << round;
     }
@@ -290,9 +293,9 @@ TEST_F(SettingsSaveTest, SavingStampsTheVersionAndWritesTheFile) {
 TEST_F(SettingsSaveTest, AFailedWriteLeavesTheOldFileAndTellsWhy) {
     const std::string path = folder_ + "/img.dat";
     basic::writeFileWhole(path, "old settings\r\n");
-    fs::create_directory(path + ".part"); // the temporary file cannot be made
     core::Global g = unusualValues();
     try {
+        const testsupport::FullDisk full;
         saveSettings(path, g);
         ADD_FAILURE() << "no fault";
     } catch (const basic::RuntimeFault& f) {

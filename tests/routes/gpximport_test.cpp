@@ -8,6 +8,7 @@
 #include "platform/hourglass.h"
 #include "render/drawing_fixture.h"
 #include "routes/gpximport.h"
+#include "support/hostilefiles.h"
 #include "support/showntexts.h"
 
 #include <QCoreApplication>
@@ -118,15 +119,23 @@ TEST_F(ImportGpxTest, MoreThan10000PointsKeepTheFirstAndSaySoOnce) {
 }
 
 // A file that cannot be read says why, then that the import was aborted; Cancel pressed while the
-// file was read says only the latter. Either way the point list is emptied.
+// file was read says only the latter. Either way the point list is emptied. A pipe that nobody
+// writes is refused as a folder is, at once, and a file far larger than memory by its size.
 TEST_F(ImportGpxTest, AnUnreadableFileOrCancelAbortsTheImport) {
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(appPath() + "/folder.gpx")));
+    const std::string pipe = appPath() + "/pipe.gpx";
+    const std::string huge = appPath() + "/huge.gpx";
+    ASSERT_TRUE(testsupport::makePipe(pipe));
+    ASSERT_TRUE(
+        testsupport::writeSparseFile(huge, "<gpx><wpt lat=\"1\" lon=\"2\"/>", testsupport::kHugeFileBytes));
     const struct {
         std::string file;
         std::vector<std::string> shown;
         bool cancel;
     } cases[] = {{appPath() + "/missing.gpx", {"File not found", "Importing file aborted."}, false},
                  {appPath() + "/folder.gpx", {"Path/File access error", "Importing file aborted."}, false},
+                 {pipe, {"Path/File access error", "Importing file aborted."}, false},
+                 {huge, {huge + " is too large", "Importing file aborted."}, false},
                  {kWalk, {"Importing file aborted."}, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);

@@ -83,8 +83,10 @@ TEST_F(SaveGpxTest, AnEmptyRouteOrAFailedWriteSaysSoAndWritesNothing) {
         EXPECT_EQ(dialogs().shown().back().text, c.message);
         EXPECT_EQ(dialogs().shown().back().style, platform::msgbox::OkOnly);
         EXPECT_FALSE(QFileInfo(QString::fromStdString(c.file)).isFile());
-        EXPECT_FALSE(exists(c.file + ".part"));
     }
+    EXPECT_EQ(QDir(QString::fromStdString(appPath()))
+                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"folder"}); // no temporary file is left behind
     EXPECT_EQ(dialogs().shown().size(), 4u);
     EXPECT_TRUE(QFileInfo(QString::fromStdString(path("folder"))).isDir());
 }
