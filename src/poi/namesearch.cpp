@@ -189,7 +189,9 @@ void srchpois(MapWindow& map, std::string_view searchText, std::string_view code
         d.drawBusy = false;
         platform::hourglassOff();
     };
-    if (!reloadForSearch(map)) {
+    bool reloaded = false;
+    core::resumeNextWithMessage([&] { reloaded = reloadForSearch(map); }); // memory that ran out
+    if (!reloaded) {
         end();
         return;
     }
