@@ -38,6 +38,8 @@ void raise(int number) { throw RuntimeFault(number, faultDescription(number)); }
 
 void raise(int number, std::string description) { throw RuntimeFault(number, std::move(description)); }
 
-RuntimeFault outOfMemory() { return RuntimeFault(fault::OutOfMemory, faultDescription(fault::OutOfMemory)); }
+RuntimeFault outOfMemory() {
+    return RuntimeFault(fault::OutOfMemory, faultDescription(fault::OutOfMemory));
+}
 
 } // namespace basic

@@ -202,7 +202,8 @@ TEST_F(NameSearchTest, AnUnreadableFileShowsOneMessageAndKeepsTheHits) {
     EXPECT_FALSE(map.data.drawBusy);
 
     // One far larger than memory is refused by its size.
-    ASSERT_TRUE(testsupport::writeSparseFile(map.global.parsedPath, " 1.971\r\n", testsupport::kHugeFileBytes));
+    ASSERT_TRUE(
+        testsupport::writeSparseFile(map.global.parsedPath, " 1.971\r\n", testsupport::kHugeFileBytes));
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     gosearch(map, true);
     EXPECT_EQ(messages(), 2u);
