@@ -6,8 +6,8 @@
 // A coordinate is the single-precision value with at most 7 significant digits, "." as the
 // decimal point under any locale, always in plain decimals (a value below 1E-4 is written
 // 0.00001234568, never 1.234568E-05, which GPX and KML readers refuse). The route's name, the
-// loaded file's path, is written as XML text in UTF-8 (routes/xmltext.h), so that every XML
-// reader takes the documents whatever the path holds.
+// loaded file's path, is written as its own bytes, escaped once, as XML text in UTF-8
+// (routes/xmltext.h), so that every XML reader takes the documents whatever the path holds.
 
 #include "basic/numbers.h"
 

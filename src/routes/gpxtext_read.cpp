@@ -246,17 +246,8 @@ void appendDecoded(std::string& out, std::string_view raw, std::size_t limit) {
     }
 }
 
-std::string nameText(std::string_view raw) {
-    while (!raw.empty() && isBlank(raw.front()))
-        raw.remove_prefix(1);
-    std::string name;
-    if (hasAt(raw, 0, "<![cdata[")) {
-        raw.remove_prefix(9);
-        raw = raw.substr(0, raw.find("]]>"));
-        name.assign(raw.substr(0, kGpxNameBytes + 1));
-    } else {
-        appendDecoded(name, raw, kGpxNameBytes);
-    }
+// A name cut to kGpxNameBytes bytes, in lower case, without blanks at its end.
+std::string finishedName(std::string name) {
     if (name.size() > kGpxNameBytes) {
         std::size_t cut = kGpxNameBytes;
         // A cut inside a UTF-8 character moves back to its first byte.
@@ -271,14 +262,35 @@ std::string nameText(std::string_view raw) {
     return name;
 }
 
+struct NameElement {
+    std::string name;
+    std::size_t next; // where the reading goes on; npos when the name ran to the end
+};
+
+// The name element's text from start, just after "<name>". A CDATA section is its text up to
+// "]]>"; any other text ends at the next "<", whatever tag it begins. Either runs to the end of
+// the text when nothing ends it.
+NameElement readName(std::string_view text, std::size_t start) {
+    while (start < text.size() && isBlank(text[start]))
+        ++start;
+    if (hasAt(text, start, "<![cdata[")) {
+        const std::size_t begin = start + 9;
+        const std::size_t end = text.find("]]>", begin);
+        const std::string_view raw = text.substr(begin, end == npos ? npos : end - begin);
+        return {finishedName(std::string(raw.substr(0, kGpxNameBytes + 1))), end == npos ? npos : end + 3};
+    }
+    const std::size_t end = text.find('<', start);
+    std::string name;
+    appendDecoded(name, text.substr(start, end == npos ? npos : end - start), kGpxNameBytes);
+    return {finishedName(std::move(name)), end};
+}
+
 } // namespace
 
 GpxPoints readGpx(std::string_view text) {
     std::array<std::vector<GpxPoint>, kPointTags.size()> lists;
     // The list whose last point is a waypoint or route point still open for its name.
     std::vector<GpxPoint>* awaiting = nullptr;
-    // Once no "</" follows a name, none follows any later one.
-    bool closeMissing = false;
     bool overLimit = false;
     std::size_t pos = 0;
     while ((pos = text.find('<', pos)) != npos) {
@@ -305,12 +317,10 @@ GpxPoints readGpx(std::string_view text) {
             continue;
         }
         if (awaiting && hasAt(text, pos, "<name>")) {
-            const std::size_t start = pos + 6;
-            const std::size_t close = closeMissing ? npos : text.find("</", start);
-            closeMissing = close == npos;
-            if (!closeMissing) awaiting->back().name = nameText(text.substr(start, close - start));
+            NameElement element = readName(text, pos + 6);
+            awaiting->back().name = std::move(element.name);
             awaiting = nullptr;
-            pos = closeMissing ? start : close;
+            pos = element.next;
             continue;
         }
         // The end of a point's element, or a route or track beginning, ends the search for its name.

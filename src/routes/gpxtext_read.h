@@ -10,10 +10,12 @@
 //   its text (no number gives 0) and must lie within -90..90 (lat) and -180..180 (lon).
 // - A start tag cut off by the end of the text (a quote or the ">" missing) ends the reading;
 //   the points before it are kept. Comments and CDATA sections between elements are passed over.
-// - A waypoint or route point without a name, or whose name has no "</" after it, gets the empty
-//   name. A name is trimmed of blanks, tabs and line breaks, its five XML entities and numeric
-//   character references decoded (a CDATA section is taken as it stands), put in lower case and
-//   cut to kGpxNameBytes bytes without splitting a UTF-8 character.
+// - A waypoint or route point without a name gets the empty name. A name ends at the next "<",
+//   its end tag or any other (a name without its end tag loses no later point), or at the end of
+//   the text; a CDATA section is taken as it stands up to its "]]>", and one never closed hides
+//   the rest of the text. A name is trimmed of blanks, tabs and line breaks, its five XML
+//   entities and numeric character references decoded, put in lower case and cut to
+//   kGpxNameBytes bytes without splitting a UTF-8 character.
 // - Lower case follows the case pairs of the Windows-1252 table, for characters written in UTF-8
 //   ("É" C3 89 becomes "é" C3 A9) and for bytes that are not UTF-8 alike; other letters stay.
 // - At most kGpxPointLimit points are kept, waypoints first, then route points, then track

@@ -108,11 +108,30 @@ const std::vector<Case>& catalogue() {
          R"(<wpt lat="1" lon="1"><ele>1</ele><wpt lat="2" lon="2"><name>B</name></wpt>)",
          {{1, 1, ""}, {2, 2, "b"}},
          2},
-        {"a name without its end", R"(<wpt lat="1" lon="1"><name>Cut off)", {{1, 1, ""}}, 1},
-        {"a name without its end leaves the later points",
-         R"(<wpt lat="1" lon="1"><name>Cut off <wpt lat="2" lon="2"><name>Two<trkpt lat="3" lon="3">)",
-         {{1, 1, ""}, {2, 2, ""}, {3, 3, ""}},
+        {"a name without its end tag ends at the next point",
+         R"(<wpt lat="1" lon="2"><name>abc<wpt lat="3" lon="4"><name>def</name></wpt>)",
+         {{1, 2, "abc"}, {3, 4, "def"}},
          2},
+        {"a name ends at any \"<\"",
+         R"(<wpt lat="1" lon="1"><name>a<b>c</b></name></wpt><rtept lat="2" lon="2"><name> x <!-- y -->)",
+         {{1, 1, "a"}, {2, 2, "x"}},
+         2},
+        {"the last name of a file runs to its end",
+         R"(<wpt lat="1" lon="1"><name>Cut &amp; off )",
+         {{1, 1, "cut & off"}},
+         1},
+        {"names without their ends keep the later points",
+         R"(<wpt lat="1" lon="1"><name>Cut off <wpt lat="2" lon="2"><name>Two<trkpt lat="3" lon="3">)",
+         {{1, 1, "cut off"}, {2, 2, "two"}, {3, 3, ""}},
+         2},
+        {"a CDATA name holds \"<\" up to its \"]]>\"",
+         R"(<wpt lat="1" lon="1"><name> <![CDATA[a</b>]]></name></wpt><wpt lat="2" lon="2"/>)",
+         {{1, 1, "a</b>"}, {2, 2, ""}},
+         2},
+        {"a CDATA name never closed hides the rest",
+         R"(<wpt lat="1" lon="1"><name><![CDATA[Cut <wpt lat="2" lon="2"/>)",
+         {{1, 1, "cut <wpt lat=\"2\" lon=\"2\"/>"}},
+         1},
         {"a file cut inside a start tag keeps the points before it",
          R"(<wpt lat="1" lon="1"><name>a</name></wpt><wpt lat="2" lo)",
          {{1, 1, "a"}},
@@ -232,11 +251,12 @@ TEST(GpxReadTest, AtMostTenThousandPointsWaypointsFirst) {
 }
 
 TEST(GpxReadTest, ManyNamesWithoutAnEndAreReadInOnePass) {
-    // Were each name to look for its "</" anew, this would take hours.
+    // Were each name to look for an end tag up to the end of the text, this would take hours.
     const GpxPoints got = readGpx(repeated(R"(<wpt lat="1" lon="1"><name>unfinished )", 400'000));
     EXPECT_EQ(got.points.size(), kGpxPointLimit);
     EXPECT_EQ(got.namedCount, kGpxPointLimit);
-    EXPECT_EQ(got.points.back().name, "");
+    EXPECT_EQ(got.points.front().name, "unfinished");
+    EXPECT_EQ(got.points.back().name, "unfinished");
 }
 
 } // namespace

@@ -110,6 +110,8 @@ TEST(GpxTextTest, TheRouteNameIsXmlTextInUtf8) {
         {"a\x01" "b\x1E\x7F\tc\r\nd.osm", "ab\tc\r\nd.osm"},
         {"a\xC2\x85" "b.osm", "ab.osm"}, // a control character of the second block, in UTF-8
         {"\x81\x8D.osm", ".osm"},    // bytes Windows-1252 leaves undefined are such controls too
+        {"lit&amp;amp.osm", "lit&amp;amp;amp.osm"}, // a name is never decoded, only escaped
+        {"a\xEF\xBF\xBE-\xEF\xBF\xBF-\xEF\xBF\xBD.osm", "a--\xEF\xBF\xBD.osm"}, // U+FFFD stays
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.curFile);

@@ -83,6 +83,22 @@ TEST(GpxXmlTest, BothDocumentsReadBackWhole) {
     expectNumbers(kml.numbers, lonLat0);
 }
 
+TEST(GpxXmlTest, TheRouteNameReadsBackAsTheFileNameItIs) {
+    const std::pair<std::string, QString> cases[] = {
+        {"/osm/lit&amp;amp.osm", "/osm/lit&amp;amp.osm"},
+        {"/osm/&#65;&#x42;&lt;.osm", "/osm/&#65;&#x42;&lt;.osm"},
+        {"/osm/caf\xE9 &amp;.osm", QString::fromUtf8("/osm/caf\xC3\xA9 &amp;.osm")},
+        {"/osm/\xEF\xBF\xBE-\xEF\xBF\xBF-\xC3\xA9.osm", QString::fromUtf8("/osm/--\xC3\xA9.osm")},
+        {"/osm/\x02-\x0B-\x1F.osm", "/osm/--.osm"},
+    };
+    for (const auto& [curFile, name] : cases) {
+        SCOPED_TRACE(curFile);
+        EXPECT_EQ(readXml(gpxText({}, {}, curFile)).names, std::vector<QString>{name});
+        EXPECT_EQ(readXml(kmlText({}, {}, curFile)).names,
+                  (std::vector<QString>{name, "Waypoints", "Routes", name}));
+    }
+}
+
 TEST(GpxXmlTest, ASavedRouteImportsAsItsPointsTwice) {
     const std::vector<Single> lat{51.5f, 51.51f, -33.86882f};
     const std::vector<Single> lon{-0.1f, -0.1f, 151.2093f};
