@@ -13,17 +13,46 @@
 namespace platform {
 namespace {
 
+// Qt reads no further ahead of us than this, so a body over the limit stops near the limit.
+constexpr qint64 kReadBufferBytes = 64 * 1024;
+
 HttpResult failure(std::string error) {
     HttpResult result;
     result.error = std::move(error);
     return result;
 }
 
-// Errors of the network and the proxy (codes below 200) leave no usable response; the others
-// are the server's answers (404, 500, ...), which carry a status and a body.
-bool answered(QNetworkReply::NetworkError error) {
-    return error == QNetworkReply::NoError || error >= QNetworkReply::ContentAccessDenied;
+// A transfer without error is an answer, and so is the server's error page (4xx, 5xx), which Qt
+// reports as an error of its own. Any other error leaves no usable response: the network's, a
+// body that does not decompress, a connection closed before the body was whole.
+bool answered(QNetworkReply::NetworkError error, int status) {
+    return error == QNetworkReply::NoError || (status >= 400 && status <= 599);
 }
+
+// Takes the body as it arrives, so that no more than the read buffer waits in Qt, and aborts the
+// transfer once the body passes `maxBytes`.
+class BodyReader {
+public:
+    BodyReader(QNetworkReply& reply, std::size_t maxBytes) : reply_(reply), maxBytes_(maxBytes) {}
+
+    void takeArrived() {
+        if (tooLarge_) return;
+        const QByteArray arrived = reply_.readAll();
+        body_.append(arrived.constData(), static_cast<std::size_t>(arrived.size()));
+        if (body_.size() > maxBytes_) {
+            tooLarge_ = true;
+            reply_.abort();
+        }
+    }
+    bool tooLarge() const { return tooLarge_; }
+    std::string take() { return std::move(body_); }
+
+private:
+    QNetworkReply& reply_;
+    std::size_t maxBytes_;
+    std::string body_;
+    bool tooLarge_ = false;
+};
 
 } // namespace
 
@@ -45,6 +74,7 @@ HttpResult httpGet(const std::string& url, int timeoutMs, std::size_t maxBytes) 
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
 
     QNetworkReply* reply = manager.get(request);
+    reply->setReadBufferSize(kReadBufferBytes);
     QEventLoop loop;
     QTimer limit;
     limit.setSingleShot(true);
@@ -54,29 +84,25 @@ HttpResult httpGet(const std::string& url, int timeoutMs, std::size_t maxBytes) 
         timedOut = true;
         reply->abort();
     });
-    bool tooLarge = false;
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [&tooLarge, reply, maxBytes](qint64 received, qint64) {
-        if (received >= 0 && static_cast<std::uint64_t>(received) > maxBytes && !tooLarge) {
-            tooLarge = true;
-            reply->abort();
-        }
-    });
+    BodyReader reader(*reply, maxBytes);
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [&reader] { reader.takeArrived(); });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     limit.start(timeoutMs);
     if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
     limit.stop();
 
+    reader.takeArrived(); // what arrived with the end of the transfer
+
     HttpResult result;
-    QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (timedOut) {
         result.error = "timed out";
-    } else if (tooLarge) {
+    } else if (reader.tooLarge()) {
         result.error = "too large";
-    } else if (status.isValid() && answered(reply->error())) {
+    } else if (status.isValid() && answered(reply->error(), status.toInt())) {
         result.ok = true;
         result.status = status.toInt();
-        QByteArray body = reply->readAll();
-        result.body.assign(body.constData(), static_cast<size_t>(body.size()));
+        result.body = reader.take();
     } else {
         result.error = fromQString(reply->errorString());
     }

@@ -16,16 +16,18 @@ inline constexpr std::string_view kHttpAgent = "vb wininet";
 inline constexpr int kHttpMaxRedirects = 5;
 
 struct HttpResult {
-    bool ok = false;   // a response arrived, whatever its status
+    bool ok = false;   // a whole response arrived, or the server's error page
     int status = 0;    // its HTTP status (200, 404, ...), 0 without a response
     std::string body;  // its bytes, unconverted
     std::string error; // why no response arrived: "timed out", the network's own text, ...
 };
 
 // GET `url` (http or https) directly, without a proxy and without caching the response. An
-// error page (404 and the like) is a response: ok with its status and body. No response within
-// `timeoutMs` aborts the transfer with the error "timed out"; a body beyond `maxBytes` aborts it
-// with the error "too large".
+// error page (404 and the like) is a response: ok with its status and body. A transfer that
+// fails otherwise (a body that does not decompress, a connection closed before the body was
+// whole) is not. No response within `timeoutMs` aborts the transfer with the error "timed out";
+// a body beyond `maxBytes` aborts it with the error "too large", while it arrives, so no more
+// than about `maxBytes` is held.
 HttpResult httpGet(const std::string& url, int timeoutMs, std::size_t maxBytes = SIZE_MAX);
 
 } // namespace platform

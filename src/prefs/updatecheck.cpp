@@ -2,10 +2,10 @@
 
 #include "basic/fault.h"
 #include "basic/val.h"
-#include "window/webaddresses.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/http.h"
+#include "window/webaddresses.h"
 
 namespace prefs {
 namespace {
@@ -20,6 +20,16 @@ struct UpdateSource {
 UpdateSource& source() {
     static UpdateSource current;
     return current;
+}
+
+// The version line: after a UTF-8 byte-order mark, up to a CR LF or a lone LF. A line feed left
+// in it would be passed over by val, joining the next line's digits to the version.
+std::string_view versionLine(std::string_view text) {
+    constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
+    std::string_view line = text.substr(0, text.find('\n'));
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    return line;
 }
 
 } // namespace
@@ -44,8 +54,7 @@ bool CheckForUpdate(basic::Single progVersion) {
         const std::string text = DownloadText(source().address);
         platform::doEvents();
         if (text.empty()) return false;
-        const std::string_view firstLine = std::string_view(text).substr(0, text.find("\r\n"));
-        return basic::csng(basic::val(firstLine)) > progVersion;
+        return basic::csng(basic::val(versionLine(text))) > progVersion;
     } catch (const basic::RuntimeFault&) {
         return false; // errors are skipped: no update
     }

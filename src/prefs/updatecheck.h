@@ -18,8 +18,9 @@ void setUpdateSource(std::string address, int timeLimitMs);
 // another status, the time limit passed, a body over 1 MiB).
 std::string DownloadText(const std::string& address);
 
-// True when the version file's first line (up to the first CR LF) starts with a number greater
-// than `progVersion`; false otherwise, also when nothing could be fetched.
+// True when the version file's first line (after a UTF-8 byte-order mark, up to the first CR LF
+// or lone LF) starts with a number greater than `progVersion`; false otherwise, also when
+// nothing could be fetched.
 bool CheckForUpdate(basic::Single progVersion);
 
 } // namespace prefs

@@ -12,7 +12,6 @@ namespace {
 using testsupport::CannedServer;
 using testsupport::response;
 
-
 TEST(ServicesHttp, OkResponseGivesTheBodyAndTheSystemsAgent) {
     CannedServer server;
     server.answer("/version.txt", response("200 OK", "1.972\r\nsecond line\r\n"));
@@ -45,6 +44,35 @@ TEST(ServicesHttp, LongBinaryBodyArrivesWholeAndInOrder) {
     EXPECT_TRUE(capped.body.empty());
 }
 
+TEST(ServicesHttp, AFastFloodIsCutOffNearTheLimit) {
+    constexpr qint64 kFlood = qint64(256) << 20;
+    CannedServer server;
+    server.flood("/flood", kFlood);
+    QElapsedTimer clock;
+    clock.start();
+    HttpResult result = httpGet(server.url("/flood"), 5000, 1 << 20);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, "too large");
+    // Only the socket buffers lie between the limit and the server: it is stopped far short of
+    // the whole reply instead of having it read into memory.
+    EXPECT_LT(server.accepted(), kFlood / 8);
+    EXPECT_LT(clock.elapsed(), 5000);
+}
+
+TEST(ServicesHttp, ABodyThatDoesNotArriveWholeIsNoResponse) {
+    CannedServer server;
+    server.answer("/gzip", response("200 OK", "not gzip at all", "Content-Encoding: gzip\r\n"));
+    server.answer("/deflate", response("200 OK", "not deflate either", "Content-Encoding: deflate\r\n"));
+    server.answer("/short", "HTTP/1.1 200 OK\r\nContent-Length: 100\r\nConnection: close\r\n\r\ncut short");
+    for (const char* path : {"/gzip", "/deflate", "/short"}) {
+        HttpResult result = httpGet(server.url(path), 5000);
+        EXPECT_FALSE(result.ok) << path;
+        EXPECT_EQ(result.status, 0) << path;
+        EXPECT_TRUE(result.body.empty()) << path;
+        EXPECT_NE(result.error, "") << path;
+    }
+}
+
 TEST(ServicesHttp, ErrorPageIsAResponseWithItsStatus) {
     CannedServer server;
     server.answer("/missing", response("404 Not Found", "no such file"));
@@ -56,7 +84,7 @@ TEST(ServicesHttp, ErrorPageIsAResponseWithItsStatus) {
 
 TEST(ServicesHttp, RedirectsAreFollowedAFewTimes) {
     CannedServer server;
-    server.answer("/old", response("302 Found", "", "Location: /version.txt\r\n"));
+    server.answer("/old", response("302 Found", "moved to /version.txt", "Location: /version.txt\r\n"));
     server.answer("/version.txt", response("200 OK", "1.971"));
     server.answer("/loop", response("302 Found", "", "Location: /loop\r\n"));
 

@@ -57,9 +57,11 @@ TEST_F(UpdatTest, TheFirstLinesLeadingNumberAgainstTheVersion) {
         {"1.97", "Current Version:1.971"},
         {"2.0 beta\r\n", "An Update is available."},
         {"", "Current Version:1.971"},
-        {"1.970\r\n9.999", "Current Version:1.971"},                         // only the first line counts
-        {"version 2", "Current Version:1.971"},                              // no leading number
-        {QByteArray::fromStdString(blanksFirst), "An Update is available."}, // read whole, in order
+        {"1.970\r\n9.999", "Current Version:1.971"},                           // only the first line counts
+        {"version 2", "Current Version:1.971"},                                // no leading number
+        {QByteArray::fromStdString(blanksFirst), "An Update is available."},   // read whole, in order
+        {"1.971\n2026-01-01", "Current Version:1.971"},                        // a lone LF ends it too
+        {QByteArray("\xEF\xBB\xBF") + "1.972\r\n", "An Update is available."}, // after a UTF-8 BOM
     };
     CannedServer server;
     for (const auto& c : cases) {
@@ -76,12 +78,14 @@ TEST_F(UpdatTest, EveryFailedTransferSaysSoThenShowsTheCurrentVersion) {
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
     const std::string refused = "http://127.0.0.1:" + std::to_string(closed.serverPort()) + "/version.txt";
     closed.close();
-    const std::string urls[] = {refused, server.url("/missing"), server.url("/silent")};
+    server.answer("/broken", response("200 OK", "not gzip at all", "Content-Encoding: gzip\r\n"));
+    const std::string urls[] = {refused, server.url("/missing"), server.url("/silent"),
+                                server.url("/broken")};
     for (const std::string& url : urls) {
         dialogs_->scriptMsgBox(platform::msgbox::Ok);
         EXPECT_EQ(resultFor(url, 300), "Current Version:1.971") << url;
     }
-    EXPECT_EQ(messages(), std::vector<std::string>(3, "Error opening Web page"));
+    EXPECT_EQ(messages(), std::vector<std::string>(std::size(urls), "Error opening Web page"));
 }
 
 TEST_F(UpdatTest, TheLinksHandOverTheirPagesAndCloseTheDialog) {

@@ -1,6 +1,7 @@
 #pragma once
 // An HTTP server in the test's own process on 127.0.0.1, answering canned responses by path; a
-// path it does not know gets no answer at all (a server that never answers).
+// path it does not know gets no answer at all (a server that never answers). One path may flood
+// its client instead.
 
 #include <QByteArray>
 #include <QTcpServer>
@@ -30,6 +31,13 @@ public:
     }
 
     void answer(const QByteArray& path, QByteArray canned) { responses_[path] = std::move(canned); }
+    // Answers `path` with a chunked 200 reply of `totalBytes`, written as fast as the socket takes
+    // it; accepted() counts the bytes the socket took, which is how far the client let it get.
+    void flood(const QByteArray& path, qint64 totalBytes) {
+        floodPath_ = path;
+        floodLeft_ = totalBytes;
+    }
+    qint64 accepted() const { return accepted_; }
     std::string url(const char* path) const {
         return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + path;
     }
@@ -43,16 +51,40 @@ private:
         requests_.push_back(pending);
         QByteArray path = pending.split(' ').value(1);
         pending.clear();
+        if (path == floodPath_) return startFlood(socket);
         auto found = responses_.find(path);
         if (found == responses_.end()) return;
         socket->write(found->second);
         socket->disconnectFromHost();
     }
 
+    void startFlood(QTcpSocket* socket) {
+        QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket](qint64 written) {
+            accepted_ += written;
+            refillFlood(socket);
+        });
+        socket->write("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nConnection: close\r\n\r\n");
+        refillFlood(socket);
+    }
+
+    // Keeps two chunks queued until the flood is out, then ends the reply.
+    void refillFlood(QTcpSocket* socket) {
+        static const QByteArray chunk = "100000\r\n" + QByteArray(0x100000, 'x') + "\r\n";
+        while (floodLeft_ > 0 && socket->bytesToWrite() < 2 * chunk.size()) {
+            socket->write(chunk);
+            floodLeft_ -= 0x100000;
+            if (floodLeft_ <= 0) socket->write("0\r\n\r\n");
+        }
+        if (floodLeft_ <= 0) socket->disconnectFromHost();
+    }
+
     QTcpServer server_;
     std::map<QByteArray, QByteArray> responses_;
     std::map<QTcpSocket*, QByteArray> buffers_;
     std::vector<QByteArray> requests_;
+    QByteArray floodPath_;
+    qint64 floodLeft_ = 0;
+    qint64 accepted_ = 0;
 };
 
 } // namespace testsupport
