@@ -4,12 +4,15 @@
 
 #include <atomic>
 #include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <future>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace basic {
 namespace {
@@ -131,7 +134,7 @@ TEST_F(WholeFileTest, AReplacedFileIsAFileOfItsOwnWithTheOldMode) {
 }
 
 TEST_F(WholeFileTest, AFileLargerThanTheReaderTakesIsRefusedUnread) {
-    ASSERT_TRUE(testsupport::writeSparseFile(path("huge.gpx"), "<gpx>", testsupport::kHugeFileBytes));
+    testsupport::writeHugeFile(path("huge.gpx"), "<gpx>");
     try {
         readFileBytes(path("huge.gpx"), std::uint64_t{256} << 20);
         ADD_FAILURE() << "read";
@@ -144,7 +147,7 @@ TEST_F(WholeFileTest, AFileLargerThanTheReaderTakesIsRefusedUnread) {
 }
 
 TEST_F(WholeFileTest, TheHeadOfAFileIsReadAsFarAsItsLinesNeed) {
-    ASSERT_TRUE(testsupport::writeSparseFile(path("img.dat"), "1\r\n2\n", testsupport::kHugeFileBytes));
+    testsupport::writeHugeFile(path("img.dat"), "1\r\n2\n");
     EXPECT_EQ(readFileLines(path("img.dat"), 1, 1 << 20), "1\r\n");
     EXPECT_EQ(readFileLines(path("img.dat"), 34, 1 << 20), "1\r\n2\n"); // the bound cuts the zeros' line
     for (const auto& [bytes, head] :
@@ -157,7 +160,7 @@ TEST_F(WholeFileTest, TheHeadOfAFileIsReadAsFarAsItsLinesNeed) {
 // A pipe that nobody writes, or a device, is refused at once: opening the pipe would wait for a
 // writer, and the window with it.
 TEST_F(WholeFileTest, APipeOrADeviceIsRefusedAtOnce) {
-    ASSERT_TRUE(testsupport::makePipe(path("fonts.dat")));
+    ASSERT_EQ(::mkfifo(path("fonts.dat").c_str(), 0644), 0);
     auto refused = std::async(std::launch::async, [&] {
         return faultOf([&] { readFileBytes(path("fonts.dat")); }) +
                faultOf([&] { readFileLines(path("fonts.dat"), 1, 9); });

@@ -7,7 +7,6 @@
 #include "poi/namesearch_text.h"
 #include "poi/searcharrows.h"
 #include "poi/unloadpois.h"
-#include "support/hostilefiles.h"
 #include "window/redrawrequest.h"
 
 #include <QTimer>
@@ -199,16 +198,6 @@ TEST_F(NameSearchTest, AnUnreadableFileShowsOneMessageAndKeepsTheHits) {
     EXPECT_EQ(hits(map), before);
     EXPECT_EQ(map.data.pointrCount, 7);
     EXPECT_EQ(map.data.nodeName[5], "High Road");
-    EXPECT_FALSE(map.data.drawBusy);
-
-    // One far larger than memory is refused by its size.
-    ASSERT_TRUE(
-        testsupport::writeSparseFile(map.global.parsedPath, " 1.971\r\n", testsupport::kHugeFileBytes));
-    dialogs().scriptMsgBox(platform::msgbox::Ok);
-    gosearch(map, true);
-    EXPECT_EQ(messages(), 2u);
-    EXPECT_EQ(dialogs().shown().back().text, map.global.parsedPath + " is too large");
-    EXPECT_EQ(hits(map), before);
     EXPECT_FALSE(map.data.drawBusy);
 }
 

@@ -6,6 +6,7 @@
 #include "support/hostilefiles.h"
 
 #include <QDir>
+#include <sys/stat.h>
 
 namespace prefs {
 namespace {
@@ -54,7 +55,7 @@ TEST_F(PreferencesTest, AMissingListIsBuiltOnceWithoutAtThenLoadedSilently) {
 // A pipe in the list's place is not waited for: the list is built from the screen and written in
 // its place.
 TEST_F(PreferencesTest, APipeForAListIsBuiltAnew) {
-    ASSERT_TRUE(testsupport::makePipe(fontsPath()));
+    ASSERT_EQ(::mkfifo(fontsPath().c_str(), 0644), 0);
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     EXPECT_EQ(open().Combo1[0].listCount(), 3);
     EXPECT_EQ(messages(), Names{"Font data not found: Compiling fonts."});

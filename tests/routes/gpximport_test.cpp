@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMetaObject>
+#include <sys/stat.h>
 #include <vector>
 
 namespace routes::testing {
@@ -125,9 +126,8 @@ TEST_F(ImportGpxTest, AnUnreadableFileOrCancelAbortsTheImport) {
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(appPath() + "/folder.gpx")));
     const std::string pipe = appPath() + "/pipe.gpx";
     const std::string huge = appPath() + "/huge.gpx";
-    ASSERT_TRUE(testsupport::makePipe(pipe));
-    ASSERT_TRUE(
-        testsupport::writeSparseFile(huge, "<gpx><wpt lat=\"1\" lon=\"2\"/>", testsupport::kHugeFileBytes));
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    testsupport::writeHugeFile(huge, "<gpx><wpt lat=\"1\" lon=\"2\"/>");
     const struct {
         std::string file;
         std::vector<std::string> shown;

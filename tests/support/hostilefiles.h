@@ -1,14 +1,12 @@
 #pragma once
-// What a disk or a user can put in the program's way: a full disk, a file far larger than
-// memory, a pipe that nobody writes.
+// What a disk or a user can put in the program's way: a full disk, a file far larger than memory.
 
 #include <csignal>
 #include <cstdint>
-#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace testsupport {
 
@@ -18,8 +16,7 @@ class FullDisk {
 public:
     explicit FullDisk(rlim_t bytes = 0) : signal_(std::signal(SIGXFSZ, SIG_IGN)) {
         ::getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
+        const rlimit limit{bytes, previous_.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &limit);
     }
     FullDisk(const FullDisk&) = delete;
@@ -34,20 +31,11 @@ private:
     rlimit previous_{};
 };
 
-// 100 GB, far more than the memory of any machine the tests run on.
-inline constexpr std::int64_t kHugeFileBytes = std::int64_t{100} << 30;
-
-// `head`, then zero bytes up to `size`, taking no room on the disk.
-inline bool writeSparseFile(const std::string& path, const std::string& head, std::int64_t size) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    const bool written = fd >= 0 &&
-                         ::write(fd, head.data(), head.size()) == static_cast<ssize_t>(head.size()) &&
-                         ::ftruncate(fd, static_cast<off_t>(size)) == 0;
-    return ::close(fd) == 0 && written;
-}
-
-inline bool makePipe(const std::string& path) {
-    return ::mkfifo(path.c_str(), 0644) == 0;
+// `head`, then zero bytes up to 100 GB, far more than the memory of any machine the tests run
+// on; the zeros take no room on the disk.
+inline void writeHugeFile(const std::string& path, const std::string& head) {
+    std::ofstream(path, std::ios::binary) << head;
+    std::filesystem::resize_file(path, std::uintmax_t{100} << 30);
 }
 
 } // namespace testsupport
