@@ -2,8 +2,10 @@
 // The runtime fault: a numbered error with the runtime's own description, raised where the
 // system's procedures fail and shown verbatim where a message box reports "the error".
 
+#include <new>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace basic {
 
@@ -55,5 +57,14 @@ std::string faultDescription(int number);
 // An allocation that failed (std::bad_alloc) is the runtime's fault 7 "Out of memory": the
 // handlers that report or skip a fault take it like any other.
 RuntimeFault outOfMemory();
+
+// Runs call; an allocation that fails in it comes out as fault 7.
+template <class F> decltype(auto) withMemoryFault(F&& call) {
+    try {
+        return std::forward<F>(call)();
+    } catch (const std::bad_alloc&) {
+        throw outOfMemory();
+    }
+}
 
 } // namespace basic

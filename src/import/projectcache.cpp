@@ -6,7 +6,6 @@
 #include "import/indexlist.h"
 #include "import/projectreader.h"
 
-#include <new>
 #include <sys/stat.h>
 #include <utility>
 
@@ -57,10 +56,8 @@ void ParsedProjectFile::readWritten(const std::string& writtenPath, const std::s
     stamp.path = path;
     // Without a copy the drawing reads the file again, and reports what stops it.
     try {
-        parse(writtenPath, stamp);
+        basic::withMemoryFault([&] { parse(writtenPath, stamp); });
     } catch (const basic::RuntimeFault&) {
-        forget();
-    } catch (const std::bad_alloc&) {
         forget();
     }
 }

@@ -8,7 +8,6 @@
 #include "basic/fault.h"
 #include "platform/dialogs.h"
 
-#include <new>
 #include <utility>
 
 namespace render {
@@ -30,23 +29,17 @@ public:
     // A failed allocation is the fault "Out of memory".
     template <class F> void run(F&& statement) {
         try {
-            std::forward<F>(statement)();
+            basic::withMemoryFault(std::forward<F>(statement));
         } catch (const basic::RuntimeFault& fault) {
-            met(fault);
-        } catch (const std::bad_alloc&) {
-            met(basic::outOfMemory());
+            if (!shown_) {
+                shown_ = true;
+                platform::dialogs().msgBox(fault.description());
+            }
+            if (onFault_ == OnFault::EndDrawing) throw DrawingEnded{};
         }
     }
 
 private:
-    void met(const basic::RuntimeFault& fault) {
-        if (!shown_) {
-            shown_ = true;
-            platform::dialogs().msgBox(fault.description());
-        }
-        if (onFault_ == OnFault::EndDrawing) throw DrawingEnded{};
-    }
-
     OnFault onFault_;
     bool shown_ = false;
 };

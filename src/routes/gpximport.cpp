@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <new>
 #include <optional>
 
 namespace routes {
@@ -31,13 +30,11 @@ constexpr std::uint64_t kLargestGpxFile = std::uint64_t{256} << 20;
 // The whole file, or nullopt after its error was shown.
 std::optional<std::string> readGpxFile(const std::string& path) {
     try {
-        return basic::readFileBytes(path, kLargestGpxFile);
+        return basic::withMemoryFault([&] { return basic::readFileBytes(path, kLargestGpxFile); });
     } catch (const basic::RuntimeFault& fault) {
         platform::dialogs().msgBox(fault.description());
-    } catch (const std::bad_alloc&) {
-        platform::dialogs().msgBox(basic::outOfMemory().description());
+        return std::nullopt;
     }
-    return std::nullopt;
 }
 
 void abortImport(core::MapWindow& map) {

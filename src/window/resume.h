@@ -7,25 +7,20 @@
 #include "basic/fault.h"
 #include "platform/dialogs.h"
 
-#include <new>
-
 namespace core {
 
 template <class F> void resumeNext(F&& statement) {
     try {
-        statement();
+        basic::withMemoryFault(statement);
     } catch (const basic::RuntimeFault&) {
-    } catch (const std::bad_alloc&) {
     }
 }
 
 template <class F> void resumeNextWithMessage(F&& statement) {
     try {
-        statement();
+        basic::withMemoryFault(statement);
     } catch (const basic::RuntimeFault& fault) {
         platform::dialogs().msgBox(fault.description());
-    } catch (const std::bad_alloc&) {
-        platform::dialogs().msgBox(basic::outOfMemory().description());
     }
 }
 
