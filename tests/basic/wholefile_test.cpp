@@ -150,8 +150,7 @@ TEST_F(WholeFileTest, TheHeadOfAFileIsReadAsFarAsItsLinesNeed) {
     testsupport::writeHugeFile(path("img.dat"), "1\r\n2\n");
     EXPECT_EQ(readFileLines(path("img.dat"), 1, 1 << 20), "1\r\n");
     EXPECT_EQ(readFileLines(path("img.dat"), 34, 1 << 20), "1\r\n2\n"); // the bound cuts the zeros' line
-    for (const auto& [bytes, head] :
-         {std::pair("x\ny", "x\ny"), {"abc\ndefgh\n", "abc\n"}, {"abc\nde", "abc\nde"}}) {
+    for (const auto& [bytes, head] : {std::pair("abc\ndefgh\n", "abc\n"), {"abc\nde", "abc\nde"}}) {
         writeFileWhole(path("lines"), bytes);
         EXPECT_EQ(readFileLines(path("lines"), 5, 6), head) << bytes;
     }
