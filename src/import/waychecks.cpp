@@ -111,7 +111,7 @@ void WayPhase::listPlatform() {
 
 // A solid one-way line gets an arrow: forward on its first segment (on the segment from node
 // n/2 for an even n above 3), reversed ("-1") from its last node back to the one before.
-// onewayAt is where the way's raw text holds the quoted key "oneway".
+// onewayAt is where the way's raw text holds the key oneway itself (k="oneway").
 void WayPhase::placeOnewayArrow(std::size_t onewayAt) {
     const std::size_t p = onewayAt;
     if (p == std::string_view::npos || data_->wayLineStyle[static_cast<std::size_t>(way_.index)] != 0) return;

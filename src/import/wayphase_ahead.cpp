@@ -48,7 +48,8 @@ void WayPhase::readAhead(Long i, const Sizes& sizes, ReadAhead& ahead, const bas
     rules_.choosePath(ahead.found, ahead.path);
     ahead.name = rules_.pathName(text, ahead.path);
     ahead.relationMember = members_.isMember(getval(raw, "id", q));
-    ahead.oneway = raw.find(std::string(1, q) + "oneway");
+    // The key oneway itself: oneway:bicycle and oneway:conditional do not make a way one-way.
+    ahead.oneway = raw.find(std::string("k=") + q + "oneway" + q);
 
     const bool lateWay = searchesFromLast(i, sizes.wayCount);
     const std::string emptyValue = std::string("v=") + q + q;

@@ -193,24 +193,29 @@ TEST_F(WayCheckTest, OneWayArrows) {
         const char* what;
         std::vector<std::string> refs;
         const char* highway;
-        const char* oneway;
+        Tags oneway;
         const char* arrows;
     };
     // Nodes 1, 5, 2 and 6 run east on one row, 100 and 200 map units apart.
     const std::vector<Case> cases = {
-        {"four nodes: the segment from node n/2", {"1", "5", "2", "6"}, "residential", "yes", "6#0$"},
-        {"three nodes: the first segment", {"1", "5", "2"}, "residential", "yes", "5#0$"},
-        {"two nodes", {"5", "1"}, "residential", "1", "1#3.141593$"},
-        {"reversed: from the last node back", {"1", "5", "2"}, "residential", "-1", "5#3.141593$"},
-        {"true", {"1", "5", "2"}, "residential", "true", "5#0$"},
-        {"not one-way", {"1", "5", "2"}, "residential", "no", ""},
-        {"a dashed line has none", {"1", "5", "2"}, "footway", "yes", ""},
+        {"four nodes: from node n/2", {"1", "5", "2", "6"}, "residential", {{"oneway", "yes"}}, "6#0$"},
+        {"three nodes: the first segment", {"1", "5", "2"}, "residential", {{"oneway", "yes"}}, "5#0$"},
+        {"two nodes", {"5", "1"}, "residential", {{"oneway", "1"}}, "1#3.141593$"},
+        {"reversed: from the last node", {"1", "5", "2"}, "residential", {{"oneway", "-1"}}, "5#3.141593$"},
+        {"true", {"1", "5", "2"}, "residential", {{"oneway", "true"}}, "5#0$"},
+        {"not one-way", {"1", "5", "2"}, "residential", {{"oneway", "no"}}, ""},
+        {"a dashed line has none", {"1", "5", "2"}, "footway", {{"oneway", "yes"}}, ""},
+        // Only the key oneway itself decides, not the keys that begin with it.
+        {"only for bicycles", {"1", "5", "2"}, "residential", {{"oneway:bicycle", "yes"}}, ""},
+        {"only at times", {"1", "5", "2"}, "residential", {{"oneway:conditional", "yes @ (Mo-Fr)"}}, ""},
+        {"key later", {"1", "5", "2"}, "residential", {{"oneway:bicycle", "no"}, {"oneway", "yes"}}, "5#0$"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         data = ProjectData{};
-        ASSERT_EQ(readWays(way("1", c.refs, {{"highway", c.highway}, {"name", "A"}, {"oneway", c.oneway}})),
-                  WayPhaseEnd::Done);
+        Tags tags{{"highway", c.highway}, {"name", "A"}};
+        tags.insert(tags.end(), c.oneway.begin(), c.oneway.end());
+        ASSERT_EQ(readWays(way("1", c.refs, tags)), WayPhaseEnd::Done);
         EXPECT_EQ(data.onewayArrowList, c.arrows);
     }
     // Only the oneway tag's own value decides, whatever the tags after it hold.
