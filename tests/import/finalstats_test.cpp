@@ -88,7 +88,8 @@ TEST_F(UnconnectedFixture, LeavesConnectedClosedAreaAndEmptyWaysAlone) {
 
 TEST_F(UnconnectedFixture, CountsIndexTextsThatNameNoNodeAsUnconnected) {
     build({{"1#2#"}, {"1#"}});
-    data.wayNodes[2] = "x#99#-3##"; // names no node
+    data.wayNodes[2] = "x#99#-3##0#"; // names no node: index 0 is no node, however used
+    data.nodeUse[0] = 2;
     pieces.resize(2);               // way 2 has no piece: reads as empty
     run();
     EXPECT_EQ(data.wayColour[1], kRoad); // node 1 is used by both

@@ -99,7 +99,7 @@ TEST(ImportRunTest, EarlyStops) {
 TEST(ImportRunTest, AcceptsExactlyTheNodeLimit) {
     const Outcome r = showmap(kBounds + nodes(100000));
     EXPECT_EQ(r.end, ImportEnd::NodesRead);
-    EXPECT_EQ(r.data.nodeCount, 100000);
+    ASSERT_EQ(r.data.nodeCount, 100000);
     EXPECT_EQ(r.data.nodeX[100000], r.data.nodeX[1]);
 }
 
@@ -118,6 +118,7 @@ TEST(ImportRunTest, BoundBoxFormHasNoAuthorshipAndScale4800) {
     EXPECT_EQ(r.end, ImportEnd::NodesRead);
     EXPECT_FALSE(r.hasAuthorship);
     EXPECT_EQ(r.data.mapScale, 4800);
+    ASSERT_GT(r.calls.size(), 3u);
     EXPECT_EQ(r.calls[3], "message:This file contains no authorship details.");
 }
 
@@ -133,6 +134,7 @@ TEST(ImportRunTest, ReadsJosmFilesWithApostrophes) {
                                 "v='JOSM'/></node></osm>");
     EXPECT_EQ(r.quote, '\'');
     EXPECT_EQ(r.data.mapScale, 20025);
+    ASSERT_EQ(r.data.nodeCount, 1);
     EXPECT_EQ(r.data.nodeX[1], 4001.25048828125);
 }
 
@@ -188,12 +190,14 @@ TEST(ImportRunTest, TheLaterPhasesReadTheTextFromTheFirstWayOrRelationWhole) {
 TEST(ImportRunTest, DoubleQuotedFileNamingJosmIsReadWithDoubleQuotes) {
     const Outcome r = showmap(R"(<osm generator="JOSM">)" + kBounds + nodes(1));
     EXPECT_EQ(r.quote, '"');
+    ASSERT_EQ(r.data.nodeCount, 1);
     EXPECT_EQ(r.data.nodeX[1], 4001.25048828125); // read with "'" the position would be lost
 }
 
 TEST(ImportRunTest, CancelDuringTheNodeLoop) {
     const Outcome r = showmap(kBounds + nodes(5), 3);
     EXPECT_EQ(r.end, ImportEnd::Cancelled);
+    ASSERT_EQ(r.data.nodeCount, 5);
     EXPECT_EQ(r.data.nodeX[2], 4001.25048828125);
     EXPECT_EQ(r.data.nodeX[3], 0);
 }
