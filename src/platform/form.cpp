@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QWindow>
 
@@ -63,9 +64,10 @@ protected:
         if (form_ && !event->spontaneous()) form_->windowHidden();
     }
 
+    // The window goes only when its form was unloaded: the application's quit, which closes
+    // every window, is refused by a window that stays.
     void closeEvent(QCloseEvent* event) override {
-        event->ignore();
-        if (form_) form_->closeRequested();
+        event->setAccepted(form_ && form_->closeRequested());
     }
 
 private:
@@ -187,9 +189,14 @@ void Form::hide() {
 
 bool Form::unload() {
     if (!loaded_) return true;
+    // A close while the Unload runs is this very unload (its own quit closing every window): the
+    // user has agreed already and is not asked again.
+    if (unloading_) return true;
     bool cancel = false;
     if (onQueryUnload) onQueryUnload(cancel);
     if (cancel) return false;
+    unloading_ = true;
+    const auto unloaded = qScopeGuard([this] { unloading_ = false; });
     if (onUnload) onUnload();
     loaded_ = false;
     hide();
@@ -222,18 +229,20 @@ void Form::paintBackground(QPainter& painter, const QRect& dirty) {
     painter.fillRect(dirty, toQColor(backColor_));
 }
 
-void Form::closeRequested() {
+bool Form::closeRequested() {
     if (BusyGate::isBusy()) {
-        if (closeDeferred_) return;
+        if (closeDeferred_) return false;
         closeDeferred_ = true;
         BusyGate::deferClose([this, guard = window_] {
             if (!guard) return;
             closeDeferred_ = false;
             runFromEventLoop([this] { unload(); });
         });
-        return;
+        return false;
     }
-    runFromEventLoop([this] { unload(); });
+    bool unloaded = false;
+    runFromEventLoop([&] { unloaded = unload(); });
+    return unloaded;
 }
 
 void Form::windowActivated() {

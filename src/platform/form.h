@@ -9,8 +9,10 @@
 // cancel), runs Unload and hides the window; the controls keep their objects, and the next show
 // runs Load again. A close request from the window's close box is an unload; while the program
 // is busy it is not carried out but handed to BusyGate::deferClose and carried out (QueryUnload
-// included) once the busy operation has ended. Activate runs when the form becomes the active
-// window of the program, coming from another form or from none.
+// included) once the busy operation has ended. A close request while Unload runs (its own quit of
+// the application closing every window) lets the window go without asking QueryUnload again.
+// Activate runs when the form becomes the active window of the program, coming from another form
+// or from none.
 //
 // Keys: with KeyPreview the form's KeyDown(keyCode, shift) and KeyPress(keyAscii) run before the
 // focused control sees the key; without it they run only when no control has the focus. Setting
@@ -103,7 +105,8 @@ protected:
 private:
     friend class FormWindow;
 
-    void closeRequested();
+    // Whether the form is unloaded now, so that its window may go.
+    bool closeRequested();
     void windowActivated();
     void windowHidden();
     bool keyPressed(QKeyEvent& event);
@@ -119,6 +122,7 @@ private:
     bool keyPreview_ = false;
     bool loaded_ = false;
     bool closeDeferred_ = false;
+    bool unloading_ = false;
     // Cleared when the form goes, so that a modal show() outliving it does not touch it.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
