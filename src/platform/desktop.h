@@ -1,6 +1,7 @@
 #pragma once
 // Handing a document or an address to the desktop's program for it: a KML file to the globe
-// viewer, a web page to the browser. Production asks Qt's desktop services; tests record.
+// viewer, a web page to the browser. Production runs the desktop's opener and tells the user when
+// it fails; tests record.
 
 #include <QUrl>
 #include <memory>
@@ -20,8 +21,13 @@ public:
     virtual bool open(const std::string& target) = 0;
 };
 
+// Runs the desktop's opener, xdg-open, with the target's address, or its path for a local file,
+// and never waits for it. Qt's own desktop services start their opener detached and answer true
+// even when no browser opens the page (none installed, or the program runs as root): here an
+// opener that cannot start, or that ends with a failure, brings one message naming the target.
 class QtDesktop : public Desktop {
 public:
+    // Whether the target was handed to the opener; whether the opener then failed is told later.
     bool open(const std::string& target) override;
 };
 

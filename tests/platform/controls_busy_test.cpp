@@ -11,25 +11,13 @@
 #include "platform/widgets_buttons.h"
 
 #include <QAbstractButton>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 namespace platform {
 namespace {
 
-// Runs the event loop until the condition holds or the time is up.
-bool spinUntil(const std::function<bool()>& condition, int milliseconds = 2000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition() && clock.elapsed() < milliseconds) {
-        QEventLoop loop;
-        QTimer::singleShot(10, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return condition();
-}
+using testing::spinUntil;
 
 class BusyGateTest : public ::testing::Test {
 protected:

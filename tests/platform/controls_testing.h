@@ -1,14 +1,17 @@
 #pragma once
-// Helpers of the control tests: synthetic mouse and key events sent straight to a widget, and a
-// scope that makes the program busy.
+// Helpers of the control tests: synthetic mouse and key events sent straight to a widget, a
+// scope that makes the program busy, and the event loop run until something has happened.
 
 #include "fault_testing.h"
 #include "platform/busy.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -66,5 +69,17 @@ public:
 private:
     bool* flag_;
 };
+
+// Runs the event loop until the condition holds or the time is up.
+inline bool spinUntil(const std::function<bool()>& condition, int milliseconds = 2000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < milliseconds) {
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return condition();
+}
 
 } // namespace platform::testing
