@@ -47,7 +47,8 @@ std::vector<std::string> readFontList(std::string_view bytes, basic::Single& fil
     return names;
 }
 
-void savefnts(const platform::ComboBox& chooser, const std::string& path, const core::Global& g) {
+void savefnts(const platform::ComboBox& chooser, const std::string& path, core::Global& g) {
+    g.fileVersion = g.progVersion;
     std::vector<std::string> names;
     names.reserve(static_cast<std::size_t>(chooser.listCount()));
     for (int i = 0; i < chooser.listCount(); ++i)
