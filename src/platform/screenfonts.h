@@ -7,7 +7,9 @@
 
 namespace platform {
 
-// The families of Qt's font database in its order (or the injected list when one is set).
+// The families of Qt's font database (or the injected list in its place) in its order, each
+// once: Qt names a family that several foundries make once per foundry, "Family [Foundry]", and
+// such entries give the family's own name, the one a font is asked for by, at the first of them.
 std::vector<std::string> screenFonts();
 
 void injectScreenFonts(std::vector<std::string> names); // for tests

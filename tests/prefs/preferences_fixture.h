@@ -1,7 +1,7 @@
 #pragma once
 // A Preferences window over a program-wide state of its own: the data folder is a fresh
 // temporary folder, the dialogs are scripted and the screen offers a fixed list of fonts, one
-// with "@" and one made of digits.
+// with "@", one made of digits and one from two foundries.
 
 #include "platform/dialogs_scripted.h"
 #include "platform/screenfonts.h"
@@ -18,7 +18,7 @@
 namespace prefs::testing {
 
 inline const std::vector<std::string> kScreenFonts = {"DejaVu Sans", "@MS Mincho", "0123",
-                                                      "Liberation Serif"};
+                                                      "Liberation Serif [urw]", "Liberation Serif [URW ]"};
 inline const std::vector<std::string> kListedFonts = {"DejaVu Sans", "0123", "Liberation Serif"};
 
 // Waits until the window system reports the shown window active, which runs Activate.
@@ -39,7 +39,7 @@ class PreferencesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         g.dataFolder = folder_.path().toStdString();
-        g.fileVersion = core::kProgVersion;
+        g.progVersion = core::kProgVersion; // as start-up sets it; no file has set fileVersion yet
         platform::setDialogs(std::make_unique<platform::ScriptedDialogs>());
         platform::injectScreenFonts(kScreenFonts);
     }
