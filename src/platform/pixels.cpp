@@ -15,6 +15,20 @@ namespace {
                               std::string(kBitmapHelperSource));
 }
 
+// The reader and the writer take a picture's pixels as 32-bit QRgb values: any other picture
+// raises the fault above with its depth before a pixel is touched (a narrower one's rows would be
+// overrun).
+void requireQRgb(const QImage& image) {
+    switch (image.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        return;
+    default:
+        invalidDepth(image.depth());
+    }
+}
+
 // The 6×6×6 colour cube: level k of a component is 51·k.
 int cubeLevel(std::uint8_t component) {
     return (component + 25) / 51;
@@ -130,7 +144,7 @@ void getBitmapPixels(const Canvas& canvas, PixelArray& pixels, int& bitsPerPixel
 
 void getBitmapPixels(const QImage& image, PixelArray& pixels, int& bitsPerPixel) {
     bitsPerPixel = image.depth();
-    if (bitsPerPixel != 32) invalidDepth(bitsPerPixel);
+    requireQRgb(image);
     pixels = PixelArray(image.width(), image.height());
     for (int y = 0; y < image.height(); ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -149,6 +163,7 @@ void setBitmapPixels(Canvas& canvas, int bitsPerPixel, const PixelArray& pixels)
 }
 
 void setBitmapPixels(QImage& image, int bitsPerPixel, const PixelArray& pixels) {
+    requireQRgb(image);
     const BitmapBits bits = encodeBitmapBits(pixels, bitsPerPixel);
     const int pixelBytes = bitsPerPixel == 15 ? 2 : bitsPerPixel / 8;
     const int width = std::min(pixels.width(), image.width());

@@ -72,8 +72,8 @@ BitmapBits encodeBitmapBits(const PixelArray& pixels, int bitsPerPixel);
 
 // Fills the array with the canvas's image and sets bitsPerPixel to its depth (32).
 void getBitmapPixels(const Canvas& canvas, PixelArray& pixels, int& bitsPerPixel);
-// The same for a picture: bitsPerPixel is its depth, and a picture of any depth but 32 raises
-// the fault above, leaving the array as it was.
+// The same for a picture: bitsPerPixel is its depth, and a picture that does not hold 32-bit RGB
+// pixels (RGB32 or ARGB32) raises the fault above with its depth, leaving the array as it was.
 void getBitmapPixels(const QImage& picture, PixelArray& pixels, int& bitsPerPixel);
 
 // Writes the array into the canvas at that depth, starting at its top-left pixel; array pixels
@@ -81,7 +81,8 @@ void getBitmapPixels(const QImage& picture, PixelArray& pixels, int& bitsPerPixe
 // narrowed to 5 or 6 bits are widened again by repeating their high bits, so black stays black
 // and full white stays full white.
 void setBitmapPixels(Canvas& canvas, int bitsPerPixel, const PixelArray& pixels);
-// The same for a picture of 32 bits per pixel.
+// The same for a picture of 32-bit RGB pixels (RGB32 or ARGB32); any other picture raises the
+// fault above with the picture's depth and is left as it was.
 void setBitmapPixels(QImage& picture, int bitsPerPixel, const PixelArray& pixels);
 
 } // namespace platform
