@@ -73,6 +73,10 @@ void drawAll(core::MapWindow& map, const std::function<void()>& readBack, DrawEr
     if (observer) observer("labels");
     drawAreaTagLabels(c, kAreaTagSize, basic::qbColor(0));
     placeLabels(c);
+    // The search arrows are placed at their hits as on the normal map: an arrow left where the
+    // last drawing put it would point at whatever the pan brought there.
+    if (observer) observer("search arrows");
+    placeSearchArrows(map, errors);
     if (observer) observer("GPX or route");
     if (redrawCalls().drawGpxOrRoute) redrawCalls().drawGpxOrRoute(map, errors);
 }

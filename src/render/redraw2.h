@@ -1,8 +1,8 @@
 #pragma once
 // The Planning Sheet drawing (map style 2): the map on white, greyed and plain for printing.
 // Like redraw it brings the data model back from the project file on every call, but draws no
-// flood fills, problem markers, search arrows or one-way arrows. redraw hands every call over to
-// it while the Planning Sheet style is chosen.
+// flood fills, problem markers or one-way arrows; the search arrows stand at their hits as on the
+// normal map. redraw hands every call over to it while the Planning Sheet style is chosen.
 
 #include "render/redraw.h"
 

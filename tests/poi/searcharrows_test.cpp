@@ -2,7 +2,9 @@
 // array.
 
 #include "namesearch_fixture.h"
+#include "poi/namesearch.h"
 #include "poi/searcharrows.h"
+#include "render/mapstyle.h"
 
 namespace poi::testing {
 namespace {
@@ -32,6 +34,29 @@ TEST_F(SearchArrowsTest, TheTipLandsOnTheMapPointAtTheCurrentView) {
     const ArrowPoint at = arrowPoint(map, 1010.5, 1990);
     EXPECT_DOUBLE_EQ(at.x, second.left());
     EXPECT_DOUBLE_EQ(at.y, second.top());
+}
+
+// The Planning Sheet places the arrows as the normal map does: a pan takes each along with its
+// hit, a node or an area label.
+TEST_F(SearchArrowsTest, ThePlanningSheetMovesTheArrowsWithTheirHits) {
+    core::MapWindow& map = opened();
+    map.search.Text3[core::kNameSearch].setText("bar");
+    gosearch(map, true);
+    ASSERT_EQ(map.data.pointrList, "#1#2#4#7#11#10#$1$");
+    render::mn_Click(map, 2);
+    map.global.viewOffX += 300;
+    map.global.viewOffY -= 150;
+    core::redrawMap(map);
+    const int hits[] = {1, 2, 4, 7, 11, 10};
+    for (int k = 1; k <= 7; ++k) {
+        const ArrowPoint at = k <= 6 ? arrowPoint(map, 1000 + 10 * hits[k - 1], 2000 + 5 * hits[k - 1])
+                                     : arrowPoint(map, 1500, 2500); // the label "Bar"
+        const platform::ImageControl& arrow = map.markers.pointr[k];
+        EXPECT_NEAR(arrow.left(), at.x, 0.01) << k;
+        EXPECT_NEAR(arrow.top(), at.y, 0.01) << k;
+        EXPECT_TRUE(arrow.visible()) << k;
+    }
+    EXPECT_EQ(messages(), 0u);
 }
 
 TEST_F(SearchArrowsTest, NoArrowBeyondTheHighestElement) {
