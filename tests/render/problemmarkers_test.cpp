@@ -35,7 +35,11 @@ TEST_F(MarkerTest, QuestMarkersCountTheirAreas) {
     EXPECT_EQ(area.picture(), map.stores.que.picture());
     EXPECT_FLOAT_EQ(area.left(), 210 - model.width() / 2);
     EXPECT_FLOAT_EQ(area.top(), 120 - model.height());
-    EXPECT_NE(map.markers.quest[3].picture(), map.stores.que.picture());
+    const platform::ImageControl& third = map.markers.quest[3];
+    EXPECT_NE(third.picture(), map.stores.que.picture());
+    EXPECT_TRUE(third.visible());
+    EXPECT_FLOAT_EQ(third.left(), 610 - model.width() / 2);
+    EXPECT_FLOAT_EQ(third.top(), 320 - model.height());
     // The picture is painted into the map through its mask: opaque in the middle, the map's own
     // background beside it.
     platform::PictureBox& p1 = map.view.p1;
@@ -50,8 +54,15 @@ TEST_F(MarkerTest, OnlyThePanelButtonPlacesNoQuestMarker) {
     core::MapWindow& map = withNodes();
     map.data.questCount = 1;
     map.data.questList = "1#";
+    const platform::ImageControl& button = map.markers.quest[1];
+    const double left = button.left();
+    const double top = button.top();
+    const QImage before = map.view.p1.image().copy();
     render::DrawErrors errors;
     placeQuestMarkers(map, errors);
+    EXPECT_EQ(button.left(), left);
+    EXPECT_EQ(button.top(), top);
+    EXPECT_EQ(map.view.p1.image(), before);
     EXPECT_EQ(map.data.questAreaCount, 0);
     EXPECT_TRUE(dialogs().shown().empty());
 }

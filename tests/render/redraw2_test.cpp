@@ -118,11 +118,14 @@ TEST_F(SheetTest, EveryNodeUpToTheLastIsDrawnAndNoLineReachesNodeZero) {
 
 TEST_F(SheetTest, AuthorsAreLabelledAtTheOnlySegmentOfATwoNodeWayAndListedOnce) {
     map().global.authorOverlay = -1;
+    const Long author = basic::qbColor(9);
     for (const char* user : {"Anna", "Ann"})
-        way({.nodes = {node(2400, 3000), node(3000, 3000)}, .colour = kBlue, .user = user});
+        way({.nodes = {node(2400, 3000), node(3000, 3000)}, .colour = kOutline, .user = user});
     draw();
     draw();
-    EXPECT_GT(count(basic::qbColor(9)), 0);
+    // The label's text, and nothing else, is in the author colour, from the segment's end on.
+    EXPECT_GT(count(author), 0);
+    EXPECT_EQ(countColour(p1().image().copy(1000, 1000, 60, 20), author), count(author));
     const platform::ListBox& authors = map().legendPanel.List1;
     ASSERT_EQ(authors.listCount(), 2);
     EXPECT_EQ(authors.list(0), "Anna");

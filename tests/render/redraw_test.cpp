@@ -100,13 +100,21 @@ TEST_F(RedrawTest, TheRouteIsDrawnUnlessGpxPointsHaveThePlace) {
     map.data.routeActive = true;
 
     map.data.gpxCount = 3;
+    map.data.gpxNamedPoints = "#1#2#3#"; // waypoints, shown wherever they lie
+    map.global.showWaypoints = true;
     core::redrawMap(map);
     EXPECT_FALSE(map.markers.plt[1].visible());
+    EXPECT_EQ(map.data.gpsCount, 3);
 
+    // While the route is drawn the GPX layer is not, on the normal map or on the Planning Sheet.
     map.data.routeDrawing = true;
     core::redrawMap(map);
     EXPECT_TRUE(map.markers.plt[1].visible());
     EXPECT_EQ(map.view.sb1.panelText(2), ".00 ml    0 hrs");
+    EXPECT_EQ(map.data.gpsCount, 0);
+    map.data.mapMode = 2;
+    core::redrawMap(map);
+    EXPECT_EQ(map.data.gpsCount, 0);
 }
 
 } // namespace
