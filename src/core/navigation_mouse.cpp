@@ -99,6 +99,14 @@ void zoomIntoBox(MapWindow& map) {
     resumeNext([&] { render::snap(map); });
 }
 
+// The GPX waypoint markers gps 1..gpsCount: a drawing shows every one it loads, so those loaded
+// are the ones shown before a press hid them.
+void showWaypointMarkers(MapWindow& map, bool shown) {
+    for (int i = 1; i <= map.data.gpsCount; ++i) {
+        if (map.markers.gps.exists(i)) map.markers.gps[i].setVisible(shown);
+    }
+}
+
 // After a release in route mode: the route pointer, and the newest line's free end back on the
 // last point.
 void restoreRouteLine(MapWindow& map) {
@@ -150,9 +158,7 @@ void p1_MouseDown(MapWindow& map, int button, double x, double y) {
     v.bub.setVisible(false);
     if (button != platform::kLeftButton || d.routeDrawing) return;
     render::snap(map);
-    for (int i = 1; i <= d.gpsCount; ++i) {
-        if (map.markers.gps.exists(i)) map.markers.gps[i].setVisible(false);
-    }
+    showWaypointMarkers(map, false);
 }
 
 void p1_MouseMove(MapWindow& map, int button, double x, double y) {
@@ -183,6 +189,8 @@ void p1_MouseUp(MapWindow& map, int button, double x, double y) {
     if (release == Release::Click) {
         resumeNext([&] { v.rec.setVisible(false); });
         resumeNext([&] { render::hideSnap(map); });
+        // No redraw puts back the waypoints the press hid for a drag.
+        showWaypointMarkers(map, true);
         return;
     }
 
