@@ -96,6 +96,9 @@ void storeGpxPoints(core::MapData& d, GpxPoints read) {
 
 void importgpx(core::MapWindow& map, const std::string& path) {
     core::MapData& d = map.data;
+    // The points take the arrays of the route the caller has given up, as New Route does: there
+    // is no route left to save, and the exit asks nothing about it.
+    d.routeUnsaved = false;
     d.gpxNamedPoints.assign(1, '#'); // "#": no point yet
     map.menus.mfil.setEnabled(false);
     d.gpxCount = 0;

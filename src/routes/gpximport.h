@@ -19,7 +19,7 @@ namespace routes {
 void storeGpxPoints(core::MapData& d, GpxPoints read);
 
 // Reads the file at path whole and stores its points, the File menu greyed meanwhile. The GPX
-// markers of the last import are unloaded first. A file that cannot be read shows the error's
+// markers of the last import are unloaded first, and the route given up is no longer unsaved. A file that cannot be read shows the error's
 // description, then "Importing file aborted.", and leaves gpxCount 0; so does a Cancel pressed
 // while the file was read. A successful import ends route drawing and, with a map loaded, draws
 // the points. A file of more than 10000 points keeps the first 10000 and says so once the import

@@ -194,6 +194,19 @@ TEST_F(ImportGpxTest, AFileWithoutPointsEmptiesThePointList) {
     }
 }
 
+TEST_F(ImportGpxTest, AnUnsavedRouteGivenUpForTheImportIsNotAskedAboutAtExit) {
+    core::MapWindow& map = load();
+    map.data.routeCount = 1;
+    map.data.routeActive = true;
+    map.data.routeUnsaved = true;
+    dialogs().scriptOpenFile(kWalk);
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+    core::importGpx(map);
+    EXPECT_EQ(map.data.gpxCount, 7);
+    EXPECT_TRUE(map.form.unload()) << "no question about the route";
+    EXPECT_EQ(dialogs().shown().back().text, "This will clear route. Do you want to continue?");
+}
+
 // Drawing a route, the user imports a file: the mode ends, a click on the map adds no point
 // over GPX point 1, and the next redraw shows the track.
 class ImportDuringRouteDrawingTest : public render::testing::DrawingTest {};
