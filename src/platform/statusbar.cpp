@@ -7,12 +7,16 @@
 #include "platform/units.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
 namespace {
 
 constexpr double kDefaultHeight = 315;
+// A panel's text stands this many pixels in from the panel's left and right edges.
+constexpr int kTextInsetLeft = 3;
+constexpr int kTextInsetRight = 2;
 
 class PanelsWidget : public QWidget {
 public:
@@ -66,7 +70,10 @@ void StatusBar::setPanelText(int panel, std::string text) {
 }
 
 double StatusBar::panelWidth(int panel) const {
-    return at(panel).width;
+    const Panel& p = at(panel);
+    if (!p.fitsText || !widget()) return p.width;
+    const int textPixels = widget()->fontMetrics().horizontalAdvance(toQString(p.text));
+    return std::max(p.width, double(textPixels + kTextInsetLeft + kTextInsetRight) * kTwipsPerPixel);
 }
 
 void StatusBar::setPanelWidth(int panel, double twips) {
@@ -76,13 +83,18 @@ void StatusBar::setPanelWidth(int panel, double twips) {
     if (widget()) widget()->update();
 }
 
+void StatusBar::setPanelFitsText(int panel, bool fits) {
+    at(panel).fitsText = fits;
+    if (widget()) widget()->update();
+}
+
 void StatusBar::paintPanels(QPainter& painter) const {
     const QRect area = widget()->rect();
     painter.fillRect(area, widget()->palette().window());
     const QPalette& colours = widget()->palette();
     int x = 0;
-    for (const Panel& panel : panels_) {
-        const int w = toPixel(panel.width / kTwipsPerPixel);
+    for (int i = 1; i <= panelCount(); ++i) {
+        const int w = toPixel(panelWidth(i) / kTwipsPerPixel);
         const QRect box(x, 1, w, area.height() - 2);
         if (w > 1) {
             painter.setPen(colours.color(QPalette::Dark));
@@ -92,8 +104,8 @@ void StatusBar::paintPanels(QPainter& painter) const {
             painter.drawLine(box.bottomLeft(), box.bottomRight());
             painter.drawLine(box.topRight(), box.bottomRight());
             painter.setPen(colours.color(QPalette::WindowText));
-            painter.drawText(box.adjusted(3, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                             toQString(panel.text));
+            painter.drawText(box.adjusted(kTextInsetLeft, 0, -kTextInsetRight, 0),
+                             Qt::AlignVCenter | Qt::AlignLeft, toQString(panelText(i)));
         }
         x += w;
     }

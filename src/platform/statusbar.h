@@ -2,7 +2,8 @@
 // The status bar: numbered panels 1..n, each with a Text and a Width in twips, laid out from the
 // left edge in order. The bar keeps to the bottom of its container's client area over the whole
 // width; only its Height is its own (Left, Top and Width follow the container). A panel number
-// outside 1..n is fault 35600 "Index out of bounds"; a width below 0 is fault 380.
+// outside 1..n is fault 35600 "Index out of bounds"; a width below 0 is fault 380. A panel that
+// fits its text is never narrower than its text needs in the bar's font, its Width the least.
 
 #include "platform/control_windowed.h"
 
@@ -19,6 +20,7 @@ public:
     void setPanelText(int panel, std::string text);
     double panelWidth(int panel) const;
     void setPanelWidth(int panel, double twips);
+    void setPanelFitsText(int panel, bool fits);
 
     // Paints the panels (called by the bar's widget).
     void paintPanels(QPainter& painter) const;
@@ -31,6 +33,7 @@ private:
     struct Panel {
         std::string text;
         double width = 1440;
+        bool fitsText = false;
     };
 
     Panel& at(int panel);

@@ -56,6 +56,8 @@ Viewport::Viewport(platform::Form& form)
     // The horizontal scroll bar lies over the status bar's upper edge: the bar is high enough
     // for its texts to show below it.
     sb1.setHeight(720);
+    // Panel 2 shows the route's length and travel time whole, however long the route.
+    sb1.setPanelFitsText(2, true);
 
     tm2.setEnabled(false);
     tm2.setInterval(kWheelPollMs);

@@ -5,6 +5,7 @@
 #include "window/view.h"
 #include "window/viewwindow.h"
 
+#include <QFontMetrics>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -25,6 +26,14 @@ TEST(Route, TravelTimeInHoursAndMinutes) {
              Case{1.9933333f, 1, "2 hrs 00 mins"}, // 119.6 minutes
              Case{12.34f, 3.3f, "3 hrs 44 mins"},
              Case{69.09f, 3.3f, "20 hrs 56 mins"},
+             // Half minutes go to the even minute, down and up.
+             Case{0.025f, 1, "0 hrs 02 mins"}, // 1.5 minutes
+             Case{0.075f, 1, "0 hrs 04 mins"}, // 4.5 minutes
+             Case{1.175f, 1, "1 hrs 10 mins"}, // 70.5 minutes
+             Case{1.125f, 1, "1 hrs 08 mins"}, // 67.5 minutes
+             // Hours whose text has an exponent and no point still go through the minutes.
+             Case{0.00001f, 1, "0 hrs 00 mins"},
+             Case{1e7f, 1, "10000000 hrs 00 mins"},
          }) {
         EXPECT_EQ(routes::fntim(c.miles, c.speed), c.expected) << c.miles << " at " << c.speed;
     }
@@ -122,6 +131,21 @@ TEST_F(RouteTest, AMissingElementIsReportedAndTheRestStillDrawn) {
     EXPECT_EQ(dialogs().shown().size(), 3u);
     EXPECT_TRUE(map.markers.plt[2].visible());
     EXPECT_EQ(map.view.sb1.panelText(2), "138.18 ml    41 hrs 52 mins");
+}
+
+TEST_F(RouteTest, TheStatusPanelFitsTheWholeRouteTextOnA1920PixelScreen) {
+    MapWindow& map = loadOnScreen(kWideScreen);
+    platform::StatusBar& bar = map.view.sb1;
+    const QFontMetrics metrics = bar.widget()->fontMetrics();
+    for (const float miles : {0.82f, 13.39f, 1234.56f}) {
+        bar.setPanelText(2, routes::lengthAndTime(miles, 3.3f));
+        // The text stands 3 pixels in from the panel's left edge and 2 from its right.
+        EXPECT_GE(bar.panelWidth(2) / 15 - 5,
+                  metrics.horizontalAdvance(QString::fromStdString(bar.panelText(2))))
+            << bar.panelText(2);
+    }
+    bar.setPanelText(2, "");
+    EXPECT_EQ(bar.panelWidth(2), 2000) << "the layout's width is the least";
 }
 
 } // namespace
