@@ -2,8 +2,9 @@
 
 #include "basic/format.h"
 #include "window/mapwindow.h"
+#include "window/view.h"
+#include "window/viewwindow.h"
 #include "window/webaddresses.h"
-#include "import/bounds.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/screen.h"
@@ -11,10 +12,10 @@
 #include "routes/googlewindow.h"
 #include "routes/gpxwriter.h"
 
+#include <optional>
+
 namespace routes {
 namespace {
-
-using basic::Single;
 
 constexpr int kOpenStreetMap = 0;
 constexpr int kGoogleMap = 2;
@@ -59,14 +60,10 @@ void showGoogleMap(core::MapWindow& map) {
 } // namespace
 
 WebMapCentre webMapCentre(const core::MapWindow& map) {
-    const core::Global& g = map.global;
-    const Single scale = static_cast<Single>(map.data.mapScale);
-    const Single k = osmimport::latStretch(map.data.mapLat0);
-    const Single halfWidth = Single(4000) / g.viewZoom;
-    WebMapCentre centre;
-    centre.lon = (halfWidth - Single(2200) + map.data.mapLon0 * scale - g.viewOffX / g.viewZoom) / scale;
-    centre.lat = (Single(2500) - halfWidth + map.data.mapLat0 * scale * k + g.viewOffY / g.viewZoom) / scale / k;
-    return centre;
+    const core::PicturePoint middle = core::uncoveredCentre(map);
+    const std::optional<core::LonLat> point = core::pictureToLonLat(map.global, map.data, middle.x, middle.y);
+    if (!point) return {};
+    return {point->lat, point->lon};
 }
 
 std::string webMapPage(char q, int widthPx, int heightPx, WebMapCentre centre) {

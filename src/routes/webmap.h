@@ -20,8 +20,9 @@ struct WebMapCentre {
     basic::Single lon = 0;
 };
 
-// The map point under the picture's zoom centre (4000, 3300), in degrees, worked in single
-// precision as the view transform is.
+// The map point at the middle of the viewport's part the legend panel leaves uncovered, in
+// degrees: that picture point taken back through the view transform. (0, 0) while the view has
+// no zoom or the file no scale.
 WebMapCentre webMapCentre(const core::MapWindow& map);
 
 // The page: every attribute quoted with `quote`, an iframe of widthPx x heightPx at zoom 13 on

@@ -6,7 +6,9 @@
 #include "window/colourkey.h"
 #include "window/legend.h"
 #include "window/mapwindow.h"
+#include "window/viewwindow.h"
 
+#include <algorithm>
 #include <string>
 
 namespace core {
@@ -18,10 +20,19 @@ constexpr double kPageTop = 645;
 constexpr double kFloatingGap = 22;
 constexpr double kFloatingTop = 2235;
 constexpr double kZoomLeft = 630;
-constexpr double kZoomRightInset = 630 + 400;
+// The right-hand zoom buttons stand as far in from the visible map's right edge as the left-hand
+// ones (at 630) from the viewport's left edge (480).
+constexpr double kZoomEdgeGap = 150;
 
 double statusTop(const MapWindow& map) {
     return map.view.sb1.top();
+}
+
+// The right edge of the map the user sees: where the legend panel or the vertical scroll bar
+// begins, whichever lies further left.
+double visibleMapRight(const MapWindow& map) {
+    const UncoveredMap uncovered = uncoveredMap(map);
+    return std::min(uncovered.left + uncovered.width, map.view.VS.left());
 }
 
 } // namespace
@@ -103,7 +114,7 @@ void setpanels(MapWindow& map) {
 void placezoom(MapWindow& map) {
     Single x = kZoomLeft;
     if (!map.global.settings.zoomLeft)
-        x = static_cast<Single>(platform::screenSize().widthTwips - kZoomRightInset);
+        x = static_cast<Single>(visibleMapRight(map) - kZoomEdgeGap - map.toolbars.Image4[0].width());
     for (platform::Frame& frame : map.toolbars.Frame7) {
         frame.setLeft(x);
         frame.setVisible(true);
@@ -113,11 +124,17 @@ void placezoom(MapWindow& map) {
 void showLegendPanel(MapWindow& map, bool show) {
     platform::Frame& legend = map.legendPanel.Frame2;
     Viewport& v = map.view;
+    const bool changes = legend.visible() != show;
     if (show) legend.zorder(0);
     v.hs.setWidth(v.Picture1.width());
     v.VS.setLeft(v.Picture1.width() - v.VS.width());
     legend.setVisible(show);
     legend.zorder(0);
+    if (!changes) return;
+    // The zoom centre keeps to the middle of what the panel leaves uncovered, and the zoom buttons
+    // to the map the user sees.
+    centreMapPicture(map);
+    placezoom(map);
 }
 
 void frame4tp(MapWindow& map, double offset) {

@@ -47,7 +47,11 @@ inline constexpr std::array<std::string_view, 28> kPoiCategories = {
 };
 
 void setpanels(MapWindow& map);
+// The zoom buttons at the viewport's left edge, or at the right edge of the map the user sees,
+// clear of the legend panel and the vertical scroll bar.
 void placezoom(MapWindow& map);
+// Showing or hiding the panel also moves the map picture, keeping the zoom centre in the middle
+// of the uncovered viewport, and places the zoom buttons anew.
 void showLegendPanel(MapWindow& map, bool show); // the system's name: fram2
 // offset: the top of the pressed problem button within the left strip.
 void frame4tp(MapWindow& map, double offset);

@@ -32,13 +32,33 @@ void startAt(platform::ScrollBar& bar, double start, double origin) {
 
 } // namespace
 
+UncoveredMap uncoveredMap(const MapWindow& map) {
+    const platform::PictureBox& viewport = map.view.Picture1;
+    const platform::Frame& legend = map.legendPanel.Frame2;
+    double width = viewport.width();
+    if (legend.visible()) width = std::clamp(legend.left() - viewport.left(), 0.0, width);
+    return {viewport.left(), viewport.top(), width, viewport.height()};
+}
+
+PicturePoint uncoveredCentre(const MapWindow& map) {
+    const Viewport& v = map.view;
+    const UncoveredMap uncovered = uncoveredMap(map);
+    // In p1's pixels, from p1's corner: p1's offset in the viewport and half the uncovered part.
+    const double x =
+        v.Picture1.lengthToPixelsX(-v.p1.left()) + uncovered.width / 2 / platform::kTwipsPerPixel;
+    const double y =
+        v.Picture1.lengthToPixelsY(-v.p1.top()) + uncovered.height / 2 / platform::kTwipsPerPixel;
+    return {basic::csng(v.p1.fromPixelX(x)), basic::csng(v.p1.fromPixelY(y))};
+}
+
 void centreMapPicture(MapWindow& map) {
     Viewport& v = map.view;
+    const UncoveredMap uncovered = uncoveredMap(map);
     const double twipsPerUnitX = v.p1.width() / v.p1.scaleWidth();
     const double twipsPerUnitY = v.p1.height() / v.p1.scaleHeight();
-    startAt(v.VS, kVerticalScrollOrigin + kZoomCentreY * twipsPerUnitY - v.Picture1.height() / 2,
+    startAt(v.VS, kVerticalScrollOrigin + kZoomCentreY * twipsPerUnitY - uncovered.height / 2,
             kVerticalScrollOrigin);
-    startAt(v.hs, kZoomCentreX * twipsPerUnitX - v.Picture1.width() / 2, 0);
+    startAt(v.hs, kZoomCentreX * twipsPerUnitX - uncovered.width / 2, 0);
 }
 
 void init(MapWindow& map) {

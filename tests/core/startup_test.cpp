@@ -74,8 +74,9 @@ TEST_F(StartupTest, SettingsFileValuesReplaceTheDefaults) {
     EXPECT_EQ(map.global.settings.maxGreenNodes, 80);
     EXPECT_EQ(map.view.p1.backColor(), basic::rgb(10, 20, 30));
     EXPECT_EQ(map.menus.mf[15].caption(), "Paris, France.osm");
-    // The zoom buttons follow the saved side; start-up itself shows POIs and GPX whatever was saved.
-    EXPECT_EQ(map.toolbars.Frame7[0].left(), kScreenWidth - 1030);
+    // The zoom buttons follow the saved side, here the right clear of the legend panel; start-up
+    // itself shows POIs and GPX whatever was saved.
+    EXPECT_EQ(map.toolbars.Frame7[0].left(), map.legendPanel.Frame2.left() - 150 - 360);
     EXPECT_EQ(map.global.settings.poiMode, 1);
     EXPECT_EQ(map.form.caption(), "Varnoke:1.971 ");
 }

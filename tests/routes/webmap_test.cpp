@@ -1,6 +1,7 @@
 // The Internet menu: the web-map page, written whole for the current view, and the OpenStreetMap
 // home page. Web views are kept from starting here, so the page goes to the desktop's browser.
 #include "window/webaddresses.h"
+#include "basic/val.h"
 #include "core/window_fixture.h"
 #include "platform/webbrowser.h"
 #include "routes/webmap.h"
@@ -25,7 +26,11 @@ protected:
     }
 
     // The window after loading a file of that origin, at the view a load starts with.
-    core::MapWindow& mapAt(basic::Single lon0, basic::Single lat0) { return viewAt(load(), lon0, lat0); }
+    core::MapWindow& mapAt(basic::Single lon0, basic::Single lat0) {
+        core::MapWindow& map = load();
+        core::init(map);
+        return viewAt(map, lon0, lat0);
+    }
     static core::MapWindow& viewAt(core::MapWindow& map, basic::Single lon0, basic::Single lat0) {
         platform::injectScreenSize({1920 * 15, 1080 * 15});
         map.global.viewZoom = 1.4f;
@@ -55,7 +60,7 @@ TEST_F(WebMapTest, ThePageCentresTheViewInEitherQuoteAtAnyOrigin) {
               "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\"><html xmlns=\"http://www.w3.org/1999/xhtml\">"
               "<html><body><iframe width=\"1920\" height=\"1080\" frameborder=\"0\"scrolling=\"yes\" "
               "marginheight=\"0\" marginwidth=\"0\"src=\"http://maps.google.com/maps?hl=en&amp;ie=UTF8&amp;"
-              "ll=51.4714,-.0412&amp;z=13&amp;output=embed\"></iframe></body></html>\r\n");
+              "ll=51.4824,-.0679&amp;z=13&amp;output=embed\"></iframe></body></html>\r\n");
     EXPECT_EQ(desktop_.targets(), std::vector<std::string>{appPath() + "/files/googmap.html"});
 
     map.global.quoteChar = '\'';
@@ -65,8 +70,40 @@ TEST_F(WebMapTest, ThePageCentresTheViewInEitherQuoteAtAnyOrigin) {
     EXPECT_NE(josm.find("<iframe width='1920' height='1080' frameborder='0'scrolling='yes'"), std::string::npos);
 
     mint_Click(viewAt(map, 0, 0), kGoogleMap); // the zero meridian and the equator
-    EXPECT_NE(page().find("ll=-.0433,.0600&amp;"), std::string::npos) << page();
+    EXPECT_NE(page().find("ll=-.0267,.0333&amp;"), std::string::npos) << page();
     EXPECT_TRUE(dialogs().shown().empty());
+}
+
+TEST_F(WebMapTest, ThePageCentresTheMapPointInTheMiddleOfTheMapTheLegendPanelLeavesUncovered) {
+    struct Case {
+        basic::Single lon0, lat0, stretch;
+    };
+    for (const Case c : {Case{-1.6f, 53.9f, 1.539f}, Case{151.1f, -33.9f, 1.339f}}) {
+        SCOPED_TRACE(c.lat0);
+        core::MapWindow& map = loadOnScreen(core::testing::kWideScreen);
+        core::init(map);
+        viewAt(map, c.lon0, c.lat0);
+        map.global.viewZoom = 2.8f;
+        map.global.viewOffX = -6000;
+        map.global.viewOffY = -5000;
+        mint_Click(map, kGoogleMap);
+
+        // The point of p1 in the middle of the viewport left of the legend panel, back to degrees.
+        const core::Viewport& v = map.view;
+        const double twipsPerUnit = v.p1.width() / v.p1.scaleWidth();
+        const double x =
+            ((map.legendPanel.Frame2.left() - v.Picture1.left()) / 2 - v.p1.left()) / twipsPerUnit;
+        const double y = (v.Picture1.height() / 2 - v.p1.top()) / twipsPerUnit;
+        const double zoom = map.global.viewZoom;
+        const double lon = c.lon0 + (x / zoom - 3000 - map.global.viewOffX / zoom) / 30000;
+        const double lat = c.lat0 + (2500 - y / zoom + map.global.viewOffY / zoom) / (30000 * c.stretch);
+        const std::string text = page();
+        const std::size_t from = text.find("ll=") + 3;
+        const std::size_t comma = text.find(',', from);
+        EXPECT_NEAR(basic::val(text.substr(from, comma - from)), lat, 0.0001) << text;
+        const std::size_t end = text.find('&', comma);
+        EXPECT_NEAR(basic::val(text.substr(comma + 1, end - comma - 1)), lon, 0.0001) << text;
+    }
 }
 
 TEST_F(WebMapTest, WithoutAMapNothingIsWrittenAndAnOlderPageIsReplacedWhole) {

@@ -4,6 +4,9 @@
 #include "core/startup.h"
 #include "core/window_fixture.h"
 #include "window/layout.h"
+#include "window/view.h"
+
+#include <QRectF>
 
 namespace core::testing {
 namespace {
@@ -82,23 +85,41 @@ TEST_F(LayoutTest, SecondRunMakesTheRightStripAsHighAsTheViewportAndKeeps28Categ
     EXPECT_EQ(map.search.Combo1.text(), "POINTS OF INTERST");
 }
 
-TEST_F(LayoutTest, ZoomButtonsStandLeftOrRight) {
-    MapWindow& map = load();
-    struct Case {
-        bool zoomLeft;
-        double left;
-    };
-    for (const Case c : {Case{false, W - 1030}, Case{true, 630}}) {
-        map.global.settings.zoomLeft = c.zoomLeft;
-        for (platform::Frame& frame : map.toolbars.Frame7)
-            frame.setVisible(false);
-        placezoom(map);
-        for (const platform::Frame& frame : map.toolbars.Frame7) {
-            EXPECT_EQ(frame.left(), c.left) << c.zoomLeft;
-            EXPECT_TRUE(frame.visible());
+QRectF placeOf(const platform::Control& control) {
+    return {control.left(), control.top(), control.width(), control.height()};
+}
+
+TEST_F(LayoutTest, ZoomButtonsAndTheZoomCentreKeepToTheMapTheLegendPanelLeavesUncovered) {
+    for (const platform::ScreenSize screen : {kWideScreen, kSmallScreen}) {
+        MapWindow& map = loadOnScreen(screen);
+        init(map);
+        const Viewport& v = map.view;
+        const platform::Frame& legend = map.legendPanel.Frame2;
+        for (const bool legendShown : {true, false, true}) {
+            showLegendPanel(map, legendShown);
+            const double right = legendShown ? legend.left() : v.Picture1.left() + v.Picture1.width();
+            const QRectF uncovered(v.Picture1.left(), v.Picture1.top(), right - v.Picture1.left(),
+                                   v.Picture1.height());
+            for (const bool zoomLeft : {true, false}) {
+                SCOPED_TRACE(::testing::Message()
+                             << screen.widthTwips << " legend " << legendShown << " left " << zoomLeft);
+                map.global.settings.zoomLeft = zoomLeft;
+                placezoom(map);
+                for (const platform::Frame& frame : map.toolbars.Frame7) {
+                    EXPECT_TRUE(frame.visible());
+                    EXPECT_TRUE(uncovered.contains(placeOf(frame)));
+                    EXPECT_FALSE(placeOf(frame).intersects(placeOf(v.VS)));
+                    EXPECT_FALSE(legendShown && placeOf(frame).intersects(placeOf(legend)));
+                }
+                EXPECT_EQ(map.toolbars.Frame7[0].top(), 1095);
+                EXPECT_EQ(map.toolbars.Frame7[1].top(), 1560);
+            }
+            // Where the zoom centre of p1 lies on the form, within a pixel.
+            EXPECT_NEAR(v.Picture1.left() + v.p1.left() + v.p1.toPixelX(kZoomCentreX) * 15,
+                        uncovered.center().x(), 15);
+            EXPECT_NEAR(v.Picture1.top() + v.p1.top() + v.p1.toPixelY(kZoomCentreY) * 15,
+                        uncovered.center().y(), 15);
         }
-        EXPECT_EQ(map.toolbars.Frame7[0].top(), 1095);
-        EXPECT_EQ(map.toolbars.Frame7[1].top(), 1560);
     }
 }
 
