@@ -62,6 +62,8 @@ TEST_F(UpdatTest, TheFirstLinesLeadingNumberAgainstTheVersion) {
         {QByteArray::fromStdString(blanksFirst), "An Update is available."},   // read whole, in order
         {"1.971\n2026-01-01", "Current Version:1.971"},                        // a lone LF ends it too
         {QByteArray("\xEF\xBB\xBF") + "1.972\r\n", "An Update is available."}, // after a UTF-8 BOM
+        // the first of several lines, after a BOM: the cut is where the line ends
+        {QByteArray("\xEF\xBB\xBF") + "1.971\n2.0\n3.0\n", "Current Version:1.971"},
     };
     CannedServer server;
     for (const auto& c : cases) {
