@@ -83,15 +83,19 @@ void detailWay(DrawContext& c, Long i) {
 } // namespace
 
 void drawPlainWay(DrawContext& c, Long i, bool whole, bool rail, const std::function<void()>& middleDrawn) {
-    const std::size_t middle = middleSegment(c.nodesOf(i).size());
-    DrawContext::Stroke stroke(c);
-    c.forEachSegment(i, [&](std::size_t j, Long a, Long b) {
-        if (!whole && !c.windows.ways.contains(c.x(a), c.y(a))) return;
-        stroke.line(a, b);
-        if (j != middle) return;
-        middleDrawn();
-        stroke.interrupt();
-    });
+    // A way without a label that inks nothing leaves only its pens and the current position.
+    const bool beside = whole && !middleDrawn && c.passedBeside(i);
+    if (!beside) {
+        const std::size_t middle = middleSegment(c.nodesOf(i).size());
+        DrawContext::Stroke stroke(c);
+        c.forEachSegment(i, [&](std::size_t j, Long a, Long b) {
+            if (!whole && !c.windows.ways.contains(c.x(a), c.y(a))) return;
+            stroke.line(a, b);
+            if (j != middle) return;
+            if (middleDrawn) middleDrawn();
+            stroke.interrupt();
+        });
+    }
     if (!rail) return;
     platform::PictureBox& p1 = c.p1;
     p1.setDrawWidth(1);

@@ -21,7 +21,8 @@ std::size_t middleSegment(std::size_t nodes);
 
 // Way i segment by segment in p1's pen, leaving out segments that start outside the way window
 // unless `whole`; middleDrawn() runs after the middle segment, where the label goes. A railway
-// is then drawn again as white dashes 1 pixel wide.
+// is then drawn again as white dashes 1 pixel wide. A way drawn whole without middleDrawn that
+// would ink nothing on the picture is passed over (DrawContext::passedBeside).
 void drawPlainWay(DrawContext& c, basic::Long i, bool whole, bool rail, const std::function<void()>& middleDrawn);
 
 void detailPass(DrawContext& c);

@@ -5,6 +5,7 @@
 #include "platform/events.h"
 #include "window/mapwindow.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -34,6 +35,7 @@ void DrawContext::prepare() {
         pixel_[n] = QPoint(static_cast<int>(px), static_cast<int>(py));
         placeable_[n] = 1;
     }
+    reach_.clear();
     leakedWays.clear();
     for (Long way : osmimport::indexPieces(data.leakedAreas, 0))
         if (way != osmimport::kNotANumber) leakedWays.insert(way);
@@ -65,6 +67,7 @@ void DrawContext::line(Long a, Long b) {
 }
 
 void DrawContext::drawWay(Long i, const DrawWindow* window) {
+    if (!window && passedBeside(i)) return;
     Stroke stroke(*this);
     forEachSegment(i, [&](std::size_t, Long a, Long b) {
         if (!window || window->contains(x(a), y(a))) stroke.line(a, b);
@@ -82,6 +85,44 @@ void DrawContext::Stroke::line(Long a, Long b) {
     c_.line(a, b);
     end_ = c_.pixel(b);
     drawn_ = true;
+}
+
+const DrawContext::WayReach& DrawContext::reachOf(Long i) {
+    if (reach_.empty()) reach_.resize(data.wayNodeStart.size());
+    WayReach& way = reach_[static_cast<std::size_t>(i)];
+    if (way.measured) return way;
+    way.measured = true;
+    const std::span<const Long> nodes = nodesOf(i);
+    for (std::size_t j = 0; j + 1 < nodes.size(); ++j) {
+        const Long a = nodes[j];
+        const Long b = nodes[j + 1];
+        if (a == osmimport::kNotANumber || b == osmimport::kNotANumber) way.notANumber = true;
+        if (!isNode(a) || !isNode(b) || !placeable(a) || !placeable(b)) continue;
+        for (const QPoint at : {pixel(a), pixel(b)}) {
+            way.left = std::min<std::int64_t>(way.left, at.x());
+            way.top = std::min<std::int64_t>(way.top, at.y());
+            way.right = std::max<std::int64_t>(way.right, at.x());
+            way.bottom = std::max<std::int64_t>(way.bottom, at.y());
+        }
+        way.lastEnd = b;
+    }
+    return way;
+}
+
+bool DrawContext::passedBeside(Long i) {
+    if (i < 0 || static_cast<std::size_t>(i) + 1 >= data.wayNodeStart.size()) return false;
+    const WayReach& way = reachOf(i);
+    if (way.notANumber) return false;
+    // A pen reaches half its width from the line, and a pixel more for the rounding of its ends.
+    const std::int64_t reach = p1.drawWidth() / 2 + 2;
+    if (way.right + reach >= 0 && way.bottom + reach >= 0 && way.left - reach < p1.pixelWidth() &&
+        way.top - reach < p1.pixelHeight())
+        return false;
+    if (way.lastEnd != 0) {
+        p1.setCurrentX(x(way.lastEnd));
+        p1.setCurrentY(y(way.lastEnd));
+    }
+    return true;
 }
 
 void DrawContext::yield() {

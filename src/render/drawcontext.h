@@ -12,6 +12,7 @@
 #include "render/waygeometry.h"
 
 #include <QPoint>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <unordered_set>
@@ -101,7 +102,8 @@ public:
     // takes the error path.
     void line(basic::Long a, basic::Long b);
     // Draws every segment of way i whose nodes are both valid and, with a window, whose start
-    // lies in it. A piece that is no number takes the error path and skips its segments.
+    // lies in it; without one, a way that would ink nothing is passed over (passedBeside). A
+    // piece that is no number takes the error path and skips its segments.
     void drawWay(basic::Long i, const DrawWindow* window);
 
     // The segments of one way drawn in turn with one pen, nothing else drawn between them. At
@@ -121,6 +123,13 @@ public:
         QPoint end_;
         bool drawn_ = false;
     };
+    // Whether way i, drawn whole with p1's pen, would ink nothing: every segment it draws (both
+    // nodes valid, each on a pixel) lies farther beside the picture than the pen reaches. The
+    // current position is then left where drawing the way would leave it, at the end of its last
+    // such segment, and the way need not be drawn. False for a way with a piece that is no
+    // number, whose drawing takes the error path.
+    bool passedBeside(basic::Long i);
+
     // Lets pending window events run when input is waiting.
     void yield();
     // The error path for a piece of a list that is no number.
@@ -130,11 +139,26 @@ public:
     void noteAuthor(const std::string& user);
 
 private:
+    // What a way draws on the picture: the pixel box of its segments, the end node of the last
+    // (0 when it draws none), and whether a piece of it is no number.
+    struct WayReach {
+        bool measured = false;
+        bool notANumber = false;
+        basic::Long lastEnd = 0;
+        std::int64_t left = INT64_MAX;
+        std::int64_t top = INT64_MAX;
+        std::int64_t right = INT64_MIN;
+        std::int64_t bottom = INT64_MIN;
+    };
+    const WayReach& reachOf(basic::Long i);
+
     basic::Long nodeCount_ = 0;
     std::vector<float> screenX_;
     std::vector<float> screenY_;
     std::vector<QPoint> pixel_;
     std::vector<char> placeable_;
+    // Per way 0..wayCount, each measured at its first passedBeside of a drawing.
+    std::vector<WayReach> reach_;
     unsigned yields_ = 0;
 };
 

@@ -10,6 +10,7 @@
 #include "window/mapwindow.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace render {
@@ -52,10 +53,11 @@ void generalWay(DrawContext& c, Long i) {
     const Long pen = p1.foreColor();
     // A dashed railway is drawn black, yet culled like any colour.
     const bool whole = rail && pen == 0 ? d.fileSizeMB < kWholeBelowMB : drawnWhole(pen, d.fileSizeMB, kWholeBelowMB);
-    const bool labelled = c.global.authorOverlay < 0;
-    drawPlainWay(c, i, whole, rail, [&] {
-        if (labelled) authorLabel(c, i);
-    });
+    // A labelled way is drawn wherever it lies: its label may reach into the picture from beside
+    // it, and its author is listed either way.
+    std::function<void()> label;
+    if (c.global.authorOverlay < 0) label = [&] { authorLabel(c, i); };
+    drawPlainWay(c, i, whole, rail, label);
 }
 
 } // namespace

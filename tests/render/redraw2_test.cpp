@@ -121,15 +121,18 @@ TEST_F(SheetTest, AuthorsAreLabelledAtTheOnlySegmentOfATwoNodeWayAndListedOnce) 
     const Long author = basic::qbColor(9);
     for (const char* user : {"Anna", "Ann"})
         way({.nodes = {node(2400, 3000), node(3000, 3000)}, .colour = kOutline, .user = user});
+    // Far beside the picture a way is still labelled, and its author listed.
+    way({.nodes = {node(-9000, 3000), node(-8400, 3000)}, .colour = kOutline, .user = "Bob"});
     draw();
     draw();
     // The label's text, and nothing else, is in the author colour, from the segment's end on.
     EXPECT_GT(count(author), 0);
     EXPECT_EQ(countColour(p1().image().copy(1000, 1000, 60, 20), author), count(author));
     const platform::ListBox& authors = map().legendPanel.List1;
-    ASSERT_EQ(authors.listCount(), 2);
+    ASSERT_EQ(authors.listCount(), 3);
     EXPECT_EQ(authors.list(0), "Anna");
     EXPECT_EQ(authors.list(1), "Ann");
+    EXPECT_EQ(authors.list(2), "Bob");
 }
 
 TEST_F(SheetTest, StreetNamesFromZoom16AtTheirNameNodeForEveryWayOfTheList) {

@@ -215,6 +215,31 @@ TEST_F(WayPassTest, ASegmentOnOnePixelIsLeftOutOnlyWhereItInksNothingNew) {
     EXPECT_EQ(pixel(end.x(), end.y()), kCasing);
 }
 
+// A way drawn whole is passed over only where its pen cannot reach the picture (2670 pixels
+// square), and then leaves the current position at its last node as drawing it would.
+TEST_F(WayPassTest, AWayIsPassedOverOnlyWhereItsPenCannotReachThePicture) {
+    struct Row {
+        int column; // of a vertical way from row 1000 to row 1200
+        int pen;
+        bool passed;
+    };
+    const Row rows[] = {{2678, 13, true}, {2677, 13, false}, {2672, 1, true}, {2671, 1, false},
+                        {-9, 13, true},   {-8, 13, false},   {1335, 1, false}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.column);
+        clearMap();
+        way({.nodes = {node(3 * r.column, 3000), node(3 * r.column, 3600)}});
+        draw();
+        DrawErrors errors;
+        DrawContext c(map(), errors);
+        c.prepare();
+        p1().setDrawWidth(r.pen);
+        p1().setCurrentY(0);
+        EXPECT_EQ(c.passedBeside(1), r.passed);
+        EXPECT_EQ(p1().currentY(), r.passed ? 3600 : 0);
+    }
+}
+
 TEST_F(WayPassTest, HideErrorsRecoloursTheInnerLines) {
     map().global.viewZoom = 1.4f;
     const Long red = rgb(255, 20, 20);
