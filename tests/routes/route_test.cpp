@@ -5,7 +5,6 @@
 #include "window/view.h"
 #include "window/viewwindow.h"
 
-#include <QFontMetrics>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -134,15 +133,12 @@ TEST_F(RouteTest, AMissingElementIsReportedAndTheRestStillDrawn) {
 }
 
 TEST_F(RouteTest, TheStatusPanelFitsTheWholeRouteTextOnA1920PixelScreen) {
-    MapWindow& map = loadOnScreen(kWideScreen);
-    platform::StatusBar& bar = map.view.sb1;
-    const QFontMetrics metrics = bar.widget()->fontMetrics();
+    platform::StatusBar& bar = loadOnScreen(kWideScreen).view.sb1;
     for (const float miles : {0.82f, 13.39f, 1234.56f}) {
         bar.setPanelText(2, routes::lengthAndTime(miles, 3.3f));
         // The text stands 3 pixels in from the panel's left edge and 2 from its right.
-        EXPECT_GE(bar.panelWidth(2) / 15 - 5,
-                  metrics.horizontalAdvance(QString::fromStdString(bar.panelText(2))))
-            << bar.panelText(2);
+        const QString text = QString::fromStdString(bar.panelText(2));
+        EXPECT_GE(bar.panelWidth(2) / 15 - 5, bar.widget()->fontMetrics().horizontalAdvance(text)) << miles;
     }
     bar.setPanelText(2, "");
     EXPECT_EQ(bar.panelWidth(2), 2000) << "the layout's width is the least";

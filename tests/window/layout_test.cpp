@@ -94,27 +94,24 @@ TEST_F(LayoutTest, ZoomButtonsAndTheZoomCentreKeepToTheMapTheLegendPanelLeavesUn
         MapWindow& map = loadOnScreen(screen);
         init(map);
         const Viewport& v = map.view;
-        const platform::Frame& legend = map.legendPanel.Frame2;
+        const QRectF legend = placeOf(map.legendPanel.Frame2);
         for (const bool legendShown : {true, false, true}) {
             showLegendPanel(map, legendShown);
-            const double right = legendShown ? legend.left() : v.Picture1.left() + v.Picture1.width();
-            const QRectF uncovered(v.Picture1.left(), v.Picture1.top(), right - v.Picture1.left(),
-                                   v.Picture1.height());
+            QRectF uncovered = placeOf(v.Picture1);
+            if (legendShown) uncovered.setRight(legend.left());
             for (const bool zoomLeft : {true, false}) {
-                SCOPED_TRACE(::testing::Message()
-                             << screen.widthTwips << " legend " << legendShown << " left " << zoomLeft);
+                SCOPED_TRACE(::testing::Message() << screen.widthTwips << legendShown << zoomLeft);
                 map.global.settings.zoomLeft = zoomLeft;
                 placezoom(map);
                 for (const platform::Frame& frame : map.toolbars.Frame7) {
-                    EXPECT_TRUE(frame.visible());
-                    EXPECT_TRUE(uncovered.contains(placeOf(frame)));
+                    EXPECT_TRUE(frame.visible() && uncovered.contains(placeOf(frame)));
                     EXPECT_FALSE(placeOf(frame).intersects(placeOf(v.VS)));
-                    EXPECT_FALSE(legendShown && placeOf(frame).intersects(placeOf(legend)));
+                    EXPECT_FALSE(legendShown && placeOf(frame).intersects(legend));
                 }
-                EXPECT_EQ(map.toolbars.Frame7[0].top(), 1095);
-                EXPECT_EQ(map.toolbars.Frame7[1].top(), 1560);
+                EXPECT_EQ(std::pair(map.toolbars.Frame7[0].top(), map.toolbars.Frame7[1].top()),
+                          std::pair(1095.0, 1560.0));
             }
-            // Where the zoom centre of p1 lies on the form, within a pixel.
+            // The zoom centre of p1 on the form, within a pixel.
             EXPECT_NEAR(v.Picture1.left() + v.p1.left() + v.p1.toPixelX(kZoomCentreX) * 15,
                         uncovered.center().x(), 15);
             EXPECT_NEAR(v.Picture1.top() + v.p1.top() + v.p1.toPixelY(kZoomCentreY) * 15,
