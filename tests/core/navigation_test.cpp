@@ -104,18 +104,16 @@ TEST(Navigation, WheelTurnsGatherIntoWholeNotches) {
 
 using WaypointClickTest = testing::WindowTest;
 
+// Releases short of a drag at zoom 1.4: in place, one axis short of 2.8, moved without a preview.
 TEST_F(WaypointClickTest, TheWaypointsAPressHidGoBackWhenNoDragFollows) {
     MapWindow& map = load();
     map.markers.gps.load(1).setVisible(true);
-    map.markers.gps.load(3).setVisible(true);
-    map.data.gpsCount = 3;
-    // Releases short of a drag at the start zoom 1.4: in place, one axis short of 2.8, no preview.
+    map.data.gpsCount = 2; // marker 2 not loaded
     for (const auto [dx, dy] : {std::pair{0.0, 0.0}, std::pair{3.0, 1.0}, std::pair{40.0, -40.0}}) {
         p1_MouseDown(map, kLeftButton, 4000, 3300);
         EXPECT_FALSE(map.markers.gps[1].visible()) << "hidden for a drag";
         p1_MouseUp(map, kLeftButton, 4000 + dx, 3300 + dy);
         EXPECT_TRUE(map.markers.gps[1].visible()) << dx << "," << dy;
-        EXPECT_TRUE(map.markers.gps[3].visible()) << dx << "," << dy;
     }
 }
 
