@@ -26,10 +26,11 @@ bool isAddress(const QString& target) {
 
 void tellNotOpened(const std::string& target) {
     runFromEventLoop([&] {
-        dialogs().msgBox("Could not open " + target +
-                             ". No program of the desktop opened it: open it yourself, or install a program for it "
-                             "(a web browser for web pages) and try again.",
-                         msgbox::Exclamation);
+        dialogs().msgBox(
+            "Could not open " + target +
+                ". No program of the desktop opened it: open it yourself, or install a program for it "
+                "(a web browser for web pages) and try again.",
+            msgbox::Exclamation);
     });
 }
 
@@ -56,10 +57,11 @@ bool QtDesktop::open(const std::string& target) {
         process->deleteLater();
         tellNotOpened(target);
     });
-    QObject::connect(process, &QProcess::finished, [process, target](int exitCode, QProcess::ExitStatus status) {
-        process->deleteLater();
-        if (status != QProcess::NormalExit || exitCode != 0) tellNotOpened(target);
-    });
+    QObject::connect(process, &QProcess::finished,
+                     [process, target](int exitCode, QProcess::ExitStatus status) {
+                         process->deleteLater();
+                         if (status != QProcess::NormalExit || exitCode != 0) tellNotOpened(target);
+                     });
     process->start(QStringLiteral("xdg-open"),
                    {url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
     return true;

@@ -66,9 +66,7 @@ protected:
 
     // The window goes only when its form was unloaded: the application's quit, which closes
     // every window, is refused by a window that stays.
-    void closeEvent(QCloseEvent* event) override {
-        event->setAccepted(form_ && form_->closeRequested());
-    }
+    void closeEvent(QCloseEvent* event) override { event->setAccepted(form_ && form_->closeRequested()); }
 
 private:
     Form* form_;

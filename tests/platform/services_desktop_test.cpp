@@ -79,13 +79,15 @@ TEST(ServicesDesktop, AnOpenerThatFailsOrCannotStartSaysOnceWhatWasNotOpened) {
         EXPECT_TRUE(QtDesktop().open(target));
         if (folder == withOpener.path() && target.find("fail") == std::string::npos) continue;
         dialogs.scriptMsgBox(msgbox::Ok);
-        told.push_back("Could not open " + target + ". No program of the desktop opened it: open it yourself, or "
-                                                    "install a program for it (a web browser for web pages) and try again.");
+        told.push_back("Could not open " + target +
+                       ". No program of the desktop opened it: open it yourself, or "
+                       "install a program for it (a web browser for web pages) and try again.");
         EXPECT_TRUE(testing::spinUntil([&] { return dialogs.shown().size() == told.size(); })) << target;
     }
     qputenv("PATH", path);
     EXPECT_FALSE(testing::spinUntil([&] { return dialogs.shown().size() > told.size(); }, 200));
-    for (size_t i = 0; i < told.size() && i < dialogs.shown().size(); ++i) EXPECT_EQ(dialogs.shown()[i].text, told[i]);
+    for (size_t i = 0; i < told.size() && i < dialogs.shown().size(); ++i)
+        EXPECT_EQ(dialogs.shown()[i].text, told[i]);
     setDialogs(std::move(previous));
 }
 
