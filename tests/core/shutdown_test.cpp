@@ -4,11 +4,8 @@
 #include "core/window_fixture.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QFile>
-#include <QMainWindow>
 #include <QTimer>
-#include <tuple>
 
 namespace core::testing {
 namespace {
@@ -84,8 +81,8 @@ TEST_F(ShutdownTest, FailingSettingsSaveIsShownAndTheCloseGoesOn) {
     EXPECT_EQ(dialogs().shown()[0].text, "Path not found");
 }
 
-// File > Exit or the close box under the program's own event loop and quit, then the user's
-// answer; a second question would take the spare answer.
+// File > Exit or the close box, under the program's own event loop and quit; a second question
+// would take the spare answer.
 class ShutdownLoopTest : public ShutdownTest, public ::testing::WithParamInterface<std::tuple<bool, int>> {};
 
 TEST_P(ShutdownLoopTest, TheRouteQuestionIsAskedOnceAndYesAloneEndsTheProgram) {
@@ -107,10 +104,9 @@ TEST_P(ShutdownLoopTest, TheRouteQuestionIsAskedOnceAndYesAloneEndsTheProgram) {
     EXPECT_EQ(map.form.visible() && map.form.loaded() && map.markers.plt.exists(2), !ended);
 }
 
+using namespace platform::msgbox;
 INSTANTIATE_TEST_SUITE_P(ExitOrCloseBox, ShutdownLoopTest,
-                         ::testing::Combine(::testing::Bool(),
-                                            ::testing::Values(platform::msgbox::Yes, platform::msgbox::No,
-                                                              platform::msgbox::Cancel)));
+                         ::testing::Combine(::testing::Bool(), ::testing::Values(Yes, No, Cancel)));
 
 } // namespace
 } // namespace core::testing

@@ -55,39 +55,37 @@ TEST(ServicesDesktop, InstalledDesktopServesUntilReplaced) {
     setDesktop(std::move(previous));
 }
 
-// A fake xdg-open on the PATH fails on a target holding "fail"; an empty folder as the PATH has
-// none to start. Each failure is waited for, so that every message belongs to its own target.
+// A fake xdg-open on the PATH fails on a target holding "fail"; a PATH without one cannot start
+// it. Each failure is waited for, so that every message belongs to its own target.
 TEST(ServicesDesktop, AnOpenerThatFailsOrCannotStartSaysOnceWhatWasNotOpened) {
-    QTemporaryDir withOpener;
-    QTemporaryDir empty;
-    QFile script(withOpener.filePath("xdg-open"));
+    QTemporaryDir dir;
+    QFile script(dir.filePath("xdg-open"));
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
     script.write("#!/bin/sh\ncase \"$1\" in *fail*) exit 1;; esac\n");
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    const std::string kml = withOpener.path().toStdString() + "/route fail.kml";
-    const std::pair<QString, std::string> rows[] = {{withOpener.path(), "https://www.openstreetmap.org/"},
-                                                    {withOpener.path(), "https://example.org/fail"},
-                                                    {withOpener.path(), kml},
-                                                    {empty.path(), "https://www.openstreetmap.org/"}};
+    const std::pair<QString, std::string> rows[] = {{dir.path(), "https://www.openstreetmap.org/"},
+                                                    {dir.path(), "https://example.org/fail"},
+                                                    {dir.path(), dir.path().toStdString() + "/route fail.kml"},
+                                                    {"/nonexistent", "https://www.openstreetmap.org/"}};
     const QByteArray path = qgetenv("PATH");
     auto previous = setDialogs(std::make_unique<ScriptedDialogs>());
-    auto& dialogs = static_cast<ScriptedDialogs&>(platform::dialogs());
-    std::vector<std::string> told;
+    auto& scripted = static_cast<ScriptedDialogs&>(dialogs());
+    const std::vector<ShownDialog>& shown = scripted.shown();
+    size_t told = 0;
     for (const auto& [folder, target] : rows) {
         qputenv("PATH", folder.toUtf8());
         EXPECT_TRUE(QtDesktop().open(target));
-        if (folder == withOpener.path() && target.find("fail") == std::string::npos) continue;
-        dialogs.scriptMsgBox(msgbox::Ok);
-        told.push_back("Could not open " + target +
-                       ". No program of the desktop opened it: open it yourself, or "
-                       "install a program for it (a web browser for web pages) and try again.");
-        EXPECT_TRUE(testing::spinUntil([&] { return dialogs.shown().size() == told.size(); })) << target;
+        if (folder == dir.path() && target.find("fail") == std::string::npos) continue;
+        scripted.scriptMsgBox(msgbox::Ok);
+        EXPECT_TRUE(testing::spinUntil([&] { return shown.size() > told; })) << target;
+        EXPECT_EQ(shown.size() > told ? shown[told++].text : "",
+                  "Could not open " + target +
+                      ". No program of the desktop opened it: open it yourself, or install a program for it "
+                      "(a web browser for web pages) and try again.");
     }
     qputenv("PATH", path);
-    EXPECT_FALSE(testing::spinUntil([&] { return dialogs.shown().size() > told.size(); }, 200));
-    for (size_t i = 0; i < told.size() && i < dialogs.shown().size(); ++i)
-        EXPECT_EQ(dialogs.shown()[i].text, told[i]);
+    EXPECT_FALSE(testing::spinUntil([&] { return shown.size() > told; }, 200));
     setDialogs(std::move(previous));
 }
 
