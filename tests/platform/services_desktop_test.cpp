@@ -1,3 +1,4 @@
+#include "basic/wholefile.h"
 #include "controls_testing.h"
 #include "platform/desktop.h"
 #include "platform/dialogs_scripted.h"
@@ -59,11 +60,9 @@ TEST(ServicesDesktop, InstalledDesktopServesUntilReplaced) {
 // it. Each failure is waited for, so that every message belongs to its own target.
 TEST(ServicesDesktop, AnOpenerThatFailsOrCannotStartSaysOnceWhatWasNotOpened) {
     QTemporaryDir dir;
-    QFile script(dir.filePath("xdg-open"));
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\ncase \"$1\" in *fail*) exit 1;; esac\n");
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    basic::writeFileWhole(dir.filePath("xdg-open").toStdString(),
+                          "#!/bin/sh\ncase \"$1\" in *fail*) exit 1;; esac\n");
+    QFile::setPermissions(dir.filePath("xdg-open"), QFile::ReadOwner | QFile::ExeOwner);
     const std::pair<QString, std::string> rows[] = {{dir.path(), "https://www.openstreetmap.org/"},
                                                     {dir.path(), "https://example.org/fail"},
                                                     {dir.path(), dir.path().toStdString() + "/route fail.kml"},
