@@ -25,7 +25,7 @@ void runPreferences(MapWindow& map, prefs::Preferences& dialog) {
     dialog.show(true);
     if (s.fontSizeChanged) render::snap(map);
     placezoom(map);
-    prefs::procsave(map, map.global.settingsPath);
+    prefs::saveSettingsFromWindow(map, map.global.settingsPath);
     bool drawAnew = s.fontSizeChanged;
     const Long colour = basic::clng(s.backColour);
     if (map.view.p1.backColor() != colour) {

@@ -83,7 +83,7 @@ bool importOsm(MapWindow& map, const std::string& path) {
 
 // The name, the wheel timer and the status bar after a file was chosen.
 void announce(MapWindow& map, const std::string& name) {
-    resumeNextWithMessage([&] { updatmf(map, name); });
+    resumeNextWithMessage([&] { moveRecentFileToTop(map, name); });
     resumeNextWithMessage([&] { map.view.tm2.setEnabled(true); });
     resumeNextWithMessage([&] { map.view.sb1.setPanelText(1, name + kNameGap); });
 }

@@ -62,7 +62,7 @@ void Form_KeyPress(MapWindow& map, int& keyAscii) {
     if (busy(map)) return;
     if (keyAscii == kLowerQ) {
         map.global.showWaypoints = false;
-        resumeNext([&] { routes::shwgpx(map); });
+        resumeNext([&] { routes::checkGpxMenuItems(map); });
     }
     if (keyAscii == kEnter) map.menus.mn[kPlanningSheet].setEnabled(true);
     if (keyAscii == kCtrlR) {

@@ -3,7 +3,7 @@
 #include "import/projectdata.h"
 #include "poi/categories.h"
 #include "poi/countpanel.h"
-#include "render/redraw2.h"
+#include "render/planningsheet.h"
 #include "render/reload.h"
 #include "render/unloading.h"
 #include "window/mapwindow.h"
@@ -24,7 +24,7 @@ void reloadSheet(MapWindow& map) {
 
 void drawMap(MapWindow& map, const render::StepObserver& observer) {
     if (render::planningSheetShown(map)) {
-        render::redraw2(map, [&] { reloadSheet(map); }, observer);
+        render::drawPlanningSheet(map, [&] { reloadSheet(map); }, observer);
         return;
     }
     render::MapDrawing drawing(map, observer);

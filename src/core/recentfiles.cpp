@@ -6,7 +6,7 @@
 
 namespace core {
 
-void updatmf(RecentFiles& entries, const std::string& name) {
+void moveRecentFileToTop(RecentFiles& entries, const std::string& name) {
     std::string top = name; // name may be one of the entries that move
     const auto found = std::find(entries.begin(), entries.end(), top);
     // Without a copy of the name the whole list moves down and the last entry drops out.
@@ -15,11 +15,11 @@ void updatmf(RecentFiles& entries, const std::string& name) {
     entries.front() = std::move(top);
 }
 
-void updatmf(MapWindow& map, const std::string& name) {
+void moveRecentFileToTop(MapWindow& map, const std::string& name) {
     RecentFiles entries;
     for (int i = 0; i < kRecentFileCount; ++i)
         entries[static_cast<size_t>(i)] = map.menus.mf[kFirstRecentFile + i].caption();
-    updatmf(entries, name);
+    moveRecentFileToTop(entries, name);
     for (int i = 0; i < kRecentFileCount; ++i)
         map.menus.mf[kFirstRecentFile + i].setCaption(entries[static_cast<size_t>(i)]);
 }

@@ -17,9 +17,9 @@ using RecentFiles = std::array<std::string, kRecentFileCount>;
 // Moves `name` to the top: the first entry equal to it and the entries above that one move
 // down one place, so a name already listed is not listed twice; a new name pushes the oldest
 // entry out. An empty name counts as a name (it matches an empty entry).
-void updatmf(RecentFiles& entries, const std::string& name);
+void moveRecentFileToTop(RecentFiles& entries, const std::string& name);
 
 // The same on the captions of mf(15..18).
-void updatmf(MapWindow& map, const std::string& name);
+void moveRecentFileToTop(MapWindow& map, const std::string& name);
 
 } // namespace core

@@ -9,7 +9,7 @@
 namespace core {
 
 void Form_QueryUnload(MapWindow& map, bool& cancel) {
-    resumeNext([&] { prefs::procsave(map, map.global.settingsPath); });
+    resumeNext([&] { prefs::saveSettingsFromWindow(map, map.global.settingsPath); });
     if (map.data.routeUnsaved) {
         const int answer = platform::dialogs().msgBox(
             "Your route has not been saved. Are you sure you want to exit?", platform::msgbox::YesNoCancel);

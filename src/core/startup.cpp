@@ -119,7 +119,7 @@ void fitButtons(MapWindow& map) {
     }
     resumeNext([&] { fit(map, map.legendStrip.Image1, 21); });
     for (const ProblemButton& problem : kProblemButtons)
-        resumeNext([&] { fit2(map, problem.button(map), problem.frame, problem.label); });
+        resumeNext([&] { centreInProblemFrame(map, problem.button(map), problem.frame, problem.label); });
 }
 
 } // namespace
@@ -137,7 +137,7 @@ void Form_Load(MapWindow& map) {
     g.quoteChar = '"';
     defaults(map);
     resumeNext([&] {
-        if (QFileInfo(QString::fromStdString(g.settingsPath)).isFile()) prefs::procload(map, g.settingsPath);
+        if (QFileInfo(QString::fromStdString(g.settingsPath)).isFile()) prefs::loadSettingsIntoWindow(map, g.settingsPath);
     });
     resumeNext([&] { showLegendPanel(map, true); });
     resumeNext([&] { map.strips.ex[3].zorder(0); });
@@ -164,7 +164,7 @@ void Form_Load(MapWindow& map) {
     resumeNext([&] { poi::showicons(map, g.settings.poiMode); });
     g.showTracks = true;
     g.showWaypoints = true;
-    resumeNext([&] { routes::shwgpx(map); });
+    resumeNext([&] { routes::checkGpxMenuItems(map); });
     fitButtons(map);
     d.routeSel = -1;
     resumeNext([&] { command5_Click(map, g.settings.legendTab); });

@@ -180,7 +180,7 @@ Long streetNameAngle(Single ax, Single ay, Single bx, Single by) {
     return degrees;
 }
 
-std::string labeln(std::string_view piece, char quote) {
+std::string areaLabelText(std::string_view piece, char quote) {
     basic::Position p = basic::instr(piece, "name");
     if (p > 0) return std::string(tagv(piece, p, quote));
     if (basic::instr(piece, "resid") > 0 || basic::instr(piece, "build") > 0) return {};
@@ -194,9 +194,9 @@ std::string labeln(std::string_view piece, char quote) {
     return {};
 }
 
-void fld(ProjectData& data, Single x, Single y, std::string& text, std::string_view piece, char quote,
+void addAreaLabel(ProjectData& data, Single x, Single y, std::string& text, std::string_view piece, char quote,
          const TextWidth& width) {
-    text = labeln(piece, quote);
+    text = areaLabelText(piece, quote);
     if (text.empty()) return;
     LabelRecord record;
     record.caption = text;

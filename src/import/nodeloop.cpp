@@ -28,7 +28,7 @@ void listFixme(ProjectData& data, const NodeInHand& node) {
     std::string& list = data.fixmeList;
     basic::appendDec(list, node.index);
     list += '^';
-    list += v_(node.piece);
+    list += condenseTags(node.piece);
     list += ' ';
     basic::appendDec(list, node.lon);
     list += '\\';

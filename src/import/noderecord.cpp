@@ -19,7 +19,7 @@ bool contains(std::string_view text, std::string_view needle) {
 // a FIXME is listed among the FIXMEs already, and one whose text names JOSM is left out.
 void listTagNode(const NodeInHand& node, const std::string& description, char quote, ProjectData& data) {
     if (contains(node.tagText, "fixme")) return;
-    const std::string line = basic::dec(node.index) + "+" + std::string(fntagg(description)) + "\r\n";
+    const std::string line = basic::dec(node.index) + "+" + std::string(textAfterFirstTag(description)) + "\r\n";
     if (contains(node.tagText, std::string("note") + quote)) {
         data.otherNodesList += line;
         data.noteList += line;

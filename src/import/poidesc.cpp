@@ -92,7 +92,7 @@ std::string PoiDescriber::tagDescription(const std::string& text) const {
     std::string d = valueFrom(text, 1, q_);
     const Position latch = instr(text, "otlatch");
     if ((contains(d, "otlatch") || d.empty()) && latch > 0) d = valueFrom(text, latch + 12, q_);
-    if (contains(text, "motorway")) return std::string(reff(text, q_));
+    if (contains(text, "motorway")) return std::string(refTagValue(text, q_));
     const Position note = instr(text, std::string(1, q_) + "note");
     if (note > 0) return valueFrom(text, note, q_);
     if (d == "yes") {

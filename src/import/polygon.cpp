@@ -47,7 +47,7 @@ Single ATan2(Single opp, Single adj) {
     return static_cast<Single>(r);
 }
 
-Single cpl(Single ax, Single ay, Single bx, Single by, Single cx, Single cy) {
+Single crossProduct(Single ax, Single ay, Single bx, Single by, Single cx, Single cy) {
     const Single cyBy = cy - by;
     const Single axBx = ax - bx;
     const Single cxBx = cx - bx;
@@ -64,7 +64,7 @@ Single DotProd(Single ax, Single ay, Single bx, Single by, Single cx, Single cy)
 }
 
 Single GetAngle(Single ax, Single ay, Single bx, Single by, Single cx, Single cy) {
-    return ATan2(cpl(ax, ay, bx, by, cx, cy), DotProd(ax, ay, bx, by, cx, cy));
+    return ATan2(crossProduct(ax, ay, bx, by, cx, cy), DotProd(ax, ay, bx, by, cx, cy));
 }
 
 bool InsidePolygon(Single x, Single y, std::span<const PolyPoint> corners) {

@@ -34,13 +34,13 @@ Single ATan2(Single opp, Single adj);
 
 // The cross product of BA and BC: (cy - by)(ax - bx) - (cx - bx)(ay - by), each difference
 // rounded to a Single first.
-Single cpl(Single ax, Single ay, Single bx, Single by, Single cx, Single cy);
+Single crossProduct(Single ax, Single ay, Single bx, Single by, Single cx, Single cy);
 
 // The dot product of BA and BC: (cx - bx)(ax - bx) + (cy - by)(ay - by), each difference
 // rounded to a Single first.
 Single DotProd(Single ax, Single ay, Single bx, Single by, Single cx, Single cy);
 
-// The signed angle at B from BA to BC: ATan2(cpl, DotProd).
+// The signed angle at B from BA to BC: ATan2(crossProduct, DotProd).
 Single GetAngle(Single ax, Single ay, Single bx, Single by, Single cx, Single cy);
 
 // The summed-angle test: the angles the edges subtend at (x, y), summed in Singles, come to

@@ -331,7 +331,7 @@ std::string mergeAreaLists(std::string areaList, std::string_view residentialLis
                            std::string_view landAreaList, std::string_view unstyledAreaList,
                            std::string_view buildingList) {
     for (std::string_view list : {residentialList, woodList, landAreaList, unstyledAreaList, buildingList})
-        if (list.size() > 1) areaList = fntop(2, areaList, list.substr(1));
+        if (list.size() > 1) areaList = mergeHashLists(2, areaList, list.substr(1));
     return areaList;
 }
 

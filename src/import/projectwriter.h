@@ -39,7 +39,7 @@ std::optional<std::string> saveProjectFile(const std::string& path, const Projec
                                            const WhileFlushed& whileFlushed = {});
 
 // The area list the file stores: the entries the label step put into areaList, then each of the
-// area lists of the classification that holds any way merged in with fntop (mode 2), in the
+// area lists of the classification that holds any way merged in with mergeHashLists (mode 2), in the
 // order residential, wood, land area, unstyled area, building.
 std::string mergeAreaLists(std::string areaList, std::string_view residentialList, std::string_view woodList,
                            std::string_view landAreaList, std::string_view unstyledAreaList,

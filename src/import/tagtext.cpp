@@ -42,12 +42,12 @@ std::string_view tagv(std::string_view text, basic::Position& start, char quote)
     return quotedFrom(text, at + 3, quote);
 }
 
-std::string_view fntagg(std::string_view text) {
+std::string_view textAfterFirstTag(std::string_view text) {
     const std::size_t at = text.find("<tag");
     return at == npos ? text : text.substr(at + 4);
 }
 
-std::string v_(std::string_view text) {
+std::string condenseTags(std::string_view text) {
     std::size_t at = text.find("k=");
     if (at == npos) return std::string(text);
     std::string out;
@@ -76,7 +76,7 @@ std::string fnnam(std::string_view text, bool abbreviate, char quote) {
     return abbreviate ? fnnam2(std::move(value)) : value;
 }
 
-std::string_view reff(std::string_view text, char quote) {
+std::string_view refTagValue(std::string_view text, char quote) {
     if (text.find("ref") == npos) return "J~";
     const std::string delimiter{'r', 'e', 'f', quote, ' '};
     const std::size_t first = text.find(delimiter);
@@ -89,7 +89,7 @@ std::string_view reff(std::string_view text, char quote) {
     return close == npos ? std::string_view{} : s.substr(0, close);
 }
 
-std::string fntop(int mode, std::string_view source, std::string_view target) {
+std::string mergeHashLists(int mode, std::string_view source, std::string_view target) {
     // "#" & x & "#" occurs in target exactly when x is one of its pieces that has a "#" on
     // both sides.
     std::unordered_set<std::string_view> held;

@@ -203,7 +203,7 @@ void WayPhase::checkMiddleNode(std::size_t k) {
         sink_.caption(kQuestAreaCaption, data.questAreaCount);
     } else {
         placeQuestMarker(data, node,
-                         contains(way_.raw, "<tag") ? std::string(fntagg(tag)) : "highway unknown");
+                         contains(way_.raw, "<tag") ? std::string(textAfterFirstTag(tag)) : "highway unknown");
         sink_.caption(kQuestCaption, data.questCount - data.questAreaCount);
     }
     look.endMark = false;

@@ -88,7 +88,7 @@ void WayPhase::placeLabel() {
         cy = search.cy;
         // A label that found no place still gets a record at the last point tried; from here
         // on the saved way text holds the label's text.
-        if (search.searched && !found) fld(data, cx, cy, way_.lower, way_.raw, q, width);
+        if (search.searched && !found) addAreaLabel(data, cx, cy, way_.lower, way_.raw, q, width);
         if (reportUnclosedArea()) {
             found = false;
             cx = 0;
@@ -109,7 +109,7 @@ void WayPhase::placeLabel() {
     if (cx > 0 || look_.wayFill < 30) {
         // Only a place found makes a record here: a label that found none has its record at the
         // last point tried already, and an area of 0 has no place for one.
-        if (cx > 0) fld(data, cx, cy, way_.lower, way_.raw, q, width);
+        if (cx > 0) addAreaLabel(data, cx, cy, way_.lower, way_.raw, q, width);
         if (!listed(lists_.landAreaList, way_.landAreaBefore, way_.index) &&
             !listed(lists_.residentialList, way_.residentialBefore, way_.index)) {
             basic::appendDec(data.areaList, way_.index);
@@ -133,7 +133,7 @@ bool WayPhase::reportUnclosedArea() {
     basic::appendDec(data.chainList, way_.nodes.front());
     data.chainList += '#';
 
-    std::string entry(fntagg(saved));
+    std::string entry(textAfterFirstTag(saved));
     if (entry.empty())
         entry = "broken chain without tags";
     else if (contains(entry, "<nd"))

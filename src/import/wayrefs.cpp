@@ -24,7 +24,7 @@ void WayPhase::resolveReferences(std::span<const Reference> refs) {
         }
         const auto at = static_cast<std::size_t>(node);
         ++data.nodeUse[at];
-        if (ref.emptyValue) placeEmptyTagMarker(data, sink_, node, std::string(fntagg(way_.raw)));
+        if (ref.emptyValue) placeEmptyTagMarker(data, sink_, node, std::string(textAfterFirstTag(way_.raw)));
         if (look_.lineColour < 2.0)
             widenLabelBox(box_, static_cast<Single>(data.nodeX[at]), static_cast<Single>(data.nodeY[at]));
         if (k == middle && !look_.problemText.empty()) {

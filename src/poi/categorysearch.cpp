@@ -73,7 +73,7 @@ void Image6_Click(core::MapWindow& map) {
     core::SearchPanels& panel = map.search;
     panel.List3[core::kCategorySearch].clear();
     panel.Combo1.setText("Select POI ");
-    core::zor(panel.Frame9);
+    core::bringToFrontAndShow(panel.Frame9);
 }
 
 void Combo1_Click(core::MapWindow& map) {

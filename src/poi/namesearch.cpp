@@ -251,7 +251,7 @@ void List3_DblClick(MapWindow& map, int index) {
 void Image9_Click(MapWindow& map) {
     if (map.data.mapLoading) return;
     map.search.List3[core::kNameSearch].clear();
-    core::zor(map.search.Frame10);
+    core::bringToFrontAndShow(map.search.Frame10);
 }
 
 } // namespace poi

@@ -37,7 +37,7 @@ void prepareFixmes(std::string& text, char quote) {
     removeAll(text, {"v=", "k=", "/>", "tag", "<", "way>", "/", "\"", "node>"}, quote);
 }
 void prepareHiddenAreas(std::string& text, char quote) {
-    core::repl(text);
+    core::stripTagMarkup(text);
     removeAll(text, {"\""}, quote);
     text = basic::replaceAll(std::move(text), "  ", " ");
 }
@@ -116,8 +116,8 @@ void place(MapWindow& map, const ListView& view) {
     if (view.placement == Placement::ByButton)
         panel.setTop(buttonOf(map, view.list).top() + map.strips.Frame3[core::kLeftStrip].top());
     else if (view.placement == Placement::AboveStatusBar)
-        core::frame4tp(map, buttonOf(map, view.list).top());
-    core::zor(panel);
+        core::placeProblemPanel(map, buttonOf(map, view.list).top());
+    core::bringToFrontAndShow(panel);
 }
 
 } // namespace

@@ -47,7 +47,7 @@ std::vector<std::string> readFontList(std::string_view bytes, basic::Single& fil
     return names;
 }
 
-void savefnts(const platform::ComboBox& chooser, const std::string& path, core::Global& g) {
+void saveFontList(const platform::ComboBox& chooser, const std::string& path, core::Global& g) {
     g.fileVersion = g.progVersion;
     std::vector<std::string> names;
     names.reserve(static_cast<std::size_t>(chooser.listCount()));
@@ -56,7 +56,7 @@ void savefnts(const platform::ComboBox& chooser, const std::string& path, core::
     basic::writeFileWhole(path, fontListBytes(g.fileVersion, names));
 }
 
-void ldfnts(platform::ComboBox& chooser, const std::string& path, core::Global& g) {
+void loadFontList(platform::ComboBox& chooser, const std::string& path, core::Global& g) {
     chooser.clear();
     for (std::string& name :
          readFontList(basic::readFileLines(path, SIZE_MAX, kLargestFontList), g.fileVersion))

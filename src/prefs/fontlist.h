@@ -25,14 +25,14 @@ std::string fontListBytes(basic::Single version, const std::vector<std::string>&
 // The names the bytes hold; line 1, when it is a number, goes to `fileVersion`.
 std::vector<std::string> readFontList(std::string_view bytes, basic::Single& fileVersion);
 
-// savefnts: sets `fileVersion` to `progVersion`, as the settings writer does, so that a list
+// saveFontList: sets `fileVersion` to `progVersion`, as the settings writer does, so that a list
 // built on a first run is stamped with the program's version too, and writes the entries of the
 // chooser with it as the stamp, whole or not at all (a failure raises the runtime's file fault
 // and leaves the file that was there).
-void savefnts(const platform::ComboBox& chooser, const std::string& path, core::Global& g);
+void saveFontList(const platform::ComboBox& chooser, const std::string& path, core::Global& g);
 
-// ldfnts: empties the chooser and fills it from the file; a missing or unreadable file raises
+// loadFontList: empties the chooser and fills it from the file; a missing or unreadable file raises
 // the runtime's file fault with the chooser left empty.
-void ldfnts(platform::ComboBox& chooser, const std::string& path, core::Global& g);
+void loadFontList(platform::ComboBox& chooser, const std::string& path, core::Global& g);
 
 } // namespace prefs

@@ -84,7 +84,7 @@ void Preferences::Form_Activate() {
 // (names with "@" left out) and written anew. The other two choosers copy the first.
 void Preferences::fillFontChoosers() {
     const std::string path = g_.dataFolder + "/fonts.dat";
-    resumeNext([&] { ldfnts(Combo1[0], path, g_); });
+    resumeNext([&] { loadFontList(Combo1[0], path, g_); });
     if (Combo1[0].listCount() == 0) {
         platform::dialogs().msgBox("Font data not found: Compiling fonts.");
         Combo1[0].clear();
@@ -92,7 +92,7 @@ void Preferences::fillFontChoosers() {
             if (name.find('@') == std::string::npos) Combo1[0].addItem(std::move(name));
             if (platform::inputPending()) platform::doEvents();
         }
-        resumeNext([&] { savefnts(Combo1[0], path, g_); });
+        resumeNext([&] { saveFontList(Combo1[0], path, g_); });
     }
     for (int chooser = 1; chooser <= 2; ++chooser) {
         Combo1[chooser].clear();

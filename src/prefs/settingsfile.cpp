@@ -140,7 +140,7 @@ void saveSettings(const std::string& path, core::Global& g) {
     basic::writeFileWhole(path, settingsBytes(g));
 }
 
-void procload(core::MapWindow& map, const std::string& path) {
+void loadSettingsIntoWindow(core::MapWindow& map, const std::string& path) {
     core::Global& g = map.global;
     recentFilesFromMenu(map);
     std::string bytes;
@@ -156,7 +156,7 @@ void procload(core::MapWindow& map, const std::string& path) {
         map.menus.mf[kFirstRecentFile + static_cast<int>(i)].setCaption(g.recentFiles[i]);
 }
 
-void procsave(core::MapWindow& map, const std::string& path) {
+void saveSettingsFromWindow(core::MapWindow& map, const std::string& path) {
     recentFilesFromMenu(map);
     core::resumeNextWithMessage([&] { saveSettings(path, map.global); });
 }

@@ -35,11 +35,11 @@ std::string settingsBytes(const core::Global& g);
 // fault and leaves the file that was there as it was.
 void saveSettings(const std::string& path, core::Global& g);
 
-// The main window's procedures. procload reads the file at path (a missing or unreadable one
+// The main window's procedures. loadSettingsIntoWindow reads the file at path (a missing or unreadable one
 // counts as empty), then clears `Check1`, gives `p1`, `p2` and `Picture1` the background
-// colour and the recent-file entries mf(15..18) their captions. procsave takes the recent-file
+// colour and the recent-file entries mf(15..18) their captions. saveSettingsFromWindow takes the recent-file
 // captions from the menu and writes the file; a failure shows the error's text in a message box.
-void procload(core::MapWindow& map, const std::string& path);
-void procsave(core::MapWindow& map, const std::string& path);
+void loadSettingsIntoWindow(core::MapWindow& map, const std::string& path);
+void saveSettingsFromWindow(core::MapWindow& map, const std::string& path);
 
 } // namespace prefs

@@ -118,7 +118,7 @@ void placePoiMarkers(core::MapWindow& map, DrawErrors& errors) {
         if (!info.empty()) {
             const std::string_view code = info.substr(0, 3);
             const std::string_view name = info.size() > 3 ? info.substr(3) : std::string_view();
-            plot2(map, d.nodeX[i], d.nodeY[i], code, name, d.nodeName[i], errors);
+            placePoiMarker(map, d.nodeX[i], d.nodeY[i], code, name, d.nodeName[i], errors);
         }
         if (map.global.cancelRequested) break;
     }

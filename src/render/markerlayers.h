@@ -2,7 +2,7 @@
 // The point layers the redraw puts on the map picture `p1` after the lines and names: the
 // markers of unnamed POIs, the POI icons of the node records, the search arrows, the imported
 // GPX points or the user's route, and the arrow heads of one-way streets. The problem markers
-// are poi/problemmarkers.h. Each layer takes the drawing's error path for its faults.
+// are render/problemmarkers.h. Each layer takes the drawing's error path for its faults.
 
 namespace core {
 class MapWindow;
@@ -17,7 +17,7 @@ class DrawErrors;
 // an empty list or a count not above 0; a marker without a digit gets no orange icon.
 void placeUnnamedMarkers(core::MapWindow& map, DrawErrors& errors);
 
-// plot2 for every node record 0..nodeCount whose nodeInfo is not empty: code = its first three
+// placePoiMarker for every node record 0..nodeCount whose nodeInfo is not empty: code = its first three
 // characters, name = the rest, tip = the node's nodeName. Pending input is let through while it
 // runs; a Cancel ends this loop only.
 void placePoiMarkers(core::MapWindow& map, DrawErrors& errors);

@@ -180,7 +180,7 @@ void Placement::taggedNode(std::string_view name, std::string& tip) {
         });
         paint(element->picture(), kPlainStyle, element->left(), element->top());
     }
-    if (tip.empty()) tip = osmimport::fntagg(name);
+    if (tip.empty()) tip = osmimport::textAfterFirstTag(name);
     if (element) element->setTag(tip);
 }
 
@@ -258,7 +258,7 @@ void Placement::poiMarker(const Row& row, std::string_view iconText, std::string
 
 } // namespace
 
-void plot2(core::MapWindow& map, double x, double y, std::string_view code, std::string_view name,
+void placePoiMarker(core::MapWindow& map, double x, double y, std::string_view code, std::string_view name,
            std::string& tip, DrawErrors& errors) {
     const core::Global& g = map.global;
     // In single precision, as the view transform is.

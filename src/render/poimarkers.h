@@ -1,5 +1,5 @@
 #pragma once
-// Placing the map marker of one point of interest (`plot2`). The renderers call it for every
+// Placing the map marker of one point of interest (`placePoiMarker`). The renderers call it for every
 // node record that carries a POI code, after the areas and ways are drawn. One call does
 // nothing, prints a label on `p1`, or loads the next element of the marker array of its code,
 // centres it on the node, decides whether it is visible (a hidden element still has its icon
@@ -30,7 +30,7 @@ inline constexpr int kBusStopCap = 200;
 // of `name` after its first "<tag" written into it. A code with no marker, a node outside the
 // window or below the zoom, and a kind at its limit place nothing, silently. A fault of a step
 // takes the drawing's error path and the next step runs.
-void plot2(core::MapWindow& map, double x, double y, std::string_view code, std::string_view name,
+void placePoiMarker(core::MapWindow& map, double x, double y, std::string_view code, std::string_view name,
            std::string& tip, DrawErrors& errors);
 
 } // namespace render

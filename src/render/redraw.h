@@ -22,7 +22,7 @@ using StepObserver = std::function<void(std::string_view step)>;
 // A normal drawing of the current project file at the current view, in its two halves: the
 // reload, then the passes and the markers. The one redraw entry of the wiring runs them, with
 // the category cells between them and the problem counts after them when the reload read a
-// new file's counts; the Planning Sheet has its own drawing (redraw2).
+// new file's counts; the Planning Sheet has its own drawing (drawPlanningSheet).
 //
 // An observer, when given, is told the name of each step as it starts ("reload", then each
 // pass, then "end" once the drawing is done); the benchmark times the steps with it.
@@ -64,7 +64,7 @@ private:
     bool countsRead_ = false;
 };
 
-// The Planning Sheet is the map style now chosen: its drawing is redraw2.
+// The Planning Sheet is the map style now chosen: its drawing is drawPlanningSheet.
 bool planningSheetShown(const core::MapWindow& map);
 
 } // namespace render

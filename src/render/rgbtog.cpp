@@ -5,7 +5,7 @@
 
 namespace render {
 
-double rgbTog(double colour) {
+double greyOf(double colour) {
     const basic::Long c = basic::clng(colour);
     const basic::Long red = c % 256;
     const basic::Long green = c / 256 % 256;

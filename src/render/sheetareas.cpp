@@ -32,7 +32,7 @@ void drawPolygon(DrawContext& c, SheetBrushes& brushes, Long i, const std::vecto
     p1.setForeColor(basic::clng(outline));
     if (c.global.settings.patternFill == 0) {
         const double colour = d.wayColour[way];
-        p1.setFillColor(basic::clng(rgbTog(colour > kDarkestFillColour ? colour : outline)));
+        p1.setFillColor(basic::clng(greyOf(colour > kDarkestFillColour ? colour : outline)));
         p1.setFillStyle(platform::fillstyle::Solid);
         platform::polygon(p1, corners);
         return;

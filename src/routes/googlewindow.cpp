@@ -28,7 +28,7 @@ GoogleWindow::GoogleWindow(platform::Form& mainWindow, std::string pagePath)
     };
     onActivate = [this] { showPageOnce(); };
     onUnload = [this] {
-        wb2stop();
+        stopLoading();
         core::resumeNext([&] { mainWindow_.setWindowState(2); });
     };
     Label1.onMouseDown = [this](int, int, double, double) { wb2->printPreview(); };
@@ -46,12 +46,12 @@ void GoogleWindow::showPageOnce() {
     pageShown_ = true;
     const platform::ScreenSize screen = platform::screenSize();
     wb2->move(0, kTopBar, screen.widthTwips, std::max(0, screen.heightTwips - 500));
-    wb2stop();
+    stopLoading();
     wb2->navigate(pagePath_);
 }
 
 // Ends any load and empties the browser, without waiting for it.
-void GoogleWindow::wb2stop() {
+void GoogleWindow::stopLoading() {
     wb2->stop();
     platform::hourglassOff();
 }

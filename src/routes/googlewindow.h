@@ -33,7 +33,7 @@ public:
     platform::LabelControl Label2;
 
 private:
-    void wb2stop();
+    void stopLoading();
 
     platform::Form& mainWindow_;
     std::string pagePath_;

@@ -29,7 +29,7 @@ void clearGpx(core::MapWindow& map) {
 
 } // namespace
 
-void shwgpx(core::MapWindow& map) {
+void checkGpxMenuItems(core::MapWindow& map) {
     map.menus.mgp[kShowTracks].setChecked(map.global.showTracks);
     map.menus.mgp[kShowWaypoints].setChecked(map.global.showWaypoints);
 }
@@ -53,7 +53,7 @@ void mgp_Click(core::MapWindow& map, int index) {
     default:
         return;
     }
-    shwgpx(map);
+    checkGpxMenuItems(map);
     render::redrawBehindSnap(map);
 }
 

@@ -93,7 +93,7 @@ void plotroute(core::MapWindow& map) {
 
 std::string lengthAndTime(Single miles, Single speedMph) {
     std::string length = basic::dec(miles);
-    const std::string shown = core::fndec1(length);
+    const std::string shown = core::cutToTwoDecimals(length);
     // The time is that of the length as shown, two decimals.
     return shown + " ml    " + fntim(static_cast<Single>(basic::val(shown)), speedMph);
 }
@@ -110,7 +110,7 @@ void showRoutePointer(core::MapWindow& map) {
     p1.setMousePointer(kCustomPointer);
 }
 
-void noplot(core::MapWindow& map) {
+void eraseRoute(core::MapWindow& map) {
     core::MapData& d = map.data;
     unloadRouteMarkers(map);
     endRouteDrawing(map);

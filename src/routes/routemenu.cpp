@@ -85,7 +85,7 @@ void cancelRoute(core::MapWindow& map) {
     }
     if (ask("Are you sure you want to clear your route?", platform::msgbox::OkCancel) != platform::msgbox::Ok)
         return;
-    resumeNextWithMessage([&] { noplot(map); });
+    resumeNextWithMessage([&] { eraseRoute(map); });
     d.routeActive = false;
     resumeNextWithMessage([&] { endRouteDrawing(map); });
 }

@@ -82,7 +82,7 @@ void setpanels(MapWindow& map) {
     frm1.setTop(H / 2);
 
     for (const KeySwatch& key : kColourKey)
-        coll(map, static_cast<Integer>(key.shape), basic::rgb(key.red, key.green, key.blue));
+        setSwatchColour(map, static_cast<Integer>(key.shape), basic::rgb(key.red, key.green, key.blue));
 
     platform::StatusBar& bar = v.sb1;
     bar.setPanelText(1, "  ");
@@ -137,13 +137,13 @@ void showLegendPanel(MapWindow& map, bool show) {
     placezoom(map);
 }
 
-void frame4tp(MapWindow& map, double offset) {
+void placeProblemPanel(MapWindow& map, double offset) {
     platform::Frame& panel = map.problems.frame4;
     panel.setTop(map.strips.Frame3[kLeftStrip].top() + offset);
     if (panel.top() + panel.height() > statusTop(map)) panel.setTop(statusTop(map) - panel.height());
 }
 
-void zor(platform::Control& panel) {
+void bringToFrontAndShow(platform::Control& panel) {
     panel.zorder(0);
     panel.setVisible(true);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The window layout, computed from the screen's size and the status bar's top edge S, never
 // from the window's size: setpanels places every panel, placezoom the zoom buttons, showLegendPanel shows
-// or hides the legend panel, frame4tp keeps the problem panel above the status bar, zor brings a
+// or hides the legend panel, placeProblemPanel keeps the problem panel above the status bar, bringToFrontAndShow brings a
 // panel to the front. A property that refuses its value (a negative size on a screen too small
 // for the layout) ends the operation there with its fault.
 
@@ -54,7 +54,7 @@ void placezoom(MapWindow& map);
 // of the uncovered viewport, and places the zoom buttons anew.
 void showLegendPanel(MapWindow& map, bool show); // the system's name: fram2
 // offset: the top of the pressed problem button within the left strip.
-void frame4tp(MapWindow& map, double offset);
-void zor(platform::Control& panel);
+void placeProblemPanel(MapWindow& map, double offset);
+void bringToFrontAndShow(platform::Control& panel);
 
 } // namespace core

@@ -21,7 +21,7 @@ void command5_Click(MapWindow& map, int index) {
     panel.Shape7[map.global.settings.legendTab].setBackColor(tabColour(true));
 }
 
-void coll(MapWindow& map, Integer index, Double colour) {
+void setSwatchColour(MapWindow& map, Integer index, Double colour) {
     platform::ShapeControl& swatch = map.legendPanel.Shape6[index];
     swatch.setFillColor(basic::clng(colour));
     swatch.setBorderColor(basic::clng(colour));
@@ -61,7 +61,7 @@ void fit(MapWindow& map, platform::Control& button, int cell) {
     button.move(x, y);
 }
 
-void fit2(MapWindow& map, platform::Control& button, int frame, int label) {
+void centreInProblemFrame(MapWindow& map, platform::Control& button, int frame, int label) {
     auto& frames = map.strips.Shape10;
     double x = 0;
     double y = 0;

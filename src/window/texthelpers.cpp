@@ -28,7 +28,7 @@ std::optional<double> wholeNumber(std::string_view text) {
 
 } // namespace
 
-std::string fndec1(std::string& numberText) {
+std::string cutToTwoDecimals(std::string& numberText) {
     if (const std::optional<double> value = wholeNumber(numberText))
         numberText = basic::format(*value, ".00000");
     const size_t point = numberText.find('.');
@@ -44,7 +44,7 @@ std::string fnstriptag(std::string_view text) {
     return std::string(text);
 }
 
-std::string repl(std::string& text) {
+std::string stripTagMarkup(std::string& text) {
     for (const std::string_view needle : {"/>", "<tag", "</way>", "k=", "v=", "name", "AREA:", "'"})
         text = basic::replaceAll(std::move(text), needle, "");
     return text;

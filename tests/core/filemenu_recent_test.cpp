@@ -24,14 +24,14 @@ TEST(RecentFilesTest, UpdatmfMovesTheNameToTheTop) {
     };
     for (const auto& c : cases) {
         RecentFiles entries = c.before;
-        updatmf(entries, c.name);
+        moveRecentFileToTop(entries, c.name);
         EXPECT_EQ(entries, c.after) << c.what;
     }
 }
 
 TEST(RecentFilesTest, NameMayBeOneOfTheEntries) {
     RecentFiles entries = {"a", "b", "c", "d"};
-    updatmf(entries, entries[2]);
+    moveRecentFileToTop(entries, entries[2]);
     EXPECT_EQ(entries, (RecentFiles{"c", "a", "b", "d"}));
 }
 
@@ -40,7 +40,7 @@ using RecentFilesWindowTest = WindowTest;
 TEST_F(RecentFilesWindowTest, UpdatmfWorksOnTheMenuCaptions) {
     MapWindow& map = load();
     for (const char* name : {"/maps/a.osm", "/maps/b.vnk", "/maps/c.osm", "/maps/d.osm", "/maps/b.vnk"})
-        updatmf(map, name);
+        moveRecentFileToTop(map, name);
     const char* expected[] = {"/maps/b.vnk", "/maps/d.osm", "/maps/c.osm", "/maps/a.osm"};
     for (int i = 0; i < kRecentFileCount; ++i)
         EXPECT_EQ(map.menus.mf[kFirstRecentFile + i].caption(), expected[i]);

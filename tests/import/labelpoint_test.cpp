@@ -182,9 +182,9 @@ TEST(Labeln, TakesTheNameThenTheFirstKnownKey) {
         {"name without value", R"(<tag k="name")", ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(labeln(c.piece, '"'), c.label) << c.what;
-    EXPECT_EQ(labeln("<tag k='leisure' v='garden'/>", '\''), "garden");
-    EXPECT_EQ(labeln("<tag k='leisure' v='garden'/>", '"'), ""); // the key needs its own quote
+        EXPECT_EQ(areaLabelText(c.piece, '"'), c.label) << c.what;
+    EXPECT_EQ(areaLabelText("<tag k='leisure' v='garden'/>", '\''), "garden");
+    EXPECT_EQ(areaLabelText("<tag k='leisure' v='garden'/>", '"'), ""); // the key needs its own quote
 }
 
 TEST(Fld, RecordsALabelWithItsFlooredPositionAndWidth) {
@@ -193,17 +193,17 @@ TEST(Fld, RecordsALabelWithItsFlooredPositionAndWidth) {
     const TextWidth width = [](std::string_view caption) {
         return static_cast<Single>(caption.size()) * 7.5f;
     };
-    fld(data, 3012.7f, -0.5f, text, R"(<tag k="leisure" v="park"/>)", '"', width);
+    addAreaLabel(data, 3012.7f, -0.5f, text, R"(<tag k="leisure" v="park"/>)", '"', width);
     EXPECT_EQ(text, "park");
     ASSERT_EQ(data.labels.size(), 1U);
     EXPECT_EQ(data.lab2Count, 1);
     EXPECT_EQ(data.labels[0], (LabelRecord{"park", 3012, -1, 30}));
 
-    fld(data, 10, 20, text, R"(<tag k="landuse" v="residential"/>)", '"', width);
+    addAreaLabel(data, 10, 20, text, R"(<tag k="landuse" v="residential"/>)", '"', width);
     EXPECT_EQ(text, ""); // the text is replaced even when no record is made
     EXPECT_EQ(data.lab2Count, 1);
 
-    fld(data, 0, 0, text, R"(<tag k="name" v="Mill Pond"/>)", '"', {});
+    addAreaLabel(data, 0, 0, text, R"(<tag k="name" v="Mill Pond"/>)", '"', {});
     ASSERT_EQ(data.lab2Count, 2);
     EXPECT_EQ(data.labels[1], (LabelRecord{"Mill Pond", 0, 0, 0}));
 }

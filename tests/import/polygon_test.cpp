@@ -40,10 +40,10 @@ TEST(ATan2, GivesTheQuadrantAngleAndTreatsATinyAdjacentAsVertical) {
 }
 
 TEST(GetAngle, IsSignedFromTheFirstArmToTheSecond) {
-    EXPECT_FLOAT_EQ(cpl(1, 0, 0, 0, 0, 1), 1);
+    EXPECT_FLOAT_EQ(crossProduct(1, 0, 0, 0, 0, 1), 1);
     EXPECT_FLOAT_EQ(DotProd(1, 0, 0, 0, 0, 1), 0);
     EXPECT_FLOAT_EQ(DotProd(3, 4, 1, 1, 5, 1), 8); // (4)(2) + (0)(3)
-    EXPECT_FLOAT_EQ(cpl(3, 4, 1, 1, 5, 1), -12);   // (0)(2) - (4)(3)
+    EXPECT_FLOAT_EQ(crossProduct(3, 4, 1, 1, 5, 1), -12);   // (0)(2) - (4)(3)
     EXPECT_FLOAT_EQ(GetAngle(1, 0, 0, 0, 0, 1), kHalfPiS);
     EXPECT_FLOAT_EQ(GetAngle(0, 1, 0, 0, 1, 0), -kHalfPiS);
     EXPECT_FLOAT_EQ(GetAngle(1, 0, 0, 0, -1, 0), kPiS);

@@ -66,9 +66,9 @@ TEST(TagvTest, GivesTheEmptyTextWhereTheRuntimeWouldFail) {
 }
 
 TEST(FntaggTest, CutsAfterTheFirstTag) {
-    EXPECT_EQ(fntagg(R"(> <tag k="a" v="b"/>)"), R"( k="a" v="b"/>)");
-    EXPECT_EQ(fntagg("no tags here"), "no tags here");
-    EXPECT_EQ(fntagg("<tag"), "");
+    EXPECT_EQ(textAfterFirstTag(R"(> <tag k="a" v="b"/>)"), R"( k="a" v="b"/>)");
+    EXPECT_EQ(textAfterFirstTag("no tags here"), "no tags here");
+    EXPECT_EQ(textAfterFirstTag("<tag"), "");
 }
 
 TEST(VTest, CondensesTagsToKeysAndValues) {
@@ -86,7 +86,7 @@ TEST(VTest, CondensesTagsToKeysAndValues) {
         {"v= inside a value becomes a blank too", R"(<tag k="note" v="kv=1"/>)", R"("note"  "k 1" )"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(v_(c.text), c.condensed) << c.what;
+        EXPECT_EQ(condenseTags(c.text), c.condensed) << c.what;
 }
 
 TEST(FnnamTest, TakesTheWholeValueOfTheFirstNameKey) {
@@ -131,7 +131,7 @@ TEST(ReffTest, ReadsTheRefTagOrAMarker) {
         {"only up to the next ref key", R"(k="ref" v="1/><tag k="old_ref" v="2"/>)", "1/><tag k="},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(reff(c.text, Q), c.ref) << c.what;
+        EXPECT_EQ(refTagValue(c.text, Q), c.ref) << c.what;
 }
 
 TEST(FntopTest, JoinsTwoHashLists) {
@@ -154,7 +154,7 @@ TEST(FntopTest, JoinsTwoHashLists) {
         {"the piece after the last # is not used", 0, "1#2", "#", "#1#"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(fntop(c.mode, c.source, c.target), c.joined) << c.what;
+        EXPECT_EQ(mergeHashLists(c.mode, c.source, c.target), c.joined) << c.what;
 }
 
 TEST(FntopTest, StaysLinearOnLongLists) {
@@ -163,7 +163,7 @@ TEST(FntopTest, StaysLinearOnLongLists) {
         source += std::to_string(i) + "#";
         if (i % 2 == 0) target += std::to_string(i) + "#";
     }
-    const std::string joined = fntop(2, source, target);
+    const std::string joined = mergeHashLists(2, source, target);
     EXPECT_EQ(joined.size(), source.size() - (target.size() - 1) + target.size());
     EXPECT_EQ(joined.substr(0, 6), "1#3#5#");
 }

@@ -1,5 +1,5 @@
-// The main window's side of the settings file: what procload gives the controls and what
-// procsave takes from them.
+// The main window's side of the settings file: what loadSettingsIntoWindow gives the controls and what
+// saveSettingsFromWindow takes from them.
 
 #include "basic/colour.h"
 #include "basic/text.h"
@@ -78,7 +78,7 @@ TEST_F(ProcloadTest, ValuesReachTheControlsAndStreetNamesAreClearedSilently) {
         map.legendPanel.Check1.setValue(1);
         map.global.settings.streetNames = 1;
 
-        procload(map, path);
+        loadSettingsIntoWindow(map, path);
 
         EXPECT_EQ(recentCaptions(map), c.after);
         EXPECT_EQ(map.legendPanel.Check1.value(), 0);
@@ -98,7 +98,7 @@ TEST_F(ProcloadTest, AHugeFileIsReadNoFurtherThanItsLines) {
     values.settings.labelFontSize = 32767;
     MapWindow& map = make();
     testsupport::writeHugeFile(appPath() + "/img.dat", settingsBytes(values));
-    procload(map, appPath() + "/img.dat");
+    loadSettingsIntoWindow(map, appPath() + "/img.dat");
     EXPECT_EQ(map.global.settings.maxGreenNodes, 300);
     EXPECT_EQ(map.global.settings.labelFontSize, 16);
 }
@@ -110,7 +110,7 @@ TEST_F(ProcloadTest, ProcsaveWritesTheMenuCaptions) {
     setRecentCaptions(map, {"/maps/new.osm", "/maps/Paris, France.osm", "", "/maps/x.vnk"});
     const std::string path = appPath() + "/img.dat";
 
-    procsave(map, path);
+    saveSettingsFromWindow(map, path);
 
     const std::vector<std::string> lines = basic::split(basic::readFileBytes(path), "\r\n");
     ASSERT_EQ(lines.size(), 35u); // 34 lines and the empty rest after the last line end
@@ -132,9 +132,9 @@ TEST_F(ProcloadTest, ProcsaveShowsWhyAWriteFailedAndKeepsTheOldFile) {
 
     {
         const testsupport::FullDisk full;
-        procsave(map, path);
+        saveSettingsFromWindow(map, path);
     }
-    procsave(map, appPath() + "/missing/img.dat");
+    saveSettingsFromWindow(map, appPath() + "/missing/img.dat");
 
     ASSERT_EQ(dialogs().shown().size(), 2u);
     EXPECT_EQ(dialogs().shown()[0].text, "Path/File access error");

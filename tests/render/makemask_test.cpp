@@ -77,7 +77,7 @@ TEST(RgbTog, DarkGreysAreLightenedBy100LightOnesStay) {
         {rgb(109, 109, 109), rgb(209, 209, 209)},
     };
     for (const auto& [colour, grey] : rows)
-        EXPECT_EQ(rgbTog(colour), grey) << colour;
+        EXPECT_EQ(greyOf(colour), grey) << colour;
 }
 
 } // namespace

@@ -41,11 +41,11 @@ protected:
         return map;
     }
 
-    // plot2 at (x, y); the tip as the caller's variable is given back.
+    // placePoiMarker at (x, y); the tip as the caller's variable is given back.
     std::string place(core::MapWindow& map, std::string_view code, std::string tip = "name",
                       std::string_view name = "", double x = kX, double y = kY) {
         render::DrawErrors errors;
-        plot2(map, x, y, code, name, tip, errors);
+        placePoiMarker(map, x, y, code, name, tip, errors);
         return tip;
     }
 

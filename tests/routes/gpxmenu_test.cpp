@@ -21,7 +21,7 @@ TEST_F(WindowTest, ShwgpxChecksShowTracksAndShowWaypoints) {
         for (bool waypoints : {false, true}) {
             map.global.showTracks = tracks;
             map.global.showWaypoints = waypoints;
-            shwgpx(map);
+            checkGpxMenuItems(map);
             EXPECT_EQ(mgp[4].checked(), tracks) << tracks << waypoints;
             EXPECT_EQ(mgp[5].checked(), waypoints) << tracks << waypoints;
         }

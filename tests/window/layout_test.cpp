@@ -140,7 +140,7 @@ TEST_F(LayoutTest, ProblemPanelStaysAboveTheStatusBar) {
     const double height = map.problems.frame4.height();
     for (const Case c : {Case{0, 690}, Case{450, 1140}, Case{S - 690 - height, S - height},
                          Case{S - 690 - height + 1, S - height}, Case{6000, 6690}, Case{12000, S - height}}) {
-        frame4tp(map, c.offset);
+        placeProblemPanel(map, c.offset);
         EXPECT_EQ(map.problems.frame4.top(), c.top) << c.offset;
         EXPECT_LE(map.problems.frame4.top() + height, S);
     }
@@ -149,7 +149,7 @@ TEST_F(LayoutTest, ProblemPanelStaysAboveTheStatusBar) {
 TEST_F(LayoutTest, ZorShowsAHiddenPanel) {
     MapWindow& map = load();
     ASSERT_FALSE(map.search.Frame9.visible());
-    zor(map.search.Frame9);
+    bringToFrontAndShow(map.search.Frame9);
     EXPECT_TRUE(map.search.Frame9.visible());
 }
 

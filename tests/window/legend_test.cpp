@@ -84,9 +84,9 @@ TEST_F(LegendTest, SwatchesTakeTheKeyColoursInFillAndBorder) {
 
 TEST_F(LegendTest, CollRoundsTheColourToAWholeNumber) {
     MapWindow& map = load();
-    coll(map, 13, 1000.5);
+    setSwatchColour(map, 13, 1000.5);
     EXPECT_EQ(map.legendPanel.Shape6[13].fillColor(), 1000);
-    coll(map, 13, 1001.5);
+    setSwatchColour(map, 13, 1001.5);
     EXPECT_EQ(map.legendPanel.Shape6[13].borderColor(), 1002);
 }
 
@@ -188,7 +188,7 @@ TEST_F(LegendTest, Fit2ShowsAFailingStepAndGoesOn) {
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     platform::ImageControl& button = map.strips.Image2;
-    fit2(map, button, 9, 30); // there is no frame 9
+    centreInProblemFrame(map, button, 9, 30); // there is no frame 9
     ASSERT_EQ(dialogs().shown().size(), 2u);
     EXPECT_EQ(dialogs().shown()[0].text, "Control array element doesn't exist");
     EXPECT_EQ(dialogs().shown()[1].text, "Control array element doesn't exist");

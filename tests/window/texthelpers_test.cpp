@@ -29,7 +29,7 @@ TEST(TextHelpers, Fndec1CutsTwoPlacesAfterThePoint) {
              Fndec1Case{"1E-05", ".00001", ".00"},
          }) {
         std::string text = c.in;
-        EXPECT_EQ(fndec1(text), c.shown) << c.in;
+        EXPECT_EQ(cutToTwoDecimals(text), c.shown) << c.in;
         EXPECT_EQ(text, c.fiveDecimals) << c.in;
     }
 }
@@ -39,7 +39,7 @@ TEST(TextHelpers, Fndec1LeavesATextThatIsNoNumber) {
          {std::pair{"", ""}, std::pair{"abc", "abc"}, std::pair{"1.5 km", "1.5 "}, std::pair{"1,5", "1,5"},
           std::pair{"nan", "nan"}, std::pair{"inf", "inf"}}) {
         std::string text = in;
-        EXPECT_EQ(fndec1(text), shown) << in;
+        EXPECT_EQ(cutToTwoDecimals(text), shown) << in;
         EXPECT_EQ(text, in);
     }
 }
@@ -48,7 +48,7 @@ TEST(TextHelpers, Fndec1IgnoresACommaLocale) {
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
     std::string text = "0.5";
-    EXPECT_EQ(fndec1(text), ".50");
+    EXPECT_EQ(cutToTwoDecimals(text), ".50");
     std::setlocale(LC_ALL, saved.c_str());
 }
 
@@ -63,14 +63,14 @@ TEST(TextHelpers, FnstriptagPrefersTheDollar) {
 
 TEST(TextHelpers, ReplStripsTagSyntaxCaseSensitively) {
     std::string text = "k='amenity' v='pub'/>";
-    EXPECT_EQ(repl(text), "amenity pub");
+    EXPECT_EQ(stripTagMarkup(text), "amenity pub");
     EXPECT_EQ(text, "amenity pub");
 
     std::string names = "<tag k='Name' v='x'/><tag k='username' v='AREA:y'/></way>";
-    EXPECT_EQ(repl(names), " Name x user y");
+    EXPECT_EQ(stripTagMarkup(names), " Name x user y");
     // Each removal works on the result of the one before: taking out "name" forms "AREA:".
     std::string joined = "AREnameA:z";
-    EXPECT_EQ(repl(joined), "z");
+    EXPECT_EQ(stripTagMarkup(joined), "z");
 }
 
 TEST(TextHelpers, ReplcNumbersTheListsWords) {

@@ -7,7 +7,7 @@
 #include "drawing_fixture.h"
 #include "platform/canvas_test_support.h"
 #include "render/mapstyle.h"
-#include "render/redraw2.h"
+#include "render/planningsheet.h"
 #include "window/redrawrequest.h"
 
 #include <algorithm>

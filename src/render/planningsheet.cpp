@@ -1,4 +1,4 @@
-#include "render/redraw2.h"
+#include "render/planningsheet.h"
 
 #include "basic/colour.h"
 #include "platform/hourglass.h"
@@ -92,7 +92,7 @@ void finish(core::MapWindow& map) {
 
 } // namespace
 
-void redraw2(core::MapWindow& map, const std::function<void()>& readBack, const StepObserver& observer) {
+void drawPlanningSheet(core::MapWindow& map, const std::function<void()>& readBack, const StepObserver& observer) {
     core::Global& g = map.global;
     platform::PictureBox& p1 = map.view.p1;
     map.view.bub.setVisible(false);
