@@ -61,7 +61,7 @@ std::string loadtext(MapWindow& map, const std::string& path, basic::Integer fla
     map.progress.frm1.setVisible(true);
     if (!map.data.authorSelected) map.legendPanel.List1.clear();
     map.global.curFile = path;
-    render::unload_(map, 0);
+    render::unload_(map);
     platform::hourglassOn();
     try {
         return basic::readFileBytes(path, static_cast<std::uint64_t>(osmimport::kLengthLimit - 1));

@@ -43,7 +43,7 @@ void clearRoute(MapWindow& map) {
     resumeNextWithMessage([&] { m.gps.unloadLoaded(1, m.gps.ubound()); });
     d.routeCount = 0;
     d.routeActive = false;
-    resumeNextWithMessage([&] { m.plt[0].setVisible(false); });
+    resumeNextWithMessage([&] { m.plt[kMarkerTemplate].setVisible(false); });
     d.gpsCount = 0;
 }
 

@@ -3,10 +3,10 @@
 #include "basic/colour.h"
 #include "core/progress.h"
 #include "core/startup.h"
+#include "import/fieldescape.h"
 #include "import/filenames.h"
 #include "import/importosm.h"
 #include "import/projectwriter.h"
-#include "import/swap.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/hourglass.h"
@@ -69,7 +69,7 @@ void setUp(MapWindow& map, std::string_view osmText) {
     v.p1.setForeColor(basic::rgb(0, 0, 0));
     v.p1.setFontSize(8);
 
-    resumeNext([&] { render::unload_(map, 0); });
+    resumeNext([&] { render::unload_(map); });
     d.drawBusy = true;
     resumeNext([&] { cleartxt(map); });
     options.Check4.setEnabled(false);
@@ -138,7 +138,7 @@ bool writeProjectFile(MapWindow& map, char quote) {
     }
     g.parsedPath = path;
     g.fileVersion = d.fileVersion;
-    d.fixmeList = osmimport::swap(d.fixmeList, osmimport::kEscape);
+    d.fixmeList = osmimport::escapeField(d.fixmeList);
     return true;
 }
 

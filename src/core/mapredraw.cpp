@@ -12,13 +12,13 @@ namespace core {
 
 bool reloadMap(MapWindow& map) {
     const osmimport::ProjectData& file = render::readProject(map);
-    render::unload_(map, 0);
+    render::unload_(map);
     return render::takeProject(map, file);
 }
 
 void reloadSheet(MapWindow& map) {
     const osmimport::ProjectData& file = render::readProject(map);
-    render::unload_(map, -1);
+    render::unload_(map);
     render::takeProjectForSheet(map, file);
 }
 

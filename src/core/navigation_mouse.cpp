@@ -216,7 +216,7 @@ void p1_MouseUp(MapWindow& map, int button, double x, double y) {
         resumeNext([&] { redrawMap(map); });
         resumeNext([&] { render::hideSnap(map); });
         platform::doEvents();
-        resumeNext([&] { map.toolbars.Frame7[1].setEnabled(true); });
+        resumeNext([&] { map.toolbars.Frame7[kZoomOutButton].setEnabled(true); });
     }
 
     if (d.routeDrawing) restoreRouteLine(map);

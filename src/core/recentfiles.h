@@ -17,6 +17,7 @@ using RecentFiles = std::array<std::string, kRecentFileCount>;
 // Moves `name` to the top: the first entry equal to it and the entries above that one move
 // down one place, so a name already listed is not listed twice; a new name pushes the oldest
 // entry out. An empty name counts as a name (it matches an empty entry).
+// The system's name: updatmf.
 void moveRecentFileToTop(RecentFiles& entries, const std::string& name);
 
 // The same on the captions of mf(15..18).

@@ -18,7 +18,7 @@ void Form_QueryUnload(MapWindow& map, bool& cancel) {
             return;
         }
     }
-    resumeNext([&] { render::unload_(map, 0); });
+    resumeNext([&] { render::unload_(map); });
 }
 
 void connectShutDown(MapWindow& map) {

@@ -92,20 +92,23 @@ void buildLegendStrip(MapWindow& map) {
     for (int i = 1; i < kStripCells; ++i) {
         resumeNext([&] {
             platform::LabelControl& label = strip.numb[i + 1];
-            label.move(strip.numb[1].left() + kLabelStep * i, strip.numb[1].top());
+            label.move(strip.numb[kFirstCellLabel].left() + kLabelStep * i,
+                       strip.numb[kFirstCellLabel].top());
             label.setWidth(380);
         });
         resumeNext([&] {
             platform::ShapeControl& cell = strip.Shape9.load(i);
-            cell.move(strip.Shape9[0].left() + kCellStep * i, strip.Shape9[0].top());
+            cell.move(strip.Shape9[kFirstCell].left() + kCellStep * i, strip.Shape9[kFirstCell].top());
             cell.setVisible(true);
             cell.zorder(0);
         });
     }
-    resumeNext([&] { strip.Shape11[1].setLeft(strip.Shape9[22].left() + strip.Shape9[0].width()); });
-    resumeNext([&] { strip.Shape11[2].setLeft(strip.Shape11[1].left()); });
-    resumeNext([&] { strip.Label13[0].setLeft(strip.Shape11[2].left()); });
-    resumeNext([&] { strip.Label13[1].setLeft(strip.Shape11[2].left()); });
+    resumeNext([&] {
+        strip.Shape11[kTopEndMark].setLeft(strip.Shape9[kLastCell].left() + strip.Shape9[kFirstCell].width());
+    });
+    resumeNext([&] { strip.Shape11[kBottomEndMark].setLeft(strip.Shape11[kTopEndMark].left()); });
+    resumeNext([&] { strip.Label13[kHideLabel].setLeft(strip.Shape11[kBottomEndMark].left()); });
+    resumeNext([&] { strip.Label13[kShowLabel].setLeft(strip.Shape11[kBottomEndMark].left()); });
 }
 
 void fitButtons(MapWindow& map) {
@@ -140,7 +143,7 @@ void Form_Load(MapWindow& map) {
         if (QFileInfo(QString::fromStdString(g.settingsPath)).isFile()) prefs::loadSettingsIntoWindow(map, g.settingsPath);
     });
     resumeNext([&] { showLegendPanel(map, true); });
-    resumeNext([&] { map.strips.ex[3].zorder(0); });
+    resumeNext([&] { map.strips.ex[kHideLegendToggle].zorder(0); });
     for (std::string& font : g.settings.fontNames) {
         if (font.size() < kShortFontName) font = "Arial";
     }

@@ -79,6 +79,7 @@ Long streetNameAngle(Single ax, Single ay, Single bx, Single by);
 // residential area or building; else the value of the first of the keys leisure, landuse,
 // natural, amenity, power, man_made, aeroway, military, waterway, tourism that occurs (each
 // matched by its quoted beginning); else none.
+// The system's name: labeln.
 std::string areaLabelText(std::string_view piece, char quote);
 
 // The width of a caption in the map picture's current font.
@@ -87,6 +88,7 @@ using TextWidth = std::function<Single(std::string_view)>;
 // Records an area label: text becomes areaLabelText(piece); when it is not empty a label record with
 // that caption, floor(x), floor(y) and the caption's width is appended to data.labels and
 // data.lab2Count is raised by one.
+// The system's name: fld.
 void addAreaLabel(ProjectData& data, Single x, Single y, std::string& text, std::string_view piece, char quote,
          const TextWidth& width);
 

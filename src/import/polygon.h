@@ -34,6 +34,7 @@ Single ATan2(Single opp, Single adj);
 
 // The cross product of BA and BC: (cy - by)(ax - bx) - (cx - bx)(ay - by), each difference
 // rounded to a Single first.
+// The system's name: cpl.
 Single crossProduct(Single ax, Single ay, Single bx, Single by, Single cx, Single cy);
 
 // The dot product of BA and BC: (cx - bx)(ax - bx) + (cy - by)(ay - by), each difference

@@ -5,12 +5,12 @@
 #include "basic/linereader.h"
 #include "basic/orderedchunks.h"
 #include "basic/val.h"
-#include "import/swap.h"
+#include "import/fieldescape.h"
 
 #include <algorithm>
 #include <bit>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace osmimport {
@@ -89,7 +89,7 @@ public:
     }
     void add(std::string& target, std::string_view raw, bool unescape) {
         if (unescape)
-            appendSwapped(bytes_, raw, kUnescape);
+            appendCodedField(bytes_, raw, FieldCoding::unescape);
         else
             bytes_.append(raw);
         ends_.push_back({&target, bytes_.size()});
@@ -142,16 +142,17 @@ public:
     }
     std::string unescaped() {
         const std::string_view value = raw();
-        if (!passed_ || value.size() < 2 * kPassedStep) return swap(value, kUnescape);
+        if (!passed_ || value.size() < 2 * kPassedStep) return unescapeField(value);
         // A long text (the Other Nodes list of a large file) is unescaped in pieces, and the bytes
         // each piece was made of go back at once: the text is not held twice.
         std::string text;
         text.reserve(value.size());
-        swapInPieces(value, kUnescape, kPassedStep, {}, [&](std::string_view piece, const char* readTo) {
-            text.append(piece);
-            toldTo_ = readTo;
-            passed_(toldTo_);
-        });
+        codeFieldInPieces(value, FieldCoding::unescape, kPassedStep, {},
+                          [&](std::string_view piece, const char* readTo) {
+                              text.append(piece);
+                              toldTo_ = readTo;
+                              passed_(toldTo_);
+                          });
         return text;
     }
     void skip() { raw(); }

@@ -6,7 +6,7 @@
 #include "basic/orderedchunks.h"
 #include "basic/text.h"
 #include "basic/wholefile.h"
-#include "import/swap.h"
+#include "import/fieldescape.h"
 #include "import/tagtext.h"
 
 #include <algorithm>
@@ -49,9 +49,10 @@ public:
     void longText(std::string_view text, std::string_view keepWhole = {},
                   std::initializer_list<std::string_view> removed = {}) {
         handOn();
-        swapInPieces(text, kEscape, kPieceBytes, keepWhole, [&](std::string_view piece, const char*) {
-            out_(removed.size() == 0 ? std::string(piece) : withoutAll(std::string(piece), removed));
-        });
+        codeFieldInPieces(
+            text, FieldCoding::escape, kPieceBytes, keepWhole, [&](std::string_view piece, const char*) {
+                out_(removed.size() == 0 ? std::string(piece) : withoutAll(std::string(piece), removed));
+            });
         out_("\r\n");
     }
     void handOn() {
@@ -83,7 +84,7 @@ template <typename T> T finite(T v) {
 }
 
 std::string escaped(std::string_view text) {
-    return swap(text, kEscape);
+    return escapeField(text);
 }
 
 void checkCounts(const ProjectData& d) {

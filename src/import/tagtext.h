@@ -23,12 +23,14 @@ std::string_view getval(std::string_view text, std::string_view key, char quote)
 std::string_view tagv(std::string_view text, basic::Position& start, char quote);
 
 // The text after the first "<tag" (beginning with the blank that follows it), or the whole text.
+// The system's name: fntagg.
 std::string_view textAfterFirstTag(std::string_view text);
 
 // The tags condensed to their keys and values: for each "k=", the text up to its first "/"
 // followed by one blank, then every "v=" replaced by a blank. A value holding "/" is cut there
 // and the rest of that tag is lost; a part without "/" adds nothing; a text without "k=" comes
 // back unchanged.
+// The system's name: v_.
 std::string condenseTags(std::string_view text);
 
 // The value of the first key that begins with "name" (quote & "name", so "name:en" counts),
@@ -40,12 +42,14 @@ std::string fnnam(std::string_view text, bool abbreviate, char quote);
 // The value of the ref tag: "J~" when the text holds no "ref" at all, "J?" when no key ends in
 // "ref" followed by the quote character and a blank; otherwise the value after that key (up to
 // the next such key) and its closing quote, and the empty text when the quote is missing.
+// The system's name: reff.
 std::string_view refTagValue(std::string_view text, char quote);
 
 // The union of two "#"-lists: the items of source (the piece after its last "#" is not used)
 // that target does not hold as "#" & item & "#", each followed by "#", behind target for mode
 // 0 and before it for any other mode. An empty first item adds a lone "#". An item at the very
 // start of a target without a leading "#" is not seen, so it can be added twice.
+// The system's name: fntop.
 std::string mergeHashLists(int mode, std::string_view source, std::string_view target);
 
 } // namespace osmimport

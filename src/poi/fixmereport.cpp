@@ -1,8 +1,8 @@
 #include "poi/fixmereport.h"
 
 #include "basic/posixfile.h"
+#include "import/fieldescape.h"
 #include "import/filenames.h"
-#include "import/swap.h"
 #include "platform/events.h"
 #include "window/mapwindow.h"
 
@@ -14,7 +14,7 @@ namespace poi {
 
 std::string fixmeRecord(std::string_view curFile, std::string_view fixmeList) {
     std::string record = "~" + osmimport::ftrim(curFile) + "\r\n";
-    record += osmimport::swap(fixmeList, osmimport::kUnescape);
+    record += osmimport::unescapeField(fixmeList);
     record += "\r\n";
     return record;
 }

@@ -50,9 +50,9 @@ void listLabels(core::Markers& m, const std::vector<osmimport::LabelRecord>& lab
     for (int i = 0; i < 3; ++i)
         m.List2[i].clear();
     for (const osmimport::LabelRecord& label : labels) {
-        m.List2[0].addItem(basic::dec(label.x));
-        m.List2[1].addItem(basic::dec(label.y));
-        m.List2[2].addItem(basic::dec(label.width));
+        m.List2[core::kLabelXList].addItem(basic::dec(label.x));
+        m.List2[core::kLabelYList].addItem(basic::dec(label.y));
+        m.List2[core::kLabelWidthList].addItem(basic::dec(label.width));
     }
 }
 

@@ -7,7 +7,7 @@
 namespace poi {
 
 ArrowPoint arrowPoint(const core::MapWindow& map, double x, double y) {
-    const platform::ImageControl& model = map.markers.pointr[0];
+    const platform::ImageControl& model = map.markers.pointr[core::kMarkerTemplate];
     const core::Global& g = map.global;
     return {x * g.viewZoom + g.viewOffX + model.width() / 5,
             y * g.viewZoom + g.viewOffY - model.height() * 1.2};

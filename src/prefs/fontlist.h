@@ -28,11 +28,11 @@ std::vector<std::string> readFontList(std::string_view bytes, basic::Single& fil
 // saveFontList: sets `fileVersion` to `progVersion`, as the settings writer does, so that a list
 // built on a first run is stamped with the program's version too, and writes the entries of the
 // chooser with it as the stamp, whole or not at all (a failure raises the runtime's file fault
-// and leaves the file that was there).
+// and leaves the file that was there). The system's name: savefnts.
 void saveFontList(const platform::ComboBox& chooser, const std::string& path, core::Global& g);
 
 // loadFontList: empties the chooser and fills it from the file; a missing or unreadable file raises
-// the runtime's file fault with the chooser left empty.
+// the runtime's file fault with the chooser left empty. The system's name: ldfnts.
 void loadFontList(platform::ComboBox& chooser, const std::string& path, core::Global& g);
 
 } // namespace prefs

@@ -23,6 +23,14 @@ namespace prefs {
 
 inline constexpr int kOsmFolderSlot = 5;
 inline constexpr int kGpxFolderSlot = 4;
+// Control indices: the folder field, the font choosers, the folder kinds, the zoom-button sides.
+inline constexpr int kFolderText = 4;
+inline constexpr int kFirstFontChooser = 0;
+inline constexpr int kLastFontChooser = 2;
+inline constexpr int kOsmOption = 0;
+inline constexpr int kGpxOption = 1;
+inline constexpr int kZoomLeftBox = 0;
+inline constexpr int kZoomRightBox = 1;
 
 class Preferences : public platform::Form {
 public:

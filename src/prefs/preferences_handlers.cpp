@@ -67,8 +67,8 @@ void Preferences::Form_Activate() {
         resumeNext([&] { preview(Text1[slot + 1], name); });
     }
     resumeNext([&] {
-        Check1[1].setValue(s.zoomLeft ? 0 : 1);
-        Check1[0].setValue(s.zoomLeft ? 1 : 0);
+        Check1[kZoomRightBox].setValue(s.zoomLeft ? 0 : 1);
+        Check1[kZoomLeftBox].setValue(s.zoomLeft ? 1 : 0);
     });
     resumeNext([&] { Shape3.setBackColor(basic::clng(s.backColour)); });
     resumeNext([&] { Shape4.setBackColor(kDefaultColour); });
@@ -84,21 +84,21 @@ void Preferences::Form_Activate() {
 // (names with "@" left out) and written anew. The other two choosers copy the first.
 void Preferences::fillFontChoosers() {
     const std::string path = g_.dataFolder + "/fonts.dat";
-    resumeNext([&] { loadFontList(Combo1[0], path, g_); });
-    if (Combo1[0].listCount() == 0) {
+    resumeNext([&] { loadFontList(Combo1[kFirstFontChooser], path, g_); });
+    if (Combo1[kFirstFontChooser].listCount() == 0) {
         platform::dialogs().msgBox("Font data not found: Compiling fonts.");
-        Combo1[0].clear();
+        Combo1[kFirstFontChooser].clear();
         for (std::string& name : platform::screenFonts()) {
-            if (name.find('@') == std::string::npos) Combo1[0].addItem(std::move(name));
+            if (name.find('@') == std::string::npos) Combo1[kFirstFontChooser].addItem(std::move(name));
             if (platform::inputPending()) platform::doEvents();
         }
-        resumeNext([&] { saveFontList(Combo1[0], path, g_); });
+        resumeNext([&] { saveFontList(Combo1[kFirstFontChooser], path, g_); });
     }
-    for (int chooser = 1; chooser <= 2; ++chooser) {
+    for (int chooser = kFirstFontChooser + 1; chooser <= kLastFontChooser; ++chooser) {
         Combo1[chooser].clear();
-        for (int i = 0; i < Combo1[0].listCount(); ++i) {
+        for (int i = 0; i < Combo1[kFirstFontChooser].listCount(); ++i) {
             if (platform::inputPending()) platform::doEvents();
-            Combo1[chooser].addItem(Combo1[0].list(i));
+            Combo1[chooser].addItem(Combo1[kFirstFontChooser].list(i));
         }
     }
 }
@@ -119,11 +119,11 @@ void Preferences::Check1_MouseUp(int index) {
 void Preferences::Option2_Click(int index) {
     const int slot = index == 0 ? kOsmFolderSlot : kGpxFolderSlot;
     const std::string& folder = g_.settings.folderPaths[static_cast<std::size_t>(slot)];
-    resumeNext([&] { Text1[4].setEnabled(true); });
+    resumeNext([&] { Text1[kFolderText].setEnabled(true); });
     resumeNext([&] { Dir1.setEnabled(true); });
     resumeNext([&] { Drive1.setEnabled(true); });
     resumeNext([&] { Dir1.setPath(folder); });
-    resumeNext([&] { Text1[4].setText(folder); });
+    resumeNext([&] { Text1[kFolderText].setText(folder); });
     folderSlot = slot;
 }
 
@@ -133,22 +133,22 @@ void Preferences::Drive1_Change() {
 
 void Preferences::Dir1_MouseDown() {
     resumeNext([&] {
-        Text1[4].setText(Dir1.path());
+        Text1[kFolderText].setText(Dir1.path());
         g_.settings.folderPaths.at(static_cast<std::size_t>(folderSlot)) = Dir1.path();
     });
 }
 
 void Preferences::Command4_Click() {
-    Text1[4].setEnabled(true);
-    const bool osm = Option2[0].value();
-    if (!osm && !Option2[1].value()) {
+    Text1[kFolderText].setEnabled(true);
+    const bool osm = Option2[kOsmOption].value();
+    if (!osm && !Option2[kGpxOption].value()) {
         platform::dialogs().msgBox("Please select OSM or GPX");
         return;
     }
     Dir1.setEnabled(true);
     Drive1.setEnabled(true);
     folderSlot = osm ? kOsmFolderSlot : kGpxFolderSlot;
-    g_.settings.folderPaths[static_cast<std::size_t>(folderSlot)] = Text1[4].text();
+    g_.settings.folderPaths[static_cast<std::size_t>(folderSlot)] = Text1[kFolderText].text();
     platform::dialogs().msgBox("Path has been saved");
 }
 

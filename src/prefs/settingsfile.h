@@ -39,7 +39,9 @@ void saveSettings(const std::string& path, core::Global& g);
 // counts as empty), then clears `Check1`, gives `p1`, `p2` and `Picture1` the background
 // colour and the recent-file entries mf(15..18) their captions. saveSettingsFromWindow takes the recent-file
 // captions from the menu and writes the file; a failure shows the error's text in a message box.
+// The system's name: procload.
 void loadSettingsIntoWindow(core::MapWindow& map, const std::string& path);
+// The system's name: procsave.
 void saveSettingsFromWindow(core::MapWindow& map, const std::string& path);
 
 } // namespace prefs

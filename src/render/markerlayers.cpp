@@ -44,8 +44,8 @@ double pieceNumber(std::string_view piece) {
 // Area label m (1..) at its point of List2(0) and List2(1) under the current view; a label the
 // lists do not hold is fault 340.
 ScreenPoint labelPoint(const core::MapWindow& map, double m) {
-    const auto& xs = map.markers.List2[0];
-    const auto& ys = map.markers.List2[1];
+    const auto& xs = map.markers.List2[core::kLabelXList];
+    const auto& ys = map.markers.List2[core::kLabelYList];
     if (!(m >= 1 && m <= std::min(xs.listCount(), ys.listCount())))
         basic::raise(basic::fault::ControlArrayElementMissing);
     const int item = static_cast<int>(m) - 1;
@@ -67,7 +67,7 @@ void paintOrange(core::MapWindow& map, ScreenPoint at, DrawErrors& errors) {
 // The arrow `index` beside the point (left, top): its tip, at its lower left, on the point.
 void placeArrow(core::MapWindow& map, int index, double left, double top) {
     core::ImageArray& pointr = map.markers.pointr;
-    const platform::ImageControl& model = pointr[0];
+    const platform::ImageControl& model = pointr[core::kMarkerTemplate];
     platform::ImageControl& arrow = pointr[index];
     arrow.move(left + model.width() / 5, top - 1.2 * model.height());
     arrow.setVisible(true);

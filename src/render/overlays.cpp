@@ -60,7 +60,7 @@ void placeLabel(DrawContext& c, std::string_view line, double otherSize) {
 void areaTagLabels(DrawContext& c) {
     if (c.map.legendPanel.Check4.value() != 1 || c.data.lab2Count <= 0) return;
     basic::Long colour = 0;
-    c.errors.run([&] { colour = c.map.markers.lab2[0].foreColor(); });
+    c.errors.run([&] { colour = c.map.markers.lab2[core::kMarkerTemplate].foreColor(); });
     drawAreaTagLabels(c, kAreaTagSize, colour);
 }
 
@@ -76,8 +76,10 @@ void drawAreaTagLabels(DrawContext& c, double fontSize, basic::Long colour) {
         if (!m.lab2.exists(static_cast<int>(k))) continue;
         c.errors.run([&] {
             const int item = static_cast<int>(k - 1);
-            p1.setCurrentX(basic::val(m.List2[0].list(item)) * c.global.viewZoom + c.global.viewOffX);
-            p1.setCurrentY(basic::val(m.List2[1].list(item)) * c.global.viewZoom + c.global.viewOffY);
+            p1.setCurrentX(basic::val(m.List2[core::kLabelXList].list(item)) * c.global.viewZoom +
+                           c.global.viewOffX);
+            p1.setCurrentY(basic::val(m.List2[core::kLabelYList].list(item)) * c.global.viewZoom +
+                           c.global.viewOffY);
             p1.print(m.lab2[static_cast<int>(k)].caption(), false);
         });
     }

@@ -23,6 +23,7 @@ namespace render {
 // `readBack` is the caller's reading of the project file into the data model, run once the
 // window is busy; a fault it raises ends the drawing with the data model as it was.
 // The observer is told each step as redraw's is; the steps of the repeated run end in " again".
+// The system's name: redraw2.
 void drawPlanningSheet(core::MapWindow& map, const std::function<void()>& readBack, const StepObserver& observer = {});
 
 } // namespace render

@@ -30,6 +30,7 @@ inline constexpr int kBusStopCap = 200;
 // of `name` after its first "<tag" written into it. A code with no marker, a node outside the
 // window or below the zoom, and a kind at its limit place nothing, silently. A fault of a step
 // takes the drawing's error path and the next step runs.
+// The system's name: plot2.
 void placePoiMarker(core::MapWindow& map, double x, double y, std::string_view code, std::string_view name,
            std::string& tip, DrawErrors& errors);
 

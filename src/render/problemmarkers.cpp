@@ -61,7 +61,7 @@ std::string oneLine(std::string_view text) {
 }
 
 const ImageControl& template0(const core::ImageArray& markers) {
-    return markers[0];
+    return markers[core::kMarkerTemplate];
 }
 
 } // namespace

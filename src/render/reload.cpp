@@ -80,9 +80,9 @@ void loadLabels(core::Markers& m, const std::vector<osmimport::LabelRecord>& lab
     for (Long k = 1; k <= last; ++k) {
         const osmimport::LabelRecord& label = labels[static_cast<size_t>(k - 1)];
         element(m.lab2, static_cast<int>(k)).setCaption(label.caption);
-        m.List2[0].addItem(basic::dec(label.x));
-        m.List2[1].addItem(basic::dec(label.y));
-        m.List2[2].addItem(basic::dec(label.width));
+        m.List2[core::kLabelXList].addItem(basic::dec(label.x));
+        m.List2[core::kLabelYList].addItem(basic::dec(label.y));
+        m.List2[core::kLabelWidthList].addItem(basic::dec(label.width));
     }
 }
 

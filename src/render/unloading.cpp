@@ -5,7 +5,7 @@
 
 namespace render {
 
-void unload_(core::MapWindow& map, basic::Integer) {
+void unload_(core::MapWindow& map) {
     core::Markers& m = map.markers;
     core::MapData& d = map.data;
     core::unloadMarkers(m, d, [](core::MarkerKind) { return true; });

@@ -15,7 +15,6 @@ namespace render {
 // lists List2(0..2) and brings the counters to rest: 1 for the arrays whose elements 0 and 1
 // are made with the window, 0 for the others and for the per-file totals. An element already
 // gone is passed over. The route's point markers `plt` and the search arrows `pointr` stay.
-// `flag` is not read.
-void unload_(core::MapWindow& map, basic::Integer flag);
+void unload_(core::MapWindow& map);
 
 } // namespace render

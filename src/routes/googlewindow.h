@@ -33,6 +33,7 @@ public:
     platform::LabelControl Label2;
 
 private:
+    // The system's name: wb2stop.
     void stopLoading();
 
     platform::Form& mainWindow_;

@@ -67,7 +67,7 @@ void plotgpx(core::MapWindow& map, basic::Long count, render::DrawErrors& errors
             errors.run([&] {
                 platform::ImageControl& marker = m.gps.load(d.gpsCount + 1);
                 ++d.gpsCount;
-                centreOn(marker, m.gps[0], sx, sy);
+                centreOn(marker, m.gps[core::kMarkerTemplate], sx, sy);
                 const std::string& name = d.pointName[i];
                 marker.setVisible(true);
                 marker.setToolTipText(name);
@@ -78,7 +78,7 @@ void plotgpx(core::MapWindow& map, basic::Long count, render::DrawErrors& errors
                 const int k = d.gptCount + 1;
                 platform::ShapeControl& dot = m.gpt.load(k);
                 d.gptCount = static_cast<basic::Integer>(k);
-                centreOn(dot, m.gpt[0], sx, sy);
+                centreOn(dot, m.gpt[core::kMarkerTemplate], sx, sy);
                 dot.setVisible(true);
                 // Joined only to the point just before, and only when that one has its shape:
                 // a track that leaves the window and comes back shows a gap, no line across.

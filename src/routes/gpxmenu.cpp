@@ -23,7 +23,7 @@ void clearGpx(core::MapWindow& map) {
     core::Markers& m = map.markers;
     map.menus.mgpx.setEnabled(false);
     core::unloadMarkers(m, d, core::MarkerKind::Gpx);
-    m.plt[0].setVisible(false);
+    m.plt[core::kMarkerTemplate].setVisible(false);
     d.gpxCount = 0;
 }
 

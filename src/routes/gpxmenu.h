@@ -10,6 +10,7 @@ namespace routes {
 
 // "Show Tracks" mgp(4) checked when showTracks is set, "Show Waypoints" mgp(5) when
 // showWaypoints is set.
+// The system's name: shwgpx.
 void checkGpxMenuItems(core::MapWindow& map);
 
 // 4 and 5 switch showTracks and showWaypoints; 7 "Clear GPX" asks "This will clear your GPX. Do

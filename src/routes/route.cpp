@@ -75,7 +75,7 @@ void plotroute(core::MapWindow& map) {
         const PicturePoint& to = points[static_cast<size_t>(i) + 1];
         core::resumeNextWithMessage([&] { m.Lin[i].setEnds(from.x, from.y, to.x, to.y); });
         core::resumeNextWithMessage([&] {
-            const platform::ImageControl& model = m.plt[0];
+            const platform::ImageControl& model = m.plt[core::kMarkerTemplate];
             m.plt[i].move(from.x - model.width() / 2, from.y - model.height() / 2);
             m.plt[i].setVisible(true);
         });
@@ -115,7 +115,7 @@ void eraseRoute(core::MapWindow& map) {
     unloadRouteMarkers(map);
     endRouteDrawing(map);
     d.routeActive = false;
-    map.markers.plt[0].setVisible(false);
+    map.markers.plt[core::kMarkerTemplate].setVisible(false);
     d.routeCount = 0;
     d.pltCount = 0;
     d.routeUnsaved = false;

@@ -32,7 +32,8 @@ std::string lengthAndTime(basic::Single miles, basic::Single speedMph);
 void plotroute(core::MapWindow& map);
 
 // Erases the route: its lines and markers unloaded, no point, no drawing mode (default pointer),
-// nothing unsaved, status panel 2 empty. (eraseRoute)
+// nothing unsaved, status panel 2 empty.
+// The system's name: noplot.
 void eraseRoute(core::MapWindow& map);
 
 // Unloads the segment lines and markers of points 1..routeCount; those not loaded are passed over.

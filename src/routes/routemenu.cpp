@@ -38,7 +38,7 @@ void clearGpxDisplay(core::MapWindow& map) {
     resumeNextWithMessage([&] { m.gpt.unloadLoaded(1, d.gptCount); });
     resumeNextWithMessage([&] { m.Lin2.unloadLoaded(1, d.gptCount); });
     d.gptCount = 0;
-    resumeNextWithMessage([&] { m.plt[0].setVisible(false); });
+    resumeNextWithMessage([&] { m.plt[core::kMarkerTemplate].setVisible(false); });
     d.gpxCount = 0;
 }
 
@@ -59,7 +59,7 @@ void newRoute(core::MapWindow& map) {
         asked = true;
     }
     d.routeDrawing = true;
-    resumeNextWithMessage([&] { map.markers.plt[0].setVisible(false); });
+    resumeNextWithMessage([&] { map.markers.plt[core::kMarkerTemplate].setVisible(false); });
     d.pltCount = 0;
     if (d.routeCount > 0) {
         // Drawing stays on when the route is kept: the next clicks extend it.

@@ -108,13 +108,14 @@ void setpanels(MapWindow& map) {
     for (std::string_view name : kPoiCategories)
         chooser.addItem(std::string(name));
     for (platform::Frame& frame : map.toolbars.Frame7)
-        frame.setWidth(map.toolbars.Image4[0].width());
+        frame.setWidth(map.toolbars.Image4[kZoomInButton].width());
 }
 
 void placezoom(MapWindow& map) {
     Single x = kZoomLeft;
     if (!map.global.settings.zoomLeft)
-        x = static_cast<Single>(visibleMapRight(map) - kZoomEdgeGap - map.toolbars.Image4[0].width());
+        x = static_cast<Single>(visibleMapRight(map) - kZoomEdgeGap -
+                                map.toolbars.Image4[kZoomInButton].width());
     for (platform::Frame& frame : map.toolbars.Frame7) {
         frame.setLeft(x);
         frame.setVisible(true);

@@ -54,7 +54,9 @@ void placezoom(MapWindow& map);
 // of the uncovered viewport, and places the zoom buttons anew.
 void showLegendPanel(MapWindow& map, bool show); // the system's name: fram2
 // offset: the top of the pressed problem button within the left strip.
+// The system's name: frame4tp.
 void placeProblemPanel(MapWindow& map, double offset);
+// The system's name: zor.
 void bringToFrontAndShow(platform::Control& panel);
 
 } // namespace core

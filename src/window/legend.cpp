@@ -31,19 +31,19 @@ void ex_MouseDown(MapWindow& map, int index) {
     auto& ex = map.strips.ex;
     ex[index].setBorderStyle(1); // the pressed look
     switch (index) {
-    case 0:
-        ex[1].zorder(0);
+    case kSwitchOn:
+        ex[kSwitchOff].zorder(0);
         break;
-    case 1:
-        ex[0].zorder(0);
+    case kSwitchOff:
+        ex[kSwitchOn].zorder(0);
         break;
-    case 2:
+    case kShowLegendToggle:
         showLegendPanel(map, true);
-        ex[3].zorder(0);
+        ex[kHideLegendToggle].zorder(0);
         break;
-    case 3:
+    case kHideLegendToggle:
         showLegendPanel(map, false);
-        ex[2].zorder(0);
+        ex[kShowLegendToggle].zorder(0);
         break;
     default:
         break;

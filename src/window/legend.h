@@ -19,6 +19,7 @@ basic::Long tabColour(bool selected);
 // The click on tab label `index` (0..3); nothing while a file is being read.
 void command5_Click(MapWindow& map, int index);
 // Fill and border colour of swatch Shape6(index).
+// The system's name: coll.
 void setSwatchColour(MapWindow& map, Integer index, Double colour);
 void ex_MouseDown(MapWindow& map, int index);
 void ex_MouseUp(MapWindow& map, int index);
@@ -26,6 +27,7 @@ void ex_MouseUp(MapWindow& map, int index);
 void fit(MapWindow& map, platform::Control& button, int cell);
 // Centres `button` in problem frame Shape10(frame) and puts count label numb(label) under it; a
 // failing step shows its fault's description and the next step runs.
+// The system's name: fit2.
 void centreInProblemFrame(MapWindow& map, platform::Control& button, int frame, int label);
 
 } // namespace core

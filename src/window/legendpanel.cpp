@@ -97,7 +97,7 @@ platform::Frame& makePages(platform::Frame& panel, platform::ControlArray<platfo
         page.setBorderStyle(0);
         page.move(45, 645, i == 1 ? kIconsPageWidth : kPageWidth, 8400);
     }
-    return pages[0];
+    return pages[kAuthorsPage];
 }
 
 } // namespace
@@ -106,7 +106,7 @@ LegendPanel::LegendPanel(platform::Form& form)
     : Frame2(form, "Frame2"), authorsPage(makePages(Frame2, Fram4)), Check1(authorsPage, "Check1"),
       Label12(authorsPage, "Label12"), Check4(authorsPage, "Check4"), Check2(authorsPage, "Check2"),
       Check5(authorsPage, "Check5"), Check3(authorsPage, "Check3"), Text6(authorsPage, "Text6"),
-      List1(authorsPage, "List1"), iconsTitle(Fram4[1], "iconsTitle") {
+      List1(authorsPage, "List1"), iconsTitle(Fram4[kIconsPage], "iconsTitle") {
     for (int i = 0; i < kLegendTabs; ++i) {
         platform::ShapeControl& highlight = Shape7.addDesignElement(i, Frame2);
         platform::LabelControl& tab = command5.addDesignElement(i, Frame2);
@@ -144,7 +144,7 @@ LegendPanel::LegendPanel(platform::Form& form)
     int shown = 0;
     for (int n = 0; n <= kLastIcon; ++n) {
         if (!inStore(n)) continue;
-        platform::ImageControl& icon = im.addDesignElement(n, Fram4[1]);
+        platform::ImageControl& icon = im.addDesignElement(n, Fram4[kIconsPage]);
         icon.setArtwork("poi/x" + std::to_string(n));
         if (onIconsPage(n)) {
             icon.move(120 + (shown % kIconColumns) * kIconStep, 390 + (shown / kIconColumns) * kIconStep);

@@ -17,6 +17,8 @@
 namespace core {
 
 inline constexpr int kLegendTabs = 4;
+inline constexpr int kAuthorsPage = 0;
+inline constexpr int kIconsPage = 1;
 
 struct LegendPanel {
     explicit LegendPanel(platform::Form& form);

@@ -19,6 +19,14 @@ namespace core {
 
 inline constexpr int kStripCells = 23;
 inline constexpr int kCountLabels = 34;
+inline constexpr int kFirstCell = 0;
+inline constexpr int kLastCell = kStripCells - 1;
+inline constexpr int kFirstCellLabel = kFirstCell + 1; // numb of the first cell
+// The end marks `Shape11` and the labels `Label13` on them.
+inline constexpr int kTopEndMark = 1;
+inline constexpr int kBottomEndMark = 2;
+inline constexpr int kHideLabel = 0;
+inline constexpr int kShowLabel = 1;
 
 struct LegendStrip {
     LegendStrip(platform::Form& form, SideStrips& strips);

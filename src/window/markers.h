@@ -18,6 +18,13 @@
 
 namespace core {
 
+// Element 0 of every marker array: the hidden template each loaded element copies.
+inline constexpr int kMarkerTemplate = 0;
+// The area-label lists List2(0..2).
+inline constexpr int kLabelXList = 0;
+inline constexpr int kLabelYList = 1;
+inline constexpr int kLabelWidthList = 2;
+
 using ImageArray = platform::ControlArray<platform::ImageControl>;
 
 struct Markers {

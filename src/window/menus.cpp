@@ -23,7 +23,8 @@ constexpr Entry kFile[] = {{0, "Open OSM"},   {1, "-"},           {2, "Open Pars
 constexpr Entry kEdit[] = {{0, "Preferences"}};
 constexpr Entry kRoutes[] = {
     {0, "New Route"}, {1, "-"}, {2, "Cancel Route"}, {3, "-"}, {4, "Show Route on Google Earth"}};
-constexpr Entry kMapStyles[] = {{0, "Show Errors"}, {1, "Hide Errors"}, {2, "Planning Sheet"}};
+constexpr int kShowErrors = 0;
+constexpr Entry kMapStyles[] = {{kShowErrors, "Show Errors"}, {1, "Hide Errors"}, {2, "Planning Sheet"}};
 constexpr Entry kPoiViews[] = {{0, "Show POIs"}, {1, "Hide POIs"}};
 constexpr Entry kGpx[] = {{4, "Show Tracks"}, {5, "Show Waypoints"}, {6, "-"}, {7, "Clear GPX"}};
 constexpr Entry kHelp[] = {{0, "Manual"}, {1, "On Line"}};
@@ -62,7 +63,7 @@ Menus::Menus(platform::Form& form)
     mrt.add(mroute, 1, "Clear");
     mrt.add(mroute, 2, "Save Route");
 
-    mn[0].setChecked(true); // the map style starts as "Show Errors"
+    mn[kShowErrors].setChecked(true); // the map style it starts with
     mgpx.setEnabled(false); // enabled by a GPX import
     mroute.setVisible(false);
 }

@@ -17,6 +17,12 @@ namespace core {
 inline constexpr int kRightStrip = 0;
 inline constexpr int kLeftStrip = 1;
 inline constexpr int kProblemFrames = 8;
+// The toggles `ex`: 0 and 1 lie on each other in the left strip as a two-state switch; 2 shows and
+// 3 hides the legend panel, and the one in front offers the opposite of the current state.
+inline constexpr int kSwitchOn = 0;
+inline constexpr int kSwitchOff = 1;
+inline constexpr int kShowLegendToggle = 2;
+inline constexpr int kHideLegendToggle = 3;
 
 struct SideStrips {
     explicit SideStrips(platform::Form& form);

@@ -10,6 +10,10 @@
 
 namespace core {
 
+// The zoom buttons `Image4` and their frames `Frame7`.
+inline constexpr int kZoomInButton = 0;
+inline constexpr int kZoomOutButton = 1;
+
 struct Toolbars {
     explicit Toolbars(platform::Form& form);
 

@@ -79,8 +79,8 @@ void init(MapWindow& map) {
     d.authorSelected = false;
     d.authorListIndex = -1;
     legend.Check3.setEnabled(g.authorOverlay == 0);
-    map.toolbars.Frame7[1].setEnabled(true);
-    map.toolbars.Frame7[0].setEnabled(true);
+    map.toolbars.Frame7[kZoomOutButton].setEnabled(true);
+    map.toolbars.Frame7[kZoomInButton].setEnabled(true);
     v.p1.setScaleMode(platform::scalemode::User);
     v.Picture1.setScaleMode(platform::scalemode::Twips);
     g.reloadTrailer = true;

@@ -26,7 +26,7 @@ TEST_F(WindowTest, AfterUnloadTheProblemLabelsReadGreenZeros) {
         map.legendStrip.numb[i].setCaption("9");
     map.data.questCount = 5;
     map.data.fixmeCount = 3;
-    render::unload_(map, 0);
+    render::unload_(map);
     map.data.noteCount = 0;
     showtot(map, 0);
     for (int i = 26; i <= 33; ++i) {

@@ -84,7 +84,7 @@ TEST_F(WindowTest, WithNothingLoadedNothingChanges) {
     const core::Markers& m = map.markers;
     const int quests = m.quest.count();
     const int labels = m.lab2.count();
-    unload_(map, 0);
+    unload_(map);
     expectCountersAtRest(map.data);
     EXPECT_EQ(m.quest.count(), quests);
     EXPECT_EQ(m.lab2.count(), labels);
@@ -154,7 +154,7 @@ TEST_F(WindowTest, UnloadsEveryLoadedElementAndRestsTheCounters) {
         m.List2[i].addItem("120");
     d.trailerText = "trailer";
 
-    unload_(map, 0);
+    unload_(map);
 
     expectCountersAtRest(d);
     EXPECT_TRUE(d.trailerText.empty());
@@ -191,7 +191,7 @@ TEST_F(WindowTest, ElementsAlreadyGoneArePassedOver) {
     loadRange(m.lab2, 2, 2);
     d.lab2Count = 3; // 1 and 3 are missing
     d.chainCount = 32767;
-    unload_(map, 0);
+    unload_(map);
     EXPECT_EQ(m.quest.count(), 2);
     EXPECT_EQ(m.lab2.count(), 1);
     expectCountersAtRest(d);
@@ -210,7 +210,7 @@ TEST_F(WindowTest, CountersNotListedKeepTheirValues) {
     d.nodeCount = 7;
     d.questCount = 2;
     map.markers.quest.load(2);
-    unload_(map, 0);
+    unload_(map);
     EXPECT_EQ(d.pointrCount, 3);
     EXPECT_EQ(d.pltCount, 2);
     EXPECT_EQ(d.routeCount, 2);

@@ -1,4 +1,4 @@
-#include "import/swap.h"
+#include "import/fieldescape.h"
 
 #include "basic/utf8.h"
 
@@ -13,7 +13,7 @@ namespace {
 constexpr char kLineFeedMark = '\xA3';
 constexpr char kQuoteMark = '\xFA';
 
-// The bytes a mode changes, as a table; most texts hold none of them and are copied whole, and
+// The bytes a coding changes, as a table; most texts hold none of them and are copied whole, and
 // the runs between them are copied in one piece.
 struct ByteSet {
     std::array<bool, 256> in{};
@@ -90,7 +90,7 @@ void unescape(std::string& out, std::string_view text) {
     out.append(text.substr(from));
 }
 
-// A cut after c leaves both modes' results unchanged: no mark or sequence goes across it.
+// A cut after c leaves both codings' results unchanged: no mark or sequence goes across it.
 bool cutsAfter(char c, std::string_view keepWhole) {
     constexpr std::string_view kMarkBytes = "\r\n\",+";
     return static_cast<unsigned char>(c) < 0x80 && kMarkBytes.find(c) == std::string_view::npos &&
@@ -99,31 +99,41 @@ bool cutsAfter(char c, std::string_view keepWhole) {
 
 } // namespace
 
-void swapInPieces(std::string_view text, int mode, std::size_t pieceBytes, std::string_view keepWhole,
-                  const std::function<void(std::string_view swapped, const char* readTo)>& piece) {
+void codeFieldInPieces(std::string_view text, FieldCoding coding, std::size_t pieceBytes,
+                       std::string_view keepWhole,
+                       const std::function<void(std::string_view coded, const char* readTo)>& piece) {
     std::size_t from = 0;
     while (from < text.size()) {
         std::size_t cut = std::min(from + std::max<std::size_t>(pieceBytes, 1), text.size());
         while (cut < text.size() && !cutsAfter(text[cut - 1], keepWhole))
             ++cut;
         const std::string_view part = text.substr(from, cut - from);
-        piece(swap(part, mode), part.data() + part.size());
+        std::string coded;
+        appendCodedField(coded, part, coding);
+        piece(coded, part.data() + part.size());
         from = cut;
     }
 }
 
-void appendSwapped(std::string& out, std::string_view text, int mode) {
-    if (mode == kEscape ? !kEscaped.anyIn(text) : !kUnescaped.anyIn(text))
+void appendCodedField(std::string& out, std::string_view text, FieldCoding coding) {
+    const bool escaping = coding == FieldCoding::escape;
+    if (escaping ? !kEscaped.anyIn(text) : !kUnescaped.anyIn(text))
         out.append(text);
-    else if (mode == kEscape)
+    else if (escaping)
         escape(out, text);
     else
         unescape(out, text);
 }
 
-std::string swap(std::string_view text, int mode) {
+std::string escapeField(std::string_view text) {
     std::string out;
-    appendSwapped(out, text, mode);
+    appendCodedField(out, text, FieldCoding::escape);
+    return out;
+}
+
+std::string unescapeField(std::string_view text) {
+    std::string out;
+    appendCodedField(out, text, FieldCoding::unescape);
     return out;
 }
 

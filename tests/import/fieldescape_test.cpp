@@ -1,6 +1,6 @@
 #include "basic/text.h"
 #include "basic/utf8.h"
-#include "import/swap.h"
+#include "import/fieldescape.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -9,14 +9,14 @@
 namespace osmimport {
 namespace {
 
-struct SwapCase {
+struct FieldCase {
     const char* what;
     std::string in;
     std::string out;
 };
 
-TEST(SwapTest, EscapesLineBreaksQuotesAndCommas) {
-    const SwapCase cases[] = {
+TEST(FieldEscapeTest, EscapesLineBreaksQuotesAndCommas) {
+    const FieldCase cases[] = {
         {"empty", "", ""},
         {"CR LF", "a\r\nb", "a+-b"},
         {"line feed", "a\nb",
@@ -35,11 +35,11 @@ TEST(SwapTest, EscapesLineBreaksQuotesAndCommas) {
          "a b\xFA+-v\xA3"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(swap(c.in, kEscape), c.out) << c.what;
+        EXPECT_EQ(escapeField(c.in), c.out) << c.what;
 }
 
-TEST(SwapTest, UnescapesAndKeepsUtf8ContinuationBytes) {
-    const SwapCase cases[] = {
+TEST(FieldEscapeTest, UnescapesAndKeepsUtf8ContinuationBytes) {
+    const FieldCase cases[] = {
         {"empty", "", ""},
         {"CR LF", "a+-b", "a\r\nb"},
         {"line feed",
@@ -66,15 +66,10 @@ TEST(SwapTest, UnescapesAndKeepsUtf8ContinuationBytes) {
         {"Windows-1252 pound sign alone", "5 \xA3", "5 \n"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(swap(c.in, kUnescape), c.out) << c.what;
+        EXPECT_EQ(unescapeField(c.in), c.out) << c.what;
 }
 
-TEST(SwapTest, EveryModeOtherThanOneUnescapes) {
-    for (int mode : {0, 2, -1, 250})
-        EXPECT_EQ(swap("a+-\xFA", mode), "a\r\n\"") << mode;
-}
-
-TEST(SwapTest, ValidUtf8ReadsBackAsWritten) {
+TEST(FieldEscapeTest, ValidUtf8ReadsBackAsWritten) {
     const std::string texts[] = {
         "S\xC3\xA3o Jo\xC3\xA3o\r\nRua \"Nova\"",
         "\xD0\xA3\xD0\xBB\xD0\xB8\xD1\x86\xD0\xB0\n\xCE\xA3",
@@ -83,23 +78,23 @@ TEST(SwapTest, ValidUtf8ReadsBackAsWritten) {
         "FIXME: check\r\n+#^\r\n",
     };
     for (const auto& t : texts) {
-        const std::string stored = swap(t, kEscape);
+        const std::string stored = escapeField(t);
         EXPECT_EQ(stored.find_first_of("\r\n\","), std::string::npos) << t;
-        EXPECT_EQ(swap(stored, kUnescape), t) << t;
+        EXPECT_EQ(unescapeField(stored), t) << t;
     }
 }
 
-TEST(SwapTest, KnownLossesOnTheWayBack) {
-    EXPECT_EQ(swap(swap("a,b", kEscape), kUnescape), "a b");
-    EXPECT_EQ(swap(swap("1+-2", kEscape), kUnescape), "1\r\n2");
-    EXPECT_EQ(swap(swap("a\rb", kEscape), kUnescape), "a\nb");
+TEST(FieldEscapeTest, KnownLossesOnTheWayBack) {
+    EXPECT_EQ(unescapeField(escapeField("a,b")), "a b");
+    EXPECT_EQ(unescapeField(escapeField("1+-2")), "1\r\n2");
+    EXPECT_EQ(unescapeField(escapeField("a\rb")), "a\nb");
 }
 
-TEST(SwapTest, NoByteLeavesALineBreakQuoteOrCommaInTheStoredText) {
+TEST(FieldEscapeTest, NoByteLeavesALineBreakQuoteOrCommaInTheStoredText) {
     std::string every;
     for (int b = 0; b < 256; ++b)
         every += static_cast<char>(b);
-    const std::string stored = swap(every + every, kEscape);
+    const std::string stored = escapeField(every + every);
     EXPECT_EQ(stored.find_first_of(std::string("\r\n\",", 4)), std::string::npos);
     EXPECT_EQ(stored.size(), 2u * 256u); // no CR is followed by a LF here
 }
@@ -136,32 +131,32 @@ std::string unescapedByteByByte(std::string_view t) {
 }
 
 // Texts of the marks, the bytes they stand for, UTF-8 lead bytes and their continuations.
-TEST(SwapTest, RunsCopiedWholeGiveTheBytesOfTheRulesOneByOne) {
+TEST(FieldEscapeTest, RunsCopiedWholeGiveTheBytesOfTheRulesOneByOne) {
     std::mt19937 random(26);
     const std::string bytes = "+-\r\n\",a \xA3\xFA\xC3\xD0\xE2\x82\xAC\xF0\x9F\x80\xFF";
     for (int round = 0; round < 5000; ++round) {
         std::string t(random() % 30, ' ');
         for (char& c : t)
             c = bytes[random() % bytes.size()];
-        EXPECT_EQ(swap(t, kEscape), escapedByteByByte(t));
-        EXPECT_EQ(swap(t, kUnescape), unescapedByteByByte(t));
+        EXPECT_EQ(escapeField(t), escapedByteByByte(t));
+        EXPECT_EQ(unescapeField(t), unescapedByteByByte(t));
     }
 }
 
-TEST(SwapTest, LargeTextsPassInOneGo) {
+TEST(FieldEscapeTest, LargeTextsPassInOneGo) {
     std::string big;
     const std::string piece = "S\xC3\xA3o \"x\"\r\nline\n";
     big.reserve(piece.size() * 1'000'000);
     for (int i = 0; i < 1'000'000; ++i)
         big += piece;
-    const std::string stored = swap(big, kEscape);
+    const std::string stored = escapeField(big);
     EXPECT_EQ(stored.size(), big.size()); // every mark is as long as what it stands for
-    EXPECT_EQ(swap(stored, kUnescape), big);
+    EXPECT_EQ(unescapeField(stored), big);
 }
 
-// The pieces of a long text, put together, are the whole text swapped, also where the writer
+// The pieces of a long text, put together, are the whole text coded, also where the writer
 // removes texts made of the kept bytes from each piece; and they cover the text in order.
-TEST(SwapTest, PiecesPutTogetherAreTheWholeText) {
+TEST(FieldEscapeTest, PiecesPutTogetherAreTheWholeText) {
     std::mt19937 random(27);
     const std::string bytes = "+-\r\n\",a kv=<tag/>\xA3\xFA\xC3\xD0\xE2\x82\xAC\xF0\x9F\x80";
     const auto removed = [](std::string t) {
@@ -174,19 +169,22 @@ TEST(SwapTest, PiecesPutTogetherAreTheWholeText) {
         for (char& c : t)
             c = bytes[random() % bytes.size()];
         const std::size_t pieceBytes = random() % 6;
-        for (const int mode : {kEscape, kUnescape}) {
+        for (const FieldCoding coding : {FieldCoding::escape, FieldCoding::unescape}) {
             std::string joined;
             std::string cleaned;
             const char* readTo = t.data();
-            swapInPieces(t, mode, pieceBytes, "kv=<tag/>", [&](std::string_view piece, const char* to) {
-                EXPECT_EQ(static_cast<std::size_t>(to - readTo), piece.size());
-                readTo = to;
-                joined.append(piece);
-                cleaned += removed(std::string(piece));
-            });
+            codeFieldInPieces(t, coding, pieceBytes, "kv=<tag/>",
+                              [&](std::string_view piece, const char* to) {
+                                  EXPECT_EQ(static_cast<std::size_t>(to - readTo), piece.size());
+                                  readTo = to;
+                                  joined.append(piece);
+                                  cleaned += removed(std::string(piece));
+                              });
             EXPECT_EQ(readTo, t.data() + t.size());
-            EXPECT_EQ(joined, swap(t, mode)) << t;
-            EXPECT_EQ(cleaned, removed(swap(t, mode))) << t;
+            std::string whole;
+            appendCodedField(whole, t, coding);
+            EXPECT_EQ(joined, whole) << t;
+            EXPECT_EQ(cleaned, removed(whole)) << t;
         }
     }
 }
