@@ -3,6 +3,7 @@
 #include "basic/colour.h"
 #include "window/layout.h"
 #include "window/mapwindow.h"
+#include "window/redrawrequest.h"
 #include "window/resume.h"
 
 namespace core {
@@ -44,6 +45,9 @@ void ex_MouseDown(MapWindow& map, int index) {
     case kHideLegendToggle:
         showLegendPanel(map, false);
         ex[kShowLegendToggle].zorder(0);
+        // The map picture moved right to keep the zoom centre in the middle of the wider map; the
+        // strip it uncovered at the left has no street names until the map is drawn for it.
+        redrawMap(map);
         break;
     default:
         break;

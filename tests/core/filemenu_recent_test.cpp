@@ -6,7 +6,7 @@
 namespace core::testing {
 namespace {
 
-TEST(RecentFilesTest, UpdatmfMovesTheNameToTheTop) {
+TEST(RecentFilesTest, MoveRecentFileToTopMovesTheNameToTheTop) {
     const struct {
         const char* what;
         RecentFiles before;
@@ -37,7 +37,7 @@ TEST(RecentFilesTest, NameMayBeOneOfTheEntries) {
 
 using RecentFilesWindowTest = WindowTest;
 
-TEST_F(RecentFilesWindowTest, UpdatmfWorksOnTheMenuCaptions) {
+TEST_F(RecentFilesWindowTest, MoveRecentFileToTopWorksOnTheMenuCaptions) {
     MapWindow& map = load();
     for (const char* name : {"/maps/a.osm", "/maps/b.vnk", "/maps/c.osm", "/maps/d.osm", "/maps/b.vnk"})
         moveRecentFileToTop(map, name);

@@ -162,7 +162,7 @@ TEST(StreetNameAngle, FollowsTheSlopeOfTheSegment) {
     }
 }
 
-TEST(Labeln, TakesTheNameThenTheFirstKnownKey) {
+TEST(AreaLabelText, TakesTheNameThenTheFirstKnownKey) {
     struct Case {
         const char* what;
         std::string piece;
@@ -187,7 +187,7 @@ TEST(Labeln, TakesTheNameThenTheFirstKnownKey) {
     EXPECT_EQ(areaLabelText("<tag k='leisure' v='garden'/>", '"'), ""); // the key needs its own quote
 }
 
-TEST(Fld, RecordsALabelWithItsFlooredPositionAndWidth) {
+TEST(AddAreaLabel, RecordsALabelWithItsFlooredPositionAndWidth) {
     ProjectData data;
     std::string text = "saved way text";
     const TextWidth width = [](std::string_view caption) {

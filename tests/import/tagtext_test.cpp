@@ -65,7 +65,7 @@ TEST(TagvTest, GivesTheEmptyTextWhereTheRuntimeWouldFail) {
         EXPECT_EQ(tagv(c.text, c.start, Q), "") << c.what;
 }
 
-TEST(FntaggTest, CutsAfterTheFirstTag) {
+TEST(TextAfterFirstTagTest, CutsAfterTheFirstTag) {
     EXPECT_EQ(textAfterFirstTag(R"(> <tag k="a" v="b"/>)"), R"( k="a" v="b"/>)");
     EXPECT_EQ(textAfterFirstTag("no tags here"), "no tags here");
     EXPECT_EQ(textAfterFirstTag("<tag"), "");
@@ -114,7 +114,7 @@ TEST(FnnamTest, TakesTheWholeValueOfTheFirstNameKey) {
         EXPECT_EQ(fnnam(c.text, c.abbreviate, c.quote), c.name) << c.what;
 }
 
-TEST(ReffTest, ReadsTheRefTagOrAMarker) {
+TEST(RefTagValueTest, ReadsTheRefTagOrAMarker) {
     struct Case {
         const char* what;
         std::string text;
@@ -134,7 +134,7 @@ TEST(ReffTest, ReadsTheRefTagOrAMarker) {
         EXPECT_EQ(refTagValue(c.text, Q), c.ref) << c.what;
 }
 
-TEST(FntopTest, JoinsTwoHashLists) {
+TEST(MergeHashListsTest, JoinsTwoHashLists) {
     struct Case {
         const char* what;
         int mode;
@@ -157,7 +157,7 @@ TEST(FntopTest, JoinsTwoHashLists) {
         EXPECT_EQ(mergeHashLists(c.mode, c.source, c.target), c.joined) << c.what;
 }
 
-TEST(FntopTest, StaysLinearOnLongLists) {
+TEST(MergeHashListsTest, StaysLinearOnLongLists) {
     std::string source, target = "#";
     for (int i = 0; i < 200000; ++i) {
         source += std::to_string(i) + "#";

@@ -66,7 +66,7 @@ TEST_F(MakeMaskTest, APictureOfAnotherDepthRaisesTheHelpersFaultAndLeavesTheTarg
     EXPECT_EQ(target.picture().size(), QSize(4, 4));
 }
 
-TEST(RgbTog, DarkGreysAreLightenedBy100LightOnesStay) {
+TEST(GreyOf, DarkGreysAreLightenedBy100LightOnesStay) {
     const std::pair<basic::Long, basic::Long> rows[] = {
         {0, rgb(100, 100, 100)},
         {rgb(255, 255, 255), rgb(255, 255, 255)},

@@ -21,7 +21,7 @@ constexpr double kX = 1500;
 constexpr double kY = 1250;
 const std::string kMarked = "\x1e";
 
-class Plot2Test : public WindowTest {
+class PlacePoiMarkerTest : public WindowTest {
 protected:
     // The viewport the designed one, or a wide screen's at the start view.
     core::MapWindow& ready(bool wideScreen = false) {
@@ -62,7 +62,7 @@ protected:
 
 // Both edges of the window are inside; one unit beyond is out. A point that is not a number is
 // never inside.
-TEST_F(Plot2Test, TheWindowIncludesItsEdges) {
+TEST_F(PlacePoiMarkerTest, TheWindowIncludesItsEdges) {
     struct Case {
         double x, y;
         bool placed;
@@ -81,7 +81,7 @@ TEST_F(Plot2Test, TheWindowIncludesItsEdges) {
     }
 }
 
-TEST_F(Plot2Test, OnAWideScreenMarkersReachTheViewportsRightAndBottomEdges) {
+TEST_F(PlacePoiMarkerTest, OnAWideScreenMarkersReachTheViewportsRightAndBottomEdges) {
     core::MapWindow& map = ready(true);
     ASSERT_TRUE(render::visiblePart(map.view).contains(6750, 4700));
     const basic::Integer before = map.data.fireCount;
@@ -91,7 +91,7 @@ TEST_F(Plot2Test, OnAWideScreenMarkersReachTheViewportsRightAndBottomEdges) {
     EXPECT_EQ(map.data.fireCount - before, 2);
 }
 
-TEST_F(Plot2Test, BelowZoom1Point4NothingAtAll) {
+TEST_F(PlacePoiMarkerTest, BelowZoom1Point4NothingAtAll) {
     core::MapWindow& map = ready();
     // The node stays at p1 (3000, 2500) whatever the zoom.
     auto at = [&](float zoom) {
@@ -114,7 +114,7 @@ TEST_F(Plot2Test, BelowZoom1Point4NothingAtAll) {
     EXPECT_EQ(map.data.fireCount, 1);
 }
 
-TEST_F(Plot2Test, ParkingAndBaysLeaveTheMapUntouched) {
+TEST_F(PlacePoiMarkerTest, ParkingAndBaysLeaveTheMapUntouched) {
     core::MapWindow& map = ready();
     place(map, "PLA");
     place(map, "BAY");
@@ -123,7 +123,7 @@ TEST_F(Plot2Test, ParkingAndBaysLeaveTheMapUntouched) {
 
 // The label starts two template widths left of the node, in dark blue at 12 points, also while
 // POIs are hidden.
-TEST_F(Plot2Test, AMotorwayNodePrintsItsName) {
+TEST_F(PlacePoiMarkerTest, AMotorwayNodePrintsItsName) {
     core::MapWindow& map = ready();
     map.global.settings.poiMode = 0;
     map.data.poiReplot = true;
@@ -147,7 +147,7 @@ TEST_F(Plot2Test, AMotorwayNodePrintsItsName) {
 
 // With maxGreenNodes 50 the markers 2..51 are made, then no more; an empty tip becomes the
 // node's text after "<tag", in the caller's variable too.
-TEST_F(Plot2Test, TaggedNodesStopAtMaxGreenNodes) {
+TEST_F(PlacePoiMarkerTest, TaggedNodesStopAtMaxGreenNodes) {
     core::MapWindow& map = ready();
     ASSERT_EQ(map.global.settings.maxGreenNodes, 50);
     EXPECT_EQ(place(map, "TAG", "", "1#TAG<tag k=\"shop\""), " k=\"shop\"");
@@ -166,7 +166,7 @@ TEST_F(Plot2Test, TaggedNodesStopAtMaxGreenNodes) {
     EXPECT_TRUE(dialogs().shown().empty());
 }
 
-TEST_F(Plot2Test, RoundaboutsArePaintedOnlyAboveTheFileSize) {
+TEST_F(PlacePoiMarkerTest, RoundaboutsArePaintedOnlyAboveTheFileSize) {
     core::MapWindow& map = ready();
     map.data.fileSizeMB = 2;
     place(map, "ROU");
@@ -182,7 +182,7 @@ TEST_F(Plot2Test, RoundaboutsArePaintedOnlyAboveTheFileSize) {
     EXPECT_FALSE(untouched(map));
 }
 
-TEST_F(Plot2Test, PylonsFromZoom2) {
+TEST_F(PlacePoiMarkerTest, PylonsFromZoom2) {
     core::MapWindow& map = ready();
     map.global.viewZoom = 1.9f;
     place(map, "PYL", "", "", kX * 2 / 1.9, kY * 2 / 1.9);
@@ -197,7 +197,7 @@ TEST_F(Plot2Test, PylonsFromZoom2) {
 
 // After the Show/Hide label hid the POIs, no marker of the second group is placed; after a
 // category toggle (poiReplot clear) they are, but amenities stay hidden and unpainted.
-TEST_F(Plot2Test, ThePoiGate) {
+TEST_F(PlacePoiMarkerTest, ThePoiGate) {
     core::MapWindow& map = ready();
     map.global.settings.poiMode = 0;
     map.data.poiReplot = true;
@@ -224,7 +224,7 @@ TEST_F(Plot2Test, ThePoiGate) {
 }
 
 // Each row's flag, visibility and text; stations and fire stations whatever the flags say.
-TEST_F(Plot2Test, RowsAdmittedByTheirCategory) {
+TEST_F(PlacePoiMarkerTest, RowsAdmittedByTheirCategory) {
     struct Row {
         const char* code;
         int category; // -1: always
@@ -281,14 +281,14 @@ TEST_F(Plot2Test, RowsAdmittedByTheirCategory) {
     }
 }
 
-TEST_F(Plot2Test, SupermarketsCountInTheShopCounter) {
+TEST_F(PlacePoiMarkerTest, SupermarketsCountInTheShopCounter) {
     core::MapWindow& map = ready();
     place(map, "SUP", "Corner Shop");
     EXPECT_EQ(map.data.shopCount, 2);
     EXPECT_EQ(map.markers.shop[2].tag(), "Corner Shop");
 }
 
-TEST_F(Plot2Test, AtMost200BusStops) {
+TEST_F(PlacePoiMarkerTest, AtMost200BusStops) {
     core::MapWindow& map = ready();
     place(map, "BUS", "Stop" + kMarked);
     EXPECT_EQ(map.markers.bus[2].picture().cacheKey(), map.legendPanel.im[71].picture().cacheKey());
@@ -308,7 +308,7 @@ TEST_F(Plot2Test, AtMost200BusStops) {
 
 // The picture a place of worship gets: the template, the tagged-religion picture, or the one
 // of its religion; `im` index -1 stands for the template's picture.
-TEST_F(Plot2Test, TheReligionRule) {
+TEST_F(PlacePoiMarkerTest, TheReligionRule) {
     struct Case {
         const char* code;
         bool marked;
@@ -334,7 +334,7 @@ TEST_F(Plot2Test, TheReligionRule) {
 
 // Plain styles (the mosque, 37) fill their whole rectangle; the masked template (28) leaves the
 // map at its corners.
-TEST_F(Plot2Test, WorshipStylesPaintPlainlyOrMasked) {
+TEST_F(PlacePoiMarkerTest, WorshipStylesPaintPlainlyOrMasked) {
     core::MapWindow& map = ready();
     place(map, "CHU");
     const platform::ImageControl& church = map.markers.chrch[2];
@@ -351,7 +351,7 @@ TEST_F(Plot2Test, WorshipStylesPaintPlainlyOrMasked) {
 
 // "X" codes take their icon number from the text after the "X"; a "+" as fourth character is a
 // blank, so "PUB+" matches no row.
-TEST_F(Plot2Test, TheAmenityRule) {
+TEST_F(PlacePoiMarkerTest, TheAmenityRule) {
     struct Case {
         const char* code;
         int picture; // -1: the template's
@@ -375,7 +375,7 @@ TEST_F(Plot2Test, TheAmenityRule) {
     EXPECT_EQ(map.data.pbCount, 1);
 }
 
-TEST_F(Plot2Test, AmenityTextAndVisibility) {
+TEST_F(PlacePoiMarkerTest, AmenityTextAndVisibility) {
     core::MapWindow& map = ready();
     place(map, "X21", "Zebra", "highway=crossing");
     EXPECT_TRUE(map.markers.amen[2].tag().empty());
@@ -393,7 +393,7 @@ TEST_F(Plot2Test, AmenityTextAndVisibility) {
 
 // An icon number the store has no picture for keeps the template's picture, painted plainly,
 // and no message is shown.
-TEST_F(Plot2Test, AnIconNumberWithoutAPictureKeepsTheTemplate) {
+TEST_F(PlacePoiMarkerTest, AnIconNumberWithoutAPictureKeepsTheTemplate) {
     core::MapWindow& map = ready();
     for (const char* code : {"X6 ", "X99", "X-3", "X1E9", "X1E999"}) {
         SCOPED_TRACE(code);
@@ -411,7 +411,7 @@ TEST_F(Plot2Test, AnIconNumberWithoutAPictureKeepsTheTemplate) {
 }
 
 // A kind whose array is full places nothing more, without a message.
-TEST_F(Plot2Test, AFullArrayStopsSilently) {
+TEST_F(PlacePoiMarkerTest, AFullArrayStopsSilently) {
     core::MapWindow& map = ready();
     map.data.pbCount = kHighestMarker;
     map.data.roundabCount = kHighestMarker;

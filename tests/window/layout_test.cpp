@@ -146,7 +146,7 @@ TEST_F(LayoutTest, ProblemPanelStaysAboveTheStatusBar) {
     }
 }
 
-TEST_F(LayoutTest, ZorShowsAHiddenPanel) {
+TEST_F(LayoutTest, BringToFrontAndShowShowsAHiddenPanel) {
     MapWindow& map = load();
     ASSERT_FALSE(map.search.Frame9.visible());
     bringToFrontAndShow(map.search.Frame9);

@@ -2,6 +2,7 @@
 
 #include "basic/colour.h"
 #include "core/window_fixture.h"
+#include "render/redrawcount_fixture.h"
 #include "window/legend.h"
 
 namespace core::testing {
@@ -82,7 +83,7 @@ TEST_F(LegendTest, SwatchesTakeTheKeyColoursInFillAndBorder) {
     EXPECT_EQ(map.legendPanel.Shape6[1].height(), 225);
 }
 
-TEST_F(LegendTest, CollRoundsTheColourToAWholeNumber) {
+TEST_F(LegendTest, SwatchColourRoundsTheColourToAWholeNumber) {
     MapWindow& map = load();
     setSwatchColour(map, 13, 1000.5);
     EXPECT_EQ(map.legendPanel.Shape6[13].fillColor(), 1000);
@@ -121,6 +122,17 @@ TEST_F(LegendTest, HideAndShowTogglesSwapInPlace) {
     ex_MouseUp(map, 2);
     EXPECT_TRUE(map.legendPanel.Frame2.visible());
     EXPECT_EQ(map.strips.Frame3[kRightStrip].host()->childAt(centre), ex[3].widget());
+}
+
+using LegendRedrawTest = RedrawCountTest;
+
+// Hiding the panel moves the map picture, so the map is drawn for the strip it uncovers.
+TEST_F(LegendRedrawTest, HidingThePanelRedrawsTheMapShowingItDoesNot) {
+    MapWindow& map = opened();
+    ex_MouseDown(map, kHideLegendToggle);
+    EXPECT_EQ(redraws(), 1);
+    ex_MouseDown(map, kShowLegendToggle);
+    EXPECT_EQ(redraws(), 1);
 }
 
 TEST_F(LegendTest, LeftStripTogglesFrontEachOther) {
@@ -163,7 +175,7 @@ TEST_F(LegendTest, FitTakesWidthTopAndHeightFromCellZero) {
     EXPECT_EQ(button.width(), 600);
 }
 
-TEST_F(LegendTest, Fit2CentresProblemButtonsAndPutsTheirCountsBelow) {
+TEST_F(LegendTest, CentreInProblemFrameCentresProblemButtonsAndPutsTheirCountsBelow) {
     MapWindow& map = load();
     struct Case {
         const platform::Control* button;
@@ -183,7 +195,7 @@ TEST_F(LegendTest, Fit2CentresProblemButtonsAndPutsTheirCountsBelow) {
     }
 }
 
-TEST_F(LegendTest, Fit2ShowsAFailingStepAndGoesOn) {
+TEST_F(LegendTest, CentreInProblemFrameShowsAFailingStepAndGoesOn) {
     MapWindow& map = load();
     dialogs().scriptMsgBox(platform::msgbox::Ok);
     dialogs().scriptMsgBox(platform::msgbox::Ok);

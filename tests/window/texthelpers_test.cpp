@@ -10,23 +10,23 @@
 namespace core {
 namespace {
 
-struct Fndec1Case {
+struct CutToTwoDecimalsCase {
     std::string in;
     std::string fiveDecimals; // what the argument becomes
     std::string shown;
 };
 
-TEST(TextHelpers, Fndec1CutsTwoPlacesAfterThePoint) {
-    for (const Fndec1Case& c : {
-             Fndec1Case{"1.23456", "1.23456", "1.23"},
-             Fndec1Case{"0.5", ".50000", ".50"},
-             Fndec1Case{"1.999996", "2.00000", "2.00"},
-             Fndec1Case{"-0.004", "-.00400", "-.00"},
-             Fndec1Case{"12.3456789", "12.34568", "12.34"},
-             Fndec1Case{"0", ".00000", ".00"},
-             Fndec1Case{"69.09", "69.09000", "69.09"},
-             Fndec1Case{" 3 ", "3.00000", "3.00"},
-             Fndec1Case{"1E-05", ".00001", ".00"},
+TEST(TextHelpers, CutToTwoDecimalsCutsTwoPlacesAfterThePoint) {
+    for (const CutToTwoDecimalsCase& c : {
+             CutToTwoDecimalsCase{"1.23456", "1.23456", "1.23"},
+             CutToTwoDecimalsCase{"0.5", ".50000", ".50"},
+             CutToTwoDecimalsCase{"1.999996", "2.00000", "2.00"},
+             CutToTwoDecimalsCase{"-0.004", "-.00400", "-.00"},
+             CutToTwoDecimalsCase{"12.3456789", "12.34568", "12.34"},
+             CutToTwoDecimalsCase{"0", ".00000", ".00"},
+             CutToTwoDecimalsCase{"69.09", "69.09000", "69.09"},
+             CutToTwoDecimalsCase{" 3 ", "3.00000", "3.00"},
+             CutToTwoDecimalsCase{"1E-05", ".00001", ".00"},
          }) {
         std::string text = c.in;
         EXPECT_EQ(cutToTwoDecimals(text), c.shown) << c.in;
@@ -34,7 +34,7 @@ TEST(TextHelpers, Fndec1CutsTwoPlacesAfterThePoint) {
     }
 }
 
-TEST(TextHelpers, Fndec1LeavesATextThatIsNoNumber) {
+TEST(TextHelpers, CutToTwoDecimalsLeavesATextThatIsNoNumber) {
     for (const auto& [in, shown] :
          {std::pair{"", ""}, std::pair{"abc", "abc"}, std::pair{"1.5 km", "1.5 "}, std::pair{"1,5", "1,5"},
           std::pair{"nan", "nan"}, std::pair{"inf", "inf"}}) {
@@ -44,7 +44,7 @@ TEST(TextHelpers, Fndec1LeavesATextThatIsNoNumber) {
     }
 }
 
-TEST(TextHelpers, Fndec1IgnoresACommaLocale) {
+TEST(TextHelpers, CutToTwoDecimalsIgnoresACommaLocale) {
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
     std::string text = "0.5";
@@ -61,7 +61,7 @@ TEST(TextHelpers, FnstriptagPrefersTheDollar) {
     EXPECT_EQ(fnstriptag(""), "");
 }
 
-TEST(TextHelpers, ReplStripsTagSyntaxCaseSensitively) {
+TEST(TextHelpers, StripTagMarkupStripsTagSyntaxCaseSensitively) {
     std::string text = "k='amenity' v='pub'/>";
     EXPECT_EQ(stripTagMarkup(text), "amenity pub");
     EXPECT_EQ(text, "amenity pub");

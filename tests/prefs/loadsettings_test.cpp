@@ -15,7 +15,7 @@ namespace prefs {
 namespace {
 
 using core::MapWindow;
-using ProcloadTest = core::testing::WindowTest;
+using LoadSettingsTest = core::testing::WindowTest;
 
 constexpr int kRecent = 15;
 
@@ -44,7 +44,7 @@ core::Global fileValues() {
 
 // The file's values reach the controls; a recent file's line missing keeps its menu caption; with
 // no file at all everything stays. Street names are cleared in any case, and nothing is said.
-TEST_F(ProcloadTest, ValuesReachTheControlsAndStreetNamesAreClearedSilently) {
+TEST_F(LoadSettingsTest, ValuesReachTheControlsAndStreetNamesAreClearedSilently) {
     using Captions = std::array<std::string, 4>;
     const std::string bytes = settingsBytes(fileValues());
     std::size_t cut = 0; // just after line 15, the second recent file
@@ -93,7 +93,7 @@ TEST_F(ProcloadTest, ValuesReachTheControlsAndStreetNamesAreClearedSilently) {
 
 // A settings file far larger than memory is read only as far as its lines, and a label font size
 // beyond what the Preferences window accepts is kept to it.
-TEST_F(ProcloadTest, AHugeFileIsReadNoFurtherThanItsLines) {
+TEST_F(LoadSettingsTest, AHugeFileIsReadNoFurtherThanItsLines) {
     core::Global values = fileValues();
     values.settings.labelFontSize = 32767;
     MapWindow& map = make();
@@ -103,7 +103,7 @@ TEST_F(ProcloadTest, AHugeFileIsReadNoFurtherThanItsLines) {
     EXPECT_EQ(map.global.settings.labelFontSize, 16);
 }
 
-TEST_F(ProcloadTest, ProcsaveWritesTheMenuCaptions) {
+TEST_F(LoadSettingsTest, SaveSettingsFromWindowWritesTheMenuCaptions) {
     MapWindow& map = make();
     map.global.progVersion = core::kProgVersion;
     map.global.recentFiles = {"stale", "stale", "stale", "stale"};
@@ -123,7 +123,7 @@ TEST_F(ProcloadTest, ProcsaveWritesTheMenuCaptions) {
     EXPECT_TRUE(dialogs().shown().empty());
 }
 
-TEST_F(ProcloadTest, ProcsaveShowsWhyAWriteFailedAndKeepsTheOldFile) {
+TEST_F(LoadSettingsTest, SaveSettingsFromWindowShowsWhyAWriteFailedAndKeepsTheOldFile) {
     MapWindow& map = make();
     const std::string path = appPath() + "/img.dat";
     basic::writeFileWhole(path, "old\r\n");
