@@ -109,15 +109,23 @@ const DrawContext::WayReach& DrawContext::reachOf(Long i) {
     return way;
 }
 
-bool DrawContext::passedBeside(Long i) {
-    if (i < 0 || static_cast<std::size_t>(i) + 1 >= data.wayNodeStart.size()) return false;
+bool DrawContext::mayReach(Long i) {
+    if (i < 0 || static_cast<std::size_t>(i) + 1 >= data.wayNodeStart.size()) return true;
     const WayReach& way = reachOf(i);
-    if (way.notANumber) return false;
+    if (way.notANumber) return true;
     // A pen reaches half its width from the line, and a pixel more for the rounding of its ends.
     const std::int64_t reach = p1.drawWidth() / 2 + 2;
-    if (way.right + reach >= 0 && way.bottom + reach >= 0 && way.left - reach < p1.pixelWidth() &&
-        way.top - reach < p1.pixelHeight())
-        return false;
+    const auto meets = [&](const QRect& part) {
+        return way.right + reach >= part.left() && way.bottom + reach >= part.top() &&
+               way.left - reach <= part.right() && way.top - reach <= part.bottom();
+    };
+    if (probes_.empty()) return meets(QRect(0, 0, p1.pixelWidth(), p1.pixelHeight()));
+    return std::any_of(probes_.begin(), probes_.end(), meets);
+}
+
+bool DrawContext::passedBeside(Long i) {
+    if (mayReach(i)) return false;
+    const WayReach& way = reachOf(i);
     if (way.lastEnd != 0) {
         p1.setCurrentX(x(way.lastEnd));
         p1.setCurrentY(y(way.lastEnd));

@@ -12,6 +12,7 @@
 #include "render/waygeometry.h"
 
 #include <QPoint>
+#include <QRect>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -129,6 +130,14 @@ public:
     // such segment, and the way need not be drawn. False for a way with a piece that is no
     // number, whose drawing takes the error path.
     bool passedBeside(basic::Long i);
+    // Whether way i, drawn whole with p1's pen, reaches the part of the picture that counts: the
+    // whole picture, or only the probes while they are set.
+    bool mayReach(basic::Long i);
+
+    // While probes are set, only pixels in them count: a run whose picture is wiped afterwards
+    // still decides, by a few pixels, what follows. Empty: the whole picture counts again.
+    void countOnly(std::vector<QRect> probes) { probes_ = std::move(probes); }
+    bool probing() const { return !probes_.empty(); }
 
     // Lets pending window events run when input is waiting.
     void yield();
@@ -159,6 +168,7 @@ private:
     std::vector<char> placeable_;
     // Per way 0..wayCount, each measured at its first passedBeside of a drawing.
     std::vector<WayReach> reach_;
+    std::vector<QRect> probes_;
     unsigned yields_ = 0;
 };
 

@@ -22,6 +22,8 @@ constexpr basic::Integer kLargestLabel = 20;
 constexpr basic::Single kNamesFromZoom = 1.5f;
 constexpr double kAreaTagSize = 7;
 constexpr int kCornerProbe = 10;
+// Around each corner probe's pixel, more than any outline of the sheet reaches beyond a pen.
+constexpr int kProbeMargin = 8;
 
 // The passes of one run, from a cleared picture to the street names.
 void drawSheet(DrawContext& c, SheetBrushes& brushes, bool repeated, const StepObserver& observer) {
@@ -53,6 +55,30 @@ bool drawAgain(const platform::PictureBox& p1) {
     return left == right && left != basic::rgb(241, 238, 232);
 }
 
+// The pixels drawAgain reads, each with a margin.
+std::vector<QRect> cornerProbes(const platform::PictureBox& p1) {
+    std::vector<QRect> probes;
+    for (const double x : {double(kCornerProbe), p1.scaleWidth() - kCornerProbe}) {
+        const QPoint at(static_cast<int>(p1.toPixelX(x)), static_cast<int>(p1.toPixelY(kCornerProbe)));
+        probes.emplace_back(at - QPoint(kProbeMargin, kProbeMargin), at + QPoint(kProbeMargin, kProbeMargin));
+    }
+    return probes;
+}
+
+// The first run is wiped by the repeat it normally leads to; only its corner pixels decide that
+// repeat. So it first draws only the ways that reach the corners, and is drawn whole only when
+// no repeat follows. Everything but those pixels is left as the whole run leaves it: labelled
+// ways and ways whose drawing takes the error path are drawn as ever.
+void drawSheetRuns(DrawContext& c, SheetBrushes& brushes, const StepObserver& observer) {
+    c.countOnly(cornerProbes(c.p1));
+    drawSheet(c, brushes, false, observer);
+    c.countOnly({});
+    if (drawAgain(c.p1))
+        drawSheet(c, brushes, true, observer);
+    else
+        drawSheet(c, brushes, false, {});
+}
+
 void drawAll(core::MapWindow& map, const std::function<void()>& readBack, DrawErrors& errors,
              const StepObserver& observer) {
     core::Global& g = map.global;
@@ -65,8 +91,7 @@ void drawAll(core::MapWindow& map, const std::function<void()>& readBack, DrawEr
     DrawContext c(map, errors);
     c.prepare();
     SheetBrushes brushes;
-    drawSheet(c, brushes, false, observer);
-    if (drawAgain(p1)) drawSheet(c, brushes, true, observer);
+    drawSheetRuns(c, brushes, observer);
     if (observer) observer("POI markers");
     placePoiMarkers(map, errors);
     p1.setVisible(true);

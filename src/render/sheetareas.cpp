@@ -48,6 +48,8 @@ void drawArea(DrawContext& c, SheetBrushes& brushes, Long i, bool repeated) {
     const std::size_t way = static_cast<std::size_t>(i);
     double& fill = d.wayFill[way];
     if (fill == basic::rgb(188, 169, 169)) fill = kBuildingTile;
+    // A polygon's fill stays within its corners, as a line does within its pen's reach.
+    if (c.probing() && !c.mayReach(i)) return;
     c.p1.setForeColor(basic::clng(repeated ? fill : d.wayDrawColour()[way]));
     if (!isPatternFill(fill)) {
         DrawContext::Stroke stroke(c);

@@ -107,6 +107,20 @@ TEST_F(SheetTest, AGeneralWayOfWidth10Is2PixelsAtZoom14And5At56) {
     }
 }
 
+// The first run draws only what reaches the top corners until they show whether it is wiped by a
+// repeat; a corner it inks keeps its whole picture, drawn once.
+TEST_F(SheetTest, AFirstRunThatInksACornerIsTheWholePicture) {
+    way({.nodes = {node(0, 9), node(300, 9)}, .width = 10, .colour = kBlue});
+    way({.nodes = {node(2400, 3000), node(3600, 3000)}, .colour = kBlue});
+    writeProject();
+    std::vector<std::string> steps;
+    core::drawMap(map(), [&](std::string_view step) { steps.emplace_back(step); });
+    EXPECT_EQ(pixel(3, 3), kBlue);
+    EXPECT_EQ(pixel(1000, 1000), kBlue);
+    EXPECT_EQ(std::count(steps.begin(), steps.end(), "general ways"), 1);
+    EXPECT_EQ(std::count(steps.begin(), steps.end(), "general ways again"), 0);
+}
+
 TEST_F(SheetTest, EveryNodeUpToTheLastIsDrawnAndNoLineReachesNodeZero) {
     way({.nodes = {node(2400, 3000), node(3000, 3000), node(3000, 3600)}, .colour = kBlue});
     draw();
