@@ -1,7 +1,7 @@
 #pragma once
 // The project file reader: every item back in file order, as the list input reads it (blanks
 // before a value skipped, a value ending at a comma or the line end), escaped texts unescaped
-// by swap.
+// by unescapeField.
 //
 // The reader reads into fresh data and hands it over only when the whole file was read, so a
 // file it refuses leaves the caller's data as it was. Before any array is created its count is

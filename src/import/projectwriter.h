@@ -1,7 +1,7 @@
 #pragma once
 // The project file writer: every item of ProjectData in file order, one value per line ended by
 // CR LF, numbers in the print form of their type with nothing after them, counts and captions
-// in the plain form where the file holds them so, free texts escaped by swap. The layout is
+// in the plain form where the file holds them so, free texts escaped by escapeField. The layout is
 // described item by item in docs/PROJECT_FILE.md.
 
 #include "import/projectdata.h"
