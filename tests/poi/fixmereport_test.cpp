@@ -1,11 +1,16 @@
+#include "basic/posixfile.h"
 #include "basic/wholefile.h"
 #include "core/window_fixture.h"
 #include "poi/fixmereport.h"
 
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
+#include <future>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 
 namespace poi {
@@ -83,7 +88,45 @@ TEST_F(FixmeReportTest, AWriteCutShortLeavesTheFileAsItWas) {
     EXPECT_EQ(report(), old);
 }
 
+// Another instance appending holds the report's lock: this append waits for it, so that neither
+// cuts the other's record away when its own write fails.
+TEST_F(FixmeReportTest, AnAppendWaitsWhileAnotherInstanceAppends) {
+    basic::writeFileWhole(folder_ + "/fixme.txt", "~york\r\n");
+    basic::FileHandle other(::open((folder_ + "/fixme.txt").c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
+    ASSERT_EQ(::flock(other.get(), LOCK_EX), 0);
+    auto append = std::async(std::launch::async, [&] { appendFixmeReport(folder_, "/maps/leeds.osm", "1+a"); });
+    EXPECT_EQ(append.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+    ASSERT_TRUE(basic::writeAll(other.get(), "2#b\r\n"));
+    ASSERT_TRUE(other.close()); // the lock goes with the descriptor
+    append.get();
+    EXPECT_EQ(report(), "~york\r\n2#b\r\n~leeds\r\n1+a\r\n");
+}
+
 using FixmeWindowTest = core::testing::WindowTest;
+
+// A link at the report's name would send the record into the file it points to, outside the
+// data folder, or create that file.
+TEST_F(FixmeWindowTest, ALinkAtTheReportIsRefusedWithOneMessageNamingIt) {
+    core::MapWindow& map = make();
+    const std::string report = appPath() + "/data/fixme.txt";
+    map.global.dataFolder = appPath() + "/data";
+    map.global.curFile = "/maps/leeds.osm";
+    map.data.fixmeList = "3+a";
+    fs::create_directory(map.global.dataFolder);
+    basic::writeFileWhole(appPath() + "/letter.txt", "the user's own file");
+    for (const char* target : {"letter.txt", "missing.txt"}) {
+        SCOPED_TRACE(target);
+        fs::remove(report);
+        fs::create_symlink(appPath() + "/" + target, report);
+        const std::size_t shownBefore = dialogs().shown().size();
+        dialogs().scriptMsgBox(platform::msgbox::Ok);
+        fixme(map);
+        ASSERT_EQ(dialogs().shown().size(), shownBefore + 1);
+        EXPECT_EQ(dialogs().shown().back().text, report + " is a link: the FIXME report was not written");
+    }
+    EXPECT_EQ(basic::readFileBytes(appPath() + "/letter.txt"), "the user's own file");
+    EXPECT_FALSE(fs::exists(appPath() + "/missing.txt"));
+}
 
 TEST_F(FixmeWindowTest, TheCurrentFilesListGoesToTheDataFolder) {
     core::MapWindow& map = make();
