@@ -40,12 +40,13 @@ namespace {
 }
 
 // The regular file at path, open for reading. A pipe or a device is opened without waiting for
-// the other end (opening a pipe that nobody writes would block for ever) and then refused.
+// the other end (opening a pipe that nobody writes would block for ever) and then refused,
+// naming the file.
 FileHandle openRegularFile(const std::string& path, struct stat& info) {
     FileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (file.get() < 0) raiseFileFault(errno, true);
     if (::fstat(file.get(), &info) != 0) raiseFileFault(errno, true);
-    if (!S_ISREG(info.st_mode)) raise(fault::PathFileAccessError);
+    if (!S_ISREG(info.st_mode)) raise(fault::PathFileAccessError, path + " is not a file");
     return file;
 }
 

@@ -6,7 +6,8 @@
 // missing, 76 "Path not found" when a folder of the path is missing, 70 "Permission denied"
 // when access is refused, 75 "Path/File access error" for anything else (a folder, a pipe or a
 // device where a file is expected, a full disk, a failed rename). Only a regular file is read,
-// and a pipe or device is refused without waiting for it.
+// and a pipe or device is refused without waiting for it, with the description
+// path & " is not a file".
 
 #include <cstddef>
 #include <cstdint>

@@ -121,7 +121,8 @@ TEST_F(ImportGpxTest, MoreThan10000PointsKeepTheFirstAndSaySoOnce) {
 
 // A file that cannot be read says why, then that the import was aborted; Cancel pressed while the
 // file was read says only the latter. Either way the point list is emptied. A pipe that nobody
-// writes is refused as a folder is, at once, and a file far larger than memory by its size.
+// writes is refused as a folder or a device is, at once and by its name, and a file far larger
+// than memory by its size.
 TEST_F(ImportGpxTest, AnUnreadableFileOrCancelAbortsTheImport) {
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(appPath() + "/folder.gpx")));
     const std::string pipe = appPath() + "/pipe.gpx";
@@ -133,8 +134,9 @@ TEST_F(ImportGpxTest, AnUnreadableFileOrCancelAbortsTheImport) {
         std::vector<std::string> shown;
         bool cancel;
     } cases[] = {{appPath() + "/missing.gpx", {"File not found", "Importing file aborted."}, false},
-                 {appPath() + "/folder.gpx", {"Path/File access error", "Importing file aborted."}, false},
-                 {pipe, {"Path/File access error", "Importing file aborted."}, false},
+                 {appPath() + "/folder.gpx", {appPath() + "/folder.gpx is not a file", "Importing file aborted."}, false},
+                 {pipe, {pipe + " is not a file", "Importing file aborted."}, false},
+                 {"/dev/zero", {"/dev/zero is not a file", "Importing file aborted."}, false},
                  {huge, {huge + " is too large", "Importing file aborted."}, false},
                  {kWalk, {"Importing file aborted."}, true}};
     for (const auto& c : cases) {
