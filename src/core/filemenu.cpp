@@ -71,6 +71,12 @@ bool refusedOsm(const std::string& path) {
     return why.has_value();
 }
 
+// The project file the map is drawn from is the one opened, as it now stands.
+void openProjectFile(MapWindow& map, const std::string& path) {
+    map.global.parsedPath = path;
+    map.data.parsedFile.fileOpened();
+}
+
 // Reads the OSM file and, when it gave a text, imports it. True when the new map is shown.
 bool importOsm(MapWindow& map, const std::string& path) {
     std::string text = loadbinary(map, path);
@@ -113,7 +119,7 @@ void openFile(MapWindow& map, int index) {
         resumeNextWithMessage([&] { map.view.sb1.setPanelText(3, ""); });
         if (!importOsm(map, name)) before.restore(map);
     } else {
-        map.global.parsedPath = map.global.curFile;
+        openProjectFile(map, map.global.curFile);
         resumeNextWithMessage([&] { cleartxt(map); });
         map.global.settings.poiMode = 1;
         resumeNextWithMessage([&] { redrawMap(map); });
@@ -148,7 +154,7 @@ void openRecentFile(MapWindow& map, int index) {
                 return;
             }
         } else {
-            map.global.parsedPath = name;
+            openProjectFile(map, name);
             map.data.leakedAreas.clear();
             resumeNextWithMessage([&] { cleartxt(map); });
             resumeNextWithMessage([&] { redrawMap(map); });

@@ -44,10 +44,9 @@ void ParsedProjectFile::parse(const std::string& readFrom, const Stamp& stamp) {
 }
 
 const ProjectData& ParsedProjectFile::read(const std::string& path) {
+    if (const ProjectData* kept = unchanged(path)) return *kept;
     // Stamped before reading, so that a change during the read is never taken for the copy.
-    const Stamp stamp = stampOf(path);
-    if (kept_ && stamp == stamp_) return data_;
-    parse(path, stamp);
+    parse(path, stampOf(path));
     return data_;
 }
 
@@ -57,13 +56,15 @@ void ParsedProjectFile::readWritten(const std::string& writtenPath, const std::s
     // Without a copy the drawing reads the file again, and reports what stops it.
     try {
         basic::withMemoryFault([&] { parse(writtenPath, stamp); });
+        written_ = true;
     } catch (const basic::RuntimeFault&) {
         forget();
     }
 }
 
 const ProjectData* ParsedProjectFile::unchanged(const std::string& path) const {
-    return kept_ && stampOf(path) == stamp_ ? &data_ : nullptr;
+    if (!kept_) return nullptr;
+    return (written_ ? path == stamp_.path : stampOf(path) == stamp_) ? &data_ : nullptr;
 }
 
 void ParsedProjectFile::assign(ProjectData& model, const ProjectData& from, bool fileList) {
@@ -98,6 +99,7 @@ void ParsedProjectFile::forget() {
     kept_ = false;
     lent_ = false;
     listLent_ = false;
+    written_ = false;
     stamp_ = Stamp{};
     data_ = ProjectData{};
 }

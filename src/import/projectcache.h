@@ -27,7 +27,8 @@ namespace osmimport {
 class ParsedProjectFile {
 public:
     // The data of the project file at path, the way node indices made. From memory while the
-    // file is unchanged; otherwise read and parsed again. A file that cannot be read or that the
+    // file is unchanged, or while path is the one this instance wrote (see readWritten);
+    // otherwise read and parsed again. A file that cannot be read or that the
     // reader refuses raises the reader's fault, and nothing is kept. Once lent, the records and
     // the Other Nodes list are not in it but in the data model they went to.
     const ProjectData& read(const std::string& path);
@@ -35,7 +36,12 @@ public:
     // The file just written to writtenPath, which is to be renamed over path as it stands (the
     // same inode, size and modification time): parsed now and kept for path. A fault of the
     // reader keeps nothing; the drawing then reads path itself and shows it.
+    // The copy stands for path until fileOpened, even when another instance renames a file of
+    // its own over path meanwhile: an instance draws and searches the map it imported itself.
     void readWritten(const std::string& writtenPath, const std::string& path);
+
+    // A file is opened by name: the copy stands for it only while the file is unchanged.
+    void fileOpened() noexcept { written_ = false; }
 
     // model = from, where from is the copy read() gave or a copy of it, changed or not: the
     // records go to the model from the copy the first time and stay the model's afterwards. The
@@ -50,7 +56,8 @@ public:
     // the copy, and the model's list is empty.
     void takeListBack(ProjectData& model);
 
-    // The kept copy while the file at path is unchanged; otherwise null, and nothing is read.
+    // The kept copy while the file at path is unchanged or is the one written; otherwise null,
+    // and nothing is read.
     const ProjectData* unchanged(const std::string& path) const;
 
     // Nothing is kept any more.
@@ -72,6 +79,7 @@ private:
     bool kept_ = false;
     bool lent_ = false;
     bool listLent_ = false;
+    bool written_ = false; // the copy is of the file this instance wrote at its path
     ProjectData data_;
 };
 

@@ -110,8 +110,9 @@ struct MapData : osmimport::ProjectData {
     Integer amenFlagLen = 0;
     Long chainExtraCount = 0;
 
-    // The project file parsedPath names, parsed once and kept while the file is unchanged; the
-    // drawing and the name search take the map from it.
+    // The project file parsedPath names, parsed once and kept while the file is unchanged (the
+    // file an import wrote: until a file is opened); the drawing and the name search take the map
+    // from it.
     osmimport::ParsedProjectFile parsedFile;
 
     // View and display state of the window.

@@ -1,11 +1,14 @@
 // The import driver end to end through the main window: the project file it writes, the order
 // of its phases, the state it leaves and the map it draws from the file.
 
+#include "core/filemenu.h"
 #include "core/importdriver_fixture.h"
 #include "import/indexlist.h"
 #include "import/projectreader.h"
 #include "platform/units.h"
 #include "poi/countpanel.h"
+#include "poi/namesearch_reload.h"
+#include "window/redrawrequest.h"
 
 #include <QDir>
 #include <algorithm>
@@ -181,6 +184,24 @@ TEST_F(ImportDriverTest, ReimportingUnderTheSameTitleReplacesTheFile) {
     EXPECT_EQ(QDir(QString::fromStdString(map().global.dataFolder)).entryList({"*.vnk"}).size(), 1);
     EXPECT_EQ(map().data.nodeCount, 3);
     expectUsable();
+}
+
+// Another instance importing a file of the same title renames its project file over this one's:
+// this instance still draws and searches the map it imported, until it opens a file.
+TEST_F(ImportDriverTest, AnotherInstancesFileUnderTheSameNameIsNotDrawn) {
+    importAs("map", osmWithNodes(7));
+    ASSERT_EQ(map().data.nodeCount, 7);
+    basic::writeFileWhole(projectPath("map"), basic::readFileBytes(std::string(VK_TEST_DATA) +
+                                                                   "/import/classified/compact-josm.vnk"));
+    redrawMap(map());
+    EXPECT_EQ(map().data.nodeCount, 7);
+    ASSERT_TRUE(poi::reloadForSearch(map()));
+    EXPECT_EQ(map().data.nodeCount, 7);
+
+    constexpr int kOpenParsedFiles = 2;
+    dialogs().scriptOpenFile(projectPath("map"));
+    mf_Click(map(), kOpenParsedFiles);
+    EXPECT_EQ(map().data.nodeCount, 3) << "the file as it now stands";
 }
 
 } // namespace
