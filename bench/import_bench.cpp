@@ -28,7 +28,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -91,13 +90,6 @@ double osmiumSeconds(const QString& osmFile) {
     return basic::monotonicSeconds() - start;
 }
 
-// The file's inode, 0 when there is none: the project file is written to a new file renamed
-// over the old one, so a written file always has a new inode.
-ino_t inodeOf(const std::string& path) {
-    struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
-}
-
 // The count labels as the import leaves them: numb(c + 1) counts POI category c, the others
 // count problems. Labels that are not loaded or show nothing are left out.
 void printCountLabels(const core::MapWindow& map) {
@@ -145,7 +137,6 @@ int main(int argc, char** argv) {
     map->global.dataFolder = dataDir;
 
     const std::string vnk = dataDir + "/" + osmimport::ftrim(osmPath) + ".vnk";
-    const ino_t before = inodeOf(vnk);
     PhaseClock clock;
     const double began = basic::monotonicSeconds();
     map->global.curFile = osmPath;
@@ -153,14 +144,15 @@ int main(int argc, char** argv) {
     clock.start("load");
     std::string text = core::loadbinary(*map, osmPath);
     const std::size_t bytes = text.size();
-    if (!text.empty())
-        core::showmap(*map, std::move(text),
-                        [&](std::string_view phase) { clock.start(std::string(phase)); });
+    // The import's own word: a file system may give the new file the inode of the one it replaced
+    // (another run renamed its file there meanwhile), so the inode tells nothing.
+    const bool written = !text.empty() &&
+                         core::showmap(*map, std::move(text),
+                                       [&](std::string_view phase) { clock.start(std::string(phase)); }) &&
+                         map->global.parsedPath == vnk;
     clock.stop();
     const double total = basic::monotonicSeconds() - began;
 
-    const ino_t after = inodeOf(vnk);
-    const bool written = map->global.parsedPath == vnk && after != 0 && after != before;
     std::printf("%s: %zu bytes, %d nodes\n", osmPath.c_str(), bytes, written ? map->data.nodeCount : 0);
     for (const Lap& lap : clock.laps())
         printLap(lap.phase, lap.seconds);

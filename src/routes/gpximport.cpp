@@ -27,7 +27,8 @@ void unloadGpxMarkers(core::MapWindow& map) {
 // Hundreds of times the text of the points an import keeps: a larger file is refused unread.
 constexpr std::uint64_t kLargestGpxFile = std::uint64_t{256} << 20;
 
-// The whole file, or nullopt after its error was shown.
+} // namespace
+
 std::optional<std::string> readGpxFile(const std::string& path) {
     try {
         return basic::withMemoryFault([&] { return basic::readFileBytes(path, kLargestGpxFile); });
@@ -36,6 +37,8 @@ std::optional<std::string> readGpxFile(const std::string& path) {
         return std::nullopt;
     }
 }
+
+namespace {
 
 void abortImport(core::MapWindow& map) {
     map.menus.mfil.setEnabled(true);

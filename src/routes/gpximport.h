@@ -4,6 +4,7 @@
 
 #include "routes/gpxtext_read.h"
 
+#include <optional>
 #include <string>
 
 namespace core {
@@ -12,6 +13,10 @@ struct MapData;
 } // namespace core
 
 namespace routes {
+
+// The whole GPX file at path, or nullopt after its error was shown. A file far larger than the
+// points an import keeps is refused unread.
+std::optional<std::string> readGpxFile(const std::string& path);
 
 // Puts read points into the point list: routeLat/routeLon and pointName 1..n (track points get
 // the empty name), gpxNamedPoints "#1#2#...#m#" for the m waypoints and route points, gpxCount n
