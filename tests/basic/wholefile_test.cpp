@@ -117,7 +117,8 @@ TEST_F(WholeFileTest, AReplacedFileIsAFileOfItsOwnWithTheOldMode) {
     EXPECT_EQ(readFileBytes(path("map.vnk")), "project");
 
     const auto modeOf = [&](const char* name) { return fs::status(path(name)).permissions(); };
-    for (const auto mode : {fs::perms::owner_read | fs::perms::owner_write, fs::perms::owner_read}) {
+    for (const auto mode : {fs::perms::owner_read | fs::perms::owner_write, fs::perms::owner_read,
+                            fs::perms{0644}, fs::perms{0640}}) {
         fs::permissions(path("map.vnk"), mode);
         writeFileWhole(path("map.vnk"), "again");
         EXPECT_EQ(modeOf("map.vnk"), mode);
@@ -126,6 +127,34 @@ TEST_F(WholeFileTest, AReplacedFileIsAFileOfItsOwnWithTheOldMode) {
     ::umask(mask);
     writeFileWhole(path("new.dat"), "x");
     EXPECT_EQ(modeOf("new.dat"), static_cast<fs::perms>(0666 & ~mask));
+}
+
+// The temporary file goes beside the target: from the working folder's file system it could not
+// be renamed over a target on another one.
+TEST_F(WholeFileTest, ATargetOnAnotherFileSystemThanTheWorkingFolderIsWritten) {
+    struct stat shared {};
+    struct stat here {};
+    if (::stat("/dev/shm", &shared) != 0 || ::stat(folder_.c_str(), &here) != 0 || shared.st_dev == here.st_dev)
+        GTEST_SKIP() << "/dev/shm is not another file system";
+    char pattern[] = "/dev/shm/wholefile-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    // The working folder and the other file system's folder come back as they were on every way out.
+    const struct Restore {
+        fs::path working;
+        fs::path elsewhere;
+        ~Restore() {
+            fs::current_path(working);
+            fs::remove_all(elsewhere);
+        }
+    } restore{fs::current_path(), pattern};
+    fs::current_path(folder_);
+    const fs::path relative = fs::relative(restore.elsewhere / "relative.vnk", folder_);
+    ASSERT_EQ(relative.begin()->string(), "..");
+    writeFileWhole((restore.elsewhere / "absolute.vnk").string(), "a");
+    writeFileWhole(relative.string(), "r");
+    EXPECT_EQ(readFileBytes((restore.elsewhere / "absolute.vnk").string()), "a");
+    EXPECT_EQ(readFileBytes((restore.elsewhere / "relative.vnk").string()), "r");
+    EXPECT_EQ(entries(), 0u);
 }
 
 TEST_F(WholeFileTest, AFileLargerThanTheReaderTakesIsRefusedUnread) {
