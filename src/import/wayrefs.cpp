@@ -5,6 +5,8 @@
 #include "import/waydescribe.h"
 #include "import/wayphase.h"
 
+#include <algorithm>
+
 namespace osmimport {
 
 // refs are the way's references as read ahead, in order; those the file has no node for are
@@ -14,7 +16,9 @@ void WayPhase::resolveReferences(std::span<const Reference> refs) {
     const char q = settings_.quote;
     const auto r = static_cast<Long>(refs.size());
     way_.refCount = r;
-    const Long middle = r / 2;
+    // The bridge's marker goes to the middle reference; a way of one reference has it at that
+    // one, so that a bridge of a single node is told it needs another.
+    const Long middle = std::max<Long>(r / 2, 1);
     for (Long k = 1; k <= r; ++k) {
         const Reference& ref = refs[static_cast<std::size_t>(k - 1)];
         const Long node = ref.node;

@@ -180,6 +180,15 @@ TEST_F(WayCheckTest, ABridgeWithoutHighwayGetsAMarkerAtItsSecondNode) {
     EXPECT_EQ(data.nodeUse[5], 1);
 }
 
+// The only node of a bridge is where it is told it needs another.
+TEST_F(WayCheckTest, ABridgeOfOneNodeNeedsAnotherNode) {
+    ASSERT_EQ(readWays(way("1", {"5"}, {{"highway", "residential"}, {"name", "A"}, {"bridge", "yes"}})),
+              WayPhaseEnd::Done);
+    EXPECT_EQ(data.questList, "5#");
+    ASSERT_EQ(data.questTexts.size(), 1u);
+    EXPECT_EQ(data.questTexts[0], "Bridge needs another nodehighway unknown");
+}
+
 TEST_F(WayCheckTest, ATunnelIsDotted) {
     ASSERT_EQ(readWays(way("1", {"1", "2"}, {{"highway", "residential"}, {"name", "A"}, {"tunnel", "yes"}})),
               WayPhaseEnd::Done);
