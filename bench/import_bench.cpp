@@ -146,10 +146,10 @@ int main(int argc, char** argv) {
     const std::size_t bytes = text.size();
     // The import's own word: a file system may give the new file the inode of the one it replaced
     // (another run renamed its file there meanwhile), so the inode tells nothing.
-    const bool written = !text.empty() &&
-                         core::showmap(*map, std::move(text),
-                                       [&](std::string_view phase) { clock.start(std::string(phase)); }) &&
-                         map->global.parsedPath == vnk;
+    bool written = false;
+    if (!text.empty())
+        written = core::showmap(*map, std::move(text),
+                                [&](std::string_view phase) { clock.start(std::string(phase)); });
     clock.stop();
     const double total = basic::monotonicSeconds() - began;
 

@@ -134,26 +134,24 @@ TEST_F(WholeFileTest, AReplacedFileIsAFileOfItsOwnWithTheOldMode) {
 TEST_F(WholeFileTest, ATargetOnAnotherFileSystemThanTheWorkingFolderIsWritten) {
     struct stat shared {};
     struct stat here {};
-    if (::stat("/dev/shm", &shared) != 0 || ::stat(folder_.c_str(), &here) != 0 || shared.st_dev == here.st_dev)
+    if (::stat("/dev/shm", &shared) != 0 || ::stat(folder_.c_str(), &here) != 0 ||
+        shared.st_dev == here.st_dev)
         GTEST_SKIP() << "/dev/shm is not another file system";
-    char pattern[] = "/dev/shm/wholefile-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    // The working folder and the other file system's folder come back as they were on every way out.
-    const struct Restore {
-        fs::path working;
-        fs::path elsewhere;
+    char elsewhere[] = "/dev/shm/wholefile-XXXXXX";
+    ASSERT_NE(::mkdtemp(elsewhere), nullptr);
+    const struct Restore { // on every way out
+        fs::path working, elsewhere;
         ~Restore() {
             fs::current_path(working);
             fs::remove_all(elsewhere);
         }
-    } restore{fs::current_path(), pattern};
+    } restore{fs::current_path(), elsewhere};
     fs::current_path(folder_);
-    const fs::path relative = fs::relative(restore.elsewhere / "relative.vnk", folder_);
-    ASSERT_EQ(relative.begin()->string(), "..");
-    writeFileWhole((restore.elsewhere / "absolute.vnk").string(), "a");
-    writeFileWhole(relative.string(), "r");
-    EXPECT_EQ(readFileBytes((restore.elsewhere / "absolute.vnk").string()), "a");
-    EXPECT_EQ(readFileBytes((restore.elsewhere / "relative.vnk").string()), "r");
+    const std::string absolute = std::string(elsewhere) + "/a.vnk";
+    const std::string relative = fs::relative(std::string(elsewhere) + "/r.vnk", folder_).string(); // "../.."
+    writeFileWhole(absolute, "a");
+    writeFileWhole(relative, "r");
+    EXPECT_EQ(readFileBytes(absolute) + readFileBytes(relative), "ar");
     EXPECT_EQ(entries(), 0u);
 }
 

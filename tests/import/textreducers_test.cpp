@@ -14,7 +14,7 @@ TEST(AlltagTest, GivesAWaysTagsAsKeyValueTextsAndNothingWithoutAWayEnd) {
     } cases[] = {
         {"<way id='7'>\n <nd ref='1'/>\n <tag k='highway' v='primary'/>\n <tag k='name' v='A B'/>\n</way>",
          "highway:primary\nname:A B\n"},
-        {"<way id='7'><tag k='a' v='b'/></way>\n<way id='8'><tag k='c' v='d'/></way>", "a:b"}, // the first
+        {"<way id='7'><tag k='a' v='b'/></way>\n<way id='8'><tag k='c' v='d'/></way>", "a:b"},
         {"<way id='7'><nd ref='1'/></way>", std::nullopt},                // no tags
         {"<node id='1'><tag k='amenity' v='pub'/></node>", std::nullopt}, // no "</w"
         {"", std::nullopt},

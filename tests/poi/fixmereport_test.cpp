@@ -94,7 +94,8 @@ TEST_F(FixmeReportTest, AnAppendWaitsWhileAnotherInstanceAppends) {
     basic::writeFileWhole(folder_ + "/fixme.txt", "~york\r\n");
     basic::FileHandle other(::open((folder_ + "/fixme.txt").c_str(), O_WRONLY | O_APPEND | O_CLOEXEC));
     ASSERT_EQ(::flock(other.get(), LOCK_EX), 0);
-    auto append = std::async(std::launch::async, [&] { appendFixmeReport(folder_, "/maps/leeds.osm", "1+a"); });
+    auto append =
+        std::async(std::launch::async, [&] { appendFixmeReport(folder_, "/maps/leeds.osm", "1+a"); });
     EXPECT_EQ(append.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
     ASSERT_TRUE(basic::writeAll(other.get(), "2#b\r\n"));
     ASSERT_TRUE(other.close()); // the lock goes with the descriptor

@@ -124,7 +124,8 @@ TEST_F(ImportGpxTest, MoreThan10000PointsKeepTheFirstAndSaySoOnce) {
 // writes is refused as a folder or a device is, at once and by its name, and a file far larger
 // than memory by its size.
 TEST_F(ImportGpxTest, AnUnreadableFileOrCancelAbortsTheImport) {
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(appPath() + "/folder.gpx")));
+    const std::string folder = appPath() + "/folder.gpx";
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
     const std::string pipe = appPath() + "/pipe.gpx";
     const std::string huge = appPath() + "/huge.gpx";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
@@ -134,7 +135,7 @@ TEST_F(ImportGpxTest, AnUnreadableFileOrCancelAbortsTheImport) {
         std::vector<std::string> shown;
         bool cancel;
     } cases[] = {{appPath() + "/missing.gpx", {"File not found", "Importing file aborted."}, false},
-                 {appPath() + "/folder.gpx", {appPath() + "/folder.gpx is not a file", "Importing file aborted."}, false},
+                 {folder, {folder + " is not a file", "Importing file aborted."}, false},
                  {pipe, {pipe + " is not a file", "Importing file aborted."}, false},
                  {"/dev/zero", {"/dev/zero is not a file", "Importing file aborted."}, false},
                  {huge, {huge + " is too large", "Importing file aborted."}, false},
