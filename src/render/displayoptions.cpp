@@ -45,7 +45,7 @@ void reselectAuthor(core::MapWindow& map) {
 } // namespace
 
 void showlabels(core::MapWindow& map, bool show) {
-    std::string& face = map.global.settings.fontNames[2];
+    std::string& face = map.global.settings.fontNames[core::kLabelFont];
     core::resumeNext([&] {
         if (face.size() < 3) face = "Arial";
     });

@@ -10,7 +10,7 @@ class MapWindow;
 
 namespace render {
 
-// Shows or hides the area labels lab2(1..lab2Count) in the label font fontNames(2) ("Arial"
+// Shows or hides the area labels lab2(1..lab2Count) in the label font fontNames(kLabelFont) ("Arial"
 // when that name is shorter than 3 characters), then redraws. Failing steps are skipped.
 void showlabels(core::MapWindow& map, bool show);
 

@@ -88,7 +88,7 @@ void drawAreaTagLabels(DrawContext& c, double fontSize, basic::Long colour) {
 void placeLabels(DrawContext& c) {
     std::string_view list = c.data.placeList;
     if (list.empty()) return;
-    c.errors.run([&] { c.p1.setFontName(c.global.settings.fontNames[0]); });
+    c.errors.run([&] { c.p1.setFontName(c.global.settings.fontNames[core::kPlaceFont]); });
     const double otherSize = placeSize(c.global.viewZoom);
     for (std::size_t end = list.find(kLineBreak); end != std::string_view::npos;
          end = list.find(kLineBreak)) {

@@ -83,7 +83,7 @@ void drawAll(core::MapWindow& map, const std::function<void()>& readBack, DrawEr
              const StepObserver& observer) {
     core::Global& g = map.global;
     platform::PictureBox& p1 = map.view.p1;
-    map.markers.lab2[core::kMarkerTemplate].setFontName(g.settings.fontNames[2]);
+    map.markers.lab2[core::kMarkerTemplate].setFontName(g.settings.fontNames[core::kLabelFont]);
     if (observer) observer("reload");
     readBack();
     core::barvis(map, true);

@@ -106,7 +106,7 @@ bool MapDrawing::reload(const std::function<bool()>& readBack) {
     busy_ = true;
     file_ = projectFileIdentity(g.parsedPath);
     errors_ = DrawErrors(DrawErrors::OnFault::SkipStatement, g.faultShownFor == file_);
-    errors_.run([&] { map.markers.lab2[core::kMarkerTemplate].setFontName(g.settings.fontNames[2]); });
+    errors_.run([&] { map.markers.lab2[core::kMarkerTemplate].setFontName(g.settings.fontNames[core::kLabelFont]); });
     if (observer_) observer_("reload");
     errors_.run([&] {
         countsRead_ = readBack();

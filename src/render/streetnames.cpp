@@ -42,7 +42,7 @@ void drawName(DrawContext& c, Long i, basic::Integer fontSize) {
     const bool waterway = !name.empty() && name.front() == kWaterwayMark;
     c.p1.setForeColor(waterway ? basic::rgb(0, 159, 222) : basic::rgb(82, 82, 82));
     const Long angle = way < d.wayNameAngle.size() ? d.wayNameAngle[way] : 0;
-    drawrotatedtext(c.p1, name, x, y - kAboveNode, c.global.settings.fontNames[1], fontSize,
+    drawrotatedtext(c.p1, name, x, y - kAboveNode, c.global.settings.fontNames[core::kStreetFont], fontSize,
                     basic::mulLong(angle, 10));
 }
 

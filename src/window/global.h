@@ -7,6 +7,7 @@
 #include "basic/numbers.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,11 +20,16 @@ using basic::Single;
 
 inline constexpr Single kProgVersion = 1.971f;
 
+// The entries of Settings::fontNames, as the Preferences dialog and the settings file order them.
+inline constexpr std::size_t kStreetFont = 0; // the street names along their ways
+inline constexpr std::size_t kPlaceFont = 1;  // the place names
+inline constexpr std::size_t kLabelFont = 2;  // the area labels
+
 // What the settings file carries, with the values start-up sets before reading it.
 struct Settings {
     std::array<std::string, 9> folderPaths; // slot 4: GPX folder, slot 5: OSM folder
     Integer legendTab = 1;
-    std::array<std::string, 3> fontNames; // street, place and label font faces
+    std::array<std::string, 3> fontNames; // by kStreetFont, kPlaceFont and kLabelFont
     Integer maxGreenNodes = 50;
     Integer poiMode = 1; // 1: all POI categories shown
     bool zoomLeft = true;

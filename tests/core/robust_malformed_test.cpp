@@ -104,6 +104,30 @@ TEST_F(RobustMalformedWaysTest, ADamagedProjectFileSaysSoOnceAtMost) {
     }
 }
 
+// Bounds 0.0001 degrees wide and nodes 170 degrees away from them: at zoom 3 those nodes lie
+// beyond any pixel. Every map style draws the building and the street through them silently.
+TEST_F(RobustMalformedWaysTest, NodesFarOutsideTheBoundsAreDrawnSilentlyInEveryStyle) {
+    const std::string text =
+        "<osm version=\"0.6\">\n<bounds minlat=\"51.4\" minlon=\"-1.6\" maxlat=\"51.4001\" maxlon=\"-1.5999\"/>\n"
+        "<node id=\"1\" lat=\"51.40005\" lon=\"-1.59995\"/>\n<node id=\"2\" lat=\"51.4\" lon=\"168.4\"/>\n"
+        "<node id=\"3\" lat=\"51.4001\" lon=\"168.4\"/>\n"
+        "<way id=\"10\"><nd ref=\"1\"/><nd ref=\"2\"/><nd ref=\"3\"/><nd ref=\"1\"/>"
+        "<tag k=\"building\" v=\"yes\"/></way>\n"
+        "<way id=\"11\"><nd ref=\"1\"/><nd ref=\"2\"/><tag k=\"highway\" v=\"residential\"/>"
+        "<tag k=\"name\" v=\"Far Road\"/></way>\n</osm>\n";
+    for (const int style : {0, 1, 2}) {
+        SCOPED_TRACE(style);
+        importAs("far" + std::to_string(style), text);
+        MapWindow& m = map();
+        m.data.mapMode = style;
+        m.legendPanel.Check1.setValue(1);
+        m.global.viewZoom = 3;
+        core::redrawMap(m);
+        EXPECT_EQ(messages(), std::vector<std::string>{});
+        expectUsable();
+    }
+}
+
 // With the data folder full, a second import under the same title cannot write its project
 // file: one message, and the map on screen stays the previous one with everything that names
 // and counts it, the project file and the FIXME report byte for byte.

@@ -1,6 +1,7 @@
 // The category search: the chooser's rows, what a choice lists, marks and switches on, the
 // double click on a listed name, and the handlers of both search frames as connected.
 
+#include "basic/text.h"
 #include "namesearch_fixture.h"
 #include "poi/categories.h"
 #include "poi/categorysearch.h"
@@ -34,40 +35,75 @@ protected:
     }
 };
 
-TEST(CategoryChoiceTest, RowsFollowTheChooserAndTheLegendCells) {
-    struct Case {
+// The chooser's table, every entry in its order: choosing it lists the POIs of its codes, in
+// code order ("All POIs" every named one), and switches on its category, if it has one. The map
+// holds one POI of every code, named after it.
+TEST_F(CategorySearchTest, EveryEntryListsThePoisOfItsCodesAndSwitchesOnItsCategory) {
+    struct Row {
         std::string_view entry;
         std::string_view codes;
         int category;
     };
-    const Case cases[] = {
+    const Row rows[] = {
         {"All POIs", "", kNoCategory},
-        {"Pubs", "PUB", 1},
+        {"Addresses", "ADR", kNoCategory},
+        {"ATMs", "ATM", 10},
+        {"Banks", "BAN", 11},
+        {"Buses", "BUS", 5},
         {"Cafes,Bars,Fast Food", "CAF,X9 ,X7 ", kCafeCategory},
-        {"Restaurants", "RES", kRestaurantCategory},
-        {"Stations", "STA", kStationCategory},
+        {"Places of Worship", "CHU,CHM,CHJ,CHH,CHS", 0},
+        {"Fuel", "FUE", 12},
+        {"History", "HIS,X67", 16},
+        {"Hospitals", "HOS", 13},
+        {"Hotels", "HOT", 15},
+        {"Pharmacies", "PHA", 14},
+        {"Pubs", "PUB", 1},
         {"Recycling", "REC", kNoCategory}, // the recycling cell has its own button
+        {"Restaurants", "RES", kRestaurantCategory},
         {"Education", "SCH,X5 ", 6},
+        {"Shops", "SHO", 9},
+        {"Sport", "X11,X58,X57,X56", kNoCategory},
+        {"Stations", "STA", kStationCategory},
+        {"Supermarkets", "SUP", 8},
+        {"Phoneboxes", "MOB", 2},
+        {"Toilets", "TOI", 7},
+        {"Tourist Attractions", "TOU,X62,X63,X70,X54", 17},
+        {"Taxis,Car Rental", "X65,X4 ", kNoCategory},
+        {"Entertainment", "X2 ,X61,X10", kNoCategory},
         {"Services", "X60,X55,X40,X43,X44,FIR", kNoCategory},
+        {"Playgrounds", "X64", kNoCategory},
         {"Car Parks", "PAR", 4},
     };
-    for (const Case& c : cases) {
-        const auto row = std::find(core::kPoiCategories.begin(), core::kPoiCategories.end(), c.entry);
-        ASSERT_NE(row, core::kPoiCategories.end()) << c.entry;
-        const CategoryChoice choice = categoryChoice(static_cast<int>(row - core::kPoiCategories.begin()));
-        EXPECT_EQ(choice.codes, c.codes) << c.entry;
-        EXPECT_EQ(choice.category, c.category) << c.entry;
+    auto nameOf = [](std::string_view code) { return "Poi " + std::string(code.substr(0, code.find(' '))); };
+    std::vector<std::string_view> everyCode;
+    for (const Row& row : rows)
+        for (const std::string_view code : basic::splitView(row.codes, ","))
+            if (!code.empty()) everyCode.push_back(code);
+    osmimport::ProjectData project = searchProject();
+    project.sizeNodes(static_cast<basic::Long>(everyCode.size()));
+    for (size_t n = 1; n <= everyCode.size(); ++n) {
+        project.nodeInfo[n] = std::string(everyCode[n - 1]) + "#";
+        project.nodeName[n] = nameOf(everyCode[n - 1]);
+    }
+    project.countCaptions.fill(1); // every category has POIs
+
+    core::MapWindow& map = opened(project);
+    ASSERT_EQ(map.search.Combo1.listCount(), static_cast<int>(std::size(rows)));
+    for (int row = 0; row < static_cast<int>(std::size(rows)); ++row) {
+        const Row& r = rows[row];
+        SCOPED_TRACE(r.entry);
+        EXPECT_EQ(map.search.Combo1.list(row), r.entry);
+        std::vector<std::string> listed;
+        for (const std::string_view code : r.codes.empty() ? everyCode : basic::splitView(r.codes, ","))
+            listed.push_back(nameOf(code));
+        map.data.catShown.fill(0);
+        choose(map, row);
+        EXPECT_EQ(hits(map), listed);
+        EXPECT_EQ(shownCategories(map), r.category == kNoCategory ? std::vector<int>{} : std::vector<int>{r.category});
     }
     for (int row : {-1, 28}) {
         EXPECT_EQ(categoryChoice(row).codes, "");
         EXPECT_EQ(categoryChoice(row).category, kNoCategory);
-    }
-    // Every code is three characters, one-digit icon numbers padded by a blank.
-    for (int row = 0; row < static_cast<int>(core::kPoiCategories.size()); ++row) {
-        const std::string_view codes = categoryChoice(row).codes;
-        for (size_t at = 0; at < codes.size(); at += 4) {
-            EXPECT_EQ(codes.substr(at + 3, 1), at + 3 < codes.size() ? "," : "") << row;
-        }
     }
 }
 

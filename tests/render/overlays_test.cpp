@@ -58,7 +58,7 @@ protected:
     // Node 1 at the screen point (3000, 3000), node 2 at (5000, 5000), at this zoom.
     MapWindow& withPlaces(basic::Single zoom, std::string placeList) {
         MapWindow& map = window(zoom);
-        map.global.settings.fontNames[0] = "Arial";
+        map.global.settings.fontNames[kPlaceFont] = "Arial";
         placeNodes(map, {{3000 / zoom, 3000 / zoom}, {5000 / zoom, 5000 / zoom}});
         map.data.placeList = std::move(placeList);
         return map;

@@ -96,14 +96,25 @@ TEST_F(SheetTest, AfterTheRepeatAColourAreasOutlineIsThreePixelsInItsFill) {
     EXPECT_EQ(pixel(1100, 1100), kWhite);            // outlined only
 }
 
-TEST_F(SheetTest, AGeneralWayOfWidth10Is2PixelsAtZoom14And5At56) {
-    for (const auto& [zoom, pen] : {std::pair{1.4f, 2}, std::pair{5.6f, 5}}) {
+// A way of width 10 on a layer: the general pass draws its line over the outer line of the
+// all-ways pass, whose width stops at 13.
+TEST_F(SheetTest, AWayOfWidth10Is2PixelsIn7AtZoom14And5In13At56) {
+    const struct {
+        float zoom;
+        int inner, outer;
+    } rows[] = {{1.4f, 2, 7}, {5.6f, 5, 13}};
+    for (const auto& row : rows) {
         clearMap();
-        map().global.viewZoom = zoom;
-        const double y = 3000 / zoom; // pixel row 1000
-        way({.nodes = {node(2400 / zoom, y), node(3600 / zoom, y)}, .width = 10, .colour = kBlue});
+        map().global.viewZoom = row.zoom;
+        const double y = 3000 / row.zoom; // pixel row 1000
+        way({.nodes = {node(2400 / row.zoom, y), node(3600 / row.zoom, y)},
+             .width = 10,
+             .colour = kBlue,
+             .layer = 1,
+             .drawColour = kOutline});
         draw();
-        EXPECT_EQ(strip(kBlue, 1000, 980, 41, true), pen) << zoom;
+        EXPECT_EQ(strip(kBlue, 1000, 980, 41, true), row.inner) << row.zoom;
+        EXPECT_EQ(strip(kOutline, 1000, 980, 41, true), row.outer - row.inner) << row.zoom;
     }
 }
 

@@ -165,6 +165,24 @@ TEST_F(ImportGpxTest, AnUnreadableFileOrCancelAbortsTheImport) {
     }
 }
 
+// The map loaded is damaged: its latitude origin lies beyond any real one, so that no point
+// projects to a map position. Each point faults as it is drawn, once the file was read: the
+// first fault is shown once, the points are kept and the File menu is given back.
+TEST_F(ImportGpxTest, AFaultDrawingThePointsIsShownOnceAndTheFileMenuComesBack) {
+    core::MapWindow& map = load();
+    map.global.curFile = appPath() + "/map.osm";
+    map.data.mapScale = 20000;
+    map.data.mapLat0 = 3e38f;
+    dialogs().scriptOpenFile(kWalk);
+    dialogs().scriptMsgBox(platform::msgbox::Ok);
+    const std::size_t before = dialogs().shown().size() + 1; // after the open dialog
+    core::importGpx(map);
+    EXPECT_EQ(testsupport::shownTexts(dialogs(), before), std::vector<std::string>{"Overflow"});
+    EXPECT_EQ(map.data.gpxCount, 7);
+    EXPECT_TRUE(map.menus.mfil.enabled());
+    EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
+}
+
 // A cancel left from before the import does not stop it, and a file is opened by its own path,
 // whatever the case of its name.
 TEST_F(ImportGpxTest, AStaleCancelOrACapitalisedNameStillImportsTheWalk) {

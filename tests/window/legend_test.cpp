@@ -2,7 +2,10 @@
 
 #include "basic/colour.h"
 #include "core/window_fixture.h"
-#include "render/redrawcount_fixture.h"
+#include "platform/canvas_test_support.h"
+#include "render/drawing_fixture.h"
+#include "render/drawwindows.h"
+#include "window/layout.h"
 #include "window/legend.h"
 
 namespace core::testing {
@@ -124,15 +127,43 @@ TEST_F(LegendTest, HideAndShowTogglesSwapInPlace) {
     EXPECT_EQ(map.strips.Frame3[kRightStrip].host()->childAt(centre), ex[3].widget());
 }
 
-using LegendRedrawTest = RedrawCountTest;
+class LegendRedrawTest : public render::testing::DrawingTest {
+protected:
+    // The street-name grey within 40 pixels of the point (p1's units).
+    int nameInkNear(double x, double y) {
+        const QPoint at(static_cast<int>(p1().toPixelX(x)), static_cast<int>(p1().toPixelY(y)));
+        return platform::canvastest::countColour(p1().image().copy(QRect(at, QSize(80, 80)).translated(-40, -40)),
+                                                 basic::rgb(82, 82, 82));
+    }
+};
 
-// Hiding the panel moves the map picture, so the map is drawn for the strip it uncovers.
+// Hiding the panel moves the map picture right to keep the zoom centre in the middle of the
+// wider map: the map is drawn again, with the street names of the strip it uncovers at the
+// left. Showing the panel covers that strip again and draws nothing.
 TEST_F(LegendRedrawTest, HidingThePanelRedrawsTheMapShowingItDoesNot) {
-    MapWindow& map = opened();
-    ex_MouseDown(map, kHideLegendToggle);
-    EXPECT_EQ(redraws(), 1);
-    ex_MouseDown(map, kShowLegendToggle);
-    EXPECT_EQ(redraws(), 1);
+    onScreen(kWideScreen);
+    MapWindow& m = map();
+    const float namesFrom = render::drawWindows(m.view).streetNames.left;
+    showLegendPanel(m, false);
+    const render::DrawWindow wider = render::visiblePart(m.view);
+    showLegendPanel(m, true);
+    ASSERT_LT(wider.left + 100, namesFrom);
+
+    // A street named in the middle of the strip, at zoom 3.
+    const double x = (wider.left + namesFrom) / 2;
+    const double y = (wider.top + wider.bottom) / 2;
+    m.global.viewZoom = 3;
+    m.legendPanel.Check1.setValue(1);
+    const Long at = node(x / 3, y / 3);
+    way({.nodes = {at, node(x / 3 + 50, y / 3)}, .name = "Mill Lane", .nameNode = at});
+    data.streetNameList = "1#";
+    draw();
+    ASSERT_EQ(nameInkNear(x + 40, y - 20), 0);
+
+    ex_MouseDown(m, kHideLegendToggle);
+    EXPECT_GT(nameInkNear(x + 40, y - 20), 0);
+    ex_MouseDown(m, kShowLegendToggle);
+    EXPECT_GT(nameInkNear(x + 40, y - 20), 0) << "drawn again for the narrower map";
 }
 
 TEST_F(LegendTest, LeftStripTogglesFrontEachOther) {
