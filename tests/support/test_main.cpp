@@ -15,8 +15,8 @@ constexpr bool kBoundAddressSpace = false;
 #endif
 
 // Nearly three times what the heaviest test executable reaches (about 1.1 GiB of address space,
-// most of it reserved for the threads' stacks and allocation arenas; it holds under 150 MiB),
-// and low enough that a runaway in every parallel test process still leaves the machine room.
+// most of it reserved for the threads' stacks and allocation arenas; it holds under 150 MiB):
+// room for a machine with more cores, whose threads reserve more.
 constexpr rlim_t kAddressSpaceLimit = rlim_t(3) << 30;
 
 // A test that runs away with memory then fails with std::bad_alloc (fault 7 "Out of memory"
