@@ -151,13 +151,10 @@ TEST(ServicesHttp, RedirectsLeadOnlyToHttpOrHttpsAndNeverFromHttpsToHttp) {
     };
     const Row rows[] = {
         {"https://a.example/x/y", "z?q=1", "https://a.example/x/z?q=1"},
-        {"https://a.example/x", "https://b.example:8443/", "https://b.example:8443/"},
         {"https://a.example/x", "http://b.example/", ""},
         {"https://a.example/x", "//b.example/", "https://b.example/"},
         {"http://a.example/x", "https://b.example/", "https://b.example/"},
-        {"http://a.example/x", "http://b.example/", "http://b.example/"},
         {"http://a.example/x", "ftp://b.example/", ""},
-        {"http://a.example/x", "file:///etc/hostname", ""},
     };
     for (const Row& row : rows) {
         const std::optional<QUrl> to = redirectTarget(QUrl(row.from), row.location);

@@ -8,12 +8,6 @@
 
 namespace {
 
-#ifdef VK_BOUNDED_ADDRESS_SPACE
-constexpr bool kBoundAddressSpace = true;
-#else
-constexpr bool kBoundAddressSpace = false;
-#endif
-
 // Nearly three times what the heaviest test executable reaches (about 1.1 GiB of address space,
 // most of it reserved for the threads' stacks and allocation arenas; it holds under 150 MiB):
 // room for a machine with more cores, whose threads reserve more.
@@ -21,7 +15,7 @@ constexpr rlim_t kAddressSpaceLimit = rlim_t(3) << 30;
 
 // A test that runs away with memory then fails with std::bad_alloc (fault 7 "Out of memory"
 // where the program turns it into a fault) instead of taking the machine's memory.
-void boundAddressSpace() {
+[[maybe_unused]] void boundAddressSpace() {
     rlimit limit{};
     if (getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur <= kAddressSpaceLimit) return;
     limit.rlim_cur = std::min(kAddressSpaceLimit, limit.rlim_max);
@@ -31,7 +25,9 @@ void boundAddressSpace() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (kBoundAddressSpace) boundAddressSpace();
+#ifdef VK_BOUNDED_ADDRESS_SPACE
+    boundAddressSpace();
+#endif
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
