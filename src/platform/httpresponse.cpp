@@ -125,8 +125,7 @@ bool HttpResponseReader::header(std::string_view line) {
         if (basic::lcase(value) != "identity") return fail("unsupported content coding");
     } else if (name == "content-length") {
         std::size_t length = 0;
-        if (!wholeNumber(value, 10, length) || (sized_ && length != left_))
-            return fail(kInvalid);
+        if (!wholeNumber(value, 10, length) || (sized_ && length != left_)) return fail(kInvalid);
         sized_ = true;
         left_ = length;
     }

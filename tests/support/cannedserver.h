@@ -75,7 +75,8 @@ private:
     // Keeps two pieces queued until the flood is out, then ends the reply.
     void refillFlood(QTcpSocket* socket) {
         static const QByteArray chunk = "100000\r\n" + QByteArray(0x100000, 'x') + "\r\n";
-        static const QByteArray lines = QByteArray("X-Filler: " + QByteArray(1012, 'x') + "\r\n").repeated(64);
+        static const QByteArray lines =
+            QByteArray("X-Filler: " + QByteArray(1012, 'x') + "\r\n").repeated(64);
         const bool body = floodKind_ == Flood::Body;
         const QByteArray& piece = body ? chunk : lines;
         while (floodLeft_ > 0 && socket->bytesToWrite() < 2 * piece.size()) {
