@@ -98,7 +98,7 @@ QMainWindow* Form::window() const {
 
 void Form::setCaption(std::string caption) {
     caption_ = std::move(caption);
-    window_->setWindowTitle(toQString(caption_));
+    window_->setWindowTitle(bytesToQString(caption_));
 }
 
 int Form::windowState() const {

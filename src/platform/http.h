@@ -22,12 +22,13 @@ struct HttpResult {
     std::string error; // why no response arrived: "timed out", the network's own text, ...
 };
 
-// GET `url` (http or https) directly, without a proxy and without caching the response. An
-// error page (404 and the like) is a response: ok with its status and body. A transfer that
-// fails otherwise (a body that does not decompress, a connection closed before the body was
-// whole) is not. No response within `timeoutMs` aborts the transfer with the error "timed out";
-// a body beyond `maxBytes` aborts it with the error "too large", while it arrives, so no more
-// than about `maxBytes` is held.
+// GET `url` (http or https) directly, without a proxy and without caching the response; up to
+// kHttpMaxRedirects redirects are followed, never from https to http. An error page (404 and
+// the like) is a response: ok with its status and body. A transfer that fails otherwise (a body
+// in a coding it did not ask for, a connection closed before the body was whole) is not. No
+// response within `timeoutMs` aborts the transfer with the error "timed out"; a body beyond
+// `maxBytes`, or status and header lines beyond it, abort it with the error "too large" while
+// they arrive, so no more than about twice `maxBytes` is held.
 HttpResult httpGet(const std::string& url, int timeoutMs, std::size_t maxBytes = SIZE_MAX);
 
 } // namespace platform

@@ -26,7 +26,8 @@ void MenuEntry::setCaption(std::string caption) {
     // A caption of "-" makes the entry a separator line, which shows no text.
     const bool separator = caption_ == "-";
     action_->setSeparator(separator);
-    action_->setText(separator ? QString() : toQString(caption_));
+    // A caption is shown as written: "&" would otherwise mark the next character as the shortcut.
+    action_->setText(separator ? QString() : bytesToQString(caption_).replace(u'&', QStringLiteral("&&")));
 }
 
 void MenuEntry::setEnabled(bool enabled) {

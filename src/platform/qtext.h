@@ -16,8 +16,9 @@ namespace platform {
 // &#x22;), which OSM texts keep as written, show as their characters, in one pass.
 QString toQString(std::string_view bytes);
 
-// A name the system hands on rather than shows (a file or folder, an address, a font face):
-// decoded as toQString does, without the markers and entities, so the name stays the same.
+// A name the system hands on (a file or folder, an address, a font face), or a text that is no
+// OSM markup (the captions of windows and menus, the status bar's panels): decoded as toQString
+// does, without the markers and entities, so that a file name shows its exact characters.
 QString bytesToQString(std::string_view bytes);
 
 // The first `count` characters of a text as toQString shows it: whole UTF-8 characters of a

@@ -64,6 +64,10 @@ const std::string& StatusBar::panelText(int panel) const {
     return at(panel).text;
 }
 
+QString StatusBar::shownPanelText(int panel) const {
+    return bytesToQString(at(panel).text);
+}
+
 void StatusBar::setPanelText(int panel, std::string text) {
     at(panel).text = std::move(text);
     if (widget()) widget()->update();
@@ -72,7 +76,7 @@ void StatusBar::setPanelText(int panel, std::string text) {
 double StatusBar::panelWidth(int panel) const {
     const Panel& p = at(panel);
     if (!p.fitsText || !widget()) return p.width;
-    const int textPixels = widget()->fontMetrics().horizontalAdvance(toQString(p.text));
+    const int textPixels = widget()->fontMetrics().horizontalAdvance(shownPanelText(panel));
     return std::max(p.width, double(textPixels + kTextInsetLeft + kTextInsetRight) * kTwipsPerPixel);
 }
 
@@ -105,7 +109,7 @@ void StatusBar::paintPanels(QPainter& painter) const {
             painter.drawLine(box.topRight(), box.bottomRight());
             painter.setPen(colours.color(QPalette::WindowText));
             painter.drawText(box.adjusted(kTextInsetLeft, 0, -kTextInsetRight, 0),
-                             Qt::AlignVCenter | Qt::AlignLeft, toQString(panelText(i)));
+                             Qt::AlignVCenter | Qt::AlignLeft, shownPanelText(i));
         }
         x += w;
     }

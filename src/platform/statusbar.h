@@ -7,6 +7,7 @@
 
 #include "platform/control_windowed.h"
 
+#include <QString>
 #include <vector>
 
 namespace platform {
@@ -18,6 +19,8 @@ public:
     int panelCount() const { return static_cast<int>(panels_.size()); }
     const std::string& panelText(int panel) const;
     void setPanelText(int panel, std::string text);
+    // The text as the panel shows it: its exact characters (a file name is no markup).
+    QString shownPanelText(int panel) const;
     double panelWidth(int panel) const;
     void setPanelWidth(int panel, double twips);
     void setPanelFitsText(int panel, bool fits);

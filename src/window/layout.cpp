@@ -128,9 +128,12 @@ void showLegendPanel(MapWindow& map, bool show) {
     const bool changes = legend.visible() != show;
     if (show) legend.zorder(0);
     v.hs.setWidth(v.Picture1.width());
-    v.VS.setLeft(v.Picture1.width() - v.VS.width());
+    // The bar keeps to the viewport's right edge, where the layout put it, and in front of the
+    // panel, whose pages leave it room.
+    v.VS.setLeft(v.Picture1.left() + v.Picture1.width() - v.VS.width());
     legend.setVisible(show);
     legend.zorder(0);
+    v.VS.zorder(0);
     if (!changes) return;
     // The zoom centre keeps to the middle of what the panel leaves uncovered, and the zoom buttons
     // to the map the user sees.

@@ -28,23 +28,34 @@ void setSwatchColour(MapWindow& map, Integer index, Double colour) {
     swatch.setBorderColor(basic::clng(colour));
 }
 
+namespace {
+
+// The twin comes to the front in its own look: the release of its last press may have come
+// while the map was drawn, which drops user input, and left it looking pressed.
+void bringTwinToFront(platform::PictureBox& twin) {
+    twin.setBorderStyle(0);
+    twin.zorder(0);
+}
+
+} // namespace
+
 void ex_MouseDown(MapWindow& map, int index) {
     auto& ex = map.strips.ex;
     ex[index].setBorderStyle(1); // the pressed look
     switch (index) {
     case kSwitchOn:
-        ex[kSwitchOff].zorder(0);
+        bringTwinToFront(ex[kSwitchOff]);
         break;
     case kSwitchOff:
-        ex[kSwitchOn].zorder(0);
+        bringTwinToFront(ex[kSwitchOn]);
         break;
     case kShowLegendToggle:
         showLegendPanel(map, true);
-        ex[kHideLegendToggle].zorder(0);
+        bringTwinToFront(ex[kHideLegendToggle]);
         break;
     case kHideLegendToggle:
         showLegendPanel(map, false);
-        ex[kShowLegendToggle].zorder(0);
+        bringTwinToFront(ex[kShowLegendToggle]);
         // The map picture moved right to keep the zoom centre in the middle of the wider map; the
         // strip it uncovered at the left has no street names until the map is drawn for it.
         redrawMap(map);

@@ -10,10 +10,13 @@
 #include "prefs/updatecheck.h"
 #include "support/cannedserver.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QKeySequence>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <functional>
 
@@ -150,6 +153,23 @@ TEST_F(FileMenuTest, OpenOsmImportsTheFile) {
     EXPECT_EQ(platform::screenMousePointer(), platform::kDefaultPointer);
     // The import hid the bar at its end; the drawing shows it again.
     EXPECT_TRUE(map.progress.progimage.visible());
+}
+
+// A file name is no markup: the caption, the status bar and the recent-file entry show it as it
+// is written, with no entity decoded and no "&" taken for a shortcut mark.
+TEST_F(FileMenuTest, AFileNameShowsItsExactCharactersInTheCaptionStatusBarAndMenu) {
+    MapWindow& map = load();
+    map.form.window()->winId(); // the window the system shows, with the title as shown
+    const std::string file = copyData("import/pretty-double.osm", "Bay & Co &amp;.osm");
+    dialogs().scriptOpenFile(file);
+    mf_Click(map, kOpenOsm);
+    ASSERT_EQ(map.global.curFile, file);
+    const QString shown = QString::fromStdString(file);
+    EXPECT_EQ(map.form.window()->windowHandle()->title(), "Varnoke:1.971 " + shown);
+    EXPECT_EQ(map.view.sb1.shownPanelText(1), shown + "     ");
+    const QAction* entry = map.menus.mf[kFirstRecentFile].action();
+    EXPECT_EQ(entry->iconText(), shown) << "the text with its shortcut marks taken out";
+    EXPECT_TRUE(QKeySequence::mnemonic(entry->text()).isEmpty()) << "no character is underlined";
 }
 
 // The bar shows through the import and grows with its percentage: 15 once the names are read,

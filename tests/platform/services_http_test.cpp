@@ -1,5 +1,6 @@
 // HTTP against a server in this process on 127.0.0.1; nothing here reaches further.
 #include "platform/http.h"
+#include "platform/httpaddress.h"
 #include "support/cannedserver.h"
 
 #include <QElapsedTimer>
@@ -59,6 +60,51 @@ TEST(ServicesHttp, AFastFloodIsCutOffNearTheLimit) {
     EXPECT_LT(clock.elapsed(), 5000);
 }
 
+// The cap holds whichever way the body's end is told: a body of exactly the cap is accepted, one
+// byte more is refused.
+TEST(ServicesHttp, ABodyOfExactlyTheCapIsAcceptedInEveryFraming) {
+    const QByteArray body(5000, 'b');
+    const QByteArray chunked = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" +
+                               QByteArray::number(body.size() - 1, 16) + "\r\n" + body.left(body.size() - 1) +
+                               "\r\n1;last\r\n" + body.right(1) + "\r\n0\r\nX-Trailer: t\r\n\r\n";
+    CannedServer server;
+    server.answer("/sized", response("200 OK", body));
+    server.answer("/chunked", chunked);
+    server.answer("/untilclose", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + body);
+    for (const char* path : {"/sized", "/chunked", "/untilclose"}) {
+        SCOPED_TRACE(path);
+        HttpResult exact = httpGet(server.url(path), 5000, body.size());
+        EXPECT_TRUE(exact.ok) << exact.error;
+        EXPECT_TRUE(exact.body == body.toStdString());
+        HttpResult over = httpGet(server.url(path), 5000, body.size() - 1);
+        EXPECT_FALSE(over.ok);
+        EXPECT_EQ(over.error, "too large");
+    }
+}
+
+// Header lines count against the cap as well: endless ones are cut off near it instead of filling
+// memory until the time limit; header lines and a body within it are a response.
+TEST(ServicesHttp, HeaderLinesBeyondTheCapAreTooLarge) {
+    constexpr qint64 kEndless = qint64(256) << 20;
+    for (const qint64 headerBytes : {kEndless, qint64(2) << 20, qint64(512) << 10}) {
+        SCOPED_TRACE(headerBytes);
+        CannedServer server;
+        server.flood("/headers", headerBytes, CannedServer::Flood::HeaderLines);
+        QElapsedTimer clock;
+        clock.start();
+        HttpResult result = httpGet(server.url("/headers"), 5000, 1 << 20);
+        EXPECT_LT(clock.elapsed(), 2000);
+        if (headerBytes < (1 << 20)) {
+            EXPECT_TRUE(result.ok) << result.error;
+            EXPECT_EQ(result.body, "ok");
+            continue;
+        }
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.error, "too large");
+        EXPECT_LT(server.accepted(), kEndless / 8);
+    }
+}
+
 TEST(ServicesHttp, ABodyThatDoesNotArriveWholeIsNoResponse) {
     CannedServer server;
     server.answer("/gzip", response("200 OK", "not gzip at all", "Content-Encoding: gzip\r\n"));
@@ -95,6 +141,25 @@ TEST(ServicesHttp, RedirectsAreFollowedAFewTimes) {
     EXPECT_FALSE(loop.ok);
     EXPECT_NE(loop.error, "");
     EXPECT_NE(loop.error, "timed out");
+}
+
+TEST(ServicesHttp, RedirectsLeadOnlyToHttpOrHttpsAndNeverFromHttpsToHttp) {
+    struct Row {
+        const char* from;
+        const char* location;
+        const char* to; // empty: refused
+    };
+    const Row rows[] = {
+        {"https://a.example/x/y", "z?q=1", "https://a.example/x/z?q=1"},
+        {"https://a.example/x", "http://b.example/", ""},
+        {"https://a.example/x", "//b.example/", "https://b.example/"},
+        {"http://a.example/x", "https://b.example/", "https://b.example/"},
+        {"http://a.example/x", "ftp://b.example/", ""},
+    };
+    for (const Row& row : rows) {
+        const std::optional<QUrl> to = redirectTarget(QUrl(row.from), row.location);
+        EXPECT_EQ(to ? to->toString().toStdString() : "", row.to) << row.from << " " << row.location;
+    }
 }
 
 TEST(ServicesHttp, SilentServerTimesOutWithinTheLimit) {

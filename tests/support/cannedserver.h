@@ -1,7 +1,7 @@
 #pragma once
 // An HTTP server in the test's own process on 127.0.0.1, answering canned responses by path; a
 // path it does not know gets no answer at all (a server that never answers). One path may flood
-// its client instead.
+// its client with a long body or long header lines instead.
 
 #include <QByteArray>
 #include <QTcpServer>
@@ -31,11 +31,14 @@ public:
     }
 
     void answer(const QByteArray& path, QByteArray canned) { responses_[path] = std::move(canned); }
-    // Answers `path` with a chunked 200 reply of `totalBytes`, written as fast as the socket takes
-    // it; accepted() counts the bytes the socket took, which is how far the client let it get.
-    void flood(const QByteArray& path, qint64 totalBytes) {
+    enum class Flood { Body, HeaderLines };
+    // Answers `path` with a 200 reply whose chunked body, or whose header lines (a body "ok"
+    // follows them), come to `totalBytes`, written as fast as the socket takes them; accepted()
+    // counts the bytes the socket took, which is how far the client let it get.
+    void flood(const QByteArray& path, qint64 totalBytes, Flood kind = Flood::Body) {
         floodPath_ = path;
         floodLeft_ = totalBytes;
+        floodKind_ = kind;
     }
     qint64 accepted() const { return accepted_; }
     std::string url(const char* path) const {
@@ -63,17 +66,23 @@ private:
             accepted_ += written;
             refillFlood(socket);
         });
-        socket->write("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nConnection: close\r\n\r\n");
+        const bool body = floodKind_ == Flood::Body;
+        socket->write(body ? "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nConnection: close\r\n\r\n"
+                           : "HTTP/1.1 200 OK\r\nConnection: close\r\n");
         refillFlood(socket);
     }
 
-    // Keeps two chunks queued until the flood is out, then ends the reply.
+    // Keeps two pieces queued until the flood is out, then ends the reply.
     void refillFlood(QTcpSocket* socket) {
         static const QByteArray chunk = "100000\r\n" + QByteArray(0x100000, 'x') + "\r\n";
-        while (floodLeft_ > 0 && socket->bytesToWrite() < 2 * chunk.size()) {
-            socket->write(chunk);
-            floodLeft_ -= 0x100000;
-            if (floodLeft_ <= 0) socket->write("0\r\n\r\n");
+        static const QByteArray lines =
+            QByteArray("X-Filler: " + QByteArray(1012, 'x') + "\r\n").repeated(64);
+        const bool body = floodKind_ == Flood::Body;
+        const QByteArray& piece = body ? chunk : lines;
+        while (floodLeft_ > 0 && socket->bytesToWrite() < 2 * piece.size()) {
+            socket->write(piece);
+            floodLeft_ -= body ? 0x100000 : lines.size();
+            if (floodLeft_ <= 0) socket->write(body ? "0\r\n\r\n" : "Content-Length: 2\r\n\r\nok");
         }
         if (floodLeft_ <= 0) socket->disconnectFromHost();
     }
@@ -84,6 +93,7 @@ private:
     std::vector<QByteArray> requests_;
     QByteArray floodPath_;
     qint64 floodLeft_ = 0;
+    Flood floodKind_ = Flood::Body;
     qint64 accepted_ = 0;
 };
 

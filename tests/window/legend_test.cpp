@@ -3,6 +3,7 @@
 #include "basic/colour.h"
 #include "core/window_fixture.h"
 #include "platform/canvas_test_support.h"
+#include "platform/controls_testing.h"
 #include "render/drawing_fixture.h"
 #include "render/drawwindows.h"
 #include "window/layout.h"
@@ -125,6 +126,37 @@ TEST_F(LegendTest, HideAndShowTogglesSwapInPlace) {
     ex_MouseUp(map, 2);
     EXPECT_TRUE(map.legendPanel.Frame2.visible());
     EXPECT_EQ(map.strips.Frame3[kRightStrip].host()->childAt(centre), ex[3].widget());
+}
+
+// Whether the control's widget is the one seen at its corners and centre on the form.
+bool wholeInFront(MapWindow& map, const platform::WindowedControl& control) {
+    const QRect place = control.widget()->geometry();
+    for (const QPoint at : {place.topLeft(), place.bottomRight(), place.center()})
+        if (map.form.host()->childAt(at) != control.widget()) return false;
+    return true;
+}
+
+// On a 1920 x 1080 screen, pressed as the user presses: the release of the press that hides the
+// panel comes while the map is drawn for the uncovered strip (drawBusy set), and is dropped.
+TEST_F(LegendTest, HiddenOrShownThePanelLeavesTheScrollBarWholeAtTheMapsEdgeAndOneToggle) {
+    MapWindow& map = loadOnScreen(kWideScreen);
+    const platform::ScrollBar& bar = map.view.VS;
+    auto& ex = map.strips.ex;
+    QWidget* strip = map.strips.Frame3[kRightStrip].widget();
+    const auto toggleLook = [&] { return strip->grab(ex[kHideLegendToggle].widget()->geometry()).toImage(); };
+    const QImage hideLook = toggleLook();
+    for (const int pressed : {kHideLegendToggle, kShowLegendToggle}) {
+        SCOPED_TRACE(pressed);
+        QWidget* picture = ex[pressed].widget();
+        platform::testing::press(picture, picture->rect().center());
+        map.data.drawBusy = pressed == kHideLegendToggle;
+        platform::testing::release(picture, picture->rect().center());
+        map.data.drawBusy = false;
+        EXPECT_EQ(map.legendPanel.Frame2.visible(), pressed == kShowLegendToggle);
+        EXPECT_EQ(bar.widget()->geometry().right(), map.view.Picture1.widget()->geometry().right());
+        EXPECT_TRUE(wholeInFront(map, bar));
+    }
+    EXPECT_EQ(toggleLook(), hideLook) << "the hide toggle in front again, unpressed";
 }
 
 class LegendRedrawTest : public render::testing::DrawingTest {
