@@ -6,9 +6,13 @@
 #include "platform/gdiregion.h"
 #include "render/areaflood.h"
 #include "render/drawcontext.h"
+#include "render/polygonclip.h"
 #include "window/mapwindow.h"
 
 #include <QPoint>
+#include <QPointF>
+#include <QRectF>
+#include <cmath>
 #include <vector>
 
 namespace render {
@@ -128,7 +132,8 @@ bool isPatternFill(double fill) {
 }
 
 std::vector<QPoint> areaCorners(DrawContext& c, Long i) {
-    std::vector<QPoint> corners;
+    std::vector<QPointF> exact;
+    bool farCorner = false;
     const auto nodes = c.nodesOf(i);
     for (std::size_t j = 0; j + 1 < nodes.size(); ++j) {
         const Long a = nodes[j];
@@ -136,11 +141,29 @@ std::vector<QPoint> areaCorners(DrawContext& c, Long i) {
             if (a == osmimport::kNotANumber || nodes[j + 1] == osmimport::kNotANumber) c.notANumber();
             continue;
         }
-        if (c.placeable(a))
-            corners.push_back(c.pixel(a));
-        else
+        if (c.placeable(a)) {
+            exact.emplace_back(c.pixel(a));
+            continue;
+        }
+        const QPointF far(c.p1.toPixelX(c.x(a)), c.p1.toPixelY(c.y(a)));
+        if (std::isfinite(far.x()) && std::isfinite(far.y())) {
+            exact.push_back(far);
+            farCorner = true;
+        } else {
             c.errors.run([] { basic::raise(basic::fault::Overflow); });
+        }
     }
+    // A corner beyond any pixel (a node far outside the data's bounds) is clipped to a frame
+    // around the picture, a picture wide on every side, which the polygon fills as it would whole.
+    if (farCorner) {
+        const double w = c.p1.pixelWidth();
+        const double h = c.p1.pixelHeight();
+        exact = clipPolygon(std::move(exact), QRectF(-w, -h, 3 * w, 3 * h));
+    }
+    std::vector<QPoint> corners;
+    corners.reserve(exact.size() + 1);
+    for (const QPointF& corner : exact)
+        corners.emplace_back(static_cast<int>(std::nearbyint(corner.x())), static_cast<int>(std::nearbyint(corner.y())));
     if (!corners.empty()) corners.push_back(corners.front());
     return corners;
 }

@@ -9,7 +9,6 @@
 #include "window/mapwindow.h"
 
 #include <QPoint>
-#include <span>
 #include <vector>
 
 namespace render {
@@ -44,15 +43,6 @@ void drawPolygon(DrawContext& c, SheetBrushes& brushes, Long i, const std::vecto
     if (!region.isEmpty()) platform::fillRegion(p1, region, brushes.forFill(c, d.wayFill[way]));
 }
 
-// Whether every corner of area i's polygon has a pixel: a node far off the picture has none,
-// and a polygon through it would overflow.
-bool cornersHavePixels(const DrawContext& c, Long i) {
-    const std::span<const Long> nodes = c.nodesOf(i);
-    for (std::size_t j = 0; j + 1 < nodes.size(); ++j)
-        if (c.isNode(nodes[j]) && !c.placeable(nodes[j])) return false;
-    return true;
-}
-
 void drawArea(DrawContext& c, SheetBrushes& brushes, Long i, bool repeated) {
     core::MapData& d = c.data;
     const std::size_t way = static_cast<std::size_t>(i);
@@ -61,10 +51,7 @@ void drawArea(DrawContext& c, SheetBrushes& brushes, Long i, bool repeated) {
     // A polygon's fill stays within its corners, as a line does within its pen's reach.
     if (c.probing() && !c.mayReach(i)) return;
     c.p1.setForeColor(basic::clng(repeated ? fill : d.wayDrawColour()[way]));
-    // An area through a node far off the picture is outlined as the areas without a pattern are,
-    // within the area window, its segments to that node passed over as on the normal map: no
-    // polygon can hold such a corner.
-    if (!isPatternFill(fill) || !cornersHavePixels(c, i)) {
+    if (!isPatternFill(fill)) {
         DrawContext::Stroke stroke(c);
         c.forEachSegment(i, [&](std::size_t, Long a, Long b) {
             if (c.windows.areas.contains(c.x(a), c.y(a))) stroke.line(a, b);

@@ -105,7 +105,7 @@ TEST_F(RobustMalformedWaysTest, ADamagedProjectFileSaysSoOnceAtMost) {
 }
 
 // Bounds 0.0001 degrees wide and nodes 170 degrees away from them: at zoom 3 those nodes lie
-// beyond any pixel. Every map style draws the building and the street through them silently.
+// beyond any pixel. Every map style draws the building, the wood and the street through them silently.
 TEST_F(RobustMalformedWaysTest, NodesFarOutsideTheBoundsAreDrawnSilentlyInEveryStyle) {
     const std::string text =
         "<osm version=\"0.6\">\n<bounds minlat=\"51.4\" minlon=\"-1.6\" maxlat=\"51.4001\" maxlon=\"-1.5999\"/>\n"
@@ -113,6 +113,8 @@ TEST_F(RobustMalformedWaysTest, NodesFarOutsideTheBoundsAreDrawnSilentlyInEveryS
         "<node id=\"3\" lat=\"51.4001\" lon=\"168.4\"/>\n"
         "<way id=\"10\"><nd ref=\"1\"/><nd ref=\"2\"/><nd ref=\"3\"/><nd ref=\"1\"/>"
         "<tag k=\"building\" v=\"yes\"/></way>\n"
+        "<way id=\"12\"><nd ref=\"1\"/><nd ref=\"3\"/><nd ref=\"2\"/><nd ref=\"1\"/>"
+        "<tag k=\"landuse\" v=\"forest\"/></way>\n"
         "<way id=\"11\"><nd ref=\"1\"/><nd ref=\"2\"/><tag k=\"highway\" v=\"residential\"/>"
         "<tag k=\"name\" v=\"Far Road\"/></way>\n</osm>\n";
     for (const int style : {0, 1, 2}) {

@@ -203,5 +203,19 @@ TEST_F(AreaPassTest, APatternPolygonIsBuiltFromItsValidCornersOnly) {
     EXPECT_EQ(map().data.leakedAreas, "");
 }
 
+// A corner far beyond any pixel (a node far outside the data's bounds) clips the polygon to the
+// picture: the band it fills across the picture is drawn, silently.
+TEST_F(AreaPassTest, APatternPolygonWithACornerBeyondAnyPixelIsClippedToThePicture) {
+    const Long a = node(2100, 2100), b = node(2100, 2700), far = node(1e12, 2400);
+    area({a, b, far, a}, 2500, 2400, 5);
+    draw();
+    const QImage tile = platform::picture("tiles/5");
+    for (const int x : {760, 1500, 2600})
+        EXPECT_EQ(p1().image().pixel(x, 800) & 0xFFFFFF, tile.pixel(x % tile.width(), 800 % tile.height()) & 0xFFFFFF)
+            << x;
+    EXPECT_EQ(at(5000, 2000), background()) << "above the band";
+    EXPECT_TRUE(dialogs().shown().empty());
+}
+
 } // namespace
 } // namespace render::testing
