@@ -21,6 +21,7 @@
 
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 
 namespace core {
 namespace {
@@ -64,11 +65,20 @@ struct ShownFile {
     }
 };
 
-// The one message for an OSM file that gives nothing to import; true when there was one.
-bool refusedOsm(const std::string& path) {
+// The one message for a file that gives nothing to read, naming it; true when there was one.
+bool refusedFile(const std::string& path) {
     const std::optional<std::string> why = osmimport::unreadableFile(path);
     if (why) platform::dialogs().msgBox(*why);
     return why.has_value();
+}
+
+// "Open Parsed Files" ends silently on a name that names nothing; a folder, a pipe or a device
+// of that name is refused with the message that names it.
+bool refusedProject(const std::string& path) {
+    if (isFile(path)) return false;
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) refusedFile(path);
+    return true;
 }
 
 // The project file the map is drawn from is the one opened, as it now stands.
@@ -105,7 +115,7 @@ void openFile(MapWindow& map, int index) {
             .openFile({.initDir = folder, .filter = pattern, .fileName = pattern, .title = ""})
             .value_or(pattern);
     if (name.find('*') != std::string::npos) return;
-    if (osm ? refusedOsm(name) : !isFile(name)) return;
+    if (osm ? refusedFile(name) : refusedProject(name)) return;
 
     const ShownFile before(map);
     map.global.curFile = name;
@@ -136,11 +146,7 @@ void openRecentFile(MapWindow& map, int index) {
     const std::string name = map.menus.mf[index].caption();
     if (!name.empty()) {
         const bool osm = basic::lcase(name).find(".osm") != std::string::npos;
-        if (!isFile(name) && !osm) {
-            platform::dialogs().msgBox(name + " doesn't exist");
-            return;
-        }
-        if (osm && refusedOsm(name)) return;
+        if (refusedFile(name)) return;
         const ShownFile before(map);
         map.global.curFile = name;
         resumeNextWithMessage([&] { init(map); });

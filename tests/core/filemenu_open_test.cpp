@@ -19,6 +19,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <functional>
+#include <sys/stat.h>
 
 namespace core::testing {
 namespace {
@@ -219,21 +220,41 @@ TEST_F(FileMenuTest, AfterCancelTheWindowNamesTheFileItShows) {
     EXPECT_FALSE(map.data.mapLoading);
 }
 
-// The entry is gone from the disk: the reader's message, and nothing else changes.
-TEST_F(FileMenuTest, MissingRecentFileIsReportedAndChangesNothing) {
+// The entry is gone from the disk, or is a pipe: one message naming it, and nothing else
+// changes. "Open Parsed Files" passes over a name that names nothing, and names a pipe too.
+TEST_F(FileMenuTest, AnUnreadableFileIsNamedAndChangesNothing) {
     MapWindow& map = load();
     moveView(map);
-    const std::string gone = path("gone.osm");
-    setRecentFiles(map, {"a", gone, "c", "d"});
-    map.view.sb1.setPanelText(1, "a     ");
-    dialogs().scriptMsgBox(platform::msgbox::Ok);
-    mf_Click(map, 16);
-    ASSERT_EQ(dialogs().shown().size(), 1u);
-    EXPECT_EQ(dialogs().shown()[0].text, gone + " doesn't exist");
-    EXPECT_EQ(map.global.curFile, "");
-    EXPECT_EQ(recentFiles(map), (RecentFiles{"a", gone, "c", "d"}));
-    EXPECT_EQ(map.view.sb1.panelText(1), "a     ");
-    expectViewUnmoved(map);
+    const std::string pipe = path("pipe.vnk");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    const std::vector<platform::ShownDialog>& shown = dialogs().shown();
+    const struct {
+        int entry; // a recent file, or Open Parsed Files
+        std::string name;
+        std::string message; // none: nothing is said
+    } rows[] = {{16, path("gone.osm"), " doesn't exist"},
+                {16, path("gone.vnk"), " doesn't exist"},
+                {16, pipe, " is not a file"},
+                {kOpenParsed, path("gone.vnk"), ""},
+                {kOpenParsed, pipe, " is not a file"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name + " at " + std::to_string(row.entry));
+        const std::size_t before = shown.size();
+        setRecentFiles(map, {"a", row.name, "c", "d"});
+        map.view.sb1.setPanelText(1, "a     ");
+        if (row.entry == kOpenParsed) dialogs().scriptOpenFile(row.name);
+        if (!row.message.empty()) dialogs().scriptMsgBox(platform::msgbox::Ok);
+        mf_Click(map, row.entry);
+        std::vector<std::string> said;
+        for (std::size_t k = before; k < shown.size(); ++k)
+            if (shown[k].kind == platform::DialogKind::MsgBox) said.push_back(shown[k].text);
+        EXPECT_EQ(said, row.message.empty() ? std::vector<std::string>{}
+                                            : std::vector<std::string>{row.name + row.message});
+        EXPECT_EQ(map.global.curFile, "");
+        EXPECT_EQ(recentFiles(map), (RecentFiles{"a", row.name, "c", "d"}));
+        EXPECT_EQ(map.view.sb1.panelText(1), "a     ");
+        expectViewUnmoved(map);
+    }
 }
 
 TEST_F(FileMenuTest, EmptyRecentEntryLoadsNothingButMovesUp) {
