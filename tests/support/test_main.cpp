@@ -5,20 +5,25 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <thread>
 
 namespace {
 
-// Nearly three times what the heaviest test executable reaches (about 1.1 GiB of address space,
-// most of it reserved for the threads' stacks and allocation arenas; it holds under 150 MiB):
-// room for a machine with more cores, whose threads reserve more.
-constexpr rlim_t kAddressSpaceLimit = rlim_t(3) << 30;
+// The heaviest test executable reaches about 1.1 GiB of address space on 8 cores, most of it
+// reserved for the stacks and allocation arenas of the threads that spread work over the cores
+// (it holds under 150 MiB): 2 GiB, and 128 MiB more for each core, whose thread reserves that.
+rlim_t addressSpaceLimit() {
+    const rlim_t cores = std::max(1u, std::thread::hardware_concurrency());
+    return (rlim_t(2) << 30) + cores * (rlim_t(128) << 20);
+}
 
 // A test that runs away with memory then fails with std::bad_alloc (fault 7 "Out of memory"
 // where the program turns it into a fault) instead of taking the machine's memory.
 [[maybe_unused]] void boundAddressSpace() {
     rlimit limit{};
-    if (getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur <= kAddressSpaceLimit) return;
-    limit.rlim_cur = std::min(kAddressSpaceLimit, limit.rlim_max);
+    const rlim_t bound = addressSpaceLimit();
+    if (getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur <= bound) return;
+    limit.rlim_cur = std::min(bound, limit.rlim_max);
     setrlimit(RLIMIT_AS, &limit);
 }
 
