@@ -132,26 +132,19 @@ TEST_F(WholeFileTest, AReplacedFileIsAFileOfItsOwnWithTheOldMode) {
 // The temporary file goes beside the target: from the working folder's file system it could not
 // be renamed over a target on another one.
 TEST_F(WholeFileTest, ATargetOnAnotherFileSystemThanTheWorkingFolderIsWritten) {
-    struct stat shared {};
-    struct stat here {};
-    if (::stat("/dev/shm", &shared) != 0 || ::stat(folder_.c_str(), &here) != 0 ||
-        shared.st_dev == here.st_dev)
+    struct stat shared {}, here {};
+    if (::stat("/dev/shm", &shared) != 0 || ::stat(folder_.c_str(), &here) != 0 || shared.st_dev == here.st_dev)
         GTEST_SKIP() << "/dev/shm is not another file system";
-    char elsewhere[] = "/dev/shm/wholefile-XXXXXX";
-    ASSERT_NE(::mkdtemp(elsewhere), nullptr);
+    const fs::path elsewhere = fs::path("/dev/shm") / folder_.filename();
+    fs::create_directory(elsewhere);
     const struct Restore { // on every way out
         fs::path working, elsewhere;
-        ~Restore() {
-            fs::current_path(working);
-            fs::remove_all(elsewhere);
-        }
+        ~Restore() { fs::current_path(working), fs::remove_all(elsewhere); }
     } restore{fs::current_path(), elsewhere};
     fs::current_path(folder_);
-    const std::string absolute = std::string(elsewhere) + "/a.vnk";
-    const std::string relative = fs::relative(std::string(elsewhere) + "/r.vnk", folder_).string(); // "../.."
-    writeFileWhole(absolute, "a");
-    writeFileWhole(relative, "r");
-    EXPECT_EQ(readFileBytes(absolute) + readFileBytes(relative), "ar");
+    writeFileWhole((elsewhere / "a.vnk").string(), "a");
+    writeFileWhole(fs::relative(elsewhere / "r.vnk").string(), "r"); // "../../dev/shm/..."
+    EXPECT_EQ(readFileBytes((elsewhere / "a.vnk").string()) + readFileBytes((elsewhere / "r.vnk").string()), "ar");
     EXPECT_EQ(entries(), 0u);
 }
 
